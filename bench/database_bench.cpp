@@ -1,0 +1,107 @@
+// Loading and filtering a full-capacity database: 200 satellites, 3000 transponders, 400 providers of
+// which half unused, 20000 programs, nine full favourite lists.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "database/channel_database.h"
+#include "database/image_access.h"
+#include "tests/support/image_factory.h"
+#include "tests/support/recording_messages.h"
+#include "tests/support/temp_dir.h"
+
+namespace vizud {
+namespace {
+
+struct FullDatabase {
+    test::TempDir dir;
+    std::string path = dir.file("full.si");
+    std::unique_ptr<EditorState> state = std::make_unique<EditorState>();
+    test::RecordingMessages messages;
+    ChannelDatabase db{*state, messages};
+
+    FullDatabase() {
+        auto img = test::makeImage(1, test::fullShape());
+        test::writeFile(path, img.get(), kImageSize);
+        db.setProgramsDumpPath(dir.file("programs.nfo"));
+    }
+};
+
+void BM_LoadSweepAndDump(benchmark::State& st) {
+    FullDatabase full;
+    for (auto _ : st) {
+        if (full.db.load(full.path) != 0) st.SkipWithError("load failed");
+    }
+    st.counters["providers_after_sweep"] = full.state->image.providerCount;
+}
+BENCHMARK(BM_LoadSweepAndDump)->Unit(benchmark::kMillisecond);
+
+void BM_FilterPass(benchmark::State& st) {
+    FullDatabase full;
+    full.db.load(full.path);
+    BrowseState& browse = full.state->browse;
+    const auto kind = static_cast<std::uint8_t>(st.range(0));
+    browse.filterKind = kind;
+    browse.selectedText = nameText(full.state->image.satellites[full.state->image.satCount - 1].name);
+    if (kind == kFilterProvider) {
+        browse.selectedText = nameText(full.state->image.providers[full.state->image.providerCount - 1].name);
+    } else if (kind == kFilterTransponder) {
+        // The last transponder belongs to the last satellite that has any.
+        const st_ts& tp = full.state->image.transponders[full.state->image.tpCount - 1];
+        browse.parentText = nameText(full.state->image.satellites[full.db.findSatIndexById(tp.satId)].name);
+        browse.selectedText = std::to_string(tp.frequency) + "(H)";
+    }
+    int shown = 0;
+    for (auto _ : st) {
+        shown = 0;
+        for (int p = 0; p < full.state->image.programCount; ++p) {
+            shown += full.db.isFilteredOut(p) == 0;
+        }
+        benchmark::DoNotOptimize(shown);
+    }
+    st.counters["shown"] = shown;
+}
+void BM_ShownPrograms(benchmark::State& st) {
+    FullDatabase full;
+    full.db.load(full.path);
+    BrowseState& browse = full.state->browse;
+    const auto kind = static_cast<std::uint8_t>(st.range(0));
+    browse.filterKind = kind;
+    browse.selectedText = nameText(full.state->image.satellites[full.state->image.satCount - 1].name);
+    if (kind == kFilterProvider) {
+        browse.selectedText = nameText(full.state->image.providers[full.state->image.providerCount - 1].name);
+    } else if (kind == kFilterTransponder) {
+        // The last transponder belongs to the last satellite that has any.
+        const st_ts& tp = full.state->image.transponders[full.state->image.tpCount - 1];
+        browse.parentText = nameText(full.state->image.satellites[full.db.findSatIndexById(tp.satId)].name);
+        browse.selectedText = std::to_string(tp.frequency) + "(H)";
+    }
+    std::size_t shown = 0;
+    for (auto _ : st) {
+        shown = full.db.shownPrograms().size();
+        benchmark::DoNotOptimize(shown);
+    }
+    st.counters["shown"] = static_cast<double>(shown);
+}
+BENCHMARK(BM_ShownPrograms)
+    ->ArgName("filterKind")
+    ->Arg(0)
+    ->Arg(kFilterProvider)
+    ->Arg(kFilterSatellite)
+    ->Arg(kFilterTransponder)
+    ->Arg(kFilterFavs)
+    ->Unit(benchmark::kMillisecond);
+
+BENCHMARK(BM_FilterPass)
+    ->ArgName("filterKind")
+    ->Arg(0)
+    ->Arg(kFilterProvider)
+    ->Arg(kFilterSatellite)
+    ->Arg(kFilterTransponder)
+    ->Arg(kFilterFavs)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace vizud
+
+BENCHMARK_MAIN();

@@ -1,0 +1,93 @@
+// The one owner of the box's database image: every query, every edit and the channel file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "database/editor_state.h"
+#include "database/messages.h"
+#include "database/program_snapshot.h"
+#include "database/record_view.h"
+#include "database/table_codes.h"
+#include "database/tree_builder.h"
+
+namespace vizud {
+
+class TransferRunner;
+
+inline constexpr const char* kProgramsDumpFile = "programs.nfo";
+
+class ChannelDatabase {
+public:
+    ChannelDatabase(EditorState& state, Messages& messages);
+
+    EditorState& state() { return m_state; }
+    all_tables_block& image() { return m_state.image; }
+    const all_tables_block& image() const { return m_state.image; }
+
+    // ---- Image as a whole -------------------------------------------------------------------------
+    std::uint8_t* imageData(std::uint32_t version = 0);
+    std::uint32_t imageLength(std::uint32_t version = 0) const;
+    std::uint32_t refreshCrc();
+    void updateChecksum();
+    std::uint32_t isLoaded() const { return m_loadedFlag; }
+    void setLoaded(std::uint32_t flag) { m_loadedFlag = flag; }
+
+    // ---- Channel file -----------------------------------------------------------------------------
+    // 0 loaded; -1 "Open1" (cannot open); -3 "Error: Open failed2" (short file or counts beyond the
+    // capacities). On failure the previous image and loaded flag stay as they were.
+    int load(const std::string& path);
+    // 0 saved; -1 any step failed (the previous file is untouched).
+    int save(const std::string& path);
+    // Writes the program dump; a file that cannot be written is skipped silently.
+    void writeProgramsDump(const std::string& path) const;
+    // The text writeProgramsDump writes.
+    std::string programsDumpText() const;
+    void removeUnusedProviders();
+    // Where load and download write the program dump; empty to write none (the command-line tool).
+    void setProgramsDumpPath(std::string path) { m_dumpPath = std::move(path); }
+
+    // ---- Queries ----------------------------------------------------------------------------------
+    int getInfo(int code, std::uint32_t& value) const;
+    int getRecord(int table, int index, RecordView& view) const;
+    int getProgramSnapshot(std::uint32_t mode, int index, ProgramSnapshot& snapshot) const;
+    int getClipSnapshot(int programIndex, ProgramSnapshot& snapshot) const;
+    int getFavMembership(int programIndex, std::uint32_t& mask) const;
+    int findSatIndexById(int satId) const;
+    int findSatByName(std::string_view name, int* outIndex = nullptr) const;
+    int findTransponder(int satId, int frequency) const;
+    int findIndexByName(int table, std::string_view name) const;
+    int isFilteredOut(int programIndex) const;
+    // The programs 0..programCount-1 that isFilteredOut shows, in order, with the tree selection resolved
+    // once for the whole pass (the list's fill on a full table).
+    std::vector<int> shownPrograms() const;
+    int fillTree(TreeBuilder& tree) const;
+    void appendNewestProviderNode(TreeBuilder& tree) const;
+
+    // ---- Edits ------------------------------------------------------------------------------------
+    int setSatellite(int index, const RecordView& view);
+    int modifyRecord(int table, int operation, int index, RecordView& view);
+    int deleteInView(int programIndex, std::uint32_t favMask);
+    int checkPastePosition(int position);
+    int pasteClipboard(int& position);
+    int pasteSnapshots(int table, int list, int position, ProgramSnapshot* first, std::uint32_t mode);
+    int renumberAfterDrop(int dropPosition);
+
+    // ---- Transfers with the box -------------------------------------------------------------------
+    int download(TransferRunner& runner);
+    int upload(TransferRunner& runner);
+
+private:
+    struct ResolvedFilter;
+    ResolvedFilter resolveFilter(bool wholeTable) const;
+    bool hiddenBy(const ResolvedFilter& filter, int programIndex) const;
+
+    EditorState& m_state;
+    Messages& m_messages;
+    std::uint32_t m_loadedFlag = 0;
+    std::string m_dumpPath = kProgramsDumpFile;
+};
+
+}  // namespace vizud

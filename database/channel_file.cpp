@@ -1,0 +1,120 @@
+// The channel file (.si: the bare image), the program dump and the provider sweep.
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "app/atomic_file.h"
+#include "database/channel_database.h"
+#include "database/image_access.h"
+#include "database/image_crc.h"
+
+namespace vizud {
+
+int ChannelDatabase::load(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr) {
+        m_messages.show("Open1", MessageIcon::Exclamation);
+        return -1;
+    }
+    // Read into a scratch image: a short or foreign file must not destroy the database being edited.
+    auto scratch = std::make_unique<all_tables_block>();
+    const std::size_t got = std::fread(scratch.get(), 1, kImageSize, file);
+    std::fclose(file);
+    if (got < kImageSize || !countsWithinCapacity(*scratch)) {
+        m_messages.show("Error: Open failed2", MessageIcon::Exclamation);
+        return -3;
+    }
+    std::memcpy(&m_state.image, scratch.get(), kImageSize);
+    m_loadedFlag = 1;
+    removeUnusedProviders();
+    if (!m_dumpPath.empty()) {
+        writeProgramsDump(m_dumpPath);
+    }
+    m_state.config.setLastPath(path);
+    return 0;
+}
+
+int ChannelDatabase::save(const std::string& path) {
+    refreshCrc();
+    if (!writeFileAtomically(path, &m_state.image, kImageSize)) {
+        return -1;
+    }
+    m_state.config.setLastPath(path);
+    return 0;
+}
+
+std::string ChannelDatabase::programsDumpText() const {
+    const all_tables_block& img = m_state.image;
+    const int count = programCount(img);
+    std::string text;
+    text.reserve(static_cast<std::size_t>(count) * 64);
+    char line[128];
+    for (int i = 0; i < count; ++i) {
+        const st_program& prog = img.programs[i];
+        const std::string name = nameText(prog.name);
+        const auto lead = static_cast<unsigned char>(name.empty() ? 0 : name[0]);
+        int n;
+        if (lead >= 1 && lead <= 31) {
+            n = std::snprintf(line, sizeof(line), "%02X  %16s", lead, name.c_str() + 1);
+        } else {
+            n = std::snprintf(line, sizeof(line), "    %16s", name.c_str());
+        }
+        text.append(line, static_cast<std::size_t>(n));
+        n = std::snprintf(line, sizeof(line), " %5d %5d %5d %4d %4d %4d %1X\n", prog.serviceId, prog.providerIndex,
+                          prog.tpIndex, prog.videoPid, prog.audioPid, prog.pcrPid, prog.programFlags);
+        text.append(line, static_cast<std::size_t>(n));
+    }
+    return text;
+}
+
+void ChannelDatabase::writeProgramsDump(const std::string& path) const {
+    std::FILE* file = std::fopen(path.c_str(), "w");
+    if (file == nullptr) {
+        return;
+    }
+    const std::string text = programsDumpText();
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::fclose(file);
+}
+
+void ChannelDatabase::removeUnusedProviders() {
+    all_tables_block& img = m_state.image;
+    const int providers = providerCount(img);
+    const int programs = programCount(img);
+
+    // The box's sweep removes unused providers one at a time, renumbering all programs each time. The
+    // programs are renumbered here in one pass instead: every reference drops by the number of removed
+    // providers below it, which is exactly what the one-at-a-time sweep ends with. The names move down
+    // one removal at a time, so the freed slots end up holding the same bytes as with the box's sweep.
+    bool used[kMaxProviders] = {};
+    for (int p = 0; p < programs; ++p) {
+        if (img.programs[p].providerIndex < providers) {
+            used[img.programs[p].providerIndex] = true;
+        }
+    }
+    std::uint16_t removedBelow[kMaxProviders + 1];
+    int removed = 0;
+    int count = providers;
+    for (int original = 0; original < providers; ++original) {
+        removedBelow[original] = static_cast<std::uint16_t>(removed);
+        if (used[original]) {
+            continue;
+        }
+        const int current = original - removed;
+        std::memmove(&img.providers[current], &img.providers[current + 1],
+                     sizeof(ProviderName) * static_cast<std::size_t>(count - current - 1));
+        --count;
+        ++removed;
+    }
+    removedBelow[providers] = static_cast<std::uint16_t>(removed);
+    if (removed == 0) {
+        return;
+    }
+    for (int p = 0; p < programs; ++p) {
+        std::uint16_t& index = img.programs[p].providerIndex;
+        index = static_cast<std::uint16_t>(index - removedBelow[index < providers ? index : providers]);
+    }
+    img.providerCount = static_cast<std::uint16_t>(count);
+}
+
+}  // namespace vizud

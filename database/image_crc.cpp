@@ -1,0 +1,55 @@
+#include "database/image_crc.h"
+
+#include <array>
+
+#include "database/image_layout.h"
+
+namespace vizud {
+namespace {
+
+constexpr std::array<std::uint32_t, 256> makeTable() {
+    std::array<std::uint32_t, 256> table{};
+    for (std::uint32_t i = 0; i < 256; ++i) {
+        std::uint32_t crc = i << 24;
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc & 0x80000000u) ? (crc << 1) ^ 0x04C11DB7u : crc << 1;
+        }
+        table[i] = crc;
+    }
+    return table;
+}
+
+constexpr auto kTable = makeTable();
+
+std::uint32_t update(std::uint32_t crc, const std::uint8_t* data, std::size_t length) {
+    for (std::size_t i = 0; i < length; ++i) {
+        crc = (crc << 8) ^ kTable[((crc >> 24) ^ data[i]) & 0xFF];
+    }
+    return crc;
+}
+
+}  // namespace
+
+std::uint32_t crc32Mpeg2(const std::uint8_t* data, std::size_t length) {
+    if (data == nullptr || length == 0) {
+        return 0;
+    }
+    return update(0xFFFFFFFFu, data, length);
+}
+
+std::uint32_t computeImageCrc(const all_tables_block& image) {
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(&image);
+    std::uint32_t crc = update(0xFFFFFFFFu, bytes + kCrcCoverageStart, kClearedFlashByte - kCrcCoverageStart);
+    const std::uint8_t zero = 0;
+    crc = update(crc, &zero, 1);
+    return update(crc, bytes + kClearedFlashByte + 1, kImageSize - kClearedFlashByte - 1);
+}
+
+std::uint32_t refreshCrc(all_tables_block& image) {
+    reinterpret_cast<std::uint8_t*>(&image)[kClearedFlashByte] = 0;
+    image.imageCrc = crc32Mpeg2(reinterpret_cast<const std::uint8_t*>(&image) + kCrcCoverageStart,
+                                kImageSize - kCrcCoverageStart);
+    return image.imageCrc;
+}
+
+}  // namespace vizud

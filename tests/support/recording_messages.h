@@ -1,0 +1,34 @@
+// A Messages sink for tests: records every message and answers questions from a script.
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "database/messages.h"
+
+namespace vizud::test {
+
+class RecordingMessages : public Messages {
+public:
+    struct Shown {
+        std::string text;
+        MessageIcon icon;
+    };
+
+    void show(const std::string& text, MessageIcon icon) override;
+    // Pops the next scripted answer; with none scripted, answers Cancel (or No for Yes/No questions).
+    MessageAnswer ask(const std::string& text, MessageButtons buttons, MessageIcon icon) override;
+
+    void script(MessageAnswer answer) { m_answers.push_back(answer); }
+    void clear() { shown.clear(); asked.clear(); }
+    std::vector<std::string> texts() const;
+
+    std::vector<Shown> shown;
+    std::vector<std::string> asked;
+
+private:
+    std::deque<MessageAnswer> m_answers;
+};
+
+}  // namespace vizud::test
