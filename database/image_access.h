@@ -3,6 +3,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -23,12 +24,32 @@ inline int favouriteTvCount(const st_fav& list) {
 // The bytes of a 16-byte name field up to the first NUL.
 inline std::string nameText(const char (&field)[16]) { return std::string(field, strnlen(field, kNameLength)); }
 
-// strncmp(field, name, 16) == 0: names compare as bytes over at most the 16 bytes of the field.
-inline bool nameEquals(const char (&field)[16], std::string_view name) {
-    const std::size_t nul = name.find('\0');
-    const std::size_t length = std::min({name.size(), nul, kNameLength});
-    return std::memcmp(field, name.data(), length) == 0 && (length == kNameLength || field[length] == '\0');
-}
+// strncmp(field, name, 16) == 0 as two masked 64-bit compares: the name's bytes and its terminator (when
+// shorter than 16) must match; field bytes after the terminator do not matter. Lookups by name run for
+// every row the list filters, so the key is made once per lookup.
+class NameMatcher {
+public:
+    explicit NameMatcher(std::string_view name) {
+        const std::size_t length = std::min({name.size(), name.find('\0'), kNameLength});
+        unsigned char key[16] = {};
+        unsigned char mask[16] = {};
+        std::memcpy(key, name.data(), length);
+        std::memset(mask, 0xFF, std::min(length + 1, kNameLength));
+        std::memcpy(m_key, key, 16);
+        std::memcpy(m_mask, mask, 16);
+    }
+    bool matches(const char (&field)[16]) const {
+        std::uint64_t value[2];
+        std::memcpy(value, field, 16);
+        return ((value[0] ^ m_key[0]) & m_mask[0]) == 0 && ((value[1] ^ m_key[1]) & m_mask[1]) == 0;
+    }
+
+private:
+    std::uint64_t m_key[2];
+    std::uint64_t m_mask[2];
+};
+
+inline bool nameEquals(const char (&field)[16], std::string_view name) { return NameMatcher(name).matches(field); }
 
 // Copies at most 16 bytes of a NUL-terminated name into a field, NUL-padding the rest (strncpy).
 inline void storeName(char (&field)[16], const char* name) {

@@ -52,7 +52,7 @@ void runQueries(vizud::ChannelDatabase& db, vizud::EditorState& state, std::uint
             db.getRecord(table, index, view);
         }
     }
-    // Snapshots cost a scan of all nine lists each: every index up to 1024, then a stride that still lands
+    // Snapshots cost a scan of all nine lists each: every index up to 256, then a stride that still lands
     // on the last programs in use and the edges of the table, so one input stays fast enough to fuzz.
     const int programs = std::min<int>(state.image.programCount, kMaxPrograms);
     auto snap = std::make_unique<ProgramSnapshot>();
@@ -62,7 +62,7 @@ void runQueries(vizud::ChannelDatabase& db, vizud::EditorState& state, std::uint
         db.getClipSnapshot(p, *snap);
         db.getFavMembership(p, value);
     };
-    for (int p = -1; p <= programs + 1; p += (p < 1024 ? 1 : 97))
+    for (int p = -1; p <= programs + 1; p += (p < 256 ? 1 : 97))
         snapshotAt(p);
     for (const int p : {programs - 2, programs - 1, programs, kMaxPrograms - 1, kMaxPrograms})
         snapshotAt(p);
