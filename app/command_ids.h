@@ -1,0 +1,39 @@
+// The editor's command numbers. Menus, toolbar buttons and accelerators carry them, so every way a command
+// arrives reaches the same handler and the same enable rule.
+#pragma once
+
+namespace vizud {
+
+inline constexpr int kCmdFileNew = 57600;
+inline constexpr int kCmdFileOpen = 57601;
+inline constexpr int kCmdFileSave = 57603;
+inline constexpr int kCmdFileSaveAs = 57604;
+inline constexpr int kCmdFilePrintSetup = 57606;
+inline constexpr int kCmdFilePrint = 57607;
+inline constexpr int kCmdFilePrintPreview = 57609;
+inline constexpr int kCmdAppExit = 57665;
+inline constexpr int kCmdAppAbout = 57664;
+
+inline constexpr int kCmdEditFind = 57636;
+inline constexpr int kCmdEditUndo = 57643;
+inline constexpr int kCmdEditCut = 57635;
+inline constexpr int kCmdEditCopy = 57634;
+inline constexpr int kCmdEditPaste = 57637;
+inline constexpr int kCmdEditDelete = 32815;
+
+inline constexpr int kCmdViewToolbar = 59392;
+inline constexpr int kCmdViewStatusBar = 59393;
+
+// Category filters of the toolbar.
+inline constexpr int kCmdShowTvAndRadio = 32772;
+inline constexpr int kCmdShowTv = 32773;
+inline constexpr int kCmdShowRadio = 32774;
+
+inline constexpr int kCmdDownload = 32806;
+inline constexpr int kCmdPortMenu = 32807;
+inline constexpr int kCmdUpload = 32808;
+inline constexpr int kCmdUpgrade = 32809;
+inline constexpr int kCmdPortToolbar = 32810;
+inline constexpr int kCmdOptions = 32818;
+
+}  // namespace vizud

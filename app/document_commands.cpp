@@ -1,0 +1,294 @@
+#include "app/document_commands.h"
+
+#include <sys/stat.h>
+
+#include "app/path_split.h"
+#include "database/program_snapshot.h"
+
+namespace vizud {
+
+namespace {
+
+bool pathExists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+std::string replaceFirst(std::string text, const std::string& marker, const std::string& value) {
+    const std::size_t at = text.find(marker);
+    if (at != std::string::npos) {
+        text.replace(at, marker.size(), value);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string withDefaultExtension(const std::string& path, const std::string& extension) {
+    if (extension.empty() || path.empty()) {
+        return path;
+    }
+    const std::size_t slash = path.find_last_of('/');
+    const std::size_t dot = path.find_last_of('.');
+    if (dot != std::string::npos && (slash == std::string::npos || dot > slash)) {
+        return path;
+    }
+    return path + "." + extension;
+}
+
+DocumentCommands::DocumentCommands(ChannelDatabase& db, Messages& messages, FileChooser& files, Profile& profile,
+                                   DocumentTransfers& transfers, DocumentHost& host)
+    : m_db(db), m_messages(messages), m_files(files), m_profile(profile), m_transfers(transfers), m_host(host) {}
+
+void DocumentCommands::construct(const std::string& configPath) {
+    ConfigRecord& config = m_db.state().config;
+    readConfiguration(config, configPath);
+    const std::string lastPath = config.lastPathText();
+    if ((config.options & kOptionReopenLast) == 0 || lastPath.empty()) {
+        m_names = {"Channel", "si", "", "Channel.si"};
+        m_fileOpened = false;
+    } else if (m_db.load(lastPath) != 0) {
+        m_messages.show("Open last edited failed", MessageIcon::None);
+        m_names.fileName.clear();
+        m_names.title = "Untitled";
+        setDocumentTitle(m_names.fileName);
+    } else {
+        takeNames(lastPath);
+        m_fileOpened = true;
+        m_db.state().treeRebuildRequest = true;
+        setDocumentTitle(m_names.title);
+    }
+    m_downloaded = false;
+}
+
+void DocumentCommands::setModifiedFlag(bool modified) {
+    if (m_modified != modified) {
+        m_modified = modified;
+        m_host.modifiedChanged(modified);
+    }
+}
+
+void DocumentCommands::setDocumentTitle(const std::string& title) {
+    m_documentTitle = title;
+    m_host.setDocumentTitle(title);
+}
+
+void DocumentCommands::deleteContents() {
+    setDocumentTitle(m_names.title);
+}
+
+void DocumentCommands::takeNames(const std::string& path) {
+    const PathParts parts = splitPath(path);
+    m_names.fullPath = path;
+    m_names.extension = parts.extension;
+    m_names.fileName = parts.fileName;
+    m_names.title = parts.title;
+}
+
+FileDialogRequest DocumentCommands::channelRequest(const std::string& initialName) const {
+    return FileDialogRequest{kChannelFilter, "si", initialName};
+}
+
+bool DocumentCommands::saveFirst() {
+    if (!m_modified) {
+        return true;
+    }
+    const std::string question = replaceFirst("%s not saved!\nSave it now?", "%s", m_names.fileName);
+    switch (m_messages.ask(question, MessageButtons::YesNoCancel, MessageIcon::Question)) {
+        case MessageAnswer::Yes:
+            // Going on after a save that did not happen would drop the edits the user just asked to keep.
+            return fileSave();
+        case MessageAnswer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool DocumentCommands::saveModified() {
+    if (!m_modified) {
+        return true;
+    }
+    const std::string name = m_documentTitle.empty() ? std::string("Untitled") : m_documentTitle;
+    switch (m_messages.ask("Save changes to " + name + "?", MessageButtons::YesNoCancel, MessageIcon::Exclamation)) {
+        case MessageAnswer::Yes:
+            return fileSave();
+        case MessageAnswer::No:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void DocumentCommands::fileOpen() {
+    if (!saveFirst()) {
+        return;
+    }
+    const std::string path = m_files.chooseFileToOpen(channelRequest("*.si"));
+    if (path.empty()) {
+        return;
+    }
+    const DocumentNames previousNames = m_names;
+    const std::string previousTitle = m_documentTitle;
+    takeNames(path);
+    setDocumentTitle(m_names.fileName);
+    if (m_db.load(path) != 0) {
+        m_messages.show("Error: Open failed", MessageIcon::Exclamation);
+        // The image is still the previous one: keep its names, so a later Save cannot write it over the
+        // file that failed to open.
+        m_names = previousNames;
+        setDocumentTitle(previousTitle);
+        return;
+    }
+    m_fileOpened = true;
+    m_db.state().treeRebuildRequest = true;
+    freeSnapshotList(m_db.state().programClipboard);
+    setModifiedFlag(false);
+    m_host.addRecentFile(path);
+    m_host.updateAllViews();
+}
+
+bool DocumentCommands::openDocument(const std::string& path) {
+    const DocumentNames previousNames = m_names;
+    takeNames(path);
+    if (m_db.load(path) != 0) {
+        m_messages.show("Error: Open failed", MessageIcon::Exclamation);
+        m_names = previousNames;
+        return false;
+    }
+    m_fileOpened = true;
+    m_host.updateAllViews();
+    m_db.state().treeRebuildRequest = true;
+    // What the framework does after a successful open: the file's name becomes the title, the modified
+    // flag is cleared and the path joins the recent-file list.
+    setModifiedFlag(false);
+    setDocumentTitle(m_names.fileName);
+    m_host.addRecentFile(path);
+    return true;
+}
+
+bool DocumentCommands::openRecentFile(const std::string& path) {
+    return saveModified() && openDocument(path);
+}
+
+bool DocumentCommands::fileNew() {
+    if (!saveModified()) {
+        return false;
+    }
+    deleteContents();
+    setModifiedFlag(false);
+    setDocumentTitle(m_names.title);
+    return true;
+}
+
+bool DocumentCommands::fileSave() {
+    if (m_fileOpened && !m_downloaded) {
+        if (m_db.save(m_names.fullPath) != 0) {
+            m_messages.show("Error: Save failed!", MessageIcon::Exclamation);
+            return false;
+        }
+        setModifiedFlag(false);
+        return true;
+    }
+    return fileSaveAs();
+}
+
+bool DocumentCommands::fileSaveAs() {
+    if (!m_fileOpened && !m_downloaded) {
+        m_messages.show("Nothing to save!", MessageIcon::Exclamation);
+        return false;
+    }
+    const FileDialogRequest request = channelRequest("*.si");
+    const std::string chosen = m_files.chooseFileToSave(request);
+    if (chosen.empty()) {
+        return false;
+    }
+    const std::string path = withDefaultExtension(chosen, request.defaultExtension);
+    if (pathExists(path)) {
+        const std::string question = path + " already exists.\nDo you want to replace it?";
+        if (m_messages.ask(question, MessageButtons::YesNo, MessageIcon::Exclamation) != MessageAnswer::Yes) {
+            return false;
+        }
+    }
+    const DocumentNames previousNames = m_names;
+    const std::string previousTitle = m_documentTitle;
+    takeNames(path);
+    setDocumentTitle(m_names.title);
+    if (m_db.save(path) != 0) {
+        m_messages.show("Error: Save failed!", MessageIcon::Exclamation);
+        m_names = previousNames;
+        setDocumentTitle(previousTitle);
+        return false;
+    }
+    m_fileOpened = true;
+    m_downloaded = false;
+    setModifiedFlag(false);
+    m_host.addRecentFile(path);
+    return true;
+}
+
+void DocumentCommands::dropFiles(const std::vector<std::string>& paths) {
+    if (paths.empty()) {
+        return;
+    }
+    // Unlike the box's editor, a dropped file asks before it replaces unsaved edits, as Open does.
+    if (!saveFirst()) {
+        return;
+    }
+    const std::string& path = paths.front();
+    if (m_db.load(path) != 0) {
+        m_messages.show("Error: Open failed", MessageIcon::Exclamation);
+        return;
+    }
+    m_fileOpened = true;
+    m_db.state().treeRebuildRequest = true;
+    takeNames(path);
+    setDocumentTitle(m_names.fileName);
+    setModifiedFlag(false);
+    m_host.addRecentFile(path);
+    m_host.updateAllViews();
+}
+
+void DocumentCommands::download() {
+    if (!saveFirst()) {
+        return;
+    }
+    if (m_transfers.download() != 0) {
+        m_downloaded = false;
+        return;
+    }
+    m_downloaded = true;
+    setModifiedFlag(true);
+    m_names = {"Channel", "si", "", "Channel.si"};
+    deleteContents();
+    setDocumentTitle("Channel.si");
+    m_db.state().treeRebuildRequest = true;
+    m_host.updateAllViews();
+}
+
+void DocumentCommands::upload() {
+    if (!m_fileOpened && !m_downloaded) {
+        m_messages.show("No document opened or downloaded", MessageIcon::Exclamation);
+        return;
+    }
+    const char* warning = "Warning: This operation will overwrite database in Your receiver\nDo You wish to continue?";
+    if (m_messages.ask(warning, MessageButtons::YesNo, MessageIcon::Exclamation) != MessageAnswer::Yes) {
+        return;
+    }
+    m_db.removeUnusedProviders();
+    m_db.state().treeRebuildRequest = true;
+    m_host.updateAllViews();
+    m_transfers.upload();
+}
+
+void DocumentCommands::upgrade() {
+    const std::string remembered = m_profile.readString(kSoftwareSection, kSoftwareEntry).substr(0, 300);
+    const std::string path = m_files.chooseFileToOpen(FileDialogRequest{kSoftwareFilter, "", remembered});
+    if (path.empty()) {
+        return;
+    }
+    m_profile.writeString(kSoftwareSection, kSoftwareEntry, path);
+    m_transfers.upgrade(path);
+}
+
+}  // namespace vizud

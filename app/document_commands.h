@@ -1,0 +1,88 @@
+// The document's rules: how the one image is named, where it came from, whether it was changed, and what
+// Open, Save, Save As, New, dropped files, Download, Upload and Upgrade do with it. Widgets call these and
+// show what the host interface tells them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/config_record.h"
+#include "app/document_services.h"
+#include "database/channel_database.h"
+#include "database/messages.h"
+
+namespace vizud {
+
+inline constexpr const char* kChannelFilter = "Channel data (*.si)|*.si|All Files (*.*)|*.*||";
+inline constexpr const char* kSoftwareFilter = "S/W File (*.dlp)|*.dlp|All Files (*.*)|*.*||";
+inline constexpr const char* kSoftwareSection = "Binary_File_Section";
+inline constexpr const char* kSoftwareEntry = "Item_1";
+
+struct DocumentNames {
+    std::string title;      // normally the file name without its extension
+    std::string extension;  // without the dot
+    std::string fullPath;   // empty when the image has no file
+    std::string fileName;   // with extension, without folders
+};
+
+class DocumentCommands {
+public:
+    DocumentCommands(ChannelDatabase& db, Messages& messages, FileChooser& files, Profile& profile,
+                     DocumentTransfers& transfers, DocumentHost& host);
+
+    // Start of the run: reads the configuration and re-opens the last channel file when it asks for it.
+    void construct(const std::string& configPath = kConfigFileName);
+
+    bool isModified() const { return m_modified; }
+    void setModifiedFlag(bool modified);
+    bool fileOpened() const { return m_fileOpened; }
+    bool downloaded() const { return m_downloaded; }
+    const DocumentNames& names() const { return m_names; }
+    const std::string& documentTitle() const { return m_documentTitle; }
+
+    void fileOpen();
+    // false when nothing was written (failure or the user cancelled the name).
+    bool fileSave();
+    bool fileSaveAs();
+    // A file named on the command line or picked from the recent-file list.
+    bool openDocument(const std::string& path);
+    // The recent-file list: asks to save changes first, then opens like openDocument.
+    bool openRecentFile(const std::string& path);
+    // New: asks to save changes first, then keeps the image and clears the modified flag.
+    bool fileNew();
+    // Dropped files: the first one is opened after the save-first question.
+    void dropFiles(const std::vector<std::string>& paths);
+    void download();
+    void upload();
+    void upgrade();
+
+    // The question asked before closing, New and the recent-file list. false: the user chose Cancel, or
+    // chose to save and the save did not happen; the caller then keeps everything as it is.
+    bool saveModified();
+
+private:
+    // The question asked by Open, Download and a dropped file. false ends the command.
+    bool saveFirst();
+    void setDocumentTitle(const std::string& title);
+    void deleteContents();
+    void takeNames(const std::string& path);
+    FileDialogRequest channelRequest(const std::string& initialName) const;
+
+    ChannelDatabase& m_db;
+    Messages& m_messages;
+    FileChooser& m_files;
+    Profile& m_profile;
+    DocumentTransfers& m_transfers;
+    DocumentHost& m_host;
+
+    DocumentNames m_names;
+    std::string m_documentTitle;
+    bool m_modified = false;
+    bool m_fileOpened = false;
+    bool m_downloaded = false;
+};
+
+// Adds the default extension when the name part of `path` has none.
+std::string withDefaultExtension(const std::string& path, const std::string& extension);
+
+}  // namespace vizud

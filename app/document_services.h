@@ -1,0 +1,58 @@
+// What the document needs from its surroundings: a file chooser, the application profile, the transfers
+// with the box and the window that shows it. The editor answers with Qt dialogs and the transfer dialog,
+// tests with scripted fakes.
+#pragma once
+
+#include <string>
+
+namespace vizud {
+
+struct FileDialogRequest {
+    // Pairs of "description|pattern", ending in "||", e.g. "Channel data (*.si)|*.si|All Files (*.*)|*.*||".
+    std::string filter;
+    // Appended (with a dot) to a chosen name that has no extension; empty for none.
+    std::string defaultExtension;
+    // The name the dialog starts with; a name with a wildcard only sets the pattern shown.
+    std::string initialName;
+};
+
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    // The chosen path of an existing file, or empty when the user cancelled.
+    virtual std::string chooseFileToOpen(const FileDialogRequest& request) = 0;
+    // The chosen path, existing or new, or empty when the user cancelled. Overwriting is not asked here.
+    virtual std::string chooseFileToSave(const FileDialogRequest& request) = 0;
+};
+
+// The application profile: per-user settings that outlive the configuration file's four fields.
+class Profile {
+public:
+    virtual ~Profile() = default;
+    virtual std::string readString(const std::string& section, const std::string& entry) const = 0;
+    virtual void writeString(const std::string& section, const std::string& entry, const std::string& value) = 0;
+};
+
+// Runs a transfer with the box behind the modal transfer dialog.
+class DocumentTransfers {
+public:
+    virtual ~DocumentTransfers() = default;
+    // 0 when a database arrived and is in the image; -1 when the dialog ended with Cancel.
+    virtual int download() = 0;
+    // Sends the image; the result is always 0.
+    virtual int upload() = 0;
+    // Sends the software image at `path` to the box.
+    virtual void upgrade(const std::string& path) = 0;
+};
+
+// The window side of the document.
+class DocumentHost {
+public:
+    virtual ~DocumentHost() = default;
+    virtual void setDocumentTitle(const std::string& title) = 0;
+    virtual void updateAllViews() = 0;
+    virtual void addRecentFile(const std::string& path) = 0;
+    virtual void modifiedChanged(bool modified) = 0;
+};
+
+}  // namespace vizud

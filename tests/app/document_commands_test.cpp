@@ -1,0 +1,387 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/document_commands.h"
+#include "database/image_layout.h"
+#include "tests/app/document_fakes.h"
+#include "tests/support/database_fixture.h"
+#include "tests/support/image_factory.h"
+#include "tests/support/temp_dir.h"
+
+namespace vizud {
+namespace {
+
+using test::ScriptedFiles;
+
+class DocumentTest : public ::testing::Test {
+protected:
+    DocumentTest() : chdir(dir.path()) {}
+
+    // Writes a consistent channel file with `programs` programs of which `tv` are TV.
+    std::string channelFile(const std::string& name, std::uint32_t seed, int programs = 30, int tv = 20) {
+        test::ImageShape shape;
+        shape.programs = programs;
+        shape.tv = tv;
+        shape.unusedProviders = 0;
+        const auto image = test::makeImage(seed, shape);
+        const std::string path = dir.file(name);
+        test::writeFile(path, image.get(), kImageSize);
+        return path;
+    }
+
+    void writeConfig(std::uint8_t options, const std::string& lastPath) {
+        ConfigRecord config;
+        config.options = options;
+        config.setLastPath(lastPath);
+        ASSERT_TRUE(saveConfiguration(config, dir.file("veravaravo.cfg")));
+    }
+
+    // The document after a start without re-opening, with `path` opened through the Open command.
+    void openThroughCommand(const std::string& path) {
+        doc.construct(dir.file("veravaravo.cfg"));
+        files.answers.push_back(path);
+        doc.fileOpen();
+        ASSERT_TRUE(doc.fileOpened());
+        fx.messages.clear();
+        host.recent.clear();
+    }
+
+    test::TempDir dir;
+    test::ScopedChdir chdir;
+    test::DatabaseFixture fx;
+    ScriptedFiles files;
+    test::MemoryProfile profile;
+    test::FakeTransfers transfers;
+    test::RecordingHost host;
+    DocumentCommands doc{fx.db, fx.messages, files, profile, transfers, host};
+};
+
+// ---- Start-up ----------------------------------------------------------------------------------------------
+
+TEST_F(DocumentTest, StartWithoutReopenNamesTheImageChannel) {
+    const std::string file = channelFile("astra.si", 1);
+    writeConfig(0, file);
+    doc.construct(dir.file("veravaravo.cfg"));
+    EXPECT_FALSE(doc.fileOpened());
+    EXPECT_FALSE(fx.db.isLoaded());
+    EXPECT_EQ(doc.names().fileName, "Channel.si");
+    EXPECT_EQ(doc.names().title, "Channel");
+    EXPECT_EQ(doc.names().fullPath, "");
+    EXPECT_EQ(fx.state->config.lastPathText(), file) << "the configuration is read, just not acted on";
+}
+
+TEST_F(DocumentTest, ReopenFlagWithEmptyPathOpensNothing) {
+    writeConfig(kOptionReopenLast, "");
+    doc.construct(dir.file("veravaravo.cfg"));
+    EXPECT_FALSE(doc.fileOpened());
+    EXPECT_EQ(doc.names().title, "Channel");
+    EXPECT_TRUE(fx.messages.shown.empty());
+}
+
+TEST_F(DocumentTest, ReopenLoadsTheLastFileAndTitlesTheDocument) {
+    const std::string file = channelFile("my.list.si", 2);
+    writeConfig(kOptionReopenLast, file);
+    doc.construct(dir.file("veravaravo.cfg"));
+    EXPECT_TRUE(doc.fileOpened());
+    EXPECT_TRUE(fx.db.isLoaded());
+    EXPECT_EQ(doc.names().fullPath, file);
+    EXPECT_EQ(doc.names().fileName, "my.list.si");
+    EXPECT_EQ(doc.names().title, "my");
+    EXPECT_EQ(doc.documentTitle(), "my");
+    EXPECT_TRUE(fx.state->treeRebuildRequest);
+    EXPECT_TRUE(test::fileExists(dir.file("programs.nfo")));
+}
+
+TEST_F(DocumentTest, FailedReopenSaysSoAndStartsUntitled) {
+    writeConfig(kOptionReopenLast, dir.file("gone.si"));
+    doc.construct(dir.file("veravaravo.cfg"));
+    ASSERT_EQ(fx.messages.shown.size(), 2u);
+    EXPECT_EQ(fx.messages.shown[0].text, "Open1");
+    EXPECT_EQ(fx.messages.shown[1].text, "Open last edited failed");
+    EXPECT_EQ(fx.messages.shown[1].icon, MessageIcon::None);
+    EXPECT_FALSE(doc.fileOpened());
+    EXPECT_EQ(doc.names().title, "Untitled");
+    EXPECT_EQ(doc.documentTitle(), "");
+}
+
+// ---- Open, Save, Save As -----------------------------------------------------------------------------------
+
+TEST_F(DocumentTest, OpenLoadsNamesAndEmptiesTheClipboard) {
+    doc.construct(dir.file("veravaravo.cfg"));
+    fx.state->programClipboard = new ProgramSnapshot;
+    doc.setModifiedFlag(true);
+    fx.messages.script(MessageAnswer::No);
+    const std::string file = channelFile("hotbird.si", 3);
+    files.answers.push_back(file);
+    doc.fileOpen();
+    EXPECT_EQ(fx.messages.asked, std::vector<std::string>{"Channel.si not saved!\nSave it now?"});
+    ASSERT_EQ(files.requests.size(), 1u);
+    EXPECT_EQ(files.requests[0].filter, "Channel data (*.si)|*.si|All Files (*.*)|*.*||");
+    EXPECT_TRUE(doc.fileOpened());
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.documentTitle(), "hotbird.si");
+    EXPECT_EQ(fx.state->programClipboard, nullptr);
+    EXPECT_EQ(host.recent, std::vector<std::string>{file});
+    EXPECT_EQ(host.updates, 1);
+}
+
+TEST_F(DocumentTest, SaveFirstCancelEndsOpenBeforeTheDialog) {
+    openThroughCommand(channelFile("a.si", 4));
+    doc.setModifiedFlag(true);
+    fx.messages.script(MessageAnswer::Cancel);
+    doc.fileOpen();
+    EXPECT_EQ(files.requests.size(), 1u) << "only the first Open showed a file dialog";
+    EXPECT_TRUE(doc.isModified());
+}
+
+TEST_F(DocumentTest, SaveFirstYesWritesBeforeOpening) {
+    const std::string a = channelFile("a.si", 5);
+    openThroughCommand(a);
+    fx.image().programs[0].serviceId = 4242;
+    doc.setModifiedFlag(true);
+    fx.messages.script(MessageAnswer::Yes);
+    files.answers.push_back(channelFile("b.si", 6));
+    doc.fileOpen();
+    all_tables_block saved{};
+    const std::string bytes = test::readFile(a);
+    ASSERT_EQ(bytes.size(), kImageSize);
+    std::memcpy(&saved, bytes.data(), kImageSize);
+    EXPECT_EQ(saved.programs[0].serviceId, 4242);
+    EXPECT_EQ(doc.names().fileName, "b.si");
+}
+
+TEST_F(DocumentTest, FailedOpenKeepsTheNamesOfTheImageStillLoaded) {
+    const std::string a = channelFile("a.si", 7);
+    openThroughCommand(a);
+    const std::string shortFile = dir.file("short.si");
+    test::writeFile(shortFile, "abc", 3);
+    files.answers.push_back(shortFile);
+    doc.fileOpen();
+    EXPECT_EQ(fx.messages.texts(), (std::vector<std::string>{"Error: Open failed2", "Error: Open failed"}));
+    EXPECT_EQ(doc.names().fullPath, a);
+    EXPECT_EQ(doc.documentTitle(), "a.si");
+    ASSERT_TRUE(doc.fileSave());
+    EXPECT_EQ(test::readFile(shortFile), "abc") << "Save must not write the old image over the failed file";
+}
+
+TEST_F(DocumentTest, SaveWritesInPlaceAndClearsModified) {
+    const std::string a = channelFile("a.si", 8);
+    openThroughCommand(a);
+    doc.setModifiedFlag(true);
+    EXPECT_TRUE(doc.fileSave());
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_TRUE(files.requests.size() == 1) << "no dialog for a plain save";
+}
+
+TEST_F(DocumentTest, SaveWithNothingLoadedSaysNothingToSave) {
+    doc.construct(dir.file("veravaravo.cfg"));
+    EXPECT_FALSE(doc.fileSave());
+    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"Nothing to save!"});
+    EXPECT_TRUE(files.requests.empty());
+}
+
+TEST_F(DocumentTest, SaveAfterDownloadRunsSaveAsThenSavesInPlace) {
+    doc.construct(dir.file("veravaravo.cfg"));
+    test::makeImage(fx.image(), 9, test::ImageShape{});
+    doc.download();
+    ASSERT_TRUE(doc.downloaded());
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.documentTitle(), "Channel.si");
+    EXPECT_TRUE(fx.state->treeRebuildRequest);
+
+    files.answers.push_back(dir.file("fresh"));  // a new name, typed without extension
+    EXPECT_TRUE(doc.fileSave());
+    ASSERT_EQ(files.requests.size(), 1u);
+    EXPECT_EQ(files.requests[0].initialName, "*.si");
+    EXPECT_TRUE(test::fileExists(dir.file("fresh.si")));
+    EXPECT_EQ(test::readFile(dir.file("fresh.si")).size(), kImageSize);
+    EXPECT_FALSE(doc.downloaded());
+    EXPECT_TRUE(doc.fileOpened());
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(doc.documentTitle(), "fresh");
+    EXPECT_EQ(host.recent, std::vector<std::string>{dir.file("fresh.si")});
+
+    doc.setModifiedFlag(true);
+    EXPECT_TRUE(doc.fileSave());
+    EXPECT_EQ(files.requests.size(), 1u) << "the second Save writes in place";
+}
+
+TEST_F(DocumentTest, SaveAsAsksBeforeReplacingAnExistingFile) {
+    openThroughCommand(channelFile("a.si", 10));
+    const std::string other = dir.file("other.si");
+    test::writeFile(other, "keep", 4);
+    files.answers.push_back(other);
+    fx.messages.script(MessageAnswer::No);
+    EXPECT_FALSE(doc.fileSaveAs());
+    ASSERT_EQ(fx.messages.asked.size(), 1u);
+    EXPECT_EQ(fx.messages.asked[0], other + " already exists.\nDo you want to replace it?");
+    EXPECT_EQ(test::readFile(other), "keep");
+    EXPECT_EQ(doc.names().fileName, "a.si");
+
+    files.answers.push_back(other);
+    fx.messages.script(MessageAnswer::Yes);
+    EXPECT_TRUE(doc.fileSaveAs());
+    EXPECT_EQ(test::readFile(other).size(), kImageSize);
+    EXPECT_EQ(doc.names().fullPath, other);
+}
+
+TEST_F(DocumentTest, FailedSaveAsSaysSoAndKeepsTheOldNames) {
+    const std::string a = channelFile("a.si", 11);
+    openThroughCommand(a);
+    files.answers.push_back(dir.file("no/such/folder/x.si"));
+    EXPECT_FALSE(doc.fileSaveAs());
+    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"Error: Save failed!"});
+    EXPECT_EQ(doc.names().fullPath, a);
+    EXPECT_EQ(doc.documentTitle(), "a.si");
+}
+
+TEST_F(DocumentTest, CancelledSaveAsLeavesEverything) {
+    openThroughCommand(channelFile("a.si", 12));
+    doc.setModifiedFlag(true);
+    EXPECT_FALSE(doc.fileSaveAs());
+    EXPECT_TRUE(doc.isModified());
+    EXPECT_EQ(doc.names().fileName, "a.si");
+}
+
+// ---- Framework questions: close, New, recent files ---------------------------------------------------------
+
+TEST_F(DocumentTest, CloseQuestionCancelledSaveKeepsTheWindow) {
+    doc.construct(dir.file("veravaravo.cfg"));
+    test::makeImage(fx.image(), 13, test::ImageShape{});
+    doc.download();
+    fx.messages.clear();
+    fx.messages.script(MessageAnswer::Yes);  // save changes?  -> Save As, whose dialog is cancelled
+    EXPECT_FALSE(doc.saveModified());
+    EXPECT_EQ(fx.messages.asked, std::vector<std::string>{"Save changes to Channel.si?"});
+    fx.messages.script(MessageAnswer::No);
+    EXPECT_TRUE(doc.saveModified());
+}
+
+TEST_F(DocumentTest, NewKeepsImageAndNamesButClearsModified) {
+    const std::string a = channelFile("a.si", 14);
+    openThroughCommand(a);
+    doc.setModifiedFlag(true);
+    fx.messages.script(MessageAnswer::No);
+    EXPECT_TRUE(doc.fileNew());
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_TRUE(doc.fileOpened());
+    EXPECT_EQ(doc.names().fullPath, a);
+    EXPECT_EQ(doc.documentTitle(), "a");
+}
+
+TEST_F(DocumentTest, RecentFileOpensAndTitlesWithTheFileName) {
+    doc.construct(dir.file("veravaravo.cfg"));
+    const std::string b = channelFile("b.si", 15);
+    EXPECT_TRUE(doc.openRecentFile(b));
+    EXPECT_EQ(doc.documentTitle(), "b.si");
+    EXPECT_EQ(host.recent, std::vector<std::string>{b});
+    EXPECT_FALSE(doc.openRecentFile(dir.file("gone.si")));
+    EXPECT_EQ(fx.messages.texts(), (std::vector<std::string>{"Open1", "Error: Open failed"}));
+    EXPECT_EQ(doc.names().fullPath, b);
+}
+
+// ---- Dropped files -----------------------------------------------------------------------------------------
+
+TEST_F(DocumentTest, DroppedFileOnModifiedImageAsksFirst) {
+    const std::string a = channelFile("a.si", 16);
+    openThroughCommand(a);
+    const std::uint16_t edited = 777;
+    fx.image().programs[0].serviceId = edited;
+    doc.setModifiedFlag(true);
+    const std::string b = channelFile("b.si", 17);
+
+    fx.messages.script(MessageAnswer::Cancel);
+    doc.dropFiles({b, a});
+    EXPECT_EQ(fx.messages.asked.size(), 1u);
+    EXPECT_EQ(fx.image().programs[0].serviceId, edited) << "Cancel keeps the unsaved edit";
+    EXPECT_TRUE(doc.isModified());
+
+    fx.messages.script(MessageAnswer::No);
+    doc.dropFiles({b, a});
+    EXPECT_EQ(doc.names().fullPath, b) << "only the first dropped file is taken";
+    EXPECT_EQ(doc.documentTitle(), "b.si");
+    EXPECT_FALSE(doc.isModified());
+    EXPECT_EQ(host.recent, std::vector<std::string>{b});
+}
+
+TEST_F(DocumentTest, DroppedFileThatFailsChangesNothing) {
+    const std::string a = channelFile("a.si", 18);
+    openThroughCommand(a);
+    doc.dropFiles({dir.file("gone.si")});
+    EXPECT_EQ(fx.messages.texts(), (std::vector<std::string>{"Open1", "Error: Open failed"}));
+    EXPECT_EQ(doc.names().fullPath, a);
+}
+
+// ---- Transfers ---------------------------------------------------------------------------------------------
+
+TEST_F(DocumentTest, FailedDownloadClearsTheDownloadedFlag) {
+    doc.construct(dir.file("veravaravo.cfg"));
+    doc.download();
+    ASSERT_TRUE(doc.downloaded());
+    doc.setModifiedFlag(false);
+    transfers.downloadResult = -1;
+    doc.download();
+    EXPECT_FALSE(doc.downloaded());
+    EXPECT_FALSE(doc.isModified());
+}
+
+TEST_F(DocumentTest, DownloadAsksToSaveAModifiedImageFirst) {
+    openThroughCommand(channelFile("a.si", 19));
+    doc.setModifiedFlag(true);
+    fx.messages.script(MessageAnswer::Cancel);
+    doc.download();
+    EXPECT_EQ(transfers.downloads, 0);
+    EXPECT_EQ(fx.messages.asked, std::vector<std::string>{"a.si not saved!\nSave it now?"});
+}
+
+TEST_F(DocumentTest, UploadWithNothingLoadedAsksNothing) {
+    doc.construct(dir.file("veravaravo.cfg"));
+    doc.upload();
+    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"No document opened or downloaded"});
+    EXPECT_TRUE(fx.messages.asked.empty());
+    EXPECT_EQ(transfers.uploads, 0);
+}
+
+TEST_F(DocumentTest, UploadWarnsThenRemovesUnusedProvidersAndSends) {
+    openThroughCommand(channelFile("a.si", 20));
+    fx.build.provider("nobody uses me");
+    const auto providersBefore = fx.image().providerCount;
+    fx.messages.script(MessageAnswer::No);
+    doc.upload();
+    EXPECT_EQ(transfers.uploads, 0);
+    EXPECT_EQ(fx.image().providerCount, providersBefore);
+
+    fx.messages.script(MessageAnswer::Yes);
+    doc.upload();
+    EXPECT_EQ(transfers.uploads, 1);
+    EXPECT_EQ(fx.image().providerCount, providersBefore - 1);
+    EXPECT_EQ(fx.messages.asked.back(),
+              "Warning: This operation will overwrite database in Your receiver\nDo You wish to continue?");
+    EXPECT_FALSE(doc.isModified()) << "an upload does not touch the modified state";
+}
+
+TEST_F(DocumentTest, UpgradeRemembersTheSoftwareFileInTheProfile) {
+    doc.construct(dir.file("veravaravo.cfg"));
+    profile.values["Binary_File_Section/Item_1"] = std::string(400, 'x');
+    doc.upgrade();  // cancelled
+    ASSERT_EQ(files.requests.size(), 1u);
+    EXPECT_EQ(files.requests[0].initialName.size(), 300u);
+    EXPECT_EQ(files.requests[0].filter, "S/W File (*.dlp)|*.dlp|All Files (*.*)|*.*||");
+    EXPECT_TRUE(transfers.upgrades.empty());
+
+    files.answers.push_back("/boxes/new.dlp");
+    doc.upgrade();
+    EXPECT_EQ(profile.values["Binary_File_Section/Item_1"], "/boxes/new.dlp");
+    EXPECT_EQ(transfers.upgrades, std::vector<std::string>{"/boxes/new.dlp"});
+}
+
+TEST(DefaultExtension, OnlyNamesWithoutExtensionGetIt) {
+    EXPECT_EQ(withDefaultExtension("/a/b", "si"), "/a/b.si");
+    EXPECT_EQ(withDefaultExtension("/a/b.SI", "si"), "/a/b.SI");
+    EXPECT_EQ(withDefaultExtension("/a.d/b", "si"), "/a.d/b.si");
+    EXPECT_EQ(withDefaultExtension("/a/b", ""), "/a/b");
+}
+
+}  // namespace
+}  // namespace vizud

@@ -1,0 +1,77 @@
+// Scripted stand-ins for the document's surroundings: file choosers that answer from a queue, a profile in
+// memory, transfers that report what they were asked, and a host that records titles and refreshes.
+#pragma once
+
+#include <deque>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/document_commands.h"
+#include "app/document_services.h"
+
+namespace vizud::test {
+
+class ScriptedFiles : public FileChooser {
+public:
+    std::string chooseFileToOpen(const FileDialogRequest& request) override { return next(request); }
+    std::string chooseFileToSave(const FileDialogRequest& request) override { return next(request); }
+
+    std::deque<std::string> answers;  // empty string: the user cancels
+    std::vector<FileDialogRequest> requests;
+
+private:
+    std::string next(const FileDialogRequest& request) {
+        requests.push_back(request);
+        if (answers.empty())
+            return {};
+        std::string answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class MemoryProfile : public Profile {
+public:
+    std::string readString(const std::string& section, const std::string& entry) const override {
+        const auto it = values.find(section + "/" + entry);
+        return it == values.end() ? std::string() : it->second;
+    }
+    void writeString(const std::string& section, const std::string& entry, const std::string& value) override {
+        values[section + "/" + entry] = value;
+    }
+    std::map<std::string, std::string> values;
+};
+
+class FakeTransfers : public DocumentTransfers {
+public:
+    int download() override {
+        ++downloads;
+        return downloadResult;
+    }
+    int upload() override {
+        ++uploads;
+        return 0;
+    }
+    void upgrade(const std::string& path) override { upgrades.push_back(path); }
+
+    int downloadResult = 0;
+    int downloads = 0;
+    int uploads = 0;
+    std::vector<std::string> upgrades;
+};
+
+class RecordingHost : public DocumentHost {
+public:
+    void setDocumentTitle(const std::string& title) override { titles.push_back(title); }
+    void updateAllViews() override { ++updates; }
+    void addRecentFile(const std::string& path) override { recent.push_back(path); }
+    void modifiedChanged(bool modified) override { modifiedStates.push_back(modified); }
+
+    std::vector<std::string> titles;
+    std::vector<std::string> recent;
+    std::vector<bool> modifiedStates;
+    int updates = 0;
+};
+
+}  // namespace vizud::test

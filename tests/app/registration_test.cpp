@@ -1,0 +1,73 @@
+// The freedesktop file-type registration and the serial devices offered for a COM number.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "app/file_type_registration.h"
+#include "app/serial_device_list.h"
+#include "tests/support/temp_dir.h"
+
+namespace vizud {
+namespace {
+
+TEST(DesktopExec, PlainPathStaysAsIs) {
+    EXPECT_EQ(desktopExecArgument("/usr/bin/vizud"), "/usr/bin/vizud");
+}
+
+TEST(DesktopExec, PathWithBlanksIsQuoted) {
+    EXPECT_EQ(desktopExecArgument("/home/anna/my tools/vizud"), "\"/home/anna/my tools/vizud\"");
+}
+
+TEST(DesktopExec, ReservedCharactersAreEscapedInsideQuotes) {
+    // A backslash is escaped for the quoting (\\) and again for the string value (\\\\).
+    EXPECT_EQ(desktopExecArgument("/opt/a\\b"), "\"/opt/a\\\\\\\\b\"");
+    EXPECT_EQ(desktopExecArgument("/opt/$x\"y`"), "\"/opt/\\\\$x\\\\\"y\\\\`\"");
+    EXPECT_EQ(desktopExecArgument("/opt/100%/vizud"), "/opt/100%%/vizud");
+}
+
+TEST(Registration, WritesMimePackageAndDesktopEntryOnce) {
+    test::TempDir dir;
+    ASSERT_TRUE(writeFileTypeRegistration(dir.path(), "/home/anna/my tools/vizud", "PNG"));
+    const std::string desktop = test::readFile(dir.file("applications/vizud.desktop"));
+    EXPECT_NE(desktop.find("Exec=\"/home/anna/my tools/vizud\" %f\n"), std::string::npos) << desktop;
+    EXPECT_NE(desktop.find("MimeType=application/x-vizud-channel-database;\n"), std::string::npos);
+    const std::string mime = test::readFile(dir.file("mime/packages/vizud.xml"));
+    EXPECT_NE(mime.find("<glob pattern=\"*.si\"/>"), std::string::npos);
+    EXPECT_NE(mime.find("<comment>Channel Database</comment>"), std::string::npos);
+    EXPECT_EQ(test::readFile(dir.file("icons/hicolor/48x48/apps/vizud.png")), "PNG");
+    EXPECT_FALSE(writeFileTypeRegistration(dir.path(), "/home/anna/my tools/vizud", "PNG"))
+        << "a second start with the same program changes nothing";
+    EXPECT_TRUE(writeFileTypeRegistration(dir.path(), "/usr/bin/vizud", "PNG"));
+}
+
+TEST(Registration, UnwritableHomeIsSilentlySkipped) {
+    test::TempDir dir;
+    const std::string blocked = dir.file("blocked");
+    test::writeFile(blocked, "x", 1);  // a file where the folder would have to be
+    EXPECT_FALSE(writeFileTypeRegistration(blocked, "/usr/bin/vizud", ""));
+    EXPECT_FALSE(writeFileTypeRegistration("", "/usr/bin/vizud", ""));
+}
+
+TEST(SerialDevices, ByIdFirstThenUsbAcmAndBuiltInInNaturalOrder) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir.file("serial/by-id"));
+    for (const char* name : {"ttyS10", "ttyS2", "ttyACM0", "ttyUSB1", "ttyUSB0", "tty0", "null"}) {
+        test::writeFile(dir.file(name), "", 0);
+    }
+    test::writeFile(dir.file("serial/by-id/usb-FTDI_FT232R-if00-port0"), "", 0);
+    const std::vector<std::string> expected = {
+        dir.file("serial/by-id/usb-FTDI_FT232R-if00-port0"),
+        dir.file("ttyUSB0"),
+        dir.file("ttyUSB1"),
+        dir.file("ttyACM0"),
+        dir.file("ttyS2"),
+        dir.file("ttyS10"),
+    };
+    EXPECT_EQ(listSerialDevices(dir.path()), expected);
+    EXPECT_TRUE(listSerialDevices(dir.file("missing")).empty());
+}
+
+}  // namespace
+}  // namespace vizud
