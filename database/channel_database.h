@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,6 +75,22 @@ public:
     int pasteClipboard(int& position);
     int pasteSnapshots(int table, int list, int position, ProgramSnapshot* first, std::uint32_t mode);
     int renumberAfterDrop(int dropPosition);
+
+    // ---- Batch edits of whole selections (cut, delete and drag of many rows) -------------------------
+    // Each has exactly the effect of the per-row sequence named beside it: the same image bytes, the same
+    // clipboard and node fields, the same messages. When `results` is given it receives the result of
+    // each row, in order. The return value is 0 when every row succeeded, else the first row's refusal.
+    //
+    // For each index in order: modifyRecord(501, 551, index) (honours dragActive).
+    int deletePrograms(std::span<const int> indices, std::vector<int>* results = nullptr);
+    // For each index in order: getFavMembership(index, mask), then deleteInView(index, mask).
+    int deleteInViewMany(std::span<const int> programIndices, std::vector<int>* results = nullptr);
+    // For each position in order: modifyRecord(501, 553, position) with word 0 = list, word 1 = radioRelative.
+    int removeListEntries(int list, bool radioRelative, std::span<const int> positions,
+                          std::vector<int>* results = nullptr);
+    // pasteSnapshots with the gap in the program table opened once for all nodes (and the providers and
+    // transponders looked up through an index); same arguments, result and `pasted` flags.
+    int pasteSnapshotsBatch(int table, int list, int position, ProgramSnapshot* first, std::uint32_t mode);
 
     // ---- Transfers with the box -------------------------------------------------------------------
     int download(TransferRunner& runner);
