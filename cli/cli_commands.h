@@ -10,6 +10,9 @@ namespace vizud::cli {
 
 int runInfo(const std::vector<std::string>& args);
 int runDump(const std::vector<std::string>& args);
+int runDownload(const std::vector<std::string>& args);
+int runUpload(const std::vector<std::string>& args);
+int runUpgrade(const std::vector<std::string>& args);
 
 // Messages of the database shown on standard error; questions are answered with No/Cancel.
 class StderrMessages : public Messages {

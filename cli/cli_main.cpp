@@ -18,6 +18,10 @@ struct Command {
 const Command kCommands[] = {
     {"info", vizud::cli::runInfo, "info [--json] FILE.si      counts, CRC check and favourite lists of a channel file"},
     {"dump", vizud::cli::runDump, "dump [-o OUT] FILE.si      the program table as the editor writes programs.nfo"},
+    {"download", vizud::cli::runDownload,
+     "download -o FILE.si [PORT]  receive the box's database into FILE.si (written only on success)"},
+    {"upload", vizud::cli::runUpload, "upload FILE.si [PORT]       send a channel file to the box"},
+    {"upgrade", vizud::cli::runUpgrade, "upgrade FILE.dlp [PORT]     send a software image to the box"},
 };
 
 void printHelp(std::ostream& out) {
@@ -25,6 +29,9 @@ void printHelp(std::ostream& out) {
     for (const Command& command : kCommands) {
         out << "  " << command.usage << "\n";
     }
+    out << "\nPORT: [--device PATH] [--port 1..4] [--baud 115200|57600]. --device wins; --port N uses\n"
+           "VIZUD_COMN (default /dev/ttyS<N-1>); without either, the port and baud rate of veravaravo.cfg\n"
+           "in the working directory, else COM1 at 115200. Ctrl-C cancels a transfer.\n";
     out << "\nExit status: 0 success, 1 the file or the transfer failed, 2 usage error.\n";
 }
 

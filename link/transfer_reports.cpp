@@ -11,6 +11,23 @@ std::string format(const char* pattern, long long a) {
     return text;
 }
 
+// The message of a code-5 report. The steps the exchanges share with the box's own firmware all read
+// "Communication timeout"; the steps that guard the editor's buffer, image and files say what happened.
+std::string timeoutMessage(std::uint32_t step) {
+    switch (step) {
+        case kStepImageTooLarge:
+            return "Communication timeout\nThe Set Top Box announced more data than a database can hold.";
+        case kStepNotAChannelImage:
+            return "Communication timeout\nThe received data is not a channel list; the database was not changed.";
+        case kStepDlpUnreadable:
+            return "Can not read the software file";
+        case kStepDlpTooShort:
+            return "The software file is too short";
+        default:
+            return "Communication timeout";
+    }
+}
+
 }  // namespace
 
 ReportAction describeReport(int code, std::uint32_t value) {
@@ -35,7 +52,7 @@ ReportAction describeReport(int code, std::uint32_t value) {
             break;
         case kReportTimeout:
             action.status = format("Timeout - %d", static_cast<int>(value));
-            action.message = "Communication timeout";
+            action.message = timeoutMessage(value);
             action.messageIcon = MessageIcon::Stop;
             action.end = DialogEnd::Cancel;
             break;

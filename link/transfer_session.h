@@ -39,7 +39,7 @@
 
 namespace vizud::link {
 
-struct PortChoice {
+struct PortSelection {
     int number = 1;      // COM number, the value of reports 2 and 3
     std::string device;  // non-empty: this device instead of map.deviceFor(number)
     std::uint32_t baud = 115200;
@@ -50,7 +50,7 @@ struct PortChoice {
 struct TransferRequest {
     TransferMode mode = TransferMode::Download;
     std::string dlpPath;  // the software image of an upgrade
-    PortChoice port;
+    PortSelection port;
     LinkTiming timing;
 };
 

@@ -13,10 +13,10 @@
 
 namespace vizud::link {
 
-struct PortChoice;
+struct PortSelection;
 
 struct WorkerContext {
-    const PortChoice& port;
+    const PortSelection& port;
     LinkTiming timing;
     const std::atomic<bool>& abort;
     ReportSink& reports;
