@@ -1,0 +1,181 @@
+#include "app/frame_actions.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtWidgets/QMainWindow>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QMenuBar>
+#include <QtWidgets/QToolBar>
+
+#include "app/command_ids.h"
+#include "app/toolbar_images.h"
+
+namespace vizud {
+
+namespace {
+
+struct CommandText {
+    int id;
+    const char* menuText;
+    // "status prompt\ntool tip", as the string table holds them.
+    const char* prompt;
+    int picture;       // index in the toolbar strips, -1 for none
+    const char* keys;  // further accelerators, comma separated
+};
+
+// lupdate collects the texts from this table.
+const CommandText kCommands[] = {
+    {kCmdFileNew, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&New"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Create a new document\nNew"), -1, "Ctrl+N"},
+    {kCmdFileOpen, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Open..."),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Open an existing document\nOpen"), 0, "Ctrl+O"},
+    {kCmdFileSave, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Save"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Save the active document\nSave"), 1, "Ctrl+S"},
+    {kCmdFileSaveAs, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Save &as..."),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Save the active document with a new name\nSave As"), -1, ""},
+    {kCmdFilePrint, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Print..."),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Print the active document\nPrint"), 2, "Ctrl+P"},
+    {kCmdFilePrintPreview, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Print Pre&view"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Display full pages\nPrint Preview"), -1, ""},
+    {kCmdFilePrintSetup, QT_TRANSLATE_NOOP("vizud::CMainFrame", "P&rinter Setup..."),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Change the printer and printing options\nPrint Setup"), -1, ""},
+    {kCmdAppExit, QT_TRANSLATE_NOOP("vizud::CMainFrame", "E&xit"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Quit the application; prompts to save documents\nExit"), -1, ""},
+    {kCmdEditFind, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Find"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Find the specified text\nFind"), -1, ""},
+    {kCmdEditUndo, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Undo"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Undo the last action\nUndo"), -1, "Ctrl+Z,Alt+Backspace"},
+    {kCmdEditCut, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Cu&t"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Cut the selection and put it on the Clipboard\nCut"), -1,
+     "Ctrl+X,Shift+Del"},
+    {kCmdEditCopy, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Copy"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Copy the selection and put it on the Clipboard\nCopy"), -1,
+     "Ctrl+C,Ctrl+Ins"},
+    {kCmdEditPaste, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Paste"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Insert Clipboard contents\nPaste"), -1, "Ctrl+V,Shift+Ins"},
+    {kCmdEditDelete, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Delete"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Delete selected Item\nDelete"), 3, "Del"},
+    {kCmdViewToolbar, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Toolbar"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Show or hide the toolbar\nToggle ToolBar"), -1, ""},
+    {kCmdViewStatusBar, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Status Bar"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Show or hide the status bar\nToggle StatusBar"), -1, ""},
+    {kCmdShowTv, QT_TRANSLATE_NOOP("vizud::CMainFrame", "TV Programs"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Show TV programs only.\nTV Programs"), 4, ""},
+    {kCmdShowRadio, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Radio Programs"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Show radio programs only.\nRadio Programs"), 5, ""},
+    {kCmdShowTvAndRadio, QT_TRANSLATE_NOOP("vizud::CMainFrame", "TV and Radio Programs"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Show TV & radio programs.\nTV and Radio Programs"), 6, ""},
+    {kCmdDownload, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Download database"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame",
+                       "Load database from Set Top Box to PC.\nLoad database from Set Top Box to PC."),
+     7, ""},
+    {kCmdUpload, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Upload database"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame",
+                       "Load database from PC to Set Top Box.\nLoad database from PC to Set Top Box."),
+     8, ""},
+    {kCmdUpgrade, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Software upgrade"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Soft Upgrade from PC DLP File.\nSoft Upgrade from PC DLP File."), 9, ""},
+    {kCmdPortToolbar, QT_TRANSLATE_NOOP("vizud::CMainFrame", "COM port settings"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Config RS232 Port.\nConfig RS232 Port."), 10, ""},
+    {kCmdPortMenu, QT_TRANSLATE_NOOP("vizud::CMainFrame", "ComPort"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Config RS232 Port.\nConfig RS232 Port."), -1, ""},
+    {kCmdOptions, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Options"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Set program options.\nOptions"), -1, ""},
+    {kCmdAppAbout, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&about KORVALE Editor"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Display program information, version number and copyright\nAbout"), 11,
+     ""},
+};
+
+QString translated(const char* text) {
+    return QCoreApplication::translate("vizud::CMainFrame", text);
+}
+
+QAction* makeAction(QMainWindow& frame, const CommandText& command) {
+    auto* action = new QAction(translated(command.menuText), &frame);
+    action->setData(command.id);
+    action->setObjectName(QString("command%1").arg(command.id));
+    const QString prompt = translated(command.prompt);
+    const qsizetype newline = prompt.indexOf('\n');
+    action->setStatusTip(newline < 0 ? prompt : prompt.left(newline));
+    action->setToolTip(newline < 0 ? prompt : prompt.mid(newline + 1));
+    QList<QKeySequence> keys;
+    for (const QString& key : QString::fromLatin1(command.keys).split(',', Qt::SkipEmptyParts)) {
+        keys << QKeySequence(key);
+    }
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    if (command.picture >= 0) {
+        action->setIcon(toolbarIcon(command.picture));
+    }
+    return action;
+}
+
+}  // namespace
+
+QAction* FrameActions::operator[](int id) const {
+    const auto it = byId.find(id);
+    return it == byId.end() ? nullptr : it->second;
+}
+
+FrameActions createFrameActions(QMainWindow& frame) {
+    FrameActions actions;
+    for (const CommandText& command : kCommands) {
+        actions.byId[command.id] = makeAction(frame, command);
+    }
+    for (int id : {kCmdShowTv, kCmdShowRadio, kCmdShowTvAndRadio, kCmdViewToolbar, kCmdViewStatusBar}) {
+        actions[id]->setCheckable(true);
+    }
+    frame.addActions({actions[kCmdEditFind], actions[kCmdEditUndo]});
+
+    QMenuBar* bar = frame.menuBar();
+    QMenu* file = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&File")));
+    file->setObjectName("fileMenu");
+    file->addActions({actions[kCmdFileNew], actions[kCmdFileOpen], actions[kCmdFileSave], actions[kCmdFileSaveAs]});
+    file->addSeparator();
+    file->addActions({actions[kCmdFilePrint], actions[kCmdFilePrintPreview], actions[kCmdFilePrintSetup]});
+    file->addSeparator();
+    actions.recentPlaceholder = file->addAction(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "Recent File")));
+    actions.recentPlaceholder->setEnabled(false);
+    for (int i = 0; i < 4; ++i) {
+        actions.recentFiles[i] = file->addAction(QString());
+        actions.recentFiles[i]->setObjectName(QString("recentFile%1").arg(i + 1));
+        actions.recentFiles[i]->setStatusTip(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "Open this document")));
+        actions.recentFiles[i]->setVisible(false);
+    }
+    actions.recentSeparator = file->addSeparator();
+    file->addAction(actions[kCmdAppExit]);
+    actions.fileMenu = file;
+
+    QMenu* edit = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Edit")));
+    edit->addActions({actions[kCmdEditFind], actions[kCmdEditUndo]});
+    edit->addSeparator();
+    edit->addActions({actions[kCmdEditCut], actions[kCmdEditCopy], actions[kCmdEditPaste], actions[kCmdEditDelete]});
+
+    QMenu* view = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&View")));
+    view->addActions({actions[kCmdViewToolbar], actions[kCmdViewStatusBar]});
+
+    QMenu* options = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Options")));
+    options->addActions({actions[kCmdPortMenu], actions[kCmdOptions]});
+
+    QMenu* info = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Info")));
+    info->addAction(actions[kCmdAppAbout]);
+
+    QToolBar* tools = frame.addToolBar(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "Standard")));
+    tools->setObjectName("toolBar");
+    tools->setIconSize(QSize(kToolbarButtonSize, kToolbarButtonSize));
+    tools->setMovable(true);
+    tools->addActions({actions[kCmdFileOpen], actions[kCmdFileSave]});
+    tools->addSeparator();
+    tools->addAction(actions[kCmdFilePrint]);
+    tools->addSeparator();
+    tools->addAction(actions[kCmdEditDelete]);
+    tools->addSeparator();
+    tools->addActions({actions[kCmdShowTv], actions[kCmdShowRadio], actions[kCmdShowTvAndRadio]});
+    tools->addSeparator();
+    tools->addActions({actions[kCmdDownload], actions[kCmdUpload], actions[kCmdUpgrade], actions[kCmdPortToolbar]});
+    tools->addSeparator();
+    tools->addAction(actions[kCmdAppAbout]);
+    actions.toolBar = tools;
+    return actions;
+}
+
+}  // namespace vizud

@@ -1,0 +1,293 @@
+#include "app/main_frame.h"
+
+#include <algorithm>
+
+#include <QtCore/QMimeData>
+#include <QtCore/QTimer>
+#include <QtCore/QUrl>
+#include <QtGui/QCloseEvent>
+#include <QtGui/QShortcut>
+#include <QtPrintSupport/QPageSetupDialog>
+#include <QtPrintSupport/QPrinter>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QSplitter>
+#include <QtWidgets/QStatusBar>
+#include <QtWidgets/QToolBar>
+
+#include "app/about_box.h"
+#include "app/command_ids.h"
+#include "app/editor_document.h"
+#include "views/left_view.h"
+#include "views/program_list_view.h"
+
+namespace vizud {
+
+namespace {
+
+constexpr const char* kApplicationTitle = "Diruriz Ezoviv for HD";
+
+std::vector<std::string> localFiles(const QMimeData* mime) {
+    std::vector<std::string> files;
+    if (mime == nullptr) {
+        return files;
+    }
+    for (const QUrl& url : mime->urls()) {
+        if (url.isLocalFile()) {
+            files.push_back(url.toLocalFile().toStdString());
+        }
+    }
+    return files;
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CViz_ud_app_17Doc& doc, QWidget* parent) : CMainFrame(doc, Options{}, parent) {}
+
+CMainFrame::CMainFrame(CViz_ud_app_17Doc& doc, Options options, QWidget* parent)
+    : QMainWindow(parent),
+      m_doc(doc),
+      m_options(std::move(options)),
+      m_filterRefresh(doc.database().state().browse.viewMode),
+      m_actions(createFrameActions(*this)) {
+    setObjectName("mainFrame");
+    setWindowIcon(QIcon(":/images/vizud_48.png"));
+    setAcceptDrops(true);
+    createStatusBar();
+    createClient();
+    connectCommands();
+    fillRecentFiles();
+    onTitleChanged(doc.title());
+    resize(1000, 640);
+
+    connect(&m_doc, &CViz_ud_app_17Doc::titleChanged, this, &CMainFrame::onTitleChanged);
+    connect(&m_doc, &CViz_ud_app_17Doc::modifiedStateChanged, this, &CMainFrame::requestIdleUpdate);
+    connect(&m_doc, &CViz_ud_app_17Doc::viewsNeedUpdate, this, &CMainFrame::requestIdleUpdate);
+    connect(&m_doc, &CViz_ud_app_17Doc::viewsNeedUpdate, m_leftView, &CLeftView::onUpdate);
+    connect(&m_doc, &CViz_ud_app_17Doc::viewsNeedUpdate, m_listView, &CViz_ud_app_17View::onUpdate);
+    connect(&m_doc, &CViz_ud_app_17Doc::recentFilesChanged, this, &CMainFrame::fillRecentFiles);
+    onIdle();
+}
+
+CMainFrame::~CMainFrame() {
+    EditorState& state = m_doc.database().state();
+    if (!m_options.configPath.empty()) {
+        saveConfiguration(state.config, m_options.configPath);
+    }
+    state.browse.selectedText.clear();
+    state.browse.parentText.clear();
+}
+
+void CMainFrame::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName("statusBar");
+    // The lock-key panes are left out: Qt offers no reliable way to read Caps, Num and Scroll Lock on every
+    // Linux desktop (X11, Wayland), and a pane that may show the wrong state is worse than none.
+    m_modifiedPane = new QLabel(bar);
+    m_modifiedPane->setObjectName("modifiedPane");
+    m_modifiedPane->setAlignment(Qt::AlignCenter);
+    m_modifiedPane->setMinimumWidth(m_modifiedPane->fontMetrics().horizontalAdvance(tr("OVR")) + 8);
+    bar->addPermanentWidget(m_modifiedPane);
+    m_countsPane = new QLabel(bar);
+    m_countsPane->setObjectName("countsPane");
+    bar->addPermanentWidget(m_countsPane);
+    connect(bar, &QStatusBar::messageChanged, this, &CMainFrame::onStatusMessage);
+    bar->showMessage(tr("Ready"));
+}
+
+void CMainFrame::onStatusMessage(const QString& message) {
+    if (message.isEmpty()) {
+        statusBar()->showMessage(tr("Ready"));
+    }
+}
+
+void CMainFrame::createClient() {
+    m_splitter = new QSplitter(Qt::Horizontal, this);
+    m_splitter->setObjectName("splitter");
+    m_leftView = new CLeftView(m_splitter);
+    m_listView = new CViz_ud_app_17View(m_splitter);
+    m_splitter->addWidget(m_leftView);
+    m_splitter->addWidget(m_listView);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({260, 740});
+    setCentralWidget(m_splitter);
+    auto* next = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    auto* previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this);
+    connect(next, &QShortcut::activated, this, &CMainFrame::focusOtherPane);
+    connect(previous, &QShortcut::activated, this, &CMainFrame::focusOtherPane);
+}
+
+void CMainFrame::focusOtherPane() {
+    if (m_leftView->hasFocus()) {
+        m_listView->setFocus();
+    } else {
+        m_leftView->setFocus();
+    }
+}
+
+void CMainFrame::connectCommands() {
+    for (const auto& [id, action] : m_actions.byId) {
+        const int commandId = id;
+        connect(action, &QAction::triggered, this, [this, commandId] { runCommand(commandId); });
+        connect(action, &QAction::triggered, this, &CMainFrame::requestIdleUpdate);
+    }
+    for (int i = 0; i < 4; ++i) {
+        connect(m_actions.recentFiles[i], &QAction::triggered, this, [this, i] { openRecentFile(i); });
+    }
+    // Commands without a handler here stay disabled until the views that carry them take them over.
+    for (int id : {kCmdEditFind, kCmdEditUndo, kCmdEditCut, kCmdEditCopy, kCmdEditPaste, kCmdEditDelete, kCmdFilePrint,
+                   kCmdFilePrintPreview}) {
+        m_actions[id]->setEnabled(false);
+    }
+    m_actions[kCmdViewToolbar]->setChecked(true);
+    m_actions[kCmdViewStatusBar]->setChecked(true);
+}
+
+void CMainFrame::runCommand(int commandId) {
+    DocumentCommands& commands = m_doc.commands();
+    switch (commandId) {
+        case kCmdFileNew:
+            commands.fileNew();
+            break;
+        case kCmdFileOpen:
+            commands.fileOpen();
+            break;
+        case kCmdFileSave:
+            commands.fileSave();
+            break;
+        case kCmdFileSaveAs:
+            commands.fileSaveAs();
+            break;
+        case kCmdFilePrintSetup:
+            printerSetup();
+            break;
+        case kCmdAppExit:
+            close();
+            break;
+        case kCmdDownload:
+            commands.download();
+            break;
+        case kCmdUpload:
+            commands.upload();
+            break;
+        case kCmdUpgrade:
+            commands.upgrade();
+            break;
+        case kCmdPortMenu:
+        case kCmdPortToolbar:
+            m_doc.showPortDialog(this);
+            break;
+        case kCmdOptions:
+            m_doc.showOptionsDialog(this);
+            break;
+        case kCmdAppAbout: {
+            AboutBox about(this);
+            about.exec();
+            break;
+        }
+        case kCmdViewToolbar:
+            m_actions.toolBar->setVisible(m_actions[kCmdViewToolbar]->isChecked());
+            break;
+        case kCmdViewStatusBar:
+            statusBar()->setVisible(m_actions[kCmdViewStatusBar]->isChecked());
+            break;
+        case kCmdShowTvAndRadio:
+        case kCmdShowTv:
+        case kCmdShowRadio:
+            // The views follow at the next idle update, not here.
+            applyFilterCommand(m_doc.database().state().browse, commandId);
+            break;
+        default:
+            break;
+    }
+}
+
+void CMainFrame::printerSetup() {
+    QPrinter printer;
+    QPageSetupDialog dialog(&printer, this);
+    dialog.exec();
+}
+
+void CMainFrame::requestIdleUpdate() {
+    if (m_idlePending) {
+        return;
+    }
+    m_idlePending = true;
+    QTimer::singleShot(0, this, &CMainFrame::onIdle);
+}
+
+void CMainFrame::onIdle() {
+    m_idlePending = false;
+    const EditorState& state = m_doc.database().state();
+    for (int id : {kCmdShowTvAndRadio, kCmdShowTv, kCmdShowRadio}) {
+        m_actions[id]->setEnabled(true);
+        m_actions[id]->setChecked(filterCommandChecked(state.browse, id));
+    }
+    if (m_filterRefresh.takeChange(state.browse.viewMode)) {
+        m_doc.updateAllViews();
+    }
+    m_modifiedPane->setText(m_doc.isModified() ? tr("OVR") : QString());
+    const DocumentCommands& commands = m_doc.commands();
+    const CountsPane pane = vizud::countsPane(m_doc.database(), commands.fileOpened(), commands.downloaded());
+    const QString counts = QString::fromStdString(pane.text);
+    m_countsPane->setText(counts);
+    // The pane's width is a minimum: with the desktop's font a full database's counts need more room.
+    m_countsPane->setFixedWidth(std::max(pane.width, m_countsPane->fontMetrics().horizontalAdvance(counts) + 12));
+    m_actions[kCmdViewToolbar]->setChecked(!m_actions.toolBar->isHidden());
+    m_actions[kCmdViewStatusBar]->setChecked(!statusBar()->isHidden());
+}
+
+void CMainFrame::onTitleChanged(const QString& title) {
+    setWindowTitle(title.isEmpty() ? QString(kApplicationTitle) : title + " - " + kApplicationTitle);
+}
+
+void CMainFrame::fillRecentFiles() {
+    const QStringList files = m_doc.recentFiles();
+    for (int i = 0; i < 4; ++i) {
+        QAction* entry = m_actions.recentFiles[i];
+        if (i < files.size()) {
+            entry->setText(QString("&%1 %2").arg(i + 1).arg(files[i]));
+            entry->setData(files[i]);
+            entry->setVisible(true);
+        } else {
+            entry->setVisible(false);
+        }
+    }
+    m_actions.recentPlaceholder->setVisible(files.isEmpty());
+}
+
+void CMainFrame::openRecentFile(int index) {
+    const QString path = m_actions.recentFiles[index]->data().toString();
+    if (!path.isEmpty()) {
+        m_doc.commands().openRecentFile(path.toStdString());
+    }
+    requestIdleUpdate();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (m_doc.commands().saveModified()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!localFiles(event->mimeData()).empty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const std::vector<std::string> files = localFiles(event->mimeData());
+    if (files.empty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    // Opened once the drop has finished: the save-first question must not run inside the drag.
+    QTimer::singleShot(0, this, [this, files] {
+        m_doc.commands().dropFiles(files);
+        requestIdleUpdate();
+    });
+}
+
+}  // namespace vizud

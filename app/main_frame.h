@@ -1,0 +1,75 @@
+// CMainFrame: the editor's only top-level window. A splitter with the tree and the program list, the
+// toolbar, the status bar with the modified and program-count panes, the menus, dropped files, and the
+// configuration file written when the window is destroyed.
+#pragma once
+
+#include <QtWidgets/QMainWindow>
+
+#include <string>
+
+#include "app/config_record.h"
+#include "app/frame_actions.h"
+#include "app/frame_state.h"
+
+class QLabel;
+class QSplitter;
+
+namespace vizud {
+
+class CLeftView;
+class CViz_ud_app_17Doc;
+class CViz_ud_app_17View;
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+
+public:
+    struct Options {
+        // Where the configuration is written when the window is destroyed; empty to write nothing.
+        std::string configPath = kConfigFileName;
+    };
+
+    explicit CMainFrame(CViz_ud_app_17Doc& doc, QWidget* parent = nullptr);
+    CMainFrame(CViz_ud_app_17Doc& doc, Options options, QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    QAction* action(int commandId) const { return m_actions[commandId]; }
+    CLeftView* leftView() const { return m_leftView; }
+    CViz_ud_app_17View* listView() const { return m_listView; }
+    QLabel* modifiedPane() const { return m_modifiedPane; }
+    QLabel* countsPane() const { return m_countsPane; }
+
+    // Asks for the update of commands and panes at the next idle moment (once, however often asked).
+    void requestIdleUpdate();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createStatusBar();
+    void createClient();
+    void connectCommands();
+    void runCommand(int commandId);
+    void onIdle();
+    void onTitleChanged(const QString& title);
+    void onStatusMessage(const QString& message);
+    void fillRecentFiles();
+    void openRecentFile(int index);
+    void printerSetup();
+    void focusOtherPane();
+
+    CViz_ud_app_17Doc& m_doc;
+    Options m_options;
+    QSplitter* m_splitter = nullptr;
+    CLeftView* m_leftView = nullptr;
+    CViz_ud_app_17View* m_listView = nullptr;
+    FilterRefresh m_filterRefresh;
+    FrameActions m_actions;
+    QLabel* m_modifiedPane = nullptr;
+    QLabel* m_countsPane = nullptr;
+    bool m_idlePending = false;
+};
+
+}  // namespace vizud

@@ -1,0 +1,54 @@
+# The editor: the Qt 6 Widgets shell (vizud_gui) over vizud_core, and the vizud program.
+find_package(Qt6 6.2 REQUIRED COMPONENTS Widgets PrintSupport LinguistTools)
+include(GNUInstallDirs)
+
+set(VIZUD_GUI_SOURCES
+    app/about_box.cpp
+    app/editor_application.cpp
+    app/editor_document.cpp
+    app/frame_actions.cpp
+    app/gui_file_chooser.cpp
+    app/gui_messages.cpp
+    app/gui_transfers.cpp
+    app/main_frame.cpp
+    app/options_dialog.cpp
+    app/options_dialog.ui
+    app/port_dialog.cpp
+    app/port_dialog.ui
+    app/settings_store.cpp
+    app/startup_picture.cpp
+    app/toolbar_images.cpp
+    app/window_picture.cpp
+    link/transfer_dialog.cpp
+    link/transfer_dialog.ui
+    views/left_view.cpp
+    views/program_list_view.cpp)
+list(TRANSFORM VIZUD_GUI_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
+add_library(vizud_gui STATIC ${VIZUD_GUI_SOURCES} resources/vizud.qrc)
+set_target_properties(vizud_gui PROPERTIES AUTOMOC ON AUTOUIC ON AUTORCC ON)
+target_link_libraries(vizud_gui PUBLIC vizud_core Qt6::Widgets Qt6::PrintSupport PRIVATE vizud_warnings)
+target_compile_definitions(vizud_gui PUBLIC QT_NO_CAST_FROM_BYTEARRAY QT_NO_URL_CAST_FROM_STRING)
+
+# German texts of menus, dialogs, tool tips and status prompts; English is in the code.
+qt_add_translations(vizud_gui
+    TS_FILES resources/translations/vizud_de.ts
+    RESOURCE_PREFIX /i18n
+    SOURCES ${VIZUD_GUI_SOURCES}
+    LUPDATE_OPTIONS -locations none -no-obsolete)
+
+add_executable(vizud app/main.cpp)
+target_link_libraries(vizud PRIVATE vizud_gui vizud_warnings)
+set_target_properties(vizud PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/app)
+
+# Redraws the pictures under resources/images (not part of the build; run by hand after changing a drawing).
+add_executable(vizud_draw_images EXCLUDE_FROM_ALL resources/tools/draw_images.cpp)
+target_link_libraries(vizud_draw_images PRIVATE Qt6::Gui vizud_warnings)
+
+install(TARGETS vizud RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES resources/xdg/vizud.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES resources/xdg/vizud.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
+install(FILES resources/xdg/vizud.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES resources/images/vizud_48.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps
+        RENAME vizud.png)
+install(FILES resources/images/vizud_128.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps
+        RENAME vizud.png)

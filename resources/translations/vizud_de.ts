@@ -1,0 +1,436 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>open last Channel List</source>
+        <translation>letzte Kanalliste öffnen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Register File Type (*.sdb)</source>
+        <translation>Dateityp registrieren (*.sdb)</translation>
+    </message>
+</context>
+<context>
+    <name>PortDialog</name>
+    <message>
+        <source>Port settings</source>
+        <translation>Port-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Select port:</source>
+        <translation>Port wählen:</translation>
+    </message>
+    <message>
+        <source>COM1</source>
+        <translation>COM1</translation>
+    </message>
+    <message>
+        <source>COM2</source>
+        <translation>COM2</translation>
+    </message>
+    <message>
+        <source>COM3</source>
+        <translation>COM3</translation>
+    </message>
+    <message>
+        <source>COM4</source>
+        <translation>COM4</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>Baudrate</translation>
+    </message>
+    <message>
+        <source>Device:</source>
+        <translation>Gerät:</translation>
+    </message>
+    <message>
+        <source>The serial device the selected COM port opens.</source>
+        <translation>Das serielle Gerät, das der gewählte COM-Port öffnet.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Set Default</source>
+        <translation>Standardwerte</translation>
+    </message>
+</context>
+<context>
+    <name>QFileDialog</name>
+    <message>
+        <source>Save As</source>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>TransferDialog</name>
+    <message>
+        <source>Transmission</source>
+        <translation>Übertragung</translation>
+    </message>
+    <message>
+        <source>Packet</source>
+        <translation>Paket</translation>
+    </message>
+    <message>
+        <source>Frame repeat</source>
+        <translation>Wiederholungen</translation>
+    </message>
+    <message>
+        <source>Last Error</source>
+        <translation>Letzter Fehler</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>vizud::AboutBox</name>
+    <message>
+        <source>Channel Data and Tools</source>
+        <translation>Kanaldaten und Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Web site</source>
+        <translation>Webseite</translation>
+    </message>
+    <message>
+        <source>Support forum</source>
+        <translation>Support-Forum</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+</context>
+<context>
+    <name>vizud::CMainFrame</name>
+    <message>
+        <source>OVR</source>
+        <translation>ÜB</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>Bereit</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Create a new document
+New</source>
+        <translation>Erstellt ein neues Dokument
+Neu</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>Ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Open an existing document
+Open</source>
+        <translation>Öffnet ein vorhandenes Dokument
+Öffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Save the active document
+Save</source>
+        <translation>Speichert das aktive Dokument
+Speichern</translation>
+    </message>
+    <message>
+        <source>Save &amp;as...</source>
+        <translation>Speichern &amp;unter...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name
+Save As</source>
+        <translation>Speichert das aktive Dokument unter einem neuen Namen
+Speichern unter</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken...</translation>
+    </message>
+    <message>
+        <source>Print the active document
+Print</source>
+        <translation>Druckt das aktive Dokument
+Drucken</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view</source>
+        <translation>Seiten&amp;ansicht</translation>
+    </message>
+    <message>
+        <source>Display full pages
+Print Preview</source>
+        <translation>Zeigt ganze Seiten an
+Seitenansicht</translation>
+    </message>
+    <message>
+        <source>P&amp;rinter Setup...</source>
+        <translation>Drucker&amp;einrichtung...</translation>
+    </message>
+    <message>
+        <source>Change the printer and printing options
+Print Setup</source>
+        <translation>Ändert den Drucker und die Druckoptionen
+Druckereinrichtung</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents
+Exit</source>
+        <translation>Beendet die Anwendung; fragt, ob Dokumente gespeichert werden sollen
+Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Find</source>
+        <translation>&amp;Suchen</translation>
+    </message>
+    <message>
+        <source>Find the specified text
+Find</source>
+        <translation>Sucht den angegebenen Text
+Suchen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>Undo the last action
+Undo</source>
+        <translation>Macht die letzte Aktion rückgängig
+Rückgängig</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard
+Cut</source>
+        <translation>Schneidet die Markierung aus und legt sie in die Zwischenablage
+Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard
+Copy</source>
+        <translation>Kopiert die Markierung in die Zwischenablage
+Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>&amp;Einfügen</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents
+Paste</source>
+        <translation>Fügt den Inhalt der Zwischenablage ein
+Einfügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete selected Item
+Delete</source>
+        <translation>Löscht das markierte Element
+Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>&amp;Symbolleiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar
+Toggle ToolBar</source>
+        <translation>Blendet die Symbolleiste ein oder aus
+Symbolleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>Status&amp;leiste</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar
+Toggle StatusBar</source>
+        <translation>Blendet die Statusleiste ein oder aus
+Statusleiste ein/aus</translation>
+    </message>
+    <message>
+        <source>TV Programs</source>
+        <translation>TV-Programme</translation>
+    </message>
+    <message>
+        <source>Show TV programs only.
+TV Programs</source>
+        <translation>Nur TV-Programme anzeigen.
+TV-Programme</translation>
+    </message>
+    <message>
+        <source>Radio Programs</source>
+        <translation>Radioprogramme</translation>
+    </message>
+    <message>
+        <source>Show radio programs only.
+Radio Programs</source>
+        <translation>Nur Radioprogramme anzeigen.
+Radioprogramme</translation>
+    </message>
+    <message>
+        <source>TV and Radio Programs</source>
+        <translation>TV- und Radioprogramme</translation>
+    </message>
+    <message>
+        <source>Show TV &amp; radio programs.
+TV and Radio Programs</source>
+        <translation>TV- und Radioprogramme anzeigen.
+TV- und Radioprogramme</translation>
+    </message>
+    <message>
+        <source>Download database</source>
+        <translation>Datenbank herunterladen</translation>
+    </message>
+    <message>
+        <source>Load database from Set Top Box to PC.
+Load database from Set Top Box to PC.</source>
+        <translation>Datenbank vom Receiver auf den PC laden.
+Datenbank vom Receiver auf den PC laden.</translation>
+    </message>
+    <message>
+        <source>Upload database</source>
+        <translation>Datenbank übertragen</translation>
+    </message>
+    <message>
+        <source>Load database from PC to Set Top Box.
+Load database from PC to Set Top Box.</source>
+        <translation>Datenbank vom PC auf den Receiver laden.
+Datenbank vom PC auf den Receiver laden.</translation>
+    </message>
+    <message>
+        <source>Software upgrade</source>
+        <translation>Software-Aktualisierung</translation>
+    </message>
+    <message>
+        <source>Soft Upgrade from PC DLP File.
+Soft Upgrade from PC DLP File.</source>
+        <translation>Software-Aktualisierung aus einer DLP-Datei des PCs.
+Software-Aktualisierung aus einer DLP-Datei des PCs.</translation>
+    </message>
+    <message>
+        <source>COM port settings</source>
+        <translation>COM-Port-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Config RS232 Port.
+Config RS232 Port.</source>
+        <translation>RS232-Port einstellen.
+RS232-Port einstellen.</translation>
+    </message>
+    <message>
+        <source>ComPort</source>
+        <translation>COM-Port</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Set program options.
+Options</source>
+        <translation>Programmoptionen einstellen.
+Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;about KORVALE Editor</source>
+        <translation>&amp;Über KORVALE Editor</translation>
+    </message>
+    <message>
+        <source>Display program information, version number and copyright
+About</source>
+        <translation>Zeigt Programminformationen, Versionsnummer und Copyright an
+Info</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Recent File</source>
+        <translation>Zuletzt geöffnete Datei</translation>
+    </message>
+    <message>
+        <source>Open this document</source>
+        <translation>Öffnet dieses Dokument</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Info</source>
+        <translation>&amp;Info</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+</context>
+</TS>
