@@ -117,11 +117,10 @@ st_program programFromSnapshot(const ProgramSnapshot& node) {
     return prog;
 }
 
-bool programMatchesSnapshot(const st_program& prog, const ProgramSnapshot& node) {
-    return prog.serviceId == node.serviceId && prog.providerIndex == node.providerIndex &&
-           prog.tpIndex == node.tpIndex && prog.videoPid == node.videoPid && prog.audioPid == node.audioPid &&
-           prog.pcrPid == node.pcrPid && prog.programFlags == node.programFlags &&
-           std::memcmp(prog.name, node.name, kNameLength) == 0;
+bool programMatchesSnapshot(const st_program& prog, const ProgramSnapshot& node, int providerIndex, int tpIndex) {
+    return prog.serviceId == node.serviceId && prog.providerIndex == providerIndex && prog.tpIndex == tpIndex &&
+           prog.videoPid == node.videoPid && prog.audioPid == node.audioPid && prog.pcrPid == node.pcrPid &&
+           prog.programFlags == node.programFlags && std::memcmp(prog.name, node.name, kNameLength) == 0;
 }
 
 void renumberClipboardAfterProgramInsert(EditorState& state, int p, const ProgramSnapshot* except) {
@@ -204,7 +203,13 @@ int SnapshotResolver::findTransponder(const ProgramSnapshot& node) const {
     return -1;
 }
 
-int SnapshotResolver::resolve(ProgramSnapshot& node, const char* providerFullText) {
+bool SnapshotResolver::lookup(const ProgramSnapshot& node, int& provider, int& transponder) const {
+    provider = findProvider(node.providerName);
+    transponder = findTransponder(node);
+    return provider >= 0 && transponder >= 0;
+}
+
+int SnapshotResolver::resolve(ProgramSnapshot& node, const char* providerFullText, bool programMustFit) {
     const int satIndex = findSatellite(node.satId);
     int provider = findProvider(node.providerName);
     int transponder = findTransponder(node);
@@ -219,6 +224,10 @@ int SnapshotResolver::resolve(ProgramSnapshot& node, const char* providerFullTex
     if (transponder < 0 && transponderCount(m_img) >= kMaxTransponders) {
         m_messages.show("Transponder table is full. Can't add next transponder!", MessageIcon::None);
         return -3;
+    }
+    if (programMustFit && programCount(m_img) >= kMaxPrograms) {
+        m_messages.show("Program table is full. Can't add program!", MessageIcon::None);
+        return -4;
     }
 
     if (satIndex < 0) {

@@ -74,8 +74,9 @@ void renumberFavouritesAfterDelete(all_tables_block& img, int p);
 // A whole program record from a snapshot node (its provider and transponder already resolved).
 st_program programFromSnapshot(const ProgramSnapshot& node);
 
-// True when program `index` (in use) carries exactly the node's name and seven fields.
-bool programMatchesSnapshot(const st_program& prog, const ProgramSnapshot& node);
+// True when the program carries exactly the node's name and seven fields, the node's provider and
+// transponder taken as `providerIndex` and `tpIndex`.
+bool programMatchesSnapshot(const st_program& prog, const ProgramSnapshot& node, int providerIndex, int tpIndex);
 
 // Deletes program p (in use): closes its gap and lowers the counts; with `favourites` its entries leave
 // every list and the entries above it move down; with `clipboard` the clipboard nodes follow (a node that
@@ -109,8 +110,13 @@ public:
     SnapshotResolver(all_tables_block& img, Messages& messages, bool indexed);
 
     // 0, or after its message: -1 satellite table full, -2 provider table full, -3 transponder table full.
-    // `providerFullText` is the message for a full provider table.
-    int resolve(ProgramSnapshot& node, const char* providerFullText);
+    // `providerFullText` is the message for a full provider table. With `programMustFit` (a favourite
+    // list's paste of a node that will create its program) a full program table refuses the node with -4
+    // after "Program table is full. Can't add program!" before anything is appended.
+    int resolve(ProgramSnapshot& node, const char* providerFullText, bool programMustFit = false);
+
+    // The provider and transponder the node would get without appending; false when either is missing.
+    bool lookup(const ProgramSnapshot& node, int& provider, int& transponder) const;
 
 private:
     int findSatellite(int satId) const;

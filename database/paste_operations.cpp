@@ -124,6 +124,21 @@ int pasteClipboardIntoList(EditorState& state, int& position, int n) {
     return 0;
 }
 
+// The program a node names: the one at its programIndex when that one is equal to it, else the first equal
+// program of the table; -1 when there is none.
+int findProgram(const all_tables_block& img, const ProgramSnapshot& node, int provider, int transponder) {
+    const int programs = programCount(img);
+    if (node.programIndex >= 0 && node.programIndex < programs &&
+        programMatchesSnapshot(img.programs[node.programIndex], node, provider, transponder)) {
+        return node.programIndex;
+    }
+    for (int p = 0; p < programs; ++p) {
+        if (programMatchesSnapshot(img.programs[p], node, provider, transponder))
+            return p;
+    }
+    return -1;
+}
+
 bool listContains(const st_fav& list, int program) {
     const int count = favouriteCount(list);
     for (int i = 0; i < count; ++i) {
@@ -197,23 +212,18 @@ int pasteIntoList(EditorState& state, Messages& messages, int listNo, int positi
     const char* providerFull = positionGiven ? "Providers table is FULL!" : "Providers table is full!";
     int placed = 0;
     for (ProgramSnapshot* node = first; node != nullptr; node = node->next) {
-        const int resolved = resolver.resolve(*node, providerFull);
+        // Find the program before anything is appended: a node that would have to create its program in a
+        // full table is refused without leaving a stray satellite, provider or transponder behind.
+        int program = -1;
+        int provider = -1;
+        int transponder = -1;
+        if (resolver.lookup(*node, provider, transponder)) {
+            program = findProgram(img, *node, provider, transponder);
+        }
+        const int resolved = resolver.resolve(*node, providerFull, program < 0);
         if (resolved != 0)
             return resolved;
-
-        int program = -1;
         const int programs = programCount(img);
-        if (node->programIndex >= 0 && node->programIndex < programs &&
-            programMatchesSnapshot(img.programs[node->programIndex], *node)) {
-            program = node->programIndex;
-        } else {
-            for (int p = 0; p < programs; ++p) {
-                if (programMatchesSnapshot(img.programs[p], *node)) {
-                    program = p;
-                    break;
-                }
-            }
-        }
         const bool existing = program >= 0;
         if (!existing) {
             if (programs >= kMaxPrograms) {

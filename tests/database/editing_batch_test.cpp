@@ -1,0 +1,230 @@
+// The batch forms against the per-row sequences they stand for: on random images with random selections
+// (bad rows included), both must leave the same image bytes, results, messages and node fields.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <random>
+#include <vector>
+
+#include "tests/database/editing_checks.h"
+#include "tests/support/database_fixture.h"
+#include "tests/support/image_factory.h"
+
+namespace vizud {
+namespace {
+
+class BatchAgainstPerRow : public ::testing::Test {
+protected:
+    int uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+    bool chance(int percent) { return uniform(0, 99) < percent; }
+
+    // Both databases get the same image, clipboard and flags. Random images are costly to make; a few
+    // dozen per shape family are made once and reused with fresh selections.
+    void twinImages(const test::ImageShape& shape, int family = 0) {
+        static std::vector<std::unique_ptr<all_tables_block>> made[5];
+        std::vector<std::unique_ptr<all_tables_block>>& pool = made[family];
+        if (pool.size() < 24) {
+            pool.push_back(test::makeImage(static_cast<std::uint32_t>(rng()), shape));
+        }
+        const all_tables_block& source = *pool[static_cast<std::size_t>(uniform(0, static_cast<int>(pool.size()) - 1))];
+        if (!perRow) {
+            perRow = std::make_unique<test::DatabaseFixture>();
+            batch = std::make_unique<test::DatabaseFixture>();
+        }
+        for (auto* fx : {perRow.get(), batch.get()}) {
+            freeSnapshotList(fx->state->programClipboard);
+            fx->messages.clear();
+            std::memcpy(&fx->image(), &source, kImageSize);
+        }
+        const int dragActive = chance(50) ? 1 : 0;
+        perRow->state->dragActive = batch->state->dragActive = dragActive;
+        ProgramSnapshot** link = &perRow->state->programClipboard;
+        for (int i = uniform(0, 6); i > 0; --i) {
+            *link = new ProgramSnapshot;
+            (*link)->programIndex = uniform(-2, source.programCount + 3);
+            link = &(*link)->next;
+        }
+        batch->state->programClipboard = test::cloneRawList(perRow->state->programClipboard);
+    }
+
+    void sameMode() {
+        const int kind = uniform(0, 2);
+        const std::uint32_t category = 1u << uniform(0, 2);
+        for (auto* fx : {perRow.get(), batch.get()}) {
+            fx->state->browse.selectedText = kind == 1 ? "Favs" : "Satellites";
+            fx->state->browse.viewMode = category | (kind <= 1 ? kViewWholeTable : 1u << (kViewFirstFavouriteBit + 4));
+        }
+    }
+
+    // Rows as the list passes them: highest first (cut, delete), or the shrinking indices of a drag's
+    // collect (s - k), or anything at all, each now and then with rows beyond the table.
+    std::vector<int> rows(int count) {
+        std::vector<int> picked;
+        for (int s = 0; s < count; ++s) {
+            if (chance(35))
+                picked.push_back(s);
+        }
+        if (chance(15))
+            picked.push_back(count + uniform(0, 3));
+        if (chance(10))
+            picked.push_back(-1);
+        switch (uniform(0, 2)) {
+            case 0:
+                std::sort(picked.rbegin(), picked.rend());
+                break;
+            case 1:
+                std::sort(picked.begin(), picked.end());
+                for (std::size_t k = 0; k < picked.size(); ++k)
+                    picked[k] -= static_cast<int>(k);
+                break;
+            default:
+                std::shuffle(picked.begin(), picked.end(), rng);
+                break;
+        }
+        return picked;
+    }
+
+    void expectSame(const char* what, int round) {
+        SCOPED_TRACE(std::string(what) + " round " + std::to_string(round));
+        EXPECT_EQ(test::firstDifference(perRow->image(), batch->image()), -1);
+        const ProgramSnapshot* a = perRow->state->programClipboard;
+        const ProgramSnapshot* b = batch->state->programClipboard;
+        for (; a != nullptr && b != nullptr; a = a->next, b = b->next) {
+            EXPECT_EQ(a->programIndex, b->programIndex);
+        }
+        EXPECT_EQ(perRow->messages.texts(), batch->messages.texts());
+    }
+
+    std::mt19937 rng{20261206};
+    std::unique_ptr<test::DatabaseFixture> perRow;
+    std::unique_ptr<test::DatabaseFixture> batch;
+};
+
+TEST_F(BatchAgainstPerRow, DeleteProgramsIsTheSequenceOfDeletes) {
+    for (int round = 0; round < 300; ++round) {
+        twinImages(test::randomShape(rng));
+        const std::vector<int> indices = rows(perRow->image().programCount);
+        std::vector<int> expected;
+        RecordView view;
+        for (const int p : indices)
+            expected.push_back(perRow->db.modifyRecord(kTablePrograms, kOpDelete, p, view));
+        std::vector<int> results;
+        batch->db.deletePrograms(indices, &results);
+        EXPECT_EQ(results, expected);
+        expectSame("deletePrograms", round);
+    }
+}
+
+TEST_F(BatchAgainstPerRow, DeleteInViewManyIsTheSequenceOfDeleteInView) {
+    for (int round = 0; round < 300; ++round) {
+        twinImages(test::randomShape(rng));
+        sameMode();
+        const std::vector<int> indices = rows(perRow->image().programCount);
+        std::vector<int> expected;
+        for (const int p : indices) {
+            std::uint32_t mask = 0;
+            perRow->db.getFavMembership(p, mask);
+            expected.push_back(perRow->db.deleteInView(p, mask));
+        }
+        std::vector<int> results;
+        batch->db.deleteInViewMany(indices, &results);
+        EXPECT_EQ(results, expected);
+        expectSame("deleteInViewMany", round);
+    }
+}
+
+TEST_F(BatchAgainstPerRow, RemoveListEntriesIsTheSequenceOfRemovals) {
+    for (int round = 0; round < 100; ++round) {
+        twinImages(test::randomShape(rng));
+        const int list = uniform(0, 9);
+        const bool radio = chance(50);
+        const std::vector<int> positions = rows(list < kFavouriteLists ? perRow->image().favourites[list].favCount : 3);
+        std::vector<int> expected;
+        RecordView view;
+        view.word[0] = static_cast<std::uint32_t>(list);
+        view.word[1] = radio ? 1 : 0;
+        for (const int p : positions) {
+            expected.push_back(perRow->db.modifyRecord(kTablePrograms, kOpRemoveListEntry, p, view));
+        }
+        std::vector<int> results;
+        batch->db.removeListEntries(list, radio, positions, &results);
+        EXPECT_EQ(results, expected);
+        expectSame("removeListEntries", round);
+    }
+}
+
+TEST_F(BatchAgainstPerRow, PasteSnapshotsBatchIsThePerNodePaste) {
+    for (int round = 0; round < 400; ++round) {
+        test::ImageShape shape = test::randomShape(rng);
+        // Tables one or two short of full make the paste stop part-way.
+        const int family = uniform(0, 3);
+        if (family == 1)
+            shape.satellites = uniform(198, 200);
+        if (family == 2)
+            shape.providers = uniform(398, 400), shape.unusedProviders = 0;
+        if (family == 3)
+            shape.transponders = uniform(2997, 3000);
+        twinImages(shape, family);
+        const all_tables_block& img = perRow->image();
+        test::SnapshotList nodes;
+        for (int i = uniform(0, 12); i > 0; --i) {
+            ProgramSnapshot node;
+            const int p = img.programCount > 0 ? uniform(0, img.programCount - 1) : -1;
+            if (p >= 0)
+                perRow->db.getProgramSnapshot(0, p, node);
+            node.isTv = p >= 0 && p < img.tvCount ? 1 : 0;
+            node.programIndex = uniform(-1, img.programCount + 2);
+            if (chance(25))
+                node.satId = static_cast<std::uint16_t>(uniform(300, 305));
+            if (chance(25))
+                std::snprintf(node.providerName, 16, "New %d", uniform(0, 3));
+            if (chance(25))
+                node.frequency = static_cast<std::uint16_t>(uniform(1000, 1003));
+            nodes.append(node);
+        }
+        std::stable_sort(nodes.nodes.begin(), nodes.nodes.end(),
+                         [](const auto& a, const auto& b) { return a->isTv > b->isTv; });
+        test::SnapshotList ordered;
+        for (const auto& node : nodes.nodes)
+            ordered.append(*node);
+        test::SnapshotList twin = ordered.clone();
+        const int position = chance(10) ? uniform(-2, img.programCount + 2) : uniform(img.tvCount, img.programCount);
+        const std::uint32_t mode = kViewWholeTable | kViewTvAndRadio;
+
+        const int expected = perRow->db.pasteSnapshots(kTablePrograms, -1, position, ordered.head(), mode);
+        const int result = batch->db.pasteSnapshotsBatch(kTablePrograms, -1, position, twin.head(), mode);
+        EXPECT_EQ(result, expected) << "round " << round;
+        expectSame("pasteSnapshotsBatch", round);
+        for (std::size_t i = 0; i < ordered.nodes.size(); ++i) {
+            const ProgramSnapshot& a = *ordered.nodes[i];
+            const ProgramSnapshot& b = *twin.nodes[i];
+            EXPECT_EQ(a.pasted, b.pasted);
+            EXPECT_EQ(a.programIndex, b.programIndex);
+            EXPECT_EQ(a.providerIndex, b.providerIndex);
+            EXPECT_EQ(a.tpIndex, b.tpIndex);
+        }
+    }
+}
+
+TEST_F(BatchAgainstPerRow, ThousandsOfRowsOfAFullTable) {
+    perRow.reset();
+    twinImages(test::fullShape(), 4);
+    std::vector<int> descending;
+    for (int p = kMaxPrograms - 1; p >= 0; p -= 7)
+        descending.push_back(p);
+    for (auto* fx : {perRow.get(), batch.get()})
+        fx->state->browse.viewMode = kViewWholeTable | kViewTvAndRadio;
+    for (const int p : descending) {
+        std::uint32_t mask = 0;
+        perRow->db.getFavMembership(p, mask);
+        perRow->db.deleteInView(p, mask);
+    }
+    batch->db.deleteInViewMany(descending);
+    expectSame("cut of every seventh program", 0);
+}
+
+}  // namespace
+}  // namespace vizud
