@@ -175,10 +175,14 @@ bool DocumentCommands::fileNew() {
     if (!saveModified()) {
         return false;
     }
+    newDocument();
+    return true;
+}
+
+void DocumentCommands::newDocument() {
     deleteContents();
     setModifiedFlag(false);
     setDocumentTitle(m_names.title);
-    return true;
 }
 
 bool DocumentCommands::fileSave() {

@@ -48,8 +48,11 @@ public:
     bool openDocument(const std::string& path);
     // The recent-file list: asks to save changes first, then opens like openDocument.
     bool openRecentFile(const std::string& path);
-    // New: asks to save changes first, then keeps the image and clears the modified flag.
+    // New: asks to save changes first, then runs newDocument.
     bool fileNew();
+    // The empty document of a start without a file, and the end of New: the image and the names stay, the
+    // modified flag is cleared and the title field becomes the window's title.
+    void newDocument();
     // Dropped files: the first one is opened after the save-first question.
     void dropFiles(const std::vector<std::string>& paths);
     void download();

@@ -61,6 +61,19 @@ std::thread startRegistration() {
     });
 }
 
+// The screenshot mode runs without anyone to answer: messages go to standard error, questions get No.
+class StderrMessages : public Messages {
+public:
+    void show(const std::string& text, MessageIcon /*icon*/) override {
+        std::fprintf(stderr, "vizud: %s\n", text.c_str());
+    }
+    MessageAnswer ask(const std::string& text, MessageButtons buttons, MessageIcon icon) override {
+        show(text, icon);
+        return buttons == MessageButtons::YesNoCancel || buttons == MessageButtons::YesNo ? MessageAnswer::No
+                                                                                          : MessageAnswer::Cancel;
+    }
+};
+
 }  // namespace
 
 int runEditor(int argc, char** argv) {
@@ -88,7 +101,9 @@ int runEditor(int argc, char** argv) {
     std::thread registration = startRegistration();
 
     EditorState& state = editorState();
-    GuiMessages messages;
+    GuiMessages boxes;
+    StderrMessages printed;
+    Messages& messages = screenshotMode ? static_cast<Messages&>(printed) : boxes;
     ChannelDatabase db(state, messages);
     if (screenshotMode) {
         db.setProgramsDumpPath({});  // a screenshot leaves no files in the working folder
@@ -107,7 +122,7 @@ int runEditor(int argc, char** argv) {
         options.configPath.clear();
     }
     auto frame = std::make_unique<CMainFrame>(doc, options);
-    messages.setParent(frame.get());
+    boxes.setParent(frame.get());
     chooser.setParent(frame.get());
     runner.setParent(frame.get());
 
@@ -115,6 +130,9 @@ int runEditor(int argc, char** argv) {
     if (!screenshotMode) {
         StartupPicture picture(frame.get());
         picture.exec();
+    }
+    if (files.isEmpty()) {
+        doc.commands().newDocument();
     }
     if (!files.isEmpty() &&
         !doc.commands().openDocument(QDir::current().absoluteFilePath(files.first()).toStdString())) {

@@ -1,0 +1,224 @@
+#include <gtest/gtest.h>
+
+#include <QtCore/QMimeData>
+#include <QtCore/QTranslator>
+#include <QtCore/QUrl>
+#include <QtGui/QDropEvent>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QMenuBar>
+#include <QtWidgets/QStatusBar>
+#include <QtWidgets/QToolBar>
+
+#include "app/command_ids.h"
+#include "tests/app/gui/gui_fixture.h"
+#include "views/left_view.h"
+#include "views/program_list_view.h"
+
+namespace vizud {
+namespace {
+
+class MainFrameTest : public ::testing::Test, public test::GuiFixture {
+protected:
+    void writeConfig(std::uint8_t options, const std::string& lastPath) {
+        ConfigRecord config;
+        config.port = 3;
+        config.baudRate = 57600;
+        config.options = options;
+        config.setLastPath(lastPath);
+        ASSERT_TRUE(saveConfiguration(config, dir.file("veravaravo.cfg")));
+    }
+
+    void trigger(int commandId) {
+        frame->action(commandId)->trigger();
+        settle();
+    }
+
+    void drop(const std::vector<std::string>& paths) {
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const std::string& path : paths)
+            urls << QUrl::fromLocalFile(QString::fromStdString(path));
+        mime.setUrls(urls);
+        QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(frame.get(), &enter);
+        ASSERT_TRUE(enter.isAccepted());
+        QDropEvent event(QPointF(50, 50), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(frame.get(), &event);
+        settle();
+    }
+};
+
+TEST_F(MainFrameTest, ReopenedFileGivesTitleAndProgramCounts) {
+    writeConfig(kOptionReopenLast, channelFile("astra.si", 1, 1200, 800));
+    start();
+    EXPECT_EQ(frame->windowTitle(), "astra - Diruriz Ezoviv for HD");
+    EXPECT_EQ(frame->countsPane()->text(), "TV:800, Radio:400");
+    EXPECT_GE(frame->countsPane()->width(), 100);
+    EXPECT_EQ(fx.state->config.port, 3);
+    EXPECT_EQ(fx.state->config.baudRate, 57600u);
+}
+
+TEST_F(MainFrameTest, NothingLoadedShowsDashesAndReady) {
+    writeConfig(0, "");
+    start();
+    EXPECT_EQ(frame->windowTitle(), "Channel - Diruriz Ezoviv for HD");
+    EXPECT_EQ(frame->countsPane()->text(), "---");
+    EXPECT_EQ(frame->countsPane()->width(), 70);
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
+    EXPECT_EQ(frame->modifiedPane()->text(), "");
+}
+
+TEST_F(MainFrameTest, OvrPaneFollowsTheModifiedState) {
+    writeConfig(kOptionReopenLast, channelFile("a.si", 2));
+    start();
+    doc.setModifiedFlag(true);
+    settle();
+    EXPECT_EQ(frame->modifiedPane()->text(), "OVR");
+    trigger(kCmdFileSave);
+    EXPECT_EQ(frame->modifiedPane()->text(), "");
+}
+
+TEST_F(MainFrameTest, FilterCommandRefreshesViewsOnceAtTheNextIdleMoment) {
+    start();
+    int refreshes = 0;
+    QObject::connect(&doc, &CViz_ud_app_17Doc::viewsNeedUpdate, [&refreshes] { ++refreshes; });
+    const int listBefore = frame->listView()->updateCount();
+
+    frame->action(kCmdShowTv)->trigger();
+    EXPECT_EQ(fx.state->browse.viewMode & 7u, kViewTvOnly);
+    EXPECT_EQ(refreshes, 0) << "not inside the command";
+    settle();
+    EXPECT_EQ(refreshes, 1);
+    EXPECT_EQ(frame->listView()->updateCount(), listBefore + 1);
+    EXPECT_TRUE(frame->action(kCmdShowTv)->isChecked());
+    EXPECT_FALSE(frame->action(kCmdShowTvAndRadio)->isChecked());
+    settle();
+    trigger(kCmdShowTv);
+    EXPECT_EQ(refreshes, 1) << "no change, no refresh";
+    trigger(kCmdShowRadio);
+    EXPECT_EQ(refreshes, 2);
+    EXPECT_EQ(fx.state->browse.viewMode, kViewRadioOnly | kViewWholeTable);
+}
+
+TEST_F(MainFrameTest, ConfigurationIsWrittenWith264BytesWhenTheFrameGoes) {
+    std::string foreign(300, '\x07');  // longer than a record: only the first 264 bytes are read
+    test::writeFile(dir.file("veravaravo.cfg"), foreign.data(), foreign.size());
+    start();
+    fx.state->config.port = 2;
+    frame.reset();
+    const std::string written = test::readFile(dir.file("veravaravo.cfg"));
+    ASSERT_EQ(written.size(), 264u);
+    EXPECT_EQ(written[0], 2);
+    EXPECT_EQ(written[1], 7) << "other bytes as read";
+}
+
+TEST_F(MainFrameTest, DroppedFileOpensAfterTheSaveFirstQuestion) {
+    writeConfig(kOptionReopenLast, channelFile("a.si", 3));
+    start();
+    const std::string b = channelFile("b.si", 4, 50, 10);
+    doc.setModifiedFlag(true);
+    fx.messages.script(MessageAnswer::No);
+    drop({b});
+    EXPECT_EQ(fx.messages.asked, std::vector<std::string>{"a.si not saved!\nSave it now?"});
+    EXPECT_EQ(frame->windowTitle(), "b.si - Diruriz Ezoviv for HD");
+    EXPECT_EQ(frame->countsPane()->text(), "TV:10, Radio:40");
+    EXPECT_EQ(frame->modifiedPane()->text(), "");
+}
+
+TEST_F(MainFrameTest, CloseAsksToSaveAndCancelKeepsTheWindow) {
+    writeConfig(kOptionReopenLast, channelFile("a.si", 5));
+    start();
+    doc.setModifiedFlag(true);
+    fx.messages.script(MessageAnswer::Cancel);
+    EXPECT_FALSE(frame->close());
+    EXPECT_EQ(fx.messages.asked, std::vector<std::string>{"Save changes to a?"});
+    fx.messages.script(MessageAnswer::No);
+    EXPECT_TRUE(frame->close());
+}
+
+TEST_F(MainFrameTest, DownloadThenSaveRunsSaveAsAndListsTheFile) {
+    start();
+    test::makeImage(fx.image(), 6, test::ImageShape{});
+    trigger(kCmdDownload);
+    EXPECT_EQ(frame->windowTitle(), "Channel.si - Diruriz Ezoviv for HD");
+    EXPECT_EQ(frame->modifiedPane()->text(), "OVR");
+    files.answers.push_back(dir.file("mine.si"));
+    trigger(kCmdFileSave);
+    EXPECT_EQ(frame->windowTitle(), "mine - Diruriz Ezoviv for HD");
+    EXPECT_EQ(doc.recentFiles(), QStringList{QString::fromStdString(dir.file("mine.si"))});
+    const QAction* recent = frame->findChild<QAction*>("recentFile1");
+    ASSERT_NE(recent, nullptr);
+    EXPECT_TRUE(recent->isVisible());
+    EXPECT_TRUE(recent->text().endsWith("mine.si"));
+}
+
+TEST_F(MainFrameTest, UploadWithNothingLoadedOnlySaysSo) {
+    start();
+    trigger(kCmdUpload);
+    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"No document opened or downloaded"});
+    EXPECT_EQ(transfers.uploads, 0);
+}
+
+TEST_F(MainFrameTest, ToolbarOrderPicturesAndFixedStates) {
+    start();
+    const auto* toolBar = frame->findChild<QToolBar*>("toolBar");
+    ASSERT_NE(toolBar, nullptr);
+    std::vector<int> ids;
+    for (const QAction* action : toolBar->actions())
+        ids.push_back(action->isSeparator() ? 0 : action->data().toInt());
+    const std::vector<int> expected = {57601, 57603, 0,     57607, 0,     32815, 0, 32773, 32774,
+                                       32772, 0,     32806, 32808, 32809, 32810, 0, 57664};
+    EXPECT_EQ(ids, expected);
+
+    const QIcon open = frame->action(kCmdFileOpen)->icon();
+    const QImage normal = open.pixmap(30, 30, QIcon::Normal).toImage();
+    const QImage disabled = open.pixmap(30, 30, QIcon::Disabled).toImage();
+    EXPECT_EQ(qAlpha(normal.pixel(0, 0)), 0) << "white is the transparent colour";
+    EXPECT_NE(normal, disabled);
+    EXPECT_NE(normal, open.pixmap(30, 30, QIcon::Active).toImage()) << "a hot look of its own";
+
+    EXPECT_FALSE(frame->action(kCmdFilePrint)->isEnabled());
+    EXPECT_FALSE(frame->action(kCmdFilePrintPreview)->isEnabled());
+    EXPECT_TRUE(frame->action(kCmdFilePrintSetup)->isEnabled());
+    EXPECT_FALSE(frame->action(kCmdEditFind)->isEnabled());
+    EXPECT_EQ(frame->action(kCmdShowTv)->toolTip(), "TV Programs");
+    EXPECT_EQ(frame->action(kCmdShowTv)->statusTip(), "Show TV programs only.");
+    EXPECT_EQ(frame->action(kCmdPortToolbar)->toolTip(), "Config RS232 Port.");
+}
+
+TEST_F(MainFrameTest, MenusCarryTheAccelerators) {
+    start();
+    QStringList menus;
+    for (const QAction* menu : frame->menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&View", "&Options", "&Info"}));
+    const auto keys = [this](int id) { return frame->action(id)->shortcuts(); };
+    EXPECT_EQ(keys(kCmdEditCut), (QList<QKeySequence>{QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")}));
+    EXPECT_EQ(keys(kCmdEditCopy), (QList<QKeySequence>{QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")}));
+    EXPECT_EQ(keys(kCmdEditPaste), (QList<QKeySequence>{QKeySequence("Ctrl+V"), QKeySequence("Shift+Ins")}));
+    EXPECT_EQ(keys(kCmdEditDelete), QList<QKeySequence>{QKeySequence("Del")});
+    EXPECT_EQ(keys(kCmdFileOpen), QList<QKeySequence>{QKeySequence("Ctrl+O")});
+    EXPECT_EQ(frame->action(kCmdAppAbout)->text(), "&about KORVALE Editor");
+    EXPECT_EQ(frame->action(kCmdPortMenu)->text(), "ComPort");
+}
+
+TEST_F(MainFrameTest, GermanTextsForMenusTipsAndPanes) {
+    QTranslator german;
+    ASSERT_TRUE(german.load(":/i18n/vizud_de.qm"));
+    QApplication::installTranslator(&german);
+    start();
+    QStringList menus;
+    for (const QAction* menu : frame->menuBar()->actions())
+        menus << menu->text();
+    EXPECT_EQ(menus, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Optionen", "&Info"}));
+    EXPECT_EQ(frame->action(kCmdShowTv)->toolTip(), "TV-Programme");
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "Bereit");
+    doc.setModifiedFlag(true);
+    settle();
+    EXPECT_EQ(frame->modifiedPane()->text(), QString::fromUtf8("ÜB"));
+    EXPECT_EQ(frame->windowTitle(), "Channel - Diruriz Ezoviv for HD") << "run-time titles stay as they are";
+    QApplication::removeTranslator(&german);
+}
+
+}  // namespace
+}  // namespace vizud

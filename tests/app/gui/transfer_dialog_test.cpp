@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include <QtCore/QTimer>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QProgressBar>
+#include <QtWidgets/QPushButton>
+
+#include <atomic>
+#include <functional>
+#include <thread>
+#include <vector>
+
+#include "link/transfer_dialog.h"
+#include "tests/support/recording_messages.h"
+
+namespace vizud {
+namespace {
+
+using link::Report;
+
+// A worker that posts a script of reports from its own thread, as the link's workers do.
+class FakeWorker : public TransferBackend {
+public:
+    bool start(TransferMode mode, const std::string& path) override {
+        startedMode = mode;
+        startedPath = path;
+        if (refuseStart)
+            return false;
+        abort = false;
+        m_thread = std::thread([this] {
+            for (const Report& report : script)
+                m_reports.post(report.code, report.value);
+            if (answerCancel) {
+                while (!abort)
+                    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+                m_reports.post(link::kReportAborted, 1);
+            }
+        });
+        return true;
+    }
+    void cancel() override {
+        abort = true;
+        ++cancels;
+    }
+    void join() override {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+    link::ReportChannel& reports() override { return m_reports; }
+    std::string portFailureReason() const override {
+        return "/dev/ttyS0: Permission denied - add your user to the group dialout";
+    }
+
+    std::vector<Report> script;
+    bool answerCancel = false;  // after the script, wait for Cancel and answer with report 28
+    bool refuseStart = false;
+    std::atomic<bool> abort{false};
+    int cancels = 0;
+    TransferMode startedMode = TransferMode::Download;
+    std::string startedPath;
+
+private:
+    link::ReportChannel m_reports;
+    std::thread m_thread;
+};
+
+class TransferDialogTest : public ::testing::Test {
+protected:
+    TransferEnd run(TransferMode mode = TransferMode::Download, const std::string& path = {}) {
+        dialog = std::make_unique<TransferDialog>(worker, messages, mode, path);
+        return dialog->run();
+    }
+    QString field(const char* name) const { return dialog->findChild<QLineEdit*>(name)->text(); }
+    int bar() const { return dialog->findChild<QProgressBar*>("progressBar")->value(); }
+
+    FakeWorker worker;
+    test::RecordingMessages messages;
+    std::unique_ptr<TransferDialog> dialog;
+};
+
+TEST_F(TransferDialogTest, ProgressAndCompletionEndWithOk) {
+    worker.script = {{2, 1}, {4, 0}, {13, (100u << 16) | 37}, {19, 0}};
+    EXPECT_EQ(run(TransferMode::Download), TransferEnd::Ok);
+    EXPECT_EQ(dialog->windowTitle(), "Download database from Set Top Box");
+    EXPECT_EQ(field("packetField"), "37 / 100");
+    EXPECT_EQ(bar(), 37);
+    EXPECT_EQ(dialog->statusText(), "Complete");
+    EXPECT_EQ(field("frameRepeatField"), "");
+    EXPECT_EQ(field("lastErrorField"), "");
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_FALSE(dialog->cancelledFlag());
+}
+
+TEST_F(TransferDialogTest, RangeZeroDoesNotDivide) {
+    worker.script = {{13, 5}, {21, 0}};
+    EXPECT_EQ(run(TransferMode::Upload), TransferEnd::Ok);
+    EXPECT_EQ(dialog->windowTitle(), "Upload database to Set Top Box");
+    EXPECT_EQ(field("packetField"), "5 / 0");
+    EXPECT_EQ(bar(), 0);
+}
+
+TEST_F(TransferDialogTest, StatusOfEachReportThatDoesNotEnd) {
+    // Report 3 ends without a status of its own, so the status of the report before it stays visible.
+    const std::vector<std::pair<Report, QString>> cases = {
+        {{2, 3}, "Opening port COM3"},
+        {{4, 0}, "Waiting for answer from Set Top Box"},
+        {{27, 103}, "Data Download from Set Top Box..."},
+        {{29, 12}, "Data Upload to Set Top Box..."},
+        {{42, 0}, "Please wait"},  // an unknown code changes nothing
+    };
+    for (const auto& [report, status] : cases) {
+        worker.script = {report, {3, 1}};
+        messages.clear();
+        EXPECT_EQ(run(), TransferEnd::Cancel);
+        EXPECT_EQ(dialog->statusText(), status) << report.code;
+        EXPECT_TRUE(dialog->cancelledFlag());
+        worker.join();
+    }
+}
+
+TEST_F(TransferDialogTest, FailuresShowTheirMessageAndEndWithCancel) {
+    const std::vector<std::pair<Report, std::string>> cases = {
+        {{1, 0}, "Can not run communication thread"},
+        {{5, 62}, "Communication timeout"},
+        {{6, 0}, "Received different data then expected"},
+    };
+    for (const auto& [report, text] : cases) {
+        worker.script = {report};
+        messages.clear();
+        EXPECT_EQ(run(), TransferEnd::Cancel);
+        ASSERT_EQ(messages.shown.size(), 1u) << report.code;
+        EXPECT_EQ(messages.shown[0].text, text);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
+        EXPECT_FALSE(dialog->cancelledFlag()) << "only Cancel and a port failure set it";
+        worker.join();
+    }
+    EXPECT_EQ(dialog->statusText(), "Please wait");
+    worker.script = {{5, 7}};
+    run();
+    EXPECT_EQ(dialog->statusText(), "Timeout - 7");
+}
+
+TEST_F(TransferDialogTest, PortFailureNamesTheDeviceAndTheFix) {
+    worker.script = {{2, 1}, {3, 1}};
+    EXPECT_EQ(run(), TransferEnd::Cancel);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              "Can not open port COM1\n/dev/ttyS0: Permission denied - add your user to the group dialout");
+    EXPECT_TRUE(dialog->cancelledFlag());
+}
+
+TEST_F(TransferDialogTest, CancelWaitsForTheWorkerToAnswer) {
+    worker.script = {{2, 1}, {4, 0}};
+    worker.answerCancel = true;
+    QTimer::singleShot(50, [this] {
+        auto* cancel = dialog->findChild<QPushButton*>("cancelButton");
+        cancel->click();
+        EXPECT_TRUE(dialog->isVisible()) << "the dialog stays open until the worker answers";
+    });
+    EXPECT_EQ(run(TransferMode::Upgrade, "/boxes/new.dlp"), TransferEnd::Cancel);
+    EXPECT_EQ(worker.startedMode, TransferMode::Upgrade);
+    EXPECT_EQ(worker.startedPath, "/boxes/new.dlp");
+    EXPECT_EQ(dialog->windowTitle(), "Upgrade software to Set Top Box");
+    EXPECT_EQ(worker.cancels, 1);
+    EXPECT_EQ(dialog->statusText(), "Wait for Close.....");
+    EXPECT_TRUE(dialog->cancelledFlag());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(TransferDialogTest, ReportsAfterTheEndAreDiscarded) {
+    worker.script = {{21, 0}, {5, 1}, {2, 4}};
+    EXPECT_EQ(run(TransferMode::Upload), TransferEnd::Ok);
+    QApplication::processEvents();
+    EXPECT_EQ(dialog->statusText(), "Complete");
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(TransferDialogTest, WorkerThatCannotStartIsReportedAndCancelCloses) {
+    worker.refuseStart = true;
+    QTimer::singleShot(20, [this] { dialog->findChild<QPushButton*>("cancelButton")->click(); });
+    EXPECT_EQ(run(), TransferEnd::Cancel);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Unknown transmission type!"});
+    EXPECT_EQ(worker.cancels, 0);
+}
+
+}  // namespace
+}  // namespace vizud
