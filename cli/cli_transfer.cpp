@@ -49,10 +49,17 @@ public:
     explicit ProgressDisplay(const link::TransferSession& session)
         : m_session(session), m_live(::isatty(STDERR_FILENO) == 1) {}
 
+    // The device behind the COM number, shown with "Opening port COM%d".
+    void setDevice(std::string device) { m_device = std::move(device); }
+
     void operator()(const link::Report& report, const link::ReportAction& action) {
         bool changed = false;
-        if (!action.status.empty() && action.status != m_status) {
-            m_status = action.status;
+        std::string status = action.status;
+        if (report.code == link::kReportOpeningPort && !m_device.empty()) {
+            status += " (" + m_device + ")";
+        }
+        if (!status.empty() && status != m_status) {
+            m_status = status;
             changed = true;
             if (!m_live) {
                 std::cerr << m_status << "\n";
@@ -99,6 +106,7 @@ private:
 
     const link::TransferSession& m_session;
     bool m_live;
+    std::string m_device;
     std::string m_status;
     int m_percent = -1;
 };
@@ -157,6 +165,8 @@ struct Transfer {
     InterruptCancels interrupt;
 
     std::unique_ptr<link::DirectTransferRunner> runner(const link::TransferRequest& request) {
+        display.setDevice(request.port.device.empty() ? request.port.map.deviceFor(request.port.number)
+                                                      : request.port.device);
         return std::make_unique<link::DirectTransferRunner>(
             session, request, [this](const link::Report& r, const link::ReportAction& a) { display(r, a); },
             [] { return g_interrupted != 0; });
