@@ -71,3 +71,16 @@ TEST(SerialDevices, ByIdFirstThenUsbAcmAndBuiltInInNaturalOrder) {
 
 }  // namespace
 }  // namespace vizud
+
+namespace vizud {
+namespace {
+
+// The files cmake --install puts in place say the same as those written for the user at start.
+TEST(Registration, InstalledFilesMatchTheOnesWrittenAtStart) {
+    const std::string source = VIZUD_SOURCE_DIR;
+    EXPECT_EQ(test::readFile(source + "/resources/xdg/vizud.xml"), mimePackageXml());
+    EXPECT_EQ(test::readFile(source + "/resources/xdg/vizud.desktop"), desktopEntryText("vizud"));
+}
+
+}  // namespace
+}  // namespace vizud
