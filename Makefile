@@ -24,7 +24,7 @@ build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/app/vizud ]; then $(BUILD)/app/vizud $(FILE); else $(BUILD)/cli/vizud-cli --help; fi
+	@if [ -x $(BUILD)/app/vizud ]; then $(BUILD)/app/vizud $(if $(FILE),"$(FILE)"); else $(BUILD)/cli/vizud-cli --help; fi
 
 test: test-main test-sanitize fuzz-brief
 
