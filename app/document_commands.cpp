@@ -186,7 +186,9 @@ void DocumentCommands::newDocument() {
 }
 
 bool DocumentCommands::fileSave() {
-    if (m_fileOpened && !m_downloaded) {
+    // A failed download after a good one clears downloadedFlag but leaves the image without a path: such
+    // an image needs a name, as after the download itself.
+    if (m_fileOpened && !m_downloaded && !m_names.fullPath.empty()) {
         if (m_db.save(m_names.fullPath) != 0) {
             m_messages.show("Error: Save failed!", MessageIcon::Exclamation);
             return false;

@@ -326,6 +326,20 @@ TEST_F(DocumentTest, FailedDownloadClearsTheDownloadedFlag) {
     EXPECT_FALSE(doc.isModified());
 }
 
+TEST_F(DocumentTest, SaveAfterAFailedSecondDownloadAsksForAName) {
+    openThroughCommand(channelFile("a.si", 21));
+    doc.download();
+    transfers.downloadResult = -1;
+    fx.messages.script(MessageAnswer::No);  // not saved first
+    doc.download();
+    ASSERT_TRUE(doc.fileOpened());
+    ASSERT_FALSE(doc.downloaded());
+    files.answers.push_back(dir.file("named.si"));
+    EXPECT_TRUE(doc.fileSave());
+    EXPECT_TRUE(fx.messages.shown.empty());
+    EXPECT_EQ(test::readFile(dir.file("named.si")).size(), kImageSize);
+}
+
 TEST_F(DocumentTest, DownloadAsksToSaveAModifiedImageFirst) {
     openThroughCommand(channelFile("a.si", 19));
     doc.setModifiedFlag(true);
