@@ -51,8 +51,11 @@ void FdPort::close() {
 }
 
 void FdPort::purge() {
+    // Discards what came in before this transfer. The output side is left alone: nothing of ours is
+    // pending at a purge, and on a pseudo-terminal flushing it would throw away bytes the previous user
+    // of the line wrote and the box has not read yet (the acknowledgement of a download's last block).
     if (m_fd >= 0) {
-        ::tcflush(m_fd, TCIOFLUSH);
+        ::tcflush(m_fd, TCIFLUSH);
     }
 }
 

@@ -16,7 +16,7 @@ public:
     // One write call: returns the number of bytes written before the write time-out (possibly fewer than
     // `length`) or -1 when the system reports the write as failed.
     virtual long write(const std::uint8_t* buffer, std::size_t length) = 0;
-    // Discards both queues.
+    // Discards the bytes received and not yet read.
     virtual void purge() = 0;
 };
 

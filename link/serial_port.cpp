@@ -81,7 +81,7 @@ PortOpenResult SerialPort::open(const std::string& device, std::uint32_t baud) {
     }
     ::ioctl(fd, TIOCEXCL);
 
-    ::tcflush(fd, TCIOFLUSH);
+    ::tcflush(fd, TCIFLUSH);  // see FdPort::purge
     ::cfmakeraw(&tio);
     tio.c_cflag &= ~static_cast<tcflag_t>(CSIZE | PARENB | CSTOPB | CRTSCTS | HUPCL);
     tio.c_cflag |= CS8 | CREAD | CLOCAL;

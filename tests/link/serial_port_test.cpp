@@ -127,7 +127,13 @@ TEST(SerialPort, WorkerReportsTheFailedPortAndFreesItAfterATransfer) {
     SerialPort port;
     EXPECT_TRUE(port.open(box.path(), 115200).ok);
     port.close();
-    EXPECT_EQ(test::runHost(session, test::hostRequest(box.path(), TransferMode::Upload)).outcome.end, DialogEnd::Ok);
+    run = test::runHost(session, test::hostRequest(box.path(), TransferMode::Upload));
+    EXPECT_EQ(run.outcome.end, DialogEnd::Ok) << [&] {
+        std::string t;
+        for (auto& r : run.reports)
+            t += std::to_string(r.code) + "/" + std::to_string(r.value) + " ";
+        return t;
+    }();
 }
 
 }  // namespace
