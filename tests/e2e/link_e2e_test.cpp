@@ -15,6 +15,7 @@
 
 #include "app/config_record.h"
 #include "database/channel_database.h"
+#include "link/serial_port.h"
 #include "tests/support/image_factory.h"
 #include "tests/support/process_runner.h"
 #include "tests/support/recording_messages.h"
@@ -191,6 +192,14 @@ TEST_F(LinkEndToEnd, PortChoiceAndItsErrors) {
     EXPECT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.err.find("Opening port COM3"), std::string::npos) << r.err;
     EXPECT_TRUE(test::fileExists(dir.file("x.si")));
+
+    // A port this process holds is busy for vizud-cli.
+    link::SerialPort held;
+    ASSERT_TRUE(held.open(device, 115200).ok);
+    r = cli({"upload", "x.si", "--device", device});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Can not open port COM3"), std::string::npos) << r.err;  // the configured number
+    EXPECT_NE(r.err.find("in use by another program"), std::string::npos) << r.err;
 }
 
 TEST_F(LinkEndToEnd, InterruptCancelsTheTransfer) {
