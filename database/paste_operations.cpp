@@ -182,10 +182,12 @@ int pasteIntoList(EditorState& state, Messages& messages, int listNo, int positi
     }
     const bool positionGiven = position != -1;
     if (positionGiven) {
+        if (position < 0 || position > count)
+            return -2;
         if (mode & kViewRadioOnly) {
             position += tvEntries;
         }
-        if (position < 0 || position > count)
+        if (position > count)
             return -2;
         if (hasRadio && position < tvEntries) {
             return refuse("Can't put Radio program among TV program", -7);
