@@ -17,6 +17,8 @@
 //       if (a.end != DialogEnd::None) { session.join(); close the dialog with a.end; stop draining; }
 //   }
 //   Cancel button: session.cancel(); keep the dialog open until the report that ends it (28) arrives.
+//   The wake-up runs on the worker thread: only queue work onto the UI thread from it, and clear it with
+//   setWakeUp({}) after join() if the object it refers to goes away before the session.
 //
 // join() returns once the worker has ended; after an ending report the worker only closes the port and
 // frees its buffer, so it returns promptly. A downloaded image is in place before the Ok report (19) is
