@@ -10,12 +10,13 @@ std::string_view fieldText(const char (&field)[16]) {
     return std::string_view(field, strnlen(field, kNameLength));
 }
 
-// Branch-free so the compiler compares many entries at once: every deleted program asks this of all nine
-// lists, and almost always the answer is no.
+// Every deleted or inserted program passes over all nine lists, so these loops run a fixed 400 times with
+// the entries in use masked in: the compiler turns them into vector code. Entries beyond the count are
+// rewritten with the value they already hold.
 bool listHolds(const st_fav& list, int count, std::uint16_t value) {
     unsigned found = 0;
-    for (int i = 0; i < count; ++i) {
-        found |= list.favEntries[i] == value ? 1u : 0u;
+    for (int i = 0; i < kMaxFavouriteEntries; ++i) {
+        found |= static_cast<unsigned>(list.favEntries[i] == value) & static_cast<unsigned>(i < count);
     }
     return found != 0;
 }
@@ -82,9 +83,11 @@ void renumberFavouritesAfterInsert(all_tables_block& img, int p) {
     const auto from = static_cast<std::uint16_t>(p);
     for (st_fav& list : img.favourites) {
         const int count = favouriteCount(list);
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < kMaxFavouriteEntries; ++i) {
             const std::uint16_t e = list.favEntries[i];
-            list.favEntries[i] = static_cast<std::uint16_t>(e + ((e >= from && e != 0xFFFF) ? 1 : 0));
+            const unsigned step = static_cast<unsigned>(e >= from) & static_cast<unsigned>(e != 0xFFFF) &
+                                  static_cast<unsigned>(i < count);
+            list.favEntries[i] = static_cast<std::uint16_t>(e + step);
         }
     }
 }
@@ -97,9 +100,10 @@ void renumberFavouritesAfterDelete(all_tables_block& img, int p) {
     for (st_fav& list : img.favourites) {
         removeProgramFromList(list, p);
         const int count = favouriteCount(list);
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < kMaxFavouriteEntries; ++i) {
             const std::uint16_t e = list.favEntries[i];
-            list.favEntries[i] = static_cast<std::uint16_t>(e - (e > deleted ? 1 : 0));
+            const unsigned step = static_cast<unsigned>(e > deleted) & static_cast<unsigned>(i < count);
+            list.favEntries[i] = static_cast<std::uint16_t>(e - step);
         }
     }
 }
