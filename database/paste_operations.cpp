@@ -33,6 +33,12 @@ void giveBackMemberships(all_tables_block& img, const ProgramSnapshot& node, int
     }
 }
 
+// A clipboard node written as a program must name a provider and a transponder of this image (the
+// tables may have shrunk since it was copied, for example by the provider sweep before an upload).
+bool referencesInRange(const all_tables_block& img, const ProgramSnapshot& node) {
+    return node.providerIndex < providerCount(img) && node.tpIndex < transponderCount(img);
+}
+
 int pasteClipboardIntoTable(EditorState& state, int& position, int n) {
     all_tables_block& img = state.image;
     const int count = programCount(img);
@@ -42,6 +48,8 @@ int pasteClipboardIntoTable(EditorState& state, int& position, int n) {
     bool hasRadio = false;
     bool radioBeforeTv = false;
     for (const ProgramSnapshot* node = state.programClipboard; node != nullptr; node = node->next) {
+        if (!referencesInRange(img, *node))
+            return -1;
         if (node->isTv == 1) {
             radioBeforeTv = radioBeforeTv || hasRadio;
             hasTv = true;
@@ -95,6 +103,11 @@ int pasteClipboardIntoList(EditorState& state, int& position, int n) {
     }
     if (position < 0 || position > favouriteCount(list))
         return -1;
+    for (const ProgramSnapshot* node = state.programClipboard; node != nullptr; node = node->next) {
+        const bool creates = node->programIndex < 0 || node->programIndex >= programCount(img);
+        if (creates && !referencesInRange(img, *node))
+            return -1;
+    }
     int k = 0;
     for (ProgramSnapshot* node = state.programClipboard; node != nullptr; node = node->next, ++k) {
         // A node that names no program of the table (cut, or its program deleted since) creates it.

@@ -17,7 +17,9 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-std::vector<int> entries(const st_fav& list) { return std::vector<int>(list.favEntries, list.favEntries + list.favCount); }
+std::vector<int> entries(const st_fav& list) {
+    return std::vector<int>(list.favEntries, list.favEntries + list.favCount);
+}
 
 // Two satellites, four transponders, two providers, programs 0..4 TV and 5..8 radio.
 class ProgramEdits : public ::testing::Test, public test::DatabaseFixture {
@@ -31,7 +33,8 @@ protected:
         build.transponder(9, 10992);
         build.provider("ARD");
         build.provider("ZDF");
-        for (int p = 0; p < 9; ++p) build.program("P" + std::to_string(p), p % 4, p % 2, p < 5, 100 + p);
+        for (int p = 0; p < 9; ++p)
+            build.program("P" + std::to_string(p), p % 4, p % 2, p < 5, 100 + p);
     }
 
     RecordView record(const char* name, int tp = 1) {
@@ -58,7 +61,8 @@ protected:
     }
     void setClipboard(std::vector<ProgramSnapshot*> nodes) {
         freeSnapshotList(state->programClipboard);
-        for (std::size_t i = 0; i + 1 < nodes.size(); ++i) nodes[i]->next = nodes[i + 1];
+        for (std::size_t i = 0; i + 1 < nodes.size(); ++i)
+            nodes[i]->next = nodes[i + 1];
         state->programClipboard = nodes.empty() ? nullptr : nodes.front();
     }
 };
@@ -270,11 +274,26 @@ TEST_F(ProgramEdits, PasteIntoAFullTableIsRefusedWithoutAMessage) {
     EXPECT_EQ(state->programClipboard->pasted, 0u);
 }
 
+TEST_F(ProgramEdits, AClipboardNodeNamingAMissingTransponderIsNotPasted) {
+    ProgramSnapshot* node = clipNode(1, true);
+    node->tpIndex = 4;  // the table has four transponders
+    setClipboard({node});
+    const auto before = std::make_unique<all_tables_block>(image());
+    int target = 2;
+    EXPECT_EQ(db.pasteClipboard(target), -1);
+    state->browse.viewMode = kViewTvAndRadio | (1u << (kViewFirstFavouriteBit + 2));
+    target = 0;
+    EXPECT_EQ(db.pasteClipboard(target), -1);
+    EXPECT_EQ(test::firstDifference(*before, image()), -1);
+    EXPECT_EQ(node->pasted, 0u);
+}
+
 TEST_F(ProgramEdits, ClipboardPasteIntoAListStopsAtTwoHundred) {
     st_fav& list = image().favourites[6];
     list.favCount = 199;
     list.favTvCount = 199;
-    for (int i = 0; i < 199; ++i) list.favEntries[i] = static_cast<std::uint16_t>(i % 5);
+    for (int i = 0; i < 199; ++i)
+        list.favEntries[i] = static_cast<std::uint16_t>(i % 5);
     state->browse.viewMode = kViewTvAndRadio | (1u << (kViewFirstFavouriteBit + 6));
     setClipboard({clipNode(1, false), clipNode(2, false)});
     int target = 199;
@@ -327,6 +346,16 @@ TEST_F(SnapshotPaste, TvNodesGoAtTheBoundaryAndNotBehindIt) {
     EXPECT_EQ(nodes.nodes[0]->pasted, 1u);
 }
 
+TEST_F(SnapshotPaste, ARadioNodeBeforeATvNodeIsRefused) {
+    test::SnapshotList nodes;
+    nodes.append(node(6));
+    nodes.append(node(0));
+    const auto before = std::make_unique<all_tables_block>(image());
+    EXPECT_EQ(db.pasteSnapshotsBatch(kTablePrograms, -1, 5, nodes.head(), kViewWholeTable | kViewTvAndRadio), -8);
+    EXPECT_EQ(messages.texts(), (Texts{"Can't put TV program among Radio program"}));
+    EXPECT_EQ(test::firstDifference(*before, image()), -1);
+}
+
 TEST_F(SnapshotPaste, AFullTableRefusesTheWholeList) {
     auto img = test::makeImage(5, test::fullShape());
     std::memcpy(&image(), img.get(), kImageSize);
@@ -360,7 +389,8 @@ TEST_F(SnapshotPaste, MissingSatelliteProviderAndTransponderAreCreated) {
 }
 
 TEST_F(SnapshotPaste, StoppingPartWayTellsWhichNodesWerePlaced) {
-    for (int s = 2; s < kMaxSatellites; ++s) build.satellite(1000 + s, "Filler");
+    for (int s = 2; s < kMaxSatellites; ++s)
+        build.satellite(1000 + s, "Filler");
     test::SnapshotList nodes;
     nodes.append(node(6));
     ProgramSnapshot stranger = node(7);
