@@ -1,7 +1,6 @@
 #include "link/transfer_dialog.h"
 
 #include <QtCore/QMetaObject>
-#include <QtCore/QPointer>
 #include <QtCore/QTimer>
 
 #include "ui_transfer_dialog.h"
@@ -61,13 +60,11 @@ void TransferDialog::startWorker() {
             setWindowTitle("Upgrade software to Set Top Box");
             break;
     }
-    // Each report wakes the dialog on its own thread; the pointer guards against a dialog already gone.
-    QPointer<TransferDialog> self(this);
-    m_backend.reports().setWakeUp([self] {
-        if (self) {
-            QMetaObject::invokeMethod(self, &TransferDialog::drainReports, Qt::QueuedConnection);
-        }
-    });
+    // Each report wakes the dialog from the worker's thread with a queued drain. The dialog outlives every
+    // call: it clears the wake-up and joins the worker before it goes away, and a drain still queued for a
+    // deleted dialog is dropped with it.
+    m_backend.reports().setWakeUp(
+        [this] { QMetaObject::invokeMethod(this, &TransferDialog::drainReports, Qt::QueuedConnection); });
     m_workerStarted = m_backend.start(m_mode, m_path);
     if (!m_workerStarted) {
         m_messages.show("Unknown transmission type!", MessageIcon::None);
