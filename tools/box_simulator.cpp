@@ -90,7 +90,7 @@ void BoxSimulator::serve(int maxTransfers) {
 bool BoxSimulator::listenForRequest() {
     idleTimeouts(m_config.listenMs);
     std::uint8_t packet[kAckPacketSize];
-    const long n = m_port.read(packet, sizeof(packet));
+    const long n = readShortPacket(packet);
     if (n <= 0 || !isValidCommand(packet, static_cast<std::size_t>(n), kKindRequest)) {
         return false;
     }
@@ -117,7 +117,7 @@ bool BoxSimulator::askForUpload(bool& hostRequested) {
     m_link.writeBytes(request.data(), request.size());
     idleTimeouts(m_config.answerMs);
     std::uint8_t packet[kAckPacketSize];
-    const long n = m_port.read(packet, sizeof(packet));
+    const long n = readShortPacket(packet);
     m_port.setTimeouts(m_config.timeouts);
     if (n <= 0) {
         return false;
@@ -137,6 +137,18 @@ bool BoxSimulator::askForUpload(bool& hostRequested) {
         return true;
     }
     return false;
+}
+
+// Reads one 25-byte packet with the idle timing; a packet whose start came just before the time ran out
+// is read to its end, so a request from the host is never cut in two.
+long BoxSimulator::readShortPacket(std::uint8_t* packet) {
+    long n = m_port.read(packet, kAckPacketSize);
+    if (n > 0 && n < static_cast<long>(kAckPacketSize) && packet[0] == kStartByte) {
+        idleTimeouts(200);
+        const long more = m_port.read(packet + n, kAckPacketSize - static_cast<std::size_t>(n));
+        n += more > 0 ? more : 0;
+    }
+    return n;
 }
 
 bool BoxSimulator::counted() {

@@ -70,6 +70,7 @@ public:
 private:
     bool listenForRequest();
     bool askForUpload(bool& hostRequested);
+    long readShortPacket(std::uint8_t* packet);
     void serveDownload();
     void serveUpload();
     int sendPacket(std::vector<std::uint8_t> bytes, bool waitAck);
