@@ -17,7 +17,9 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-std::vector<int> entries(const st_fav& list) { return std::vector<int>(list.favEntries, list.favEntries + list.favCount); }
+std::vector<int> entries(const st_fav& list) {
+    return std::vector<int>(list.favEntries, list.favEntries + list.favCount);
+}
 
 // Satellite A (7): 10700, 11720, 12500; satellite B (9): 10992. Programs on transponders 3, 2, 1.
 class TableEdits : public ::testing::Test, public test::DatabaseFixture {
@@ -46,7 +48,8 @@ protected:
     }
     std::vector<int> frequencies() {
         std::vector<int> out;
-        for (int t = 0; t < image().tpCount; ++t) out.push_back(image().transponders[t].frequency);
+        for (int t = 0; t < image().tpCount; ++t)
+            out.push_back(image().transponders[t].frequency);
         return out;
     }
 };
@@ -75,7 +78,8 @@ TEST_F(TableEdits, DuplicateTransponderIsRefusedOnlyOnItsOwnSatellite) {
 }
 
 TEST_F(TableEdits, TheThreeThousandthTransponderFitsAndTheNextDoesNot) {
-    for (int f = 0; image().tpCount < kMaxTransponders - 1; ++f) build.transponder(9, 11000 + f);
+    for (int f = 0; image().tpCount < kMaxTransponders - 1; ++f)
+        build.transponder(9, 11000 + f);
     RecordView view = transponder(7, 12000);
     ASSERT_EQ(db.modifyRecord(kTableTransponders, kOpInsert, 0, view), 0);
     EXPECT_EQ(image().tpCount, kMaxTransponders);
@@ -162,6 +166,19 @@ TEST_F(TableEdits, ANewSatelliteIsAppendedRightAfterTheLast) {
     EXPECT_EQ(db.setSatellite(-1, view), -2);
 }
 
+TEST_F(TableEdits, TheTwoHundredthSatelliteFitsAndTheNextDoesNot) {
+    for (int s = 2; s < kMaxSatellites - 1; ++s)
+        build.satellite(1000 + s, "Filler");
+    RecordView view;
+    view.word[0] = 500;
+    view.word16 = "Last";
+    ASSERT_EQ(db.setSatellite(kMaxSatellites - 1, view), 0);
+    EXPECT_EQ(image().satCount, kMaxSatellites);
+    const auto full = std::make_unique<all_tables_block>(image());
+    EXPECT_EQ(db.setSatellite(kMaxSatellites, view), -2);
+    EXPECT_EQ(test::firstDifference(*full, image()), -1);
+}
+
 TEST_F(TableEdits, ProviderInsertAndRename) {
     RecordView view;
     view.word16 = "Sky Deutschland!";
@@ -178,7 +195,8 @@ TEST_F(TableEdits, ProviderInsertAndRename) {
     EXPECT_EQ(db.modifyRecord(kTableProviders, kOpInsert, 5, view), -3);
     EXPECT_EQ(db.modifyRecord(kTableProviders, kOpInsert, 400, view), -2);
     EXPECT_EQ(db.modifyRecord(kTableProviders, kOpDelete, 0, view), -1);
-    while (image().providerCount < kMaxProviders - 1) build.provider("Filler");
+    while (image().providerCount < kMaxProviders - 1)
+        build.provider("Filler");
     ASSERT_EQ(db.modifyRecord(kTableProviders, kOpInsert, kMaxProviders - 1, view), 0);
     EXPECT_EQ(db.modifyRecord(kTableProviders, kOpInsert, kMaxProviders, view), -2);
     EXPECT_EQ(db.modifyRecord(kTableProviders, kOpInsert, 0, view), -4);
@@ -186,7 +204,8 @@ TEST_F(TableEdits, ProviderInsertAndRename) {
 }
 
 TEST_F(TableEdits, FavouriteAddKeepsTvBeforeRadio) {
-    for (int p = 0; p < 8; ++p) build.program("Radio", 0, 0, false);
+    for (int p = 0; p < 8; ++p)
+        build.program("Radio", 0, 0, false);
     image().tvCount = 3;  // programs 0..2 TV, 3..10 radio
     build.favourites(0, {0}, {7, 9});
     RecordView view;
@@ -214,9 +233,11 @@ TEST_F(TableEdits, FavouriteAddKeepsTvBeforeRadio) {
 }
 
 TEST_F(TableEdits, AListTakesItsThreeHundredNinetyNinthButNotItsFourHundredthByAdd) {
-    for (int p = 0; p < 500; ++p) build.program("Radio", 0, 0, false);
+    for (int p = 0; p < 500; ++p)
+        build.program("Radio", 0, 0, false);
     st_fav& list = image().favourites[2];
-    for (int i = 0; i < 398; ++i) list.favEntries[i] = static_cast<std::uint16_t>(3 + i);
+    for (int i = 0; i < 398; ++i)
+        list.favEntries[i] = static_cast<std::uint16_t>(3 + i);
     list.favCount = 398;
     RecordView view;
     view.word[1] = 450;
@@ -247,7 +268,8 @@ TEST(DamagedImage, EditsStayInsideTheTables) {
         img.programs[p].providerIndex = 0xFFF0;
     }
     for (st_fav& list : img.favourites) {
-        for (int i = 0; i < list.favCount; i += 2) list.favEntries[i] = 0xFFFF;
+        for (int i = 0; i < list.favCount; i += 2)
+            list.favEntries[i] = 0xFFFF;
     }
     img.satellites[0].satId = 0xFFFF;
     ProgramSnapshot snap;
