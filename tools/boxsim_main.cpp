@@ -38,7 +38,7 @@ const char* const kUsage =
     "  --silent             never answer\n"
     "  --garbage N          send N garbage bytes (at most 24) before every packet\n"
     "  --corrupt-once N     damage the N-th packet of a transfer, once\n"
-    "  --withhold-ack N     do not acknowledge the N-th packet of a transfer, once\n"
+    "  --withhold-ack N     withhold the N-th acknowledgement of a transfer, once\n"
     "  --oversize           announce a 0x7FFFFF-byte image on download\n";
 
 volatile std::sig_atomic_t g_stop = 0;
