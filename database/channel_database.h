@@ -46,6 +46,7 @@ public:
     void writeProgramsDump(const std::string& path) const;
     // The text writeProgramsDump writes.
     std::string programsDumpText() const;
+    // Removes the providers that neither a program nor a clipboard node refers to (before an upload).
     void removeUnusedProviders();
     // Where load and download write the program dump; empty to write none (the command-line tool).
     void setProgramsDumpPath(std::string path) { m_dumpPath = std::move(path); }
@@ -97,6 +98,7 @@ public:
     int upload(TransferRunner& runner);
 
 private:
+    void sweepProviders(bool keepClipboardProviders);
     struct ResolvedFilter;
     ResolvedFilter resolveFilter(bool wholeTable) const;
     bool hiddenBy(const ResolvedFilter& filter, int programIndex) const;

@@ -26,7 +26,8 @@ int ChannelDatabase::load(const std::string& path) {
     }
     std::memcpy(&m_state.image, scratch.get(), kImageSize);
     m_loadedFlag = 1;
-    removeUnusedProviders();
+    // The clipboard still describes the previous database; it plays no part in the new one's sweep.
+    sweepProviders(false);
     if (!m_dumpPath.empty()) {
         writeProgramsDump(m_dumpPath);
     }
@@ -78,6 +79,10 @@ void ChannelDatabase::writeProgramsDump(const std::string& path) const {
 }
 
 void ChannelDatabase::removeUnusedProviders() {
+    sweepProviders(true);
+}
+
+void ChannelDatabase::sweepProviders(bool keepClipboardProviders) {
     all_tables_block& img = m_state.image;
     const int providers = providerCount(img);
     const int programs = programCount(img);
@@ -86,10 +91,19 @@ void ChannelDatabase::removeUnusedProviders() {
     // programs are renumbered here in one pass instead: every reference drops by the number of removed
     // providers below it, which is exactly what the one-at-a-time sweep ends with. The names move down
     // one removal at a time, so the freed slots end up holding the same bytes as with the box's sweep.
+    //
+    // A program cut to the clipboard still needs its provider when it is pasted back, so providers that
+    // clipboard nodes name count as used, and the nodes are renumbered with the programs.
     bool used[kMaxProviders] = {};
     for (int p = 0; p < programs; ++p) {
         if (img.programs[p].providerIndex < providers) {
             used[img.programs[p].providerIndex] = true;
+        }
+    }
+    for (const ProgramSnapshot* node = keepClipboardProviders ? m_state.programClipboard : nullptr; node != nullptr;
+         node = node->next) {
+        if (node->providerIndex < providers) {
+            used[node->providerIndex] = true;
         }
     }
     std::uint16_t removedBelow[kMaxProviders + 1];
@@ -110,9 +124,15 @@ void ChannelDatabase::removeUnusedProviders() {
     if (removed == 0) {
         return;
     }
-    for (int p = 0; p < programs; ++p) {
-        std::uint16_t& index = img.programs[p].providerIndex;
+    const auto renumber = [&](std::uint16_t& index) {
         index = static_cast<std::uint16_t>(index - removedBelow[index < providers ? index : providers]);
+    };
+    for (int p = 0; p < programs; ++p) {
+        renumber(img.programs[p].providerIndex);
+    }
+    for (ProgramSnapshot* node = keepClipboardProviders ? m_state.programClipboard : nullptr; node != nullptr;
+         node = node->next) {
+        renumber(node->providerIndex);
     }
     img.providerCount = static_cast<std::uint16_t>(count);
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string>
 
+#include "database/image_access.h"
 #include "database/image_crc.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/image_factory.h"
@@ -192,6 +193,46 @@ TEST_F(ChannelFile, FailedSaveKeepsTheOldFileAndReportsMinusOne) {
     ::mkdir(dir.file("folder.si").c_str(), 0700);
     EXPECT_EQ(db.save(dir.file("folder.si")), -1);
     EXPECT_TRUE(messages.shown.empty()) << "save reports failures by its result only";
+}
+
+}  // namespace
+}  // namespace vizud
+
+namespace vizud {
+namespace {
+
+TEST(ProviderSweep, ProvidersOfCutProgramsStayAndClipboardNodesAreRenumbered) {
+    test::DatabaseFixture f;
+    for (const char* name : {"Gone", "OnlyCut", "Kept"}) f.build.provider(name);
+    f.build.satellite(1, "S");
+    f.build.transponder(1, 11000);
+    f.build.program("Stays", 0, 2, true);
+    // A cut program whose provider no program in the table uses any more.
+    auto* cut = new ProgramSnapshot;
+    cut->providerIndex = 1;
+    cut->programIndex = -1;
+    auto* copied = new ProgramSnapshot;
+    copied->providerIndex = 2;
+    cut->next = copied;
+    f.state->programClipboard = cut;
+
+    f.db.removeUnusedProviders();
+    EXPECT_EQ(f.image().providerCount, 2);
+    EXPECT_EQ(nameText(f.image().providers[0].name), "OnlyCut");
+    EXPECT_EQ(nameText(f.image().providers[1].name), "Kept");
+    EXPECT_EQ(f.image().programs[0].providerIndex, 1);
+    EXPECT_EQ(cut->providerIndex, 0);
+    EXPECT_EQ(copied->providerIndex, 1);
+
+    // Loading another file sweeps by its programs alone: the clipboard describes the old database.
+    test::TempDir dir;
+    test::ScopedChdir cwd(dir.path());
+    auto other = std::make_unique<all_tables_block>(f.image());
+    const std::string path = dir.file("other.si");
+    test::writeFile(path, other.get(), kImageSize);
+    ASSERT_EQ(f.db.load(path), 0);
+    EXPECT_EQ(f.image().providerCount, 1);
+    EXPECT_EQ(nameText(f.image().providers[0].name), "Kept");
 }
 
 }  // namespace
