@@ -25,6 +25,11 @@ std::string untouchedBytesDiffer(const all_tables_block& before, const all_table
 // The index of the first differing byte, or -1.
 long firstDifference(const all_tables_block& a, const all_tables_block& b);
 
+// The entries of a list in use, in order.
+inline std::vector<int> entries(const st_fav& list) {
+    return std::vector<int>(list.favEntries, list.favEntries + list.favCount);
+}
+
 // Snapshot lists owned by a vector, linked in order.
 struct SnapshotList {
     std::vector<std::unique_ptr<ProgramSnapshot>> nodes;

@@ -16,10 +16,7 @@ namespace vizud {
 namespace {
 
 using Texts = std::vector<std::string>;
-
-std::vector<int> entries(const st_fav& list) {
-    return std::vector<int>(list.favEntries, list.favEntries + list.favCount);
-}
+using test::entries;
 
 // Two satellites, four transponders, two providers, programs 0..4 TV and 5..8 radio.
 class ProgramEdits : public ::testing::Test, public test::DatabaseFixture {

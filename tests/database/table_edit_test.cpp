@@ -16,10 +16,7 @@ namespace vizud {
 namespace {
 
 using Texts = std::vector<std::string>;
-
-std::vector<int> entries(const st_fav& list) {
-    return std::vector<int>(list.favEntries, list.favEntries + list.favCount);
-}
+using test::entries;
 
 // Satellite A (7): 10700, 11720, 12500; satellite B (9): 10992. Programs on transponders 3, 2, 1.
 class TableEdits : public ::testing::Test, public test::DatabaseFixture {
