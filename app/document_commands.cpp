@@ -93,16 +93,7 @@ bool DocumentCommands::saveFirst() {
     if (!m_modified) {
         return true;
     }
-    const std::string question = replaceFirst("%s not saved!\nSave it now?", "%s", m_names.fileName);
-    switch (m_messages.ask(question, MessageButtons::YesNoCancel, MessageIcon::Question)) {
-        case MessageAnswer::Yes:
-            // Going on after a save that did not happen would drop the edits the user just asked to keep.
-            return fileSave();
-        case MessageAnswer::No:
-            return true;
-        default:
-            return false;
-    }
+    return askToSave(replaceFirst("%s not saved!\nSave it now?", "%s", m_names.fileName), MessageIcon::Question);
 }
 
 bool DocumentCommands::saveModified() {
@@ -110,8 +101,13 @@ bool DocumentCommands::saveModified() {
         return true;
     }
     const std::string name = m_documentTitle.empty() ? std::string("Untitled") : m_documentTitle;
-    switch (m_messages.ask("Save changes to " + name + "?", MessageButtons::YesNoCancel, MessageIcon::Exclamation)) {
+    return askToSave("Save changes to " + name + "?", MessageIcon::Exclamation);
+}
+
+bool DocumentCommands::askToSave(const std::string& question, MessageIcon icon) {
+    switch (m_messages.ask(question, MessageButtons::YesNoCancel, icon)) {
         case MessageAnswer::Yes:
+            // Going on after a save that did not happen would drop the edits the user just asked to keep.
             return fileSave();
         case MessageAnswer::No:
             return true;

@@ -66,6 +66,8 @@ public:
 private:
     // The question asked by Open, Download and a dropped file. false ends the command.
     bool saveFirst();
+    // Asks Yes/No/Cancel; Yes saves and goes on only when the save succeeded, No goes on, Cancel stops.
+    bool askToSave(const std::string& question, MessageIcon icon);
     void setDocumentTitle(const std::string& title);
     void deleteContents();
     void takeNames(const std::string& path);

@@ -121,6 +121,20 @@ st_program programFromSnapshot(const ProgramSnapshot& node) {
     return prog;
 }
 
+int createProgramFromSnapshot(all_tables_block& img, const ProgramSnapshot& node) {
+    const int count = programCount(img);
+    int at = count;
+    if (node.isTv == 1) {
+        at = tvCountOf(img);
+        openGap(img.programs, count, at, 1);
+        img.tvCount = static_cast<std::uint16_t>(at + 1);
+    }
+    img.programs[at] = programFromSnapshot(node);
+    img.programCount = static_cast<std::uint16_t>(count + 1);
+    renumberFavouritesAfterInsert(img, at);
+    return at;
+}
+
 bool programMatchesSnapshot(const st_program& prog, const ProgramSnapshot& node, int providerIndex, int tpIndex) {
     return prog.serviceId == node.serviceId && prog.providerIndex == providerIndex && prog.tpIndex == tpIndex &&
            prog.videoPid == node.videoPid && prog.audioPid == node.audioPid && prog.pcrPid == node.pcrPid &&

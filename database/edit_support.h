@@ -74,6 +74,11 @@ void renumberFavouritesAfterDelete(all_tables_block& img, int p);
 // A whole program record from a snapshot node (its provider and transponder already resolved).
 st_program programFromSnapshot(const ProgramSnapshot& node);
 
+// Creates the node's program in its kind's place: a TV node at tvCount (a gap opened there), a radio node
+// at programCount; renumbers the favourite lists after the insert and returns the new index.
+// REQUIRES: the program table is not full.
+int createProgramFromSnapshot(all_tables_block& img, const ProgramSnapshot& node);
+
 // True when the program carries exactly the node's name and seven fields, the node's provider and
 // transponder taken as `providerIndex` and `tpIndex`.
 bool programMatchesSnapshot(const st_program& prog, const ProgramSnapshot& node, int providerIndex, int tpIndex);

@@ -112,18 +112,9 @@ int pasteClipboardIntoList(EditorState& state, int& position, int n) {
     for (ProgramSnapshot* node = state.programClipboard; node != nullptr; node = node->next, ++k) {
         // A node that names no program of the table (cut, or its program deleted since) creates it.
         if (node->programIndex < 0 || node->programIndex >= programCount(img)) {
-            const int count = programCount(img);
-            if (count >= kMaxPrograms)
+            if (programCount(img) >= kMaxPrograms)
                 return -1;
-            int at = count;
-            if (node->isTv == 1) {
-                at = tvCountOf(img);
-                openGap(img.programs, count, at, 1);
-                img.tvCount = static_cast<std::uint16_t>(at + 1);
-            }
-            img.programs[at] = programFromSnapshot(*node);
-            img.programCount = static_cast<std::uint16_t>(count + 1);
-            renumberFavouritesAfterInsert(img, at);
+            const int at = createProgramFromSnapshot(img, *node);
             renumberClipboardAfterProgramInsert(state, at, node);
             node->programIndex = at;
         }
@@ -244,15 +235,7 @@ int pasteIntoList(EditorState& state, Messages& messages, int listNo, int positi
             if (programs >= kMaxPrograms) {
                 return refuse("Program table is full. Can't add program!", -4);
             }
-            program = programs;
-            if (node->isTv == 1) {
-                program = tvCountOf(img);
-                openGap(img.programs, programs, program, 1);
-                img.tvCount = static_cast<std::uint16_t>(program + 1);
-            }
-            img.programs[program] = programFromSnapshot(*node);
-            img.programCount = static_cast<std::uint16_t>(programs + 1);
-            renumberFavouritesAfterInsert(img, program);
+            program = createProgramFromSnapshot(img, *node);
         }
 
         // The program's own kind decides its part of the list, whatever the node says.
