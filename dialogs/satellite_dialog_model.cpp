@@ -1,0 +1,223 @@
+#include "dialogs/satellite_dialog_model.h"
+
+#include <cctype>
+#include <cstdlib>
+
+#include "database/image_access.h"
+#include "dialogs/field_rules.h"
+#include "dialogs/latin1_text.h"
+#include "dialogs/predefined_satellites.h"
+
+namespace vizud {
+namespace {
+
+inline constexpr int kNameFieldLength = 15;
+inline constexpr int kDegreeFieldLength = 15;
+inline constexpr int kHighestPositioner = 200;
+
+std::vector<std::string> loEntries(int value) {
+    std::vector<std::string> entries{firstLoEntry(value)};
+    for (std::size_t i = 1; i < kStandardLo.size(); ++i) {
+        entries.push_back(std::to_string(kStandardLo[i]));
+    }
+    return entries;
+}
+
+EditableChoice entryChoice(const std::vector<std::string>& entries, int position) {
+    return {position, entries[static_cast<std::size_t>(position)]};
+}
+
+std::string positionerRangeText() {
+    return "Your designated value is beyond the limited range,\n please input proper value(28 ~ " +
+           std::to_string(kHighestPositioner) + ")";
+}
+
+}  // namespace
+
+SatelliteDialogModel::SatelliteDialogModel(ChannelDatabase& db, Messages& messages) : m_db(db), m_messages(messages) {}
+
+const std::vector<std::string>& SatelliteDialogModel::eastWestEntries() {
+    static const std::vector<std::string> entries{"E", "W"};
+    return entries;
+}
+
+const std::vector<std::string>& SatelliteDialogModel::diseqcModeEntries() {
+    static const std::vector<std::string> entries{"OFF", "A", "B", "C", "D", "Tone Burst A", "Tone Burst B"};
+    return entries;
+}
+
+const std::vector<std::string>& SatelliteDialogModel::diseqc11Entries() {
+    static const std::vector<std::string> entries = [] {
+        std::vector<std::string> list{"OFF"};
+        for (int port = 1; port <= 16; ++port)
+            list.push_back(std::to_string(port));
+        return list;
+    }();
+    return entries;
+}
+
+const std::vector<std::string>& SatelliteDialogModel::toneEntries() {
+    static const std::vector<std::string> entries{"AUTO", "ON", "OFF"};
+    return entries;
+}
+
+int SatelliteDialogModel::prepare(const std::string& name) {
+    int index = -1;
+    m_db.findSatByName(name, &index);
+    RecordView view;
+    const int result = m_db.getRecord(kTableSatellites, index, view);
+    if (result != 0) {
+        m_messages.show(databaseErrorText(kTableSatellites, result), MessageIcon::None);
+        m_index = -1;
+        return result;
+    }
+    m_index = index;
+    m_sat = m_db.image().satellites[index];
+    return 0;
+}
+
+void SatelliteDialogModel::open() {
+    const std::string name = nameText(m_sat.name);
+    m_db.state().editedSatName = name;
+    fields = SatelliteFields{};
+    fields.name = latin1ToUtf8(name);
+    fields.positionerNo = std::to_string(m_sat.positionerNo);
+    fields.degree = degreeText(m_sat.position);
+    fields.eastWest = entryChoice(eastWestEntries(), m_sat.eastWest == 'E' ? 0 : 1);
+    m_lowerLoEntries = loEntries(m_sat.lnbLowLo);
+    m_upperLoEntries = loEntries(m_sat.lnbHighLo);
+    fields.lowerLo = entryChoice(m_lowerLoEntries, loPosition(m_sat.lnbLowLo));
+    fields.upperLo = entryChoice(m_upperLoEntries, loPosition(m_sat.lnbHighLo));
+    fields.diseqcMode = m_sat.diseqcMode >= 0 && m_sat.diseqcMode < 7 ? m_sat.diseqcMode : -1;
+    fields.diseqc11 = diseqc11Position(m_sat.diseqc11Port);
+    fields.tone = m_sat.tone22k >= 0 && m_sat.tone22k < 3 ? m_sat.tone22k : -1;
+    fields.diseqc12 = m_sat.motorEnabled == 1;
+}
+
+void SatelliteDialogModel::setDefaults() {
+    const std::optional<std::string> name = utf8ToLatin1(fields.name);
+    const int row = name ? findPredefinedSatellite(firstChars(*name, kNameFieldLength)) : -1;
+    if (row < 0) {
+        m_messages.show("Cannot find predefined sat parameters.", MessageIcon::None);
+        return;
+    }
+    const PredefinedSatellite& sat = predefinedSatellites()[static_cast<std::size_t>(row)];
+    fields.degree = degreeText(sat.position);
+    fields.positionerNo = std::to_string(sat.positionerNo);
+    fields.eastWest = entryChoice(eastWestEntries(), sat.direction == 'E' ? 0 : 1);
+    // A value that no entry holds leaves the list as it was.
+    if (const int position = standardLoPosition(sat.lowerLo); position >= 0)
+        fields.lowerLo = entryChoice(m_lowerLoEntries, position);
+    if (const int position = standardLoPosition(sat.upperLo); position >= 0)
+        fields.upperLo = entryChoice(m_upperLoEntries, position);
+    fields.diseqcMode = sat.diseqcMode;
+    fields.diseqc11 = diseqc11Position(sat.diseqc11);
+    fields.tone = sat.tone;
+    fields.diseqc12 = sat.diseqc12 == 1;
+}
+
+bool SatelliteDialogModel::readLo(const EditableChoice& choice, const std::vector<std::string>& entries,
+                                  const char* rangeMessage, std::uint16_t& out) {
+    if (choice.selection == 0) {
+        out = static_cast<std::uint16_t>(parseDecimal(entries[0]).value_or(0));
+        return true;
+    }
+    if (choice.selection > 0 && choice.selection < static_cast<int>(kStandardLo.size())) {
+        out = static_cast<std::uint16_t>(kStandardLo[static_cast<std::size_t>(choice.selection)]);
+        return true;
+    }
+    const std::optional<std::int32_t> typed = parseDecimal(choice.text);
+    const std::int64_t value = typed ? std::llabs(static_cast<std::int64_t>(*typed)) : -1;
+    if (value < kMinTypedLo || value > kMaxTypedLo) {
+        m_messages.show(rangeMessage, MessageIcon::None);
+        return false;
+    }
+    out = static_cast<std::uint16_t>(value);
+    return true;
+}
+
+bool SatelliteDialogModel::ok() {
+    auto refuse = [this](const std::string& text, MessageIcon icon) {
+        m_messages.show(text, icon);
+        return false;
+    };
+    const all_tables_block& img = m_db.image();
+    RecordView view;
+    if (const int r = m_db.getRecord(kTableSatellites, m_index, view); r != 0)
+        return refuse(databaseErrorText(kTableSatellites, r), MessageIcon::None);
+    st_sat sat = img.satellites[m_index];
+    const int count = satelliteCount(img);
+
+    // Name: the tree and the list find a satellite by its name, so it must name this one alone.
+    std::string offending;
+    const std::optional<std::string> typedName = utf8ToLatin1(fields.name, &offending);
+    if (!typedName)
+        return refuse(unstorableCharacterText("Name", offending), MessageIcon::Exclamation);
+    const std::string name(firstChars(*typedName, kNameFieldLength));
+    if (name.empty())
+        return refuse("Please enter a satellite name.", MessageIcon::Exclamation);
+    for (int s = 0; s < count; ++s) {
+        if (s != m_index && nameEquals(img.satellites[s].name, name))
+            return refuse("A satellite named " + latin1ToUtf8(name) + " already exists.", MessageIcon::Exclamation);
+    }
+
+    const std::optional<int> tenths = degreeTenths(firstChars(fields.degree, kDegreeFieldLength));
+    if (!tenths)
+        return refuse("Degree error!\nExpected a position in degrees, such as 19,2", MessageIcon::Stop);
+    sat.position = static_cast<std::uint16_t>(*tenths);
+
+    const std::optional<std::int32_t> positioner = parseDecimal(fields.positionerNo);
+    if (!positioner || *positioner < 0 || *positioner > kHighestPositioner)
+        return refuse(positionerRangeText(), MessageIcon::None);
+    if (*positioner != 0 && *positioner != sat.positionerNo) {
+        for (int s = 0; s < count; ++s) {
+            if (img.satellites[s].positionerNo == *positioner) {
+                return refuse(latin1ToUtf8(nameText(img.satellites[s].name)) + "(" + std::to_string(*positioner) +
+                                  ") already exist as given DisEqC 1.2 position!",
+                              MessageIcon::Stop);
+            }
+        }
+    }
+    sat.positionerNo = static_cast<std::uint8_t>(*positioner);
+
+    // Direction: the first character of the field, E or W.
+    const char direction =
+        fields.eastWest.text.empty() ? '\0' : static_cast<char>(std::toupper(static_cast<unsigned char>(fields.eastWest.text[0])));
+    if (direction != 'E' && direction != 'W')
+        return refuse("Direction error!\nExpected E or W", MessageIcon::Stop);
+    sat.eastWest = direction;
+
+    if (!readLo(fields.upperLo, m_upperLoEntries, "LNB Upper LO Range expected 3350...14900", sat.lnbHighLo))
+        return false;
+    if (!readLo(fields.lowerLo, m_lowerLoEntries, "LNB Lower LO Range expected 3350...14900", sat.lnbLowLo))
+        return false;
+    if (fields.diseqcMode >= 0)
+        sat.diseqcMode = static_cast<std::int8_t>(fields.diseqcMode);
+    if (fields.diseqc11 >= 0)
+        sat.diseqc11Port = static_cast<std::uint16_t>(diseqc11Value(fields.diseqc11));
+    if (fields.tone >= 0)
+        sat.tone22k = static_cast<std::int8_t>(fields.tone);
+    sat.motorEnabled = fields.diseqc12 ? 1 : 0;
+
+    // Every field has passed: now the satellite is written, name and all.
+    view.word[0] = sat.satId;
+    view.word[1] = sat.position;
+    view.word[2] = sat.tpCount;
+    view.word[3] = sat.lnbLowLo;
+    view.word[4] = sat.lnbHighLo;
+    view.word[5] = static_cast<std::uint32_t>(sat.diseqcMode);
+    view.word[6] = static_cast<std::uint32_t>(sat.tone22k);
+    view.word[7] = sat.motorEnabled;
+    view.word[8] = sat.positionerNo;
+    view.word[9] = sat.auxByte;
+    view.word[10] = static_cast<std::uint32_t>(sat.eastWest);
+    view.word[11] = sat.diseqc11Port;
+    view.word16 = name.c_str();
+    if (const int r = m_db.setSatellite(m_index, view); r != 0)
+        return refuse(databaseErrorText(kTableSatellites, r), MessageIcon::None);
+    m_db.state().editedSatName = nameText(img.satellites[m_index].name);
+    m_db.updateChecksum();
+    return true;
+}
+
+}  // namespace vizud

@@ -1,0 +1,108 @@
+#include "dialogs/transponder_delete_model.h"
+
+#include <vector>
+
+#include "database/image_access.h"
+#include "dialogs/field_rules.h"
+#include "dialogs/latin1_text.h"
+
+namespace vizud {
+
+TransponderDeleteModel::TransponderDeleteModel(ChannelDatabase& db, Messages& messages)
+    : m_db(db), m_messages(messages) {}
+
+int TransponderDeleteModel::prepare(int tpIndex, int callerValue) {
+    m_callerValue = callerValue;
+    const all_tables_block& img = m_db.image();
+    auto fail = [this](int code, int result) {
+        m_messages.show(databaseErrorText(code, result), MessageIcon::None);
+        m_satellites.clear();
+        m_transponders.clear();
+        return result;
+    };
+    RecordView view;
+    if (const int r = m_db.getRecord(kTableTransponders, tpIndex, view); r != 0)
+        return fail(kTableTransponders, r);
+    if (tpIndex >= transponderCount(img))
+        return fail(kTableTransponders, -3);
+    m_satId = img.transponders[tpIndex].satId;
+    const int satIndex = m_db.findSatIndexById(m_satId);
+    if (const int r = m_db.getRecord(kTableSatellites, satIndex, view); r != 0)
+        return fail(kTableSatellites, r);
+    m_satellites = satelliteItems(m_db);
+    satelliteSelection = satIndex;
+    m_transponders = transponderItems(m_db, m_satId);
+    transponderSelection = -1;
+    return 0;
+}
+
+void TransponderDeleteModel::open() {
+    EditorState& state = m_db.state();
+    transponderSelection = state.currentTpFrequency < 0
+                               ? -1
+                               : positionOfText(m_transponders, std::to_string(state.currentTpFrequency));
+    state.currentTpFrequency = -1;
+}
+
+void TransponderDeleteModel::satelliteChanged(int position) {
+    const int satIndex = indexAt(m_satellites, position);
+    if (satIndex < 0)
+        return;
+    satelliteSelection = position;
+    m_satId = m_db.image().satellites[satIndex].satId;
+    m_transponders = transponderItems(m_db, m_satId);
+    transponderSelection = m_transponders.empty() ? -1 : 0;
+}
+
+bool TransponderDeleteModel::ok() {
+    if (!okEnabled()) {
+        m_messages.show("Please choose the transponder to delete.", MessageIcon::Exclamation);
+        return false;
+    }
+    const all_tables_block& img = m_db.image();
+    const ComboItem& item = m_transponders[static_cast<std::size_t>(transponderSelection)];
+    const int tpIndex = item.index;
+    // A cut program waiting to be pasted still needs the transponder: refuse before anything is deleted.
+    for (const ProgramSnapshot* node = m_db.state().programClipboard; node != nullptr; node = node->next) {
+        if (node->tpIndex == tpIndex) {
+            m_messages.show("Transponder " + item.text + " (MHz) is still used by a program in the clipboard.\nPaste it first.",
+                            MessageIcon::Exclamation);
+            return false;
+        }
+    }
+    RecordView view;
+    const int satIndex = indexAt(m_satellites, satelliteSelection);
+    if (const int r = m_db.getRecord(kTableSatellites, satIndex, view); r != 0) {
+        m_messages.show(databaseErrorText(kTableSatellites, r), MessageIcon::None);
+        return false;
+    }
+    const std::string question = "Do you realy want to delete transponder " + item.text + " (MHz)\nfrom satellite: " +
+                                 latin1ToUtf8(nameText(img.satellites[satIndex].name));
+    if (m_messages.ask(question, MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes) {
+        deleteProgramsOfTransponder(m_db, tpIndex);
+        m_db.state().currentTpFrequency = m_db.image().transponders[tpIndex].frequency;
+        if (const int r = m_db.modifyRecord(kTableTransponders, kOpDelete, tpIndex, view); r != 0) {
+            m_db.state().currentTpFrequency = -1;
+            m_messages.show(databaseErrorText(kTableTransponders, r), MessageIcon::None);
+            return false;
+        }
+    }
+    m_db.updateChecksum();
+    return true;
+}
+
+int deleteProgramsOfTransponder(ChannelDatabase& db, int tpIndex) {
+    const all_tables_block& img = db.image();
+    // Deleting one at a time from the lowest index, each later program has moved down by the number
+    // deleted before it: that is the index each deletion names.
+    std::vector<int> indices;
+    const int count = programCount(img);
+    for (int p = 0; p < count; ++p) {
+        if (img.programs[p].tpIndex == tpIndex)
+            indices.push_back(p - static_cast<int>(indices.size()));
+    }
+    db.deletePrograms(indices);
+    return static_cast<int>(indices.size());
+}
+
+}  // namespace vizud

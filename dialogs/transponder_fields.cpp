@@ -1,0 +1,85 @@
+#include "dialogs/transponder_fields.h"
+
+#include <cstdint>
+
+#include "dialogs/field_rules.h"
+
+namespace vizud {
+namespace {
+
+inline constexpr std::size_t kFieldLength = 11;
+
+// Reads a field as one number in [low, high]; otherwise shows `before` + text + `after`.
+bool checkRange(const std::string& field, int low, int high, const char* before, const char* after,
+                Messages& messages, std::uint16_t& out) {
+    const std::string_view text = firstChars(field, kFieldLength);
+    const std::optional<std::int32_t> value = parseDecimal(text);
+    if (!value || *value < low || *value > high) {
+        messages.show(before + std::string(text) + after, MessageIcon::Stop);
+        return false;
+    }
+    out = static_cast<std::uint16_t>(*value);
+    return true;
+}
+
+}  // namespace
+
+std::string transponderTitle(int mode) { return mode == kTransponderAdd ? "Add transponder" : "Edit transponder"; }
+
+void showButtons(const st_ts& tp, TransponderFields& fields) {
+    fields.polarisation = polarisationButton(tp.polarization);
+    fields.fec = fecButton(tp.fec);
+}
+
+void showNumbers(const st_ts& tp, TransponderFields& fields) {
+    fields.frequency = std::to_string(tp.frequency);
+    fields.symbolRate = std::to_string(tp.symbolRate);
+    fields.tsId = std::to_string(tp.tsId);
+    fields.networkId = std::to_string(tp.networkId);
+    fields.originalNetworkId = std::to_string(tp.originalNetworkId);
+}
+
+void showAddButtons(TransponderFields& fields) {
+    fields.polarisation = 0;
+    fields.fec = 0;
+}
+
+bool checkFrequency(const TransponderFields& fields, Messages& messages, st_ts& tp) {
+    return checkRange(fields.frequency, 1000, 13000, "Unknown Frequency value: ",
+                      "!\nYou must enter value 1000..13000", messages, tp.frequency);
+}
+
+void takeButtons(const TransponderFields& fields, st_ts& tp) {
+    if (fields.polarisation >= 0)
+        tp.polarization = static_cast<std::uint8_t>(polarisationValue(fields.polarisation));
+    if (fields.fec >= 0)
+        tp.fec = static_cast<std::uint8_t>(fecValue(fields.fec));
+}
+
+bool checkSymbolRate(const TransponderFields& fields, Messages& messages, st_ts& tp) {
+    return checkRange(fields.symbolRate, 1000, 50000, "Unknown Symbolrate value: ",
+                      "!\nYou must enter value 1000..50000", messages, tp.symbolRate);
+}
+
+bool checkIds(const TransponderFields& fields, Messages& messages, st_ts& tp) {
+    const char* const range = "!\nYou must enter value 0..65535";
+    return checkRange(fields.tsId, 0, 65535, "Unknown Transport Stream ID value: ", range, messages, tp.tsId) &&
+           checkRange(fields.networkId, 0, 65535, "Unknown Network ID value: ", range, messages, tp.networkId) &&
+           checkRange(fields.originalNetworkId, 0, 65535, "Unknown Oryginal Network ID value: ", range, messages,
+                      tp.originalNetworkId);
+}
+
+RecordView transponderRecord(const st_ts& tp) {
+    RecordView view;
+    view.word[0] = tp.satId;
+    view.word[2] = tp.polarization;
+    view.word[3] = tp.fec;
+    view.word[4] = tp.tsId;
+    view.word[5] = tp.networkId;
+    view.word[6] = tp.originalNetworkId;
+    view.word[7] = tp.frequency;
+    view.word[8] = tp.symbolRate;
+    return view;
+}
+
+}  // namespace vizud

@@ -1,0 +1,45 @@
+// What both transponder dialogs share: the fields of a transponder, how a record fills them, and the
+// checks of OK with their messages.
+#pragma once
+
+#include <string>
+
+#include "database/channel_database.h"
+
+namespace vizud {
+
+inline constexpr int kTransponderAdd = 1;
+inline constexpr int kTransponderEdit = 2;
+
+// The run-time title of a transponder dialog: "Add transponder" or "Edit transponder".
+std::string transponderTitle(int mode);
+
+struct TransponderFields {
+    std::string frequency;  // MHz
+    std::string symbolRate;  // kS/s
+    std::string tsId;
+    std::string networkId;
+    std::string originalNetworkId;
+    int polarisation = -1;  // button 0..3, -1 none checked
+    int fec = -1;           // button 0..5, -1 none checked
+};
+
+// The radio buttons of a record: a value with no button leaves its group unchecked.
+void showButtons(const st_ts& tp, TransponderFields& fields);
+// The number fields of a record, in decimal.
+void showNumbers(const st_ts& tp, TransponderFields& fields);
+// Add mode's starting buttons: horizontal, FEC 0.
+void showAddButtons(TransponderFields& fields);
+
+// OK's checks, in their order. Each reads at most 11 characters of its field, stores an accepted value
+// in `tp` and otherwise shows its message (the text as typed in place of %s) and answers false.
+bool checkFrequency(const TransponderFields& fields, Messages& messages, st_ts& tp);
+// Polarisation and FEC from the checked buttons; an unchecked group leaves its field.
+void takeButtons(const TransponderFields& fields, st_ts& tp);
+bool checkSymbolRate(const TransponderFields& fields, Messages& messages, st_ts& tp);
+bool checkIds(const TransponderFields& fields, Messages& messages, st_ts& tp);
+
+// The record form of a transponder for modifyRecord 502.
+RecordView transponderRecord(const st_ts& tp);
+
+}  // namespace vizud

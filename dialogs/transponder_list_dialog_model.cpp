@@ -1,0 +1,109 @@
+#include "dialogs/transponder_list_dialog_model.h"
+
+#include "database/image_access.h"
+#include "dialogs/field_rules.h"
+
+namespace vizud {
+
+TransponderListDialogModel::TransponderListDialogModel(ChannelDatabase& db, Messages& messages)
+    : m_db(db), m_messages(messages) {}
+
+int TransponderListDialogModel::prepare(int programIndex, int mode) {
+    m_mode = mode;
+    const all_tables_block& img = m_db.image();
+    auto fail = [this](int code, int result) {
+        m_messages.show(databaseErrorText(code, result), MessageIcon::None);
+        m_satellites.clear();
+        m_transponders.clear();
+        return result;
+    };
+    RecordView view;
+    if (const int r = m_db.getRecord(kTablePrograms, programIndex, view); r != 0)
+        return fail(kTablePrograms, r);
+    const int tpIndex = img.programs[programIndex].tpIndex;
+    if (tpIndex >= transponderCount(img))
+        return fail(kTableTransponders, -3);
+    m_tp = img.transponders[tpIndex];
+    const int satIndex = m_db.findSatIndexById(m_tp.satId);
+    if (const int r = m_db.getRecord(kTableSatellites, satIndex, view); r != 0)
+        return fail(kTableSatellites, r);
+    m_satellites = satelliteItems(m_db);
+    satelliteSelection = satIndex;
+    m_transponders = transponderItems(m_db, m_tp.satId);
+    m_shownTp = tpIndex;
+    frequencySelection = positionOfIndex(m_transponders, tpIndex);
+    return 0;
+}
+
+void TransponderListDialogModel::open() {
+    fields = TransponderFields{};
+    if (m_mode == kTransponderEdit) {
+        showButtons(m_tp, fields);
+        showNumbers(m_tp, fields);
+    } else {
+        showAddButtons(fields);
+        frequencySelection = -1;
+        m_shownTp = -1;
+    }
+}
+
+void TransponderListDialogModel::satelliteChanged(int position) {
+    const int satIndex = indexAt(m_satellites, position);
+    if (satIndex < 0)
+        return;
+    satelliteSelection = position;
+    m_transponders = transponderItems(m_db, m_db.image().satellites[satIndex].satId);
+    frequencySelection = -1;
+    // A satellite without transponders leaves the fields, and so the transponder they show, as they were.
+    if (m_mode == kTransponderEdit) {
+        if (!m_transponders.empty())
+            loadTransponder(m_transponders.front().index);
+    }
+}
+
+void TransponderListDialogModel::frequencyChanged(int position) {
+    if (m_mode != kTransponderEdit)
+        return;
+    if (const int tpIndex = indexAt(m_transponders, position); tpIndex >= 0)
+        loadTransponder(tpIndex);
+}
+
+void TransponderListDialogModel::loadTransponder(int tpIndex) {
+    m_tp = m_db.image().transponders[tpIndex];
+    m_shownTp = tpIndex;
+    frequencySelection = positionOfIndex(m_transponders, tpIndex);
+    showButtons(m_tp, fields);
+    showNumbers(m_tp, fields);
+}
+
+bool TransponderListDialogModel::ok() {
+    st_ts tp = m_tp;
+    if (!checkFrequency(fields, m_messages, tp))
+        return false;
+    takeButtons(fields, tp);
+    if (!checkSymbolRate(fields, m_messages, tp))
+        return false;
+    const int satIndex = indexAt(m_satellites, satelliteSelection);
+    RecordView view;
+    // A transponder holds its satellite's key in one byte: a satellite whose key does not fit owns none.
+    if (satIndex < 0 || m_db.getRecord(kTableSatellites, satIndex, view) != 0 || view.word[0] > 0xFF) {
+        m_messages.show("Error: Can not recognize choosed satellite!", MessageIcon::Stop);
+        return false;
+    }
+    tp.satId = static_cast<std::uint8_t>(m_db.image().satellites[satIndex].satId);
+    if (!checkIds(fields, m_messages, tp))
+        return false;
+    view = transponderRecord(tp);
+    if (m_mode == kTransponderAdd) {
+        // A refusal (a duplicate, a full table) has been shown by the database; the fields stay for another try.
+        if (m_db.modifyRecord(kTableTransponders, kOpInsert, transponderCount(m_db.image()), view) != 0)
+            return false;
+    } else if (const int r = m_db.modifyRecord(kTableTransponders, kOpUpdate, m_shownTp, view); r != 0) {
+        m_messages.show(databaseErrorText(kTableTransponders, r), MessageIcon::None);
+        return false;
+    }
+    m_db.updateChecksum();
+    return true;
+}
+
+}  // namespace vizud
