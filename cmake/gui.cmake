@@ -19,6 +19,18 @@ set(VIZUD_GUI_SOURCES
     app/startup_picture.cpp
     app/toolbar_images.cpp
     app/window_picture.cpp
+    dialogs/dialog_openers.cpp
+    dialogs/form_helpers.cpp
+    dialogs/program_dialog.cpp
+    dialogs/program_dialog.ui
+    dialogs/satellite_dialog.cpp
+    dialogs/satellite_dialog.ui
+    dialogs/transponder_delete_dialog.cpp
+    dialogs/transponder_delete_dialog.ui
+    dialogs/transponder_list_dialog.cpp
+    dialogs/transponder_list_dialog.ui
+    dialogs/transponder_tree_dialog.cpp
+    dialogs/transponder_tree_dialog.ui
     link/transfer_dialog.cpp
     link/transfer_dialog.ui
     views/left_view.cpp

@@ -76,6 +76,101 @@
     </message>
 </context>
 <context>
+    <name>ProgramDialog</name>
+    <message>
+        <source>Channel edit</source>
+        <translation>Kanal bearbeiten</translation>
+    </message>
+    <message>
+        <source>Channel name</source>
+        <translation>Kanalname</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Choose a provider, or type a new name to create one</source>
+        <translation>Anbieter wählen oder einen neuen Namen eingeben, um ihn anzulegen</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Transponder frequency</source>
+        <translation>Transponderfrequenz</translation>
+    </message>
+    <message>
+        <source>Ch Status</source>
+        <translation>Kanalstatus</translation>
+    </message>
+    <message>
+        <source>Scrambled</source>
+        <translation>Verschlüsselt</translation>
+    </message>
+    <message>
+        <source>SCPC</source>
+        <translation>SCPC</translation>
+    </message>
+    <message>
+        <source>Locked</source>
+        <translation>Gesperrt</translation>
+    </message>
+    <message>
+        <source>User.Prog.</source>
+        <translation>Benutzerprog.</translation>
+    </message>
+    <message>
+        <source>PIDs</source>
+        <translation>PIDs</translation>
+    </message>
+    <message>
+        <source>PID Video</source>
+        <translation>PID Video</translation>
+    </message>
+    <message>
+        <source>PID Audio</source>
+        <translation>PID Audio</translation>
+    </message>
+    <message>
+        <source>PID PCR</source>
+        <translation>PID PCR</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>TV / Radio</source>
+        <translation>TV / Radio</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Member of this favourite list</source>
+        <translation>In dieser Favoritenliste</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
     <name>QFileDialog</name>
     <message>
         <source>Save As</source>
@@ -84,6 +179,81 @@
     <message>
         <source>Open</source>
         <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteDialog</name>
+    <message>
+        <source>Satellite edit</source>
+        <translation>Satellit editieren</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Degree:</source>
+        <translation>Grad:</translation>
+    </message>
+    <message>
+        <source>Orbital position in degrees, with one decimal (19,2 or 19.2)</source>
+        <translation>Orbitposition in Grad mit einer Nachkommastelle (19,2 oder 19.2)</translation>
+    </message>
+    <message>
+        <source>°</source>
+        <translation>°</translation>
+    </message>
+    <message>
+        <source>LNB Lower LO:</source>
+        <translation>LNB unterer LO:</translation>
+    </message>
+    <message>
+        <source>MHz; choose a standard value or type one from 3350 to 14900</source>
+        <translation>MHz; Standardwert wählen oder einen Wert von 3350 bis 14900 eingeben</translation>
+    </message>
+    <message>
+        <source>LNB Upper LO:</source>
+        <translation>LNB oberer LO:</translation>
+    </message>
+    <message>
+        <source>DiSEqC Mode:</source>
+        <translation>DiSEqC-Modus:</translation>
+    </message>
+    <message>
+        <source>DisEqc 1.1 :</source>
+        <translation>DisEqc 1.1 :</translation>
+    </message>
+    <message>
+        <source>Tone 22 kHz:</source>
+        <translation>Ton 22 kHz:</translation>
+    </message>
+    <message>
+        <source>Positioner No :</source>
+        <translation>Positioner-Nr.:</translation>
+    </message>
+    <message>
+        <source>Stored DiSEqC 1.2 position, 0 to 200 (0: the first free one)</source>
+        <translation>Gespeicherte DiSEqC-1.2-Position, 0 bis 200 (0: die erste freie)</translation>
+    </message>
+    <message>
+        <source> DiSEqC 1.2</source>
+        <translation> DiSEqC 1.2</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standart</translation>
+    </message>
+    <message>
+        <source>Fill in the settings of the predefined satellite of this name</source>
+        <translation>Die Einstellungen des vordefinierten Satelliten dieses Namens eintragen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -111,6 +281,215 @@
     <message>
         <source>Progress</source>
         <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderDeleteDialog</name>
+    <message>
+        <source>Transponder Delete</source>
+        <translation>Transponder Löschen</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>The transponder to delete, with every program tuned to it</source>
+        <translation>Der zu löschende Transponder, mit allen Programmen darauf</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderListDialog</name>
+    <message>
+        <source>TP Edit</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>Frequenz (MHz)</translation>
+    </message>
+    <message>
+        <source>Symbol rate (kS/s)</source>
+        <translation>Symbolrate (kS/s)</translation>
+    </message>
+    <message>
+        <source>Transport Stream ID</source>
+        <translation>Transport-Stream-ID</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>Netzwerk-ID</translation>
+    </message>
+    <message>
+        <source>Original Network ID</source>
+        <translation>Original-Netzwerk-ID</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Circular Left</source>
+        <translation>Zirkular links</translation>
+    </message>
+    <message>
+        <source>Circular Right</source>
+        <translation>Zirkular rechts</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>1/2</source>
+        <translation>1/2</translation>
+    </message>
+    <message>
+        <source>2/3</source>
+        <translation>2/3</translation>
+    </message>
+    <message>
+        <source>3/4</source>
+        <translation>3/4</translation>
+    </message>
+    <message>
+        <source>5/6</source>
+        <translation>5/6</translation>
+    </message>
+    <message>
+        <source>7/8</source>
+        <translation>7/8</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+</context>
+<context>
+    <name>TransponderTreeDialog</name>
+    <message>
+        <source>Transponder edit</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Frequency (MHz)</source>
+        <translation>Frequenz (MHz)</translation>
+    </message>
+    <message>
+        <source>Symbol rate (kS/s)</source>
+        <translation>Symbolrate (kS/s)</translation>
+    </message>
+    <message>
+        <source>Network ID</source>
+        <translation>Netzwerk-ID</translation>
+    </message>
+    <message>
+        <source>Transport Stream ID</source>
+        <translation>Transport-Stream-ID</translation>
+    </message>
+    <message>
+        <source>Original Network ID</source>
+        <translation>Original-Netzwerk-ID</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Circular Left</source>
+        <translation>Zirkular links</translation>
+    </message>
+    <message>
+        <source>Circular Right</source>
+        <translation>Zirkular rechts</translation>
+    </message>
+    <message>
+        <source>FEC</source>
+        <translation>FEC</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>1/2</source>
+        <translation>1/2</translation>
+    </message>
+    <message>
+        <source>2/3</source>
+        <translation>2/3</translation>
+    </message>
+    <message>
+        <source>3/4</source>
+        <translation>3/4</translation>
+    </message>
+    <message>
+        <source>5/6</source>
+        <translation>5/6</translation>
+    </message>
+    <message>
+        <source>7/8</source>
+        <translation>7/8</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Put the loaded values back</source>
+        <translation>Die geladenen Werte wiederherstellen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>

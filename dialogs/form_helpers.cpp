@@ -1,0 +1,64 @@
+#include "dialogs/form_helpers.h"
+
+#include <QtCore/QSignalBlocker>
+
+namespace vizud::form {
+
+void fill(QComboBox& combo, const ComboItems& items, int selection) {
+    const QSignalBlocker blocker(combo);
+    combo.clear();
+    for (const ComboItem& item : items)
+        combo.addItem(text(item.text));
+    combo.setCurrentIndex(selection);
+}
+
+void fill(QComboBox& combo, const std::vector<std::string>& entries, int selection) {
+    const QSignalBlocker blocker(combo);
+    combo.clear();
+    for (const std::string& entry : entries)
+        combo.addItem(text(entry));
+    combo.setCurrentIndex(selection);
+}
+
+void select(QComboBox& combo, int selection) {
+    const QSignalBlocker blocker(combo);
+    combo.setCurrentIndex(selection);
+}
+
+EditableChoice choice(const QComboBox& combo) {
+    const int index = combo.currentIndex();
+    const QString shown = combo.currentText();
+    // A typed text that differs from the chosen entry is a typed value.
+    if (index >= 0 && shown == combo.itemText(index))
+        return {index, text(shown)};
+    return {-1, text(shown)};
+}
+
+void show(QComboBox& combo, const EditableChoice& choice) {
+    const QSignalBlocker blocker(combo);
+    combo.setCurrentIndex(choice.selection);
+    combo.setEditText(text(choice.text));
+}
+
+void check(const Buttons& buttons, int checked) {
+    int i = 0;
+    for (QAbstractButton* button : buttons) {
+        // Auto-exclusive buttons refuse to be unchecked one by one; switch that off while setting them.
+        const bool exclusive = button->autoExclusive();
+        button->setAutoExclusive(false);
+        button->setChecked(i++ == checked);
+        button->setAutoExclusive(exclusive);
+    }
+}
+
+int checked(const Buttons& buttons) {
+    int i = 0;
+    for (const QAbstractButton* button : buttons) {
+        if (button->isChecked())
+            return i;
+        ++i;
+    }
+    return -1;
+}
+
+}  // namespace vizud::form
