@@ -6,6 +6,7 @@
 #include "database/image_access.h"
 #include "dialogs/field_rules.h"
 #include "dialogs/latin1_text.h"
+#include "dialogs/prepare_reads.h"
 
 namespace vizud {
 namespace {
@@ -54,29 +55,25 @@ int ProgramDialogModel::prepare(int index, int mode) {
     m_program = st_program{};
     m_satId = -1;
     m_leadByte = 0;
+    m_satellites.clear();
+    m_providers.clear();
+    m_transponders.clear();
     const all_tables_block& img = m_db.image();
-    auto fail = [this](int code, int result) {
-        m_messages.show(databaseErrorText(code, result), MessageIcon::None);
-        m_satellites.clear();
-        m_providers.clear();
-        m_transponders.clear();
-        return result;
-    };
-    if (index == -1 && mode == kProgramDialogEdit)
-        return fail(kTablePrograms, -3);  // nothing to edit
+    if (index == -1 && mode == kProgramDialogEdit) {
+        m_messages.show(databaseErrorText(kTablePrograms, -3), MessageIcon::None);  // nothing to edit
+        return -3;
+    }
     if (index != -1) {
-        RecordView view;
-        if (const int r = m_db.getRecord(kTablePrograms, index, view); r != 0)
-            return fail(kTablePrograms, r);
-        m_program = img.programs[index];
-        // A transponder index beyond the table in use names a free slot, not a transponder.
-        if (m_program.tpIndex >= transponderCount(img))
-            return fail(kTableTransponders, -3);
-        const int satIndex = m_db.findSatIndexById(img.transponders[m_program.tpIndex].satId);
-        if (const int r = m_db.getRecord(kTableSatellites, satIndex, view); r != 0)
-            return fail(kTableSatellites, r);
-        if (const int r = m_db.getRecord(kTableProviders, m_program.providerIndex, view); r != 0)
-            return fail(kTableProviders, r);
+        st_ts tp{};
+        int satIndex = -1;
+        if (const int r = readProgram(m_db, m_messages, index, m_program); r != 0)
+            return r;
+        if (const int r = readTransponder(m_db, m_messages, m_program.tpIndex, tp); r != 0)
+            return r;
+        if (const int r = readSatelliteIndex(m_db, m_messages, tp.satId, satIndex); r != 0)
+            return r;
+        if (const int r = readProvider(m_db, m_messages, m_program.providerIndex); r != 0)
+            return r;
         m_satId = img.satellites[satIndex].satId;
     }
     m_index = std::max(index, 0);

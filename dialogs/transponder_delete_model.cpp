@@ -5,6 +5,7 @@
 #include "database/image_access.h"
 #include "dialogs/field_rules.h"
 #include "dialogs/latin1_text.h"
+#include "dialogs/prepare_reads.h"
 
 namespace vizud {
 
@@ -13,22 +14,15 @@ TransponderDeleteModel::TransponderDeleteModel(ChannelDatabase& db, Messages& me
 
 int TransponderDeleteModel::prepare(int tpIndex, int callerValue) {
     m_callerValue = callerValue;
-    const all_tables_block& img = m_db.image();
-    auto fail = [this](int code, int result) {
-        m_messages.show(databaseErrorText(code, result), MessageIcon::None);
-        m_satellites.clear();
-        m_transponders.clear();
-        return result;
-    };
-    RecordView view;
-    if (const int r = m_db.getRecord(kTableTransponders, tpIndex, view); r != 0)
-        return fail(kTableTransponders, r);
-    if (tpIndex >= transponderCount(img))
-        return fail(kTableTransponders, -3);
-    m_satId = img.transponders[tpIndex].satId;
-    const int satIndex = m_db.findSatIndexById(m_satId);
-    if (const int r = m_db.getRecord(kTableSatellites, satIndex, view); r != 0)
-        return fail(kTableSatellites, r);
+    m_satellites.clear();
+    m_transponders.clear();
+    st_ts tp{};
+    int satIndex = -1;
+    if (const int r = readTransponder(m_db, m_messages, tpIndex, tp); r != 0)
+        return r;
+    m_satId = tp.satId;
+    if (const int r = readSatelliteIndex(m_db, m_messages, m_satId, satIndex); r != 0)
+        return r;
     m_satellites = satelliteItems(m_db);
     satelliteSelection = satIndex;
     m_transponders = transponderItems(m_db, m_satId);

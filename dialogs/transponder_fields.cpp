@@ -26,22 +26,25 @@ bool checkRange(const std::string& field, int low, int high, const char* before,
 
 std::string transponderTitle(int mode) { return mode == kTransponderAdd ? "Add transponder" : "Edit transponder"; }
 
-void showButtons(const st_ts& tp, TransponderFields& fields) {
-    fields.polarisation = polarisationButton(tp.polarization);
-    fields.fec = fecButton(tp.fec);
-}
-
-void showNumbers(const st_ts& tp, TransponderFields& fields) {
+TransponderFields fieldsOf(const st_ts& tp) {
+    TransponderFields fields;
     fields.frequency = std::to_string(tp.frequency);
     fields.symbolRate = std::to_string(tp.symbolRate);
     fields.tsId = std::to_string(tp.tsId);
     fields.networkId = std::to_string(tp.networkId);
     fields.originalNetworkId = std::to_string(tp.originalNetworkId);
+    fields.polarisation = polarisationButton(tp.polarization);
+    fields.fec = fecButton(tp.fec);
+    return fields;
 }
 
-void showAddButtons(TransponderFields& fields) {
+TransponderFields openingFields(int mode, const st_ts& tp) {
+    if (mode == kTransponderEdit)
+        return fieldsOf(tp);
+    TransponderFields fields;
     fields.polarisation = 0;
     fields.fec = 0;
+    return fields;
 }
 
 bool checkFrequency(const TransponderFields& fields, Messages& messages, st_ts& tp) {

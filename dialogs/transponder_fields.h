@@ -24,12 +24,11 @@ struct TransponderFields {
     int fec = -1;           // button 0..5, -1 none checked
 };
 
-// The radio buttons of a record: a value with no button leaves its group unchecked.
-void showButtons(const st_ts& tp, TransponderFields& fields);
-// The number fields of a record, in decimal.
-void showNumbers(const st_ts& tp, TransponderFields& fields);
-// Add mode's starting buttons: horizontal, FEC 0.
-void showAddButtons(TransponderFields& fields);
+// The fields of a record: its numbers in decimal and its buttons (a value with no button leaves its
+// group unchecked).
+TransponderFields fieldsOf(const st_ts& tp);
+// The fields a dialog opens with: the record's in edit mode; in add mode empty, with horizontal and FEC 0.
+TransponderFields openingFields(int mode, const st_ts& tp);
 
 // OK's checks, in their order. Each reads at most 11 characters of its field, stores an accepted value
 // in `tp` and otherwise shows its message (the text as typed in place of %s) and answers false.

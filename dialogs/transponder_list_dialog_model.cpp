@@ -2,6 +2,7 @@
 
 #include "database/image_access.h"
 #include "dialogs/field_rules.h"
+#include "dialogs/prepare_reads.h"
 
 namespace vizud {
 
@@ -10,23 +11,17 @@ TransponderListDialogModel::TransponderListDialogModel(ChannelDatabase& db, Mess
 
 int TransponderListDialogModel::prepare(int programIndex, int mode) {
     m_mode = mode;
-    const all_tables_block& img = m_db.image();
-    auto fail = [this](int code, int result) {
-        m_messages.show(databaseErrorText(code, result), MessageIcon::None);
-        m_satellites.clear();
-        m_transponders.clear();
-        return result;
-    };
-    RecordView view;
-    if (const int r = m_db.getRecord(kTablePrograms, programIndex, view); r != 0)
-        return fail(kTablePrograms, r);
-    const int tpIndex = img.programs[programIndex].tpIndex;
-    if (tpIndex >= transponderCount(img))
-        return fail(kTableTransponders, -3);
-    m_tp = img.transponders[tpIndex];
-    const int satIndex = m_db.findSatIndexById(m_tp.satId);
-    if (const int r = m_db.getRecord(kTableSatellites, satIndex, view); r != 0)
-        return fail(kTableSatellites, r);
+    m_satellites.clear();
+    m_transponders.clear();
+    st_program program{};
+    int satIndex = -1;
+    if (const int r = readProgram(m_db, m_messages, programIndex, program); r != 0)
+        return r;
+    const int tpIndex = program.tpIndex;
+    if (const int r = readTransponder(m_db, m_messages, tpIndex, m_tp); r != 0)
+        return r;
+    if (const int r = readSatelliteIndex(m_db, m_messages, m_tp.satId, satIndex); r != 0)
+        return r;
     m_satellites = satelliteItems(m_db);
     satelliteSelection = satIndex;
     m_transponders = transponderItems(m_db, m_tp.satId);
@@ -36,12 +31,8 @@ int TransponderListDialogModel::prepare(int programIndex, int mode) {
 }
 
 void TransponderListDialogModel::open() {
-    fields = TransponderFields{};
-    if (m_mode == kTransponderEdit) {
-        showButtons(m_tp, fields);
-        showNumbers(m_tp, fields);
-    } else {
-        showAddButtons(fields);
+    fields = openingFields(m_mode, m_tp);
+    if (m_mode == kTransponderAdd) {
         frequencySelection = -1;
         m_shownTp = -1;
     }
@@ -72,8 +63,7 @@ void TransponderListDialogModel::loadTransponder(int tpIndex) {
     m_tp = m_db.image().transponders[tpIndex];
     m_shownTp = tpIndex;
     frequencySelection = positionOfIndex(m_transponders, tpIndex);
-    showButtons(m_tp, fields);
-    showNumbers(m_tp, fields);
+    fields = fieldsOf(m_tp);
 }
 
 bool TransponderListDialogModel::ok() {

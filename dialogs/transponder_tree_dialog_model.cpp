@@ -3,6 +3,7 @@
 #include "database/image_access.h"
 #include "dialogs/field_rules.h"
 #include "dialogs/latin1_text.h"
+#include "dialogs/prepare_reads.h"
 
 namespace vizud {
 
@@ -11,33 +12,25 @@ TransponderTreeDialogModel::TransponderTreeDialogModel(ChannelDatabase& db, Mess
 
 int TransponderTreeDialogModel::prepare(int number, int mode) {
     m_mode = mode;
-    const all_tables_block& img = m_db.image();
-    auto fail = [this](int code, int result) {
-        m_messages.show(databaseErrorText(code, result), MessageIcon::None);
-        return result;
-    };
-    RecordView view;
-    int satId = number;
     m_tp = st_ts{};
+    m_tpIndex = -1;
+    int satId = number;
     if (mode == kTransponderEdit) {
-        if (const int r = m_db.getRecord(kTableTransponders, number, view); r != 0)
-            return fail(kTableTransponders, r);
-        // A slot behind the transponders in use holds no transponder to edit.
-        if (number >= transponderCount(img))
-            return fail(kTableTransponders, -3);
+        if (const int r = readTransponder(m_db, m_messages, number, m_tp); r != 0)
+            return r;
         m_tpIndex = number;
-        m_tp = img.transponders[number];
         satId = m_tp.satId;
-    } else {
-        m_tpIndex = -1;
-        m_tp.satId = static_cast<std::uint8_t>(number);
+    } else if (number < 0 || number > 0xFF) {
         // The key is one byte in a transponder; a satellite whose key does not fit cannot own one.
-        if (number < 0 || number > 0xFF)
-            return fail(kTableSatellites, -3);
+        m_messages.show(databaseErrorText(kTableSatellites, -3), MessageIcon::None);
+        return -3;
+    } else {
+        m_tp.satId = static_cast<std::uint8_t>(number);
     }
-    const int satIndex = m_db.findSatIndexById(satId);
-    if (const int r = m_db.getRecord(kTableSatellites, satIndex, view); r != 0)
-        return fail(kTableSatellites, r);
+    int satIndex = -1;
+    if (const int r = readSatelliteIndex(m_db, m_messages, satId, satIndex); r != 0)
+        return r;
+    const all_tables_block& img = m_db.image();
     m_satelliteName = latin1ToUtf8(nameText(img.satellites[satIndex].name));
     return 0;
 }
@@ -48,13 +41,7 @@ void TransponderTreeDialogModel::open() {
 }
 
 void TransponderTreeDialogModel::restore() {
-    fields = TransponderFields{};
-    if (m_mode == kTransponderEdit) {
-        showButtons(m_tp, fields);
-        showNumbers(m_tp, fields);
-    } else {
-        showAddButtons(fields);
-    }
+    fields = openingFields(m_mode, m_tp);
 }
 
 bool TransponderTreeDialogModel::ok() {
