@@ -9,7 +9,9 @@
 namespace vizud {
 namespace {
 
-DialogResult run(QDialog& dialog) { return dialog.exec() == QDialog::Accepted ? DialogResult::Ok : DialogResult::Cancel; }
+DialogResult run(QDialog& dialog) {
+    return dialog.exec() == QDialog::Accepted ? DialogResult::Ok : DialogResult::Cancel;
+}
 
 }  // namespace
 

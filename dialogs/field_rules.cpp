@@ -7,8 +7,12 @@
 namespace vizud {
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 
@@ -38,7 +42,9 @@ std::optional<std::int32_t> parseDecimal(std::string_view text) {
     return static_cast<std::int32_t>(negative ? -value : value);
 }
 
-std::string_view firstChars(std::string_view text, std::size_t count) { return text.substr(0, count); }
+std::string_view firstChars(std::string_view text, std::size_t count) {
+    return text.substr(0, count);
+}
 
 ShownName showName(std::string_view stored) {
     ShownName shown;
@@ -102,9 +108,13 @@ int standardLoPosition(int value) {
     return -1;
 }
 
-int loPosition(int value) { return std::max(standardLoPosition(value), 0); }
+int loPosition(int value) {
+    return std::max(standardLoPosition(value), 0);
+}
 
-std::string firstLoEntry(int value) { return standardLoPosition(value) < 0 ? std::to_string(value) : "0"; }
+std::string firstLoEntry(int value) {
+    return standardLoPosition(value) < 0 ? std::to_string(value) : "0";
+}
 
 int diseqc11Position(int stored) {
     if (stored >= 0 && stored <= 9)
@@ -114,10 +124,16 @@ int diseqc11Position(int stored) {
     return -1;
 }
 
-int diseqc11Value(int position) { return position <= 9 ? position : position - 10 + 0x10; }
+int diseqc11Value(int position) {
+    return position <= 9 ? position : position - 10 + 0x10;
+}
 
-int polarisationButton(int value) { return value >= 0 && value < kPolarisationButtons ? value : -1; }
-int polarisationValue(int button) { return button; }
+int polarisationButton(int value) {
+    return value >= 0 && value < kPolarisationButtons ? value : -1;
+}
+int polarisationValue(int button) {
+    return button;
+}
 
 namespace {
 constexpr std::array<int, kFecButtons> kFecOfButton = {0, 1, 2, 3, 5, 7};
@@ -131,6 +147,8 @@ int fecButton(int value) {
     return -1;
 }
 
-int fecValue(int button) { return kFecOfButton[static_cast<std::size_t>(button)]; }
+int fecValue(int button) {
+    return kFecOfButton[static_cast<std::size_t>(button)];
+}
 
 }  // namespace vizud

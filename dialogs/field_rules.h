@@ -27,7 +27,7 @@ std::string_view firstChars(std::string_view text, std::size_t count);
 // A name field as the program dialog shows it: a first byte 1..31 is the box's character-table byte; it is
 // kept aside and the rest of the name is shown.
 struct ShownName {
-    std::string text;         // what the field shows
+    std::string text;           // what the field shows
     std::uint8_t leadByte = 0;  // the remembered character-table byte, 0 for none
 };
 ShownName showName(std::string_view stored);

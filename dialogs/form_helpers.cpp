@@ -1,6 +1,7 @@
 #include "dialogs/form_helpers.h"
 
 #include <QtCore/QSignalBlocker>
+#include <QtWidgets/QLineEdit>
 
 namespace vizud::form {
 
@@ -38,6 +39,16 @@ void show(QComboBox& combo, const EditableChoice& choice) {
     const QSignalBlocker blocker(combo);
     combo.setCurrentIndex(choice.selection);
     combo.setEditText(text(choice.text));
+}
+
+void focus(QWidget* field) {
+    if (field == nullptr)
+        return;
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field))
+        edit->selectAll();
+    else if (auto* combo = qobject_cast<QComboBox*>(field); combo != nullptr && combo->lineEdit() != nullptr)
+        combo->lineEdit()->selectAll();
 }
 
 void check(const Buttons& buttons, int checked) {

@@ -14,8 +14,12 @@
 
 namespace vizud::form {
 
-inline QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
-inline std::string text(const QString& shown) { return shown.toStdString(); }
+inline QString text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+inline std::string text(const QString& shown) {
+    return shown.toStdString();
+}
 
 // Replaces a combo's entries; signals are held back so the model hears only the user's choices.
 void fill(QComboBox& combo, const ComboItems& items, int selection);
@@ -28,6 +32,9 @@ EditableChoice choice(const QComboBox& combo);
 void show(QComboBox& combo, const EditableChoice& choice);
 
 // The button at `checked` of a group checked, or none for -1; and back.
+// Puts the cursor into a field (its text selected, ready to be typed over); nothing for a null field.
+void focus(QWidget* field);
+
 using Buttons = std::vector<QAbstractButton*>;
 void check(const Buttons& buttons, int checked);
 int checked(const Buttons& buttons);

@@ -40,8 +40,8 @@ std::optional<std::string> utf8ToLatin1(std::string_view utf8, std::string* offe
         else if ((lead & 0xF8) == 0xF0)
             length = 4;
         length = std::min(length, utf8.size() - i);
-        const bool latin1 = length == 2 && (lead == 0xC2 || lead == 0xC3) &&
-                            (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80;
+        const bool latin1 =
+            length == 2 && (lead == 0xC2 || lead == 0xC3) && (static_cast<unsigned char>(utf8[i + 1]) & 0xC0) == 0x80;
         if (!latin1) {
             if (offending != nullptr)
                 *offending = std::string(utf8.substr(i, length));

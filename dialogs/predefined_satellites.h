@@ -16,8 +16,8 @@ struct PredefinedSatellite {
     std::uint16_t upperLo;   // MHz
     std::int8_t tone;        // as tone22k
     std::uint8_t positionerNo;
-    std::uint8_t spare;      // 0 in every row but one
-    std::int8_t direction;   // 'E' or 'W' (0 in one row)
+    std::uint8_t spare;     // 0 in every row but one
+    std::int8_t direction;  // 'E' or 'W' (0 in one row)
     std::int8_t diseqcMode;
     std::uint8_t diseqc12;  // as motorEnabled
     std::int16_t diseqc11;  // as diseqc11Port

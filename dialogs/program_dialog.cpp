@@ -99,10 +99,35 @@ void ProgramDialog::onScpcClicked(bool checked) {
     showPids();
 }
 
+QWidget* ProgramDialog::fieldWidget(DialogField field) const {
+    switch (field) {
+        case DialogField::Name:
+            return m_ui->nameEdit;
+        case DialogField::Provider:
+            return m_ui->providerCombo;
+        case DialogField::Transponder:
+            return m_ui->satelliteCombo;
+        case DialogField::VideoPid:
+            return m_ui->videoPidEdit;
+        case DialogField::AudioPid:
+            return m_ui->audioPidEdit;
+        case DialogField::PcrPid:
+            return m_ui->pcrPidEdit;
+        case DialogField::ServiceId:
+            return m_ui->serviceIdEdit;
+        case DialogField::Favourites:
+            return m_ui->favourite1;
+        default:
+            return nullptr;
+    }
+}
+
 void ProgramDialog::accept() {
     takeFields();
     if (m_model.ok())
         QDialog::accept();
+    else
+        form::focus(fieldWidget(m_model.refusedField()));
 }
 
 }  // namespace vizud

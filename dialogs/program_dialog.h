@@ -35,6 +35,7 @@ private:
     void takeFields();
     void onSatelliteChosen(int position);
     void onScpcClicked(bool checked);
+    QWidget* fieldWidget(DialogField field) const;
 
     std::unique_ptr<Ui::ProgramDialog> m_ui;
     ProgramDialogModel& m_model;

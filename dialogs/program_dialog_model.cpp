@@ -29,7 +29,9 @@ std::string lowered(std::string_view text) {
 }
 
 // tvCount, never above the programs in use.
-int tvCountOf(const all_tables_block& img) { return std::min<int>(img.tvCount, programCount(img)); }
+int tvCountOf(const all_tables_block& img) {
+    return std::min<int>(img.tvCount, programCount(img));
+}
 
 std::uint16_t withFlag(std::uint16_t flags, std::uint16_t flag, bool on) {
     return static_cast<std::uint16_t>(on ? flags | flag : flags & ~flag);
@@ -211,26 +213,28 @@ bool ProgramDialogModel::ok() {
 
 bool ProgramDialogModel::check(Checked& out) {
     const all_tables_block& img = m_db.image();
-    auto refuse = [this](const std::string& text, MessageIcon icon) {
+    auto refuse = [this](DialogField field, const std::string& text, MessageIcon icon) {
+        m_refused = field;
         m_messages.show(text, icon);
         return false;
     };
+    m_refused = DialogField::None;
     std::string offending;
 
     // 1. Name.
     const std::optional<std::string> name = utf8ToLatin1(fields.name, &offending);
     if (!name)
-        return refuse(unstorableCharacterText("Channel name", offending), MessageIcon::Exclamation);
+        return refuse(DialogField::Name, unstorableCharacterText("Channel name", offending), MessageIcon::Exclamation);
     out.name = storedName(firstChars(*name, kNameFieldLength), m_leadByte);
 
     // 2. Provider: an entry of that name, or a new provider at the end of the table.
     const std::optional<std::string> provider = utf8ToLatin1(fields.provider, &offending);
     if (!provider)
-        return refuse(unstorableCharacterText("Provider", offending), MessageIcon::Exclamation);
+        return refuse(DialogField::Provider, unstorableCharacterText("Provider", offending), MessageIcon::Exclamation);
     const std::string providerName(firstChars(*provider, kProviderFieldLength));
     const int entry = positionOfText(m_providers, latin1ToUtf8(providerName));
     if (entry < 0 && providerName.empty())
-        return refuse("Please enter a provider name.", MessageIcon::Exclamation);
+        return refuse(DialogField::Provider, "Please enter a provider name.", MessageIcon::Exclamation);
     out.newProvider = entry < 0;
     out.providerIndex = out.newProvider ? providerCount(img) : m_providers[static_cast<std::size_t>(entry)].index;
     out.providerName = providerName;
@@ -241,7 +245,8 @@ bool ProgramDialogModel::check(Checked& out) {
     if (tpIndex >= 0) {
         out.program.tpIndex = static_cast<std::uint16_t>(tpIndex);
     } else if (m_mode == kProgramDialogAdd) {
-        return refuse("The chosen satellite has no transponder.\nAdd a transponder to it first.",
+        return refuse(DialogField::Transponder,
+                      "The chosen satellite has no transponder.\nAdd a transponder to it first.",
                       MessageIcon::Exclamation);
     }
 
@@ -256,25 +261,28 @@ bool ProgramDialogModel::check(Checked& out) {
     // 5. PIDs, read only for an SCPC program.
     if (fields.scpc) {
         struct Pid {
+            DialogField field;
             const std::string& text;
             bool reservedRefused;
             const char* error;
             std::uint16_t& target;
         };
         Pid pids[] = {
-            {fields.videoPid, true, "Video PID error!\nExpected digit 17..8190", out.program.videoPid},
-            {fields.audioPid, false, "Audio PID error!\nExpected digit 17..8190", out.program.audioPid},
-            {fields.pcrPid, false, "PCR PID error!\nExpected digit 17..8190", out.program.pcrPid},
+            {DialogField::VideoPid, fields.videoPid, true, "Video PID error!\nExpected digit 17..8190",
+             out.program.videoPid},
+            {DialogField::AudioPid, fields.audioPid, false, "Audio PID error!\nExpected digit 17..8190",
+             out.program.audioPid},
+            {DialogField::PcrPid, fields.pcrPid, false, "PCR PID error!\nExpected digit 17..8190", out.program.pcrPid},
         };
         for (Pid& pid : pids) {
             const std::string text = lowered(firstChars(pid.text, kNumberFieldLength));
             if (text.starts_with("auto"))
-                return refuse("PIDs for SCPC program can not be 'Auto'", MessageIcon::None);
+                return refuse(pid.field, "PIDs for SCPC program can not be 'Auto'", MessageIcon::None);
             if (pid.reservedRefused && text.starts_with("reserved"))
-                return refuse("PIDs for SCPC program can not be 'Reserved'", MessageIcon::None);
+                return refuse(pid.field, "PIDs for SCPC program can not be 'Reserved'", MessageIcon::None);
             const std::optional<std::int32_t> value = parseDecimal(text);
             if (!value || *value < kMinPid || *value > kMaxPid)
-                return refuse(pid.error, MessageIcon::Stop);
+                return refuse(pid.field, pid.error, MessageIcon::Stop);
             pid.target = static_cast<std::uint16_t>(*value);
         }
     }
@@ -282,7 +290,7 @@ bool ProgramDialogModel::check(Checked& out) {
     // 6. Service id.
     const std::optional<std::int32_t> serviceId = parseDecimal(firstChars(fields.serviceId, kNumberFieldLength));
     if (!serviceId || *serviceId < 0 || *serviceId > 0xFFFF)
-        return refuse("Service ID error!\nExpected digit 0..65535", MessageIcon::Stop);
+        return refuse(DialogField::ServiceId, "Service ID error!\nExpected digit 0..65535", MessageIcon::Stop);
     out.program.serviceId = static_cast<std::uint16_t>(*serviceId);
     out.program.providerIndex = static_cast<std::uint16_t>(out.providerIndex);
 
@@ -301,15 +309,16 @@ bool ProgramDialogModel::check(Checked& out) {
 
     // What the image could still refuse, asked before anything is changed.
     if (out.newProvider && providerCount(img) >= kMaxProviders)
-        return refuse("Provider table is full.", MessageIcon::None);
+        return refuse(DialogField::Provider, "Provider table is full.", MessageIcon::None);
     if (m_mode == kProgramDialogAdd && programCount(img) >= kMaxPrograms)
-        return refuse("Database is full.", MessageIcon::None);
+        return refuse(DialogField::None, "Database is full.", MessageIcon::None);
     for (int k = 0; k < kFavouriteLists; ++k) {
         const st_fav& list = img.favourites[k];
         const bool member = m_mode == kProgramDialogEdit && isMember(k, out.index);
         if (fields.favourite[static_cast<std::size_t>(k)] && !member &&
             favouriteCount(list) + 1 >= kMaxFavouriteEntries) {
-            return refuse("Favourite list " + latin1ToUtf8(nameText(list.favName)) + " is full.",
+            return refuse(DialogField::Favourites,
+                          "Favourite list " + latin1ToUtf8(nameText(list.favName)) + " is full.",
                           MessageIcon::Exclamation);
         }
     }

@@ -9,6 +9,7 @@
 
 #include "database/channel_database.h"
 #include "dialogs/combo_items.h"
+#include "dialogs/dialog_field.h"
 
 namespace vizud {
 
@@ -59,6 +60,8 @@ public:
     // OK: checks every field in order and changes the image only when all have passed. True when the
     // program was stored (the dialog closes); false after a message (the dialog stays open).
     bool ok();
+    // The field the last refused OK named.
+    DialogField refusedField() const { return m_refused; }
 
     ProgramFields fields;
 
@@ -77,6 +80,7 @@ private:
     st_program m_program{};
     int m_satId = -1;  // key of the working satellite; -1 when none was read
     std::uint8_t m_leadByte = 0;
+    DialogField m_refused = DialogField::None;
     ComboItems m_satellites;
     ComboItems m_providers;
     ComboItems m_transponders;

@@ -58,10 +58,31 @@ void SatelliteDialog::onDefault() {
     showFields();
 }
 
+QWidget* SatelliteDialog::fieldWidget(DialogField field) const {
+    switch (field) {
+        case DialogField::Name:
+            return m_ui->nameEdit;
+        case DialogField::Degree:
+            return m_ui->degreeEdit;
+        case DialogField::Positioner:
+            return m_ui->positionerEdit;
+        case DialogField::Direction:
+            return m_ui->eastWestCombo;
+        case DialogField::UpperLo:
+            return m_ui->upperLoCombo;
+        case DialogField::LowerLo:
+            return m_ui->lowerLoCombo;
+        default:
+            return nullptr;
+    }
+}
+
 void SatelliteDialog::accept() {
     takeFields();
     if (m_model.ok())
         QDialog::accept();
+    else
+        form::focus(fieldWidget(m_model.refusedField()));
 }
 
 }  // namespace vizud

@@ -27,6 +27,7 @@ private:
     void showFields();
     void takeFields();
     void onDefault();
+    QWidget* fieldWidget(DialogField field) const;
 
     std::unique_ptr<Ui::SatelliteDialog> m_ui;
     SatelliteDialogModel& m_model;

@@ -137,14 +137,16 @@ bool SatelliteDialogModel::readLo(const EditableChoice& choice, const std::vecto
 }
 
 bool SatelliteDialogModel::ok() {
-    auto refuse = [this](const std::string& text, MessageIcon icon) {
+    auto refuse = [this](DialogField field, const std::string& text, MessageIcon icon) {
+        m_refused = field;
         m_messages.show(text, icon);
         return false;
     };
+    m_refused = DialogField::None;
     const all_tables_block& img = m_db.image();
     RecordView view;
     if (const int r = m_db.getRecord(kTableSatellites, m_index, view); r != 0)
-        return refuse(databaseErrorText(kTableSatellites, r), MessageIcon::None);
+        return refuse(DialogField::None, databaseErrorText(kTableSatellites, r), MessageIcon::None);
     st_sat sat = img.satellites[m_index];
     const int count = satelliteCount(img);
 
@@ -152,27 +154,30 @@ bool SatelliteDialogModel::ok() {
     std::string offending;
     const std::optional<std::string> typedName = utf8ToLatin1(fields.name, &offending);
     if (!typedName)
-        return refuse(unstorableCharacterText("Name", offending), MessageIcon::Exclamation);
+        return refuse(DialogField::Name, unstorableCharacterText("Name", offending), MessageIcon::Exclamation);
     const std::string name(firstChars(*typedName, kNameFieldLength));
     if (name.empty())
-        return refuse("Please enter a satellite name.", MessageIcon::Exclamation);
+        return refuse(DialogField::Name, "Please enter a satellite name.", MessageIcon::Exclamation);
     for (int s = 0; s < count; ++s) {
         if (s != m_index && nameEquals(img.satellites[s].name, name))
-            return refuse("A satellite named " + latin1ToUtf8(name) + " already exists.", MessageIcon::Exclamation);
+            return refuse(DialogField::Name, "A satellite named " + latin1ToUtf8(name) + " already exists.",
+                          MessageIcon::Exclamation);
     }
 
     const std::optional<int> tenths = degreeTenths(firstChars(fields.degree, kDegreeFieldLength));
     if (!tenths)
-        return refuse("Degree error!\nExpected a position in degrees, such as 19,2", MessageIcon::Stop);
+        return refuse(DialogField::Degree, "Degree error!\nExpected a position in degrees, such as 19,2",
+                      MessageIcon::Stop);
     sat.position = static_cast<std::uint16_t>(*tenths);
 
     const std::optional<std::int32_t> positioner = parseDecimal(fields.positionerNo);
     if (!positioner || *positioner < 0 || *positioner > kHighestPositioner)
-        return refuse(positionerRangeText(), MessageIcon::None);
+        return refuse(DialogField::Positioner, positionerRangeText(), MessageIcon::None);
     if (*positioner != 0 && *positioner != sat.positionerNo) {
         for (int s = 0; s < count; ++s) {
             if (img.satellites[s].positionerNo == *positioner) {
-                return refuse(latin1ToUtf8(nameText(img.satellites[s].name)) + "(" + std::to_string(*positioner) +
+                return refuse(DialogField::Positioner,
+                              latin1ToUtf8(nameText(img.satellites[s].name)) + "(" + std::to_string(*positioner) +
                                   ") already exist as given DisEqC 1.2 position!",
                               MessageIcon::Stop);
             }
@@ -181,16 +186,21 @@ bool SatelliteDialogModel::ok() {
     sat.positionerNo = static_cast<std::uint8_t>(*positioner);
 
     // Direction: the first character of the field, E or W.
-    const char direction =
-        fields.eastWest.text.empty() ? '\0' : static_cast<char>(std::toupper(static_cast<unsigned char>(fields.eastWest.text[0])));
+    const char direction = fields.eastWest.text.empty()
+                               ? '\0'
+                               : static_cast<char>(std::toupper(static_cast<unsigned char>(fields.eastWest.text[0])));
     if (direction != 'E' && direction != 'W')
-        return refuse("Direction error!\nExpected E or W", MessageIcon::Stop);
+        return refuse(DialogField::Direction, "Direction error!\nExpected E or W", MessageIcon::Stop);
     sat.eastWest = direction;
 
-    if (!readLo(fields.upperLo, m_upperLoEntries, "LNB Upper LO Range expected 3350...14900", sat.lnbHighLo))
+    if (!readLo(fields.upperLo, m_upperLoEntries, "LNB Upper LO Range expected 3350...14900", sat.lnbHighLo)) {
+        m_refused = DialogField::UpperLo;
         return false;
-    if (!readLo(fields.lowerLo, m_lowerLoEntries, "LNB Lower LO Range expected 3350...14900", sat.lnbLowLo))
+    }
+    if (!readLo(fields.lowerLo, m_lowerLoEntries, "LNB Lower LO Range expected 3350...14900", sat.lnbLowLo)) {
+        m_refused = DialogField::LowerLo;
         return false;
+    }
     if (fields.diseqcMode >= 0)
         sat.diseqcMode = static_cast<std::int8_t>(fields.diseqcMode);
     if (fields.diseqc11 >= 0)
@@ -214,7 +224,7 @@ bool SatelliteDialogModel::ok() {
     view.word[11] = sat.diseqc11Port;
     view.word16 = name.c_str();
     if (const int r = m_db.setSatellite(m_index, view); r != 0)
-        return refuse(databaseErrorText(kTableSatellites, r), MessageIcon::None);
+        return refuse(DialogField::None, databaseErrorText(kTableSatellites, r), MessageIcon::None);
     m_db.state().editedSatName = nameText(img.satellites[m_index].name);
     m_db.updateChecksum();
     return true;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "database/channel_database.h"
+#include "dialogs/dialog_field.h"
 
 namespace vizud {
 
@@ -54,6 +55,8 @@ public:
     void setDefaults();
     // OK: checks every field; only when all have passed is the satellite written. True when written.
     bool ok();
+    // The field the last refused OK named.
+    DialogField refusedField() const { return m_refused; }
 
     int satelliteIndex() const { return m_index; }
 
@@ -67,6 +70,7 @@ private:
     Messages& m_messages;
     int m_index = -1;
     st_sat m_sat{};
+    DialogField m_refused = DialogField::None;
     std::vector<std::string> m_lowerLoEntries;
     std::vector<std::string> m_upperLoEntries;
 };

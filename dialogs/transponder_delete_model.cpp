@@ -32,9 +32,8 @@ int TransponderDeleteModel::prepare(int tpIndex, int callerValue) {
 
 void TransponderDeleteModel::open() {
     EditorState& state = m_db.state();
-    transponderSelection = state.currentTpFrequency < 0
-                               ? -1
-                               : positionOfText(m_transponders, std::to_string(state.currentTpFrequency));
+    transponderSelection =
+        state.currentTpFrequency < 0 ? -1 : positionOfText(m_transponders, std::to_string(state.currentTpFrequency));
     state.currentTpFrequency = -1;
 }
 
@@ -59,8 +58,9 @@ bool TransponderDeleteModel::ok() {
     // A cut program waiting to be pasted still needs the transponder: refuse before anything is deleted.
     for (const ProgramSnapshot* node = m_db.state().programClipboard; node != nullptr; node = node->next) {
         if (node->tpIndex == tpIndex) {
-            m_messages.show("Transponder " + item.text + " (MHz) is still used by a program in the clipboard.\nPaste it first.",
-                            MessageIcon::Exclamation);
+            m_messages.show(
+                "Transponder " + item.text + " (MHz) is still used by a program in the clipboard.\nPaste it first.",
+                MessageIcon::Exclamation);
             return false;
         }
     }
@@ -70,8 +70,8 @@ bool TransponderDeleteModel::ok() {
         m_messages.show(databaseErrorText(kTableSatellites, r), MessageIcon::None);
         return false;
     }
-    const std::string question = "Do you realy want to delete transponder " + item.text + " (MHz)\nfrom satellite: " +
-                                 latin1ToUtf8(nameText(img.satellites[satIndex].name));
+    const std::string question = "Do you realy want to delete transponder " + item.text +
+                                 " (MHz)\nfrom satellite: " + latin1ToUtf8(nameText(img.satellites[satIndex].name));
     if (m_messages.ask(question, MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes) {
         deleteProgramsOfTransponder(m_db, tpIndex);
         m_db.state().currentTpFrequency = m_db.image().transponders[tpIndex].frequency;

@@ -28,7 +28,9 @@ public:
     void satelliteChanged(int position);
 
     // OK is offered only once a transponder is chosen.
-    bool okEnabled() const { return transponderSelection >= 0 && transponderSelection < static_cast<int>(m_transponders.size()); }
+    bool okEnabled() const {
+        return transponderSelection >= 0 && transponderSelection < static_cast<int>(m_transponders.size());
+    }
     // Asks, and on Yes deletes the transponder and its programs. True when the dialog closes (after Yes
     // or No); false after an error message (it stays open).
     bool ok();

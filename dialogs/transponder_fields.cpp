@@ -10,12 +10,20 @@ namespace {
 inline constexpr std::size_t kFieldLength = 11;
 
 // Reads a field as one number in [low, high]; otherwise shows `before` + text + `after`.
-bool checkRange(const std::string& field, int low, int high, const char* before, const char* after,
-                Messages& messages, std::uint16_t& out) {
+struct Range {
+    DialogField field;
+    int low, high;
+    const char* before;
+    const char* after;
+};
+
+bool checkRange(const std::string& field, const Range& range, Messages& messages, std::uint16_t& out,
+                DialogField& refused) {
     const std::string_view text = firstChars(field, kFieldLength);
     const std::optional<std::int32_t> value = parseDecimal(text);
-    if (!value || *value < low || *value > high) {
-        messages.show(before + std::string(text) + after, MessageIcon::Stop);
+    if (!value || *value < range.low || *value > range.high) {
+        refused = range.field;
+        messages.show(range.before + std::string(text) + range.after, MessageIcon::Stop);
         return false;
     }
     out = static_cast<std::uint16_t>(*value);
@@ -24,7 +32,9 @@ bool checkRange(const std::string& field, int low, int high, const char* before,
 
 }  // namespace
 
-std::string transponderTitle(int mode) { return mode == kTransponderAdd ? "Add transponder" : "Edit transponder"; }
+std::string transponderTitle(int mode) {
+    return mode == kTransponderAdd ? "Add transponder" : "Edit transponder";
+}
 
 TransponderFields fieldsOf(const st_ts& tp) {
     TransponderFields fields;
@@ -47,9 +57,10 @@ TransponderFields openingFields(int mode, const st_ts& tp) {
     return fields;
 }
 
-bool checkFrequency(const TransponderFields& fields, Messages& messages, st_ts& tp) {
-    return checkRange(fields.frequency, 1000, 13000, "Unknown Frequency value: ",
-                      "!\nYou must enter value 1000..13000", messages, tp.frequency);
+bool checkFrequency(const TransponderFields& fields, Messages& messages, st_ts& tp, DialogField& refused) {
+    const Range range{DialogField::Frequency, 1000, 13000,
+                      "Unknown Frequency value: ", "!\nYou must enter value 1000..13000"};
+    return checkRange(fields.frequency, range, messages, tp.frequency, refused);
 }
 
 void takeButtons(const TransponderFields& fields, st_ts& tp) {
@@ -59,17 +70,20 @@ void takeButtons(const TransponderFields& fields, st_ts& tp) {
         tp.fec = static_cast<std::uint8_t>(fecValue(fields.fec));
 }
 
-bool checkSymbolRate(const TransponderFields& fields, Messages& messages, st_ts& tp) {
-    return checkRange(fields.symbolRate, 1000, 50000, "Unknown Symbolrate value: ",
-                      "!\nYou must enter value 1000..50000", messages, tp.symbolRate);
+bool checkSymbolRate(const TransponderFields& fields, Messages& messages, st_ts& tp, DialogField& refused) {
+    const Range range{DialogField::SymbolRate, 1000, 50000,
+                      "Unknown Symbolrate value: ", "!\nYou must enter value 1000..50000"};
+    return checkRange(fields.symbolRate, range, messages, tp.symbolRate, refused);
 }
 
-bool checkIds(const TransponderFields& fields, Messages& messages, st_ts& tp) {
-    const char* const range = "!\nYou must enter value 0..65535";
-    return checkRange(fields.tsId, 0, 65535, "Unknown Transport Stream ID value: ", range, messages, tp.tsId) &&
-           checkRange(fields.networkId, 0, 65535, "Unknown Network ID value: ", range, messages, tp.networkId) &&
-           checkRange(fields.originalNetworkId, 0, 65535, "Unknown Oryginal Network ID value: ", range, messages,
-                      tp.originalNetworkId);
+bool checkIds(const TransponderFields& fields, Messages& messages, st_ts& tp, DialogField& refused) {
+    const char* const values = "!\nYou must enter value 0..65535";
+    const Range ts{DialogField::TsId, 0, 65535, "Unknown Transport Stream ID value: ", values};
+    const Range network{DialogField::NetworkId, 0, 65535, "Unknown Network ID value: ", values};
+    const Range original{DialogField::OriginalNetworkId, 0, 65535, "Unknown Oryginal Network ID value: ", values};
+    return checkRange(fields.tsId, ts, messages, tp.tsId, refused) &&
+           checkRange(fields.networkId, network, messages, tp.networkId, refused) &&
+           checkRange(fields.originalNetworkId, original, messages, tp.originalNetworkId, refused);
 }
 
 RecordView transponderRecord(const st_ts& tp) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "database/channel_database.h"
+#include "dialogs/dialog_field.h"
 
 namespace vizud {
 
@@ -15,7 +16,7 @@ inline constexpr int kTransponderEdit = 2;
 std::string transponderTitle(int mode);
 
 struct TransponderFields {
-    std::string frequency;  // MHz
+    std::string frequency;   // MHz
     std::string symbolRate;  // kS/s
     std::string tsId;
     std::string networkId;
@@ -31,12 +32,13 @@ TransponderFields fieldsOf(const st_ts& tp);
 TransponderFields openingFields(int mode, const st_ts& tp);
 
 // OK's checks, in their order. Each reads at most 11 characters of its field, stores an accepted value
-// in `tp` and otherwise shows its message (the text as typed in place of %s) and answers false.
-bool checkFrequency(const TransponderFields& fields, Messages& messages, st_ts& tp);
+// in `tp` and otherwise shows its message (the text as typed in place of %s), names the field in
+// `refused` and answers false.
+bool checkFrequency(const TransponderFields& fields, Messages& messages, st_ts& tp, DialogField& refused);
 // Polarisation and FEC from the checked buttons; an unchecked group leaves its field.
 void takeButtons(const TransponderFields& fields, st_ts& tp);
-bool checkSymbolRate(const TransponderFields& fields, Messages& messages, st_ts& tp);
-bool checkIds(const TransponderFields& fields, Messages& messages, st_ts& tp);
+bool checkSymbolRate(const TransponderFields& fields, Messages& messages, st_ts& tp, DialogField& refused);
+bool checkIds(const TransponderFields& fields, Messages& messages, st_ts& tp, DialogField& refused);
 
 // The record form of a transponder for modifyRecord 502.
 RecordView transponderRecord(const st_ts& tp);

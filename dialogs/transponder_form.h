@@ -36,6 +36,22 @@ struct TransponderForm {
         form::check(fec, fields.fec);
     }
 
+    // The control of a refused field that both forms have; null for the others.
+    QWidget* fieldWidget(DialogField field) const {
+        switch (field) {
+            case DialogField::SymbolRate:
+                return symbolRate;
+            case DialogField::TsId:
+                return tsId;
+            case DialogField::NetworkId:
+                return networkId;
+            case DialogField::OriginalNetworkId:
+                return originalNetworkId;
+            default:
+                return nullptr;
+        }
+    }
+
     void take(TransponderFields& fields) const {
         fields.symbolRate = form::text(symbolRate->text());
         fields.tsId = form::text(tsId->text());

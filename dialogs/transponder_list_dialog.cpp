@@ -51,8 +51,15 @@ void TransponderListDialog::onFrequencyChosen(int position) {
 
 void TransponderListDialog::accept() {
     takeFields();
-    if (m_model.ok())
+    if (m_model.ok()) {
         QDialog::accept();
+        return;
+    }
+    const DialogField refused = m_model.refusedField();
+    QWidget* field = refused == DialogField::Frequency   ? m_ui->frequencyCombo
+                     : refused == DialogField::Satellite ? m_ui->satelliteCombo
+                                                         : TransponderForm::of(*m_ui).fieldWidget(refused);
+    form::focus(field);
 }
 
 }  // namespace vizud

@@ -67,21 +67,23 @@ void TransponderListDialogModel::loadTransponder(int tpIndex) {
 }
 
 bool TransponderListDialogModel::ok() {
+    m_refused = DialogField::None;
     st_ts tp = m_tp;
-    if (!checkFrequency(fields, m_messages, tp))
+    if (!checkFrequency(fields, m_messages, tp, m_refused))
         return false;
     takeButtons(fields, tp);
-    if (!checkSymbolRate(fields, m_messages, tp))
+    if (!checkSymbolRate(fields, m_messages, tp, m_refused))
         return false;
     const int satIndex = indexAt(m_satellites, satelliteSelection);
     RecordView view;
     // A transponder holds its satellite's key in one byte: a satellite whose key does not fit owns none.
     if (satIndex < 0 || m_db.getRecord(kTableSatellites, satIndex, view) != 0 || view.word[0] > 0xFF) {
+        m_refused = DialogField::Satellite;
         m_messages.show("Error: Can not recognize choosed satellite!", MessageIcon::Stop);
         return false;
     }
     tp.satId = static_cast<std::uint8_t>(m_db.image().satellites[satIndex].satId);
-    if (!checkIds(fields, m_messages, tp))
+    if (!checkIds(fields, m_messages, tp, m_refused))
         return false;
     view = transponderRecord(tp);
     if (m_mode == kTransponderAdd) {

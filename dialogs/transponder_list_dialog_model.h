@@ -31,6 +31,8 @@ public:
 
     // True when the transponder was stored; false after a message (the dialog stays open).
     bool ok();
+    // The field the last refused OK named.
+    DialogField refusedField() const { return m_refused; }
 
     // The transponder whose values the fields show (the one an edit changes); -1 for none.
     int shownTransponder() const { return m_shownTp; }
@@ -44,6 +46,7 @@ private:
 
     ChannelDatabase& m_db;
     Messages& m_messages;
+    DialogField m_refused = DialogField::None;
     int m_mode = kTransponderEdit;
     st_ts m_tp{};
     int m_shownTp = -1;

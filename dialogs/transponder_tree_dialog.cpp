@@ -40,8 +40,13 @@ void TransponderTreeDialog::onRestore() {
 
 void TransponderTreeDialog::accept() {
     takeFields();
-    if (m_model.ok())
+    if (m_model.ok()) {
         QDialog::accept();
+        return;
+    }
+    const DialogField refused = m_model.refusedField();
+    form::focus(refused == DialogField::Frequency ? m_ui->frequencyEdit
+                                                  : TransponderForm::of(*m_ui).fieldWidget(refused));
 }
 
 void TransponderTreeDialog::reject() {

@@ -45,11 +45,12 @@ void TransponderTreeDialogModel::restore() {
 }
 
 bool TransponderTreeDialogModel::ok() {
+    m_refused = DialogField::None;
     st_ts tp = m_tp;
-    if (!checkFrequency(fields, m_messages, tp))
+    if (!checkFrequency(fields, m_messages, tp, m_refused))
         return false;
     takeButtons(fields, tp);
-    if (!checkSymbolRate(fields, m_messages, tp) || !checkIds(fields, m_messages, tp))
+    if (!checkSymbolRate(fields, m_messages, tp, m_refused) || !checkIds(fields, m_messages, tp, m_refused))
         return false;
     RecordView view = transponderRecord(tp);
     EditorState& state = m_db.state();
@@ -70,6 +71,8 @@ bool TransponderTreeDialogModel::ok() {
     return true;
 }
 
-void TransponderTreeDialogModel::cancel() { m_db.state().currentTpFrequency = -1; }
+void TransponderTreeDialogModel::cancel() {
+    m_db.state().currentTpFrequency = -1;
+}
 
 }  // namespace vizud

@@ -22,6 +22,8 @@ public:
     void restore();
     // True when the transponder was stored; false after a message (the dialog stays open).
     bool ok();
+    // The field the last refused OK named.
+    DialogField refusedField() const { return m_refused; }
     void cancel();
 
     int mode() const { return m_mode; }
@@ -37,6 +39,7 @@ public:
 private:
     ChannelDatabase& m_db;
     Messages& m_messages;
+    DialogField m_refused = DialogField::None;
     int m_mode = kTransponderEdit;
     int m_tpIndex = -1;
     st_ts m_tp{};

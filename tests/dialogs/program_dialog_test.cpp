@@ -82,34 +82,45 @@ TEST_F(ProgramDialog, EveryRefusedFieldShowsItsMessageAndChangesNothing) {
             change(f);
         };
     };
+    using F = DialogField;
     const struct {
         const char* what;
         Change change;
         const char* message;
+        DialogField field;
     } cases[] = {
-        {"video 16", scpc([](ProgramFields& f) { f.videoPid = "16"; }), "Video PID error!\nExpected digit 17..8190"},
-        {"video 8191", scpc([](ProgramFields& f) { f.videoPid = "8191"; }), "Video PID error!\nExpected digit 17..8190"},
-        {"video Auto", scpc([](ProgramFields& f) { f.videoPid = "Auto"; }), "PIDs for SCPC program can not be 'Auto'"},
+        {"video 16", scpc([](ProgramFields& f) { f.videoPid = "16"; }), "Video PID error!\nExpected digit 17..8190",
+         F::VideoPid},
+        {"video 8191", scpc([](ProgramFields& f) { f.videoPid = "8191"; }), "Video PID error!\nExpected digit 17..8190",
+         F::VideoPid},
+        {"video Auto", scpc([](ProgramFields& f) { f.videoPid = "Auto"; }), "PIDs for SCPC program can not be 'Auto'",
+         F::VideoPid},
         {"video Reserved", scpc([](ProgramFields& f) { f.videoPid = "RESERVED"; }),
-         "PIDs for SCPC program can not be 'Reserved'"},
+         "PIDs for SCPC program can not be 'Reserved'", F::VideoPid},
         {"audio Reserved", scpc([](ProgramFields& f) { f.audioPid = "reserved"; }),
-         "Audio PID error!\nExpected digit 17..8190"},
-        {"audio auto", scpc([](ProgramFields& f) { f.audioPid = "auto"; }), "PIDs for SCPC program can not be 'Auto'"},
-        {"pcr empty", scpc([](ProgramFields& f) { f.pcrPid = ""; }), "PCR PID error!\nExpected digit 17..8190"},
-        {"pcr wraps", scpc([](ProgramFields& f) { f.pcrPid = "4294967396"; }), "PCR PID error!\nExpected digit 17..8190"},
-        {"service 65536", [](ProgramFields& f) { f.serviceId = "65536"; }, "Service ID error!\nExpected digit 0..65535"},
-        {"service -1", [](ProgramFields& f) { f.serviceId = "-1"; }, "Service ID error!\nExpected digit 0..65535"},
-        {"service none", [](ProgramFields& f) { f.serviceId = "x"; }, "Service ID error!\nExpected digit 0..65535"},
+         "Audio PID error!\nExpected digit 17..8190", F::AudioPid},
+        {"audio auto", scpc([](ProgramFields& f) { f.audioPid = "auto"; }), "PIDs for SCPC program can not be 'Auto'",
+         F::AudioPid},
+        {"pcr empty", scpc([](ProgramFields& f) { f.pcrPid = ""; }), "PCR PID error!\nExpected digit 17..8190",
+         F::PcrPid},
+        {"pcr wraps", scpc([](ProgramFields& f) { f.pcrPid = "4294967396"; }),
+         "PCR PID error!\nExpected digit 17..8190", F::PcrPid},
+        {"service 65536", [](ProgramFields& f) { f.serviceId = "65536"; }, "Service ID error!\nExpected digit 0..65535",
+         F::ServiceId},
+        {"service -1", [](ProgramFields& f) { f.serviceId = "-1"; }, "Service ID error!\nExpected digit 0..65535",
+         F::ServiceId},
+        {"service none", [](ProgramFields& f) { f.serviceId = "x"; }, "Service ID error!\nExpected digit 0..65535",
+         F::ServiceId},
         {"euro in name", [](ProgramFields& f) { f.name = "Euro \xE2\x82\xAC"; },
-         "Channel name: the character '\xE2\x82\xAC' cannot be stored in the box's channel list."},
+         "Channel name: the character '\xE2\x82\xAC' cannot be stored in the box's channel list.", F::Name},
         // A typed new provider followed by a refused field must not leave the provider behind.
         {"new provider, bad id",
          [](ProgramFields& f) {
              f.provider = "Brand New";
              f.serviceId = "70000";
          },
-         "Service ID error!\nExpected digit 0..65535"},
-        {"empty provider", [](ProgramFields& f) { f.provider = ""; }, "Please enter a provider name."},
+         "Service ID error!\nExpected digit 0..65535", F::ServiceId},
+        {"empty provider", [](ProgramFields& f) { f.provider = ""; }, "Please enter a provider name.", F::Provider},
     };
     for (const auto& c : cases) {
         messages.clear();
@@ -117,6 +128,7 @@ TEST_F(ProgramDialog, EveryRefusedFieldShowsItsMessageAndChangesNothing) {
         c.change(model.fields);
         EXPECT_FALSE(model.ok()) << c.what;
         EXPECT_EQ(messages.texts(), Texts{c.message}) << c.what;
+        EXPECT_EQ(model.refusedField(), c.field) << c.what;
         EXPECT_TRUE(unchanged()) << c.what;
     }
 }
@@ -179,8 +191,8 @@ TEST_F(ProgramDialog, AddTakesSatelliteTransponderOrProviderFromTheTreeSelection
         int satellite, transponder;
         const char* provider;
     } cases[] = {
-        {"11720(V)", "Astra", 0, 1, ""},  {"Hotbird", "Satellites", 1, 0, ""}, {"ZDF", "Providers", 0, 0, "ZDF"},
-        {"Fav_2", "Favs", 0, 0, ""},      {"Providers", "", 0, 0, ""},          {"12500(H)", "Nowhere", 0, 0, ""},
+        {"11720(V)", "Astra", 0, 1, ""}, {"Hotbird", "Satellites", 1, 0, ""}, {"ZDF", "Providers", 0, 0, "ZDF"},
+        {"Fav_2", "Favs", 0, 0, ""},     {"Providers", "", 0, 0, ""},         {"12500(H)", "Nowhere", 0, 0, ""},
     };
     for (const auto& c : cases) {
         state->browse.selectedText = c.selected;

@@ -77,40 +77,59 @@ TEST_F(SatelliteDialog, OkStoresTheFieldsThroughTheMappings) {
 
 TEST_F(SatelliteDialog, EveryRefusedFieldShowsItsMessageAndWritesNothing) {
     using Change = std::function<void(SatelliteFields&)>;
-    const std::string range = "Your designated value is beyond the limited range,\n please input proper value(28 ~ 200)";
+    const std::string range =
+        "Your designated value is beyond the limited range,\n please input proper value(28 ~ 200)";
+    using F = DialogField;
     const struct {
         const char* what;
         Change change;
         std::string message;
+        DialogField field;
     } cases[] = {
-        {"positioner 201", [](SatelliteFields& f) { f.positionerNo = "201"; }, range},
-        {"positioner -3", [](SatelliteFields& f) { f.positionerNo = "-3"; }, range},
-        {"positioner none", [](SatelliteFields& f) { f.positionerNo = "x"; }, range},
+        {"positioner 201", [](SatelliteFields& f) { f.positionerNo = "201"; }, range, F::Positioner},
+        {"positioner -3", [](SatelliteFields& f) { f.positionerNo = "-3"; }, range, F::Positioner},
+        {"positioner none", [](SatelliteFields& f) { f.positionerNo = "x"; }, range, F::Positioner},
         {"positioner of Hotbird", [](SatelliteFields& f) { f.positionerNo = "45"; },
-         "Hotbird(45) already exist as given DisEqC 1.2 position!"},
-        {"upper LO 3349", [](SatelliteFields& f) { f.upperLo = {-1, "3349"}; }, "LNB Upper LO Range expected 3350...14900"},
-        {"lower LO 14901", [](SatelliteFields& f) { f.lowerLo = {-1, "14901"}; },
-         "LNB Lower LO Range expected 3350...14900"},
-        {"lower LO text", [](SatelliteFields& f) { f.lowerLo = {-1, "ku band"}; },
-         "LNB Lower LO Range expected 3350...14900"},
+         "Hotbird(45) already exist as given DisEqC 1.2 position!", F::Positioner},
+        {"upper LO 3349",
+         [](SatelliteFields& f) {
+             f.upperLo = {-1, "3349"};
+         },
+         "LNB Upper LO Range expected 3350...14900", F::UpperLo},
+        {"lower LO 14901",
+         [](SatelliteFields& f) {
+             f.lowerLo = {-1, "14901"};
+         },
+         "LNB Lower LO Range expected 3350...14900", F::LowerLo},
+        {"lower LO text",
+         [](SatelliteFields& f) {
+             f.lowerLo = {-1, "ku band"};
+         },
+         "LNB Lower LO Range expected 3350...14900", F::LowerLo},
         {"degree none", [](SatelliteFields& f) { f.degree = "east"; },
-         "Degree error!\nExpected a position in degrees, such as 19,2"},
-        {"direction", [](SatelliteFields& f) { f.eastWest = {-1, "N"}; }, "Direction error!\nExpected E or W"},
-        {"empty name", [](SatelliteFields& f) { f.name = ""; }, "Please enter a satellite name."},
-        {"another's name", [](SatelliteFields& f) { f.name = "Thor"; }, "A satellite named Thor already exists."},
+         "Degree error!\nExpected a position in degrees, such as 19,2", F::Degree},
+        {"direction",
+         [](SatelliteFields& f) {
+             f.eastWest = {-1, "N"};
+         },
+         "Direction error!\nExpected E or W", F::Direction},
+        {"empty name", [](SatelliteFields& f) { f.name = ""; }, "Please enter a satellite name.", F::Name},
+        {"another's name", [](SatelliteFields& f) { f.name = "Thor"; }, "A satellite named Thor already exists.",
+         F::Name},
         // The new name must not survive a later refusal.
         {"new name, bad LO",
          [](SatelliteFields& f) {
              f.name = "Renamed";
              f.upperLo = {-1, "1"};
          },
-         "LNB Upper LO Range expected 3350...14900"},
+         "LNB Upper LO Range expected 3350...14900", F::UpperLo},
     };
     for (const auto& c : cases) {
         messages.clear();
         c.change(start());
         EXPECT_FALSE(model.ok()) << c.what;
         EXPECT_EQ(messages.texts(), Texts{c.message}) << c.what;
+        EXPECT_EQ(model.refusedField(), c.field) << c.what;
         EXPECT_TRUE(unchanged()) << c.what;
         EXPECT_EQ(state->editedSatName, "Astra") << c.what;
     }

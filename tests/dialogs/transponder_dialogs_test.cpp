@@ -35,28 +35,37 @@ TEST_F(TreeTransponderDialog, EveryFieldIsCheckedAtItsLimits) {
     const auto set = [](std::string TransponderFields::*field, const char* text) {
         return [field, text](TransponderFields& f) { f.*field = text; };
     };
+    using F = DialogField;
     const struct {
         Change change;
         const char* refusal;  // nullptr: accepted
+        DialogField field = DialogField::None;
     } cases[] = {
-        {set(&TransponderFields::frequency, "999"), "Unknown Frequency value: 999!\nYou must enter value 1000..13000"},
-        {set(&TransponderFields::frequency, "13001"), "Unknown Frequency value: 13001!\nYou must enter value 1000..13000"},
+        {set(&TransponderFields::frequency, "999"), "Unknown Frequency value: 999!\nYou must enter value 1000..13000",
+         F::Frequency},
+        {set(&TransponderFields::frequency, "13001"),
+         "Unknown Frequency value: 13001!\nYou must enter value 1000..13000", F::Frequency},
         {set(&TransponderFields::frequency, "1000"), nullptr},
         {set(&TransponderFields::frequency, "13000MHz"), nullptr},
-        {set(&TransponderFields::symbolRate, "999"), "Unknown Symbolrate value: 999!\nYou must enter value 1000..50000"},
-        {set(&TransponderFields::symbolRate, "50001"), "Unknown Symbolrate value: 50001!\nYou must enter value 1000..50000"},
+        {set(&TransponderFields::symbolRate, "999"), "Unknown Symbolrate value: 999!\nYou must enter value 1000..50000",
+         F::SymbolRate},
+        {set(&TransponderFields::symbolRate, "50001"),
+         "Unknown Symbolrate value: 50001!\nYou must enter value 1000..50000", F::SymbolRate},
         {set(&TransponderFields::symbolRate, "50000"), nullptr},
-        {set(&TransponderFields::tsId, "x1"), "Unknown Transport Stream ID value: x1!\nYou must enter value 0..65535"},
-        {set(&TransponderFields::networkId, "-1"), "Unknown Network ID value: -1!\nYou must enter value 0..65535"},
+        {set(&TransponderFields::tsId, "x1"), "Unknown Transport Stream ID value: x1!\nYou must enter value 0..65535",
+         F::TsId},
+        {set(&TransponderFields::networkId, "-1"), "Unknown Network ID value: -1!\nYou must enter value 0..65535",
+         F::NetworkId},
         {set(&TransponderFields::networkId, "65535"), nullptr},
         {set(&TransponderFields::originalNetworkId, "65536"),
-         "Unknown Oryginal Network ID value: 65536!\nYou must enter value 0..65535"},
+         "Unknown Oryginal Network ID value: 65536!\nYou must enter value 0..65535", F::OriginalNetworkId},
     };
     for (const auto& c : cases) {
         std::memcpy(&image(), before.get(), sizeof(all_tables_block));
         messages.clear();
         c.change(start(1, kTransponderEdit));
         EXPECT_EQ(model.ok(), c.refusal == nullptr);
+        EXPECT_EQ(model.refusedField(), c.field);
         if (c.refusal != nullptr) {
             EXPECT_EQ(messages.texts(), Texts{c.refusal});
             EXPECT_TRUE(unchanged());

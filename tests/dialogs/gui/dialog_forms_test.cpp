@@ -89,6 +89,7 @@ TEST_F(DialogForms, ProgramDialogShowsTheRecordStoresOkAndKeepsARefusalOpen) {
     EXPECT_TRUE(dialog->isVisible()) << "PID 0 is refused";
     EXPECT_EQ(messages.texts(), Texts{"Video PID error!\nExpected digit 17..8190"});
     EXPECT_TRUE(unchanged());
+    EXPECT_EQ(dialog->focusWidget(), child<QLineEdit>(*dialog, "videoPidEdit")) << "ready for the correction";
 
     type(*dialog, "videoPidEdit", "512");
     type(*dialog, "audioPidEdit", "513");
@@ -157,6 +158,7 @@ TEST_F(DialogForms, SatelliteDialogDefaultOkAndCancel) {
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(messages.texts(), Texts{"LNB Lower LO Range expected 3350...14900"});
     EXPECT_TRUE(unchanged());
+    EXPECT_EQ(dialog->focusWidget(), child<QComboBox>(*dialog, "lowerLoCombo"));
 
     child<QComboBox>(*dialog, "lowerLoCombo")->setCurrentIndex(2);
     child<QComboBox>(*dialog, "diseqc11Combo")->setCurrentIndex(16);

@@ -45,7 +45,8 @@ int main(int argc, char** argv) {
     const int number = std::atoi(argv[3]);
     DialogResult result = DialogResult::Cancel;
     if (dialog == "program" || dialog == "add")
-        result = openProgramDialog(nullptr, db, messages, number, dialog == "add" ? kProgramDialogAdd : kProgramDialogEdit);
+        result =
+            openProgramDialog(nullptr, db, messages, number, dialog == "add" ? kProgramDialogAdd : kProgramDialogEdit);
     else if (dialog == "satellite")
         result = openSatelliteDialog(nullptr, db, messages, QString::fromStdString(arg).toLatin1().toStdString());
     else if (dialog == "tp-list" || dialog == "tp-list-add")
