@@ -15,6 +15,12 @@ struct ComboItem {
 };
 using ComboItems = std::vector<ComboItem>;
 
+// An editable drop-down: the entry chosen, or -1 with the text the user typed (UTF-8).
+struct EditableChoice {
+    int selection = -1;
+    std::string text;
+};
+
 // Every satellite in table order, named by its name.
 ComboItems satelliteItems(const ChannelDatabase& db);
 // The transponders of the satellite with this key, in table order, named by their frequency in MHz.

@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "dialogs/combo_items.h"
-#include "dialogs/satellite_dialog_model.h"
 
 namespace vizud::form {
 

@@ -8,15 +8,10 @@
 #include <vector>
 
 #include "database/channel_database.h"
+#include "dialogs/combo_items.h"
 #include "dialogs/dialog_field.h"
 
 namespace vizud {
-
-// An editable drop-down: the entry chosen, or -1 with the text the user typed.
-struct EditableChoice {
-    int selection = -1;
-    std::string text;
-};
 
 // What the dialog's controls show, texts as UTF-8.
 struct SatelliteFields {
