@@ -2,6 +2,7 @@
 
 #include <QtCore/QRegularExpression>
 #include <QtGui/QRegularExpressionValidator>
+#include <QtWidgets/QCompleter>
 
 #include "dialogs/form_helpers.h"
 #include "ui_program_dialog.h"
@@ -21,6 +22,10 @@ ProgramDialog::ProgramDialog(ProgramDialogModel& model, QWidget* parent)
     for (QLineEdit* edit : {m_ui->videoPidEdit, m_ui->audioPidEdit, m_ui->pcrPidEdit, m_ui->serviceIdEdit})
         edit->setValidator(digits);
     m_ui->providerCombo->lineEdit()->setMaxLength(15);
+    // A name typed is a new provider unless it is a provider's name exactly: offer the matching names in a
+    // list rather than completing the typed text into one of them.
+    m_ui->providerCombo->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    m_ui->providerCombo->completer()->setCaseSensitivity(Qt::CaseSensitive);
 
     m_model.open();
     if (const std::string title = m_model.title(); !title.empty())

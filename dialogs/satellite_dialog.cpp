@@ -8,6 +8,9 @@ namespace vizud {
 SatelliteDialog::SatelliteDialog(SatelliteDialogModel& model, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::SatelliteDialog>()), m_model(model) {
     m_ui->setupUi(this);
+    // An oscillator typed is taken as typed, never completed into a standard value.
+    m_ui->lowerLoCombo->setCompleter(nullptr);
+    m_ui->upperLoCombo->setCompleter(nullptr);
     m_model.open();
     form::fill(*m_ui->eastWestCombo, SatelliteDialogModel::eastWestEntries(), -1);
     form::fill(*m_ui->lowerLoCombo, m_model.lowerLoEntries(), -1);

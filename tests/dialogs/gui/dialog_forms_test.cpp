@@ -37,10 +37,18 @@ protected:
     }
     // Types over a field's text, one key event per character (Unicode ones too).
     static void type(QWidget& dialog, const char* name, const QString& text) {
-        auto* edit = child<QLineEdit>(dialog, name);
+        type(child<QLineEdit>(dialog, name), text);
+    }
+    static void type(QLineEdit* edit, const QString& text) {
+        QApplication::setActiveWindow(edit->window());
+        edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
         for (const QChar c : text) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(edit, c.toLatin1());  // a real key, so completion and validators see it
+                continue;
+            }
             QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
             QApplication::sendEvent(edit, &press);
         }
@@ -125,6 +133,16 @@ TEST_F(DialogForms, ProgramDialogCancelChangesNothingAndAddHasItsTitles) {
 
     ASSERT_EQ(model.prepare(0, kProgramDialogEdit), 0);
     EXPECT_EQ(germanTitle<ProgramDialog>(model), "Kanal bearbeiten");
+}
+
+TEST_F(DialogForms, ATypedProviderNameIsNotCompletedIntoAnotherOne) {
+    ProgramDialogModel model(db, messages);
+    ASSERT_EQ(model.prepare(0, kProgramDialogEdit), 0);
+    auto dialog = show<ProgramDialog>(model);
+    type(child<QComboBox>(*dialog, "providerCombo")->lineEdit(), "AR");
+    click(*dialog, "okButton");
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_EQ(nameText(image().providers[image().programs[0].providerIndex].name), "AR");
 }
 
 TEST_F(DialogForms, ATextLatin1CannotHoldIsRefusedWithItsCharacter) {
