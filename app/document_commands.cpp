@@ -153,8 +153,10 @@ bool DocumentCommands::openDocument(const std::string& path) {
         return false;
     }
     m_fileOpened = true;
-    m_host.updateAllViews();
+    // The request goes up before the views refresh, so the tree rebuilds in this very refresh (no
+    // initial update follows an open here).
     m_db.state().treeRebuildRequest = true;
+    m_host.updateAllViews();
     // What the framework does after a successful open: the file's name becomes the title, the modified
     // flag is cleared and the path joins the recent-file list.
     setModifiedFlag(false);

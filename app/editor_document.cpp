@@ -9,7 +9,11 @@ namespace vizud {
 
 CViz_ud_app_17Doc::CViz_ud_app_17Doc(ChannelDatabase& db, Messages& messages, FileChooser& files,
                                      SettingsStore& settings, DocumentTransfers& transfers, QObject* parent)
-    : QObject(parent), m_db(db), m_settings(settings), m_commands(db, messages, files, settings, transfers, *this) {}
+    : QObject(parent),
+      m_db(db),
+      m_messages(messages),
+      m_settings(settings),
+      m_commands(db, messages, files, settings, transfers, *this) {}
 
 QStringList CViz_ud_app_17Doc::recentFiles() const {
     QStringList list;
@@ -21,6 +25,11 @@ QStringList CViz_ud_app_17Doc::recentFiles() const {
 
 void CViz_ud_app_17Doc::updateAllViews() {
     emit viewsNeedUpdate();
+}
+
+void CViz_ud_app_17Doc::imageEdited() {
+    m_db.updateChecksum();
+    setModifiedFlag(true);
 }
 
 void CViz_ud_app_17Doc::setDocumentTitle(const std::string& title) {

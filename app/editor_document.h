@@ -24,6 +24,7 @@ public:
     DocumentCommands& commands() { return m_commands; }
     const DocumentCommands& commands() const { return m_commands; }
     ChannelDatabase& database() { return m_db; }
+    Messages& messages() { return m_messages; }
     SettingsStore& settings() { return m_settings; }
 
     bool isModified() const { return m_commands.isModified(); }
@@ -33,6 +34,9 @@ public:
 
     // Tells every view to re-read the image.
     void updateAllViews() override;
+    // A view or dialog changed the image: the CRC is refreshed and the document marked modified. The
+    // editing commands all come through here.
+    void imageEdited();
 
     void showPortDialog(QWidget* parent);
     void showOptionsDialog(QWidget* parent);
@@ -49,6 +53,7 @@ private:
     void modifiedChanged(bool modified) override;
 
     ChannelDatabase& m_db;
+    Messages& m_messages;
     SettingsStore& m_settings;
     DocumentCommands m_commands;
 };

@@ -1,6 +1,7 @@
 #include "app/frame_actions.h"
 
 #include <QtCore/QCoreApplication>
+#include <QtGui/QActionGroup>
 #include <QtWidgets/QMainWindow>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QMenuBar>
@@ -124,6 +125,11 @@ FrameActions createFrameActions(QMainWindow& frame) {
     for (int id : {kCmdShowTv, kCmdShowRadio, kCmdShowTvAndRadio, kCmdViewToolbar, kCmdViewStatusBar}) {
         actions[id]->setCheckable(true);
     }
+    // The three categories are one choice: exactly one of them is checked.
+    auto* categories = new QActionGroup(&frame);
+    categories->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (int id : {kCmdShowTvAndRadio, kCmdShowTv, kCmdShowRadio})
+        categories->addAction(actions[id]);
     frame.addActions({actions[kCmdEditFind], actions[kCmdEditUndo]});
 
     QMenuBar* bar = frame.menuBar();

@@ -65,6 +65,8 @@ CMainFrame::CMainFrame(CViz_ud_app_17Doc& doc, Options options, QWidget* parent)
     connect(&m_doc, &CViz_ud_app_17Doc::viewsNeedUpdate, m_leftView, &CLeftView::onUpdate);
     connect(&m_doc, &CViz_ud_app_17Doc::viewsNeedUpdate, m_listView, &CViz_ud_app_17View::onUpdate);
     connect(&m_doc, &CViz_ud_app_17Doc::recentFilesChanged, this, &CMainFrame::fillRecentFiles);
+    // The views' initial update: an image loaded before the window existed is shown at once.
+    m_doc.updateAllViews();
     onIdle();
 }
 
@@ -103,8 +105,15 @@ void CMainFrame::onStatusMessage(const QString& message) {
 void CMainFrame::createClient() {
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName("splitter");
-    m_leftView = new CLeftView(m_splitter);
-    m_listView = new CViz_ud_app_17View(m_splitter);
+    m_leftView = new CLeftView(m_doc, m_splitter);
+    m_listView = new CViz_ud_app_17View(m_doc, m_splitter);
+    // The tree's selection and edits refresh the list (the tree is their sender and stays as it is).
+    connect(m_leftView, &CLeftView::browseChanged, m_listView, &CViz_ud_app_17View::onUpdate);
+    connect(m_leftView, &CLeftView::imageEdited, this, [this](bool programs) {
+        if (programs)
+            m_listView->onUpdate();
+        requestIdleUpdate();
+    });
     m_splitter->addWidget(m_leftView);
     m_splitter->addWidget(m_listView);
     m_splitter->setStretchFactor(1, 1);
@@ -132,6 +141,15 @@ void CMainFrame::connectCommands() {
     }
     for (int i = 0; i < 4; ++i) {
         connect(m_actions.recentFiles[i], &QAction::triggered, this, [this, i] { openRecentFile(i); });
+    }
+    // A category button checked without a click (a screen reader's "toggle", the keyboard) runs the same
+    // command a click does; the idle update then shows the one category in force.
+    for (int id : {kCmdShowTvAndRadio, kCmdShowTv, kCmdShowRadio}) {
+        connect(m_actions[id], &QAction::toggled, this, [this, id](bool checked) {
+            if (checked && !filterCommandChecked(m_doc.database().state().browse, id))
+                runCommand(id);
+            requestIdleUpdate();
+        });
     }
     // Commands without a handler here stay disabled until the views that carry them take them over.
     for (int id : {kCmdEditFind, kCmdEditUndo, kCmdEditCut, kCmdEditCopy, kCmdEditPaste, kCmdEditDelete, kCmdFilePrint,

@@ -25,6 +25,7 @@ public:
     ChannelDatabase(EditorState& state, Messages& messages);
 
     EditorState& state() { return m_state; }
+    const EditorState& state() const { return m_state; }
     all_tables_block& image() { return m_state.image; }
     const all_tables_block& image() const { return m_state.image; }
 

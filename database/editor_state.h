@@ -32,6 +32,9 @@ struct BrowseState {
     std::uint8_t filterKind = 0;
     std::uint8_t editMask = 0;  // bit 0 cut, 1 copy, 2 paste, 3 delete
     std::uint32_t viewMode = kViewTvAndRadio | kViewWholeTable;
+    // The table index of the satellite whose node (or transponder node) is selected, so that a second
+    // satellite of the same name filters its own programs; -1 to find the satellite by its name.
+    int satelliteIndex = -1;
 };
 
 struct EditorState {

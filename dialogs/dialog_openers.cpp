@@ -31,6 +31,14 @@ DialogResult openSatelliteDialog(QWidget* parent, ChannelDatabase& db, Messages&
     return run(dialog);
 }
 
+DialogResult openSatelliteDialogAt(QWidget* parent, ChannelDatabase& db, Messages& messages, int satIndex) {
+    SatelliteDialogModel model(db, messages);
+    if (model.prepareAt(satIndex) != 0)
+        return DialogResult::Cancel;
+    SatelliteDialog dialog(model, parent);
+    return run(dialog);
+}
+
 DialogResult openTransponderListDialog(QWidget* parent, ChannelDatabase& db, Messages& messages, int programIndex,
                                        int mode) {
     TransponderListDialogModel model(db, messages);

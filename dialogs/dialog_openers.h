@@ -21,6 +21,8 @@ DialogResult openProgramDialog(QWidget* parent, ChannelDatabase& db, Messages& m
 // The satellite dialog for the satellite of this name (the image's bytes, as the tree holds it).
 // EditorState::editedSatName then holds the satellite's name as stored.
 DialogResult openSatelliteDialog(QWidget* parent, ChannelDatabase& db, Messages& messages, const std::string& name);
+// The satellite dialog for the satellite at a table index.
+DialogResult openSatelliteDialogAt(QWidget* parent, ChannelDatabase& db, Messages& messages, int satIndex);
 
 // The program list's transponder dialog, from the program at `programIndex`, in mode kTransponderAdd or
 // kTransponderEdit.

@@ -64,6 +64,10 @@ const std::vector<std::string>& SatelliteDialogModel::toneEntries() {
 int SatelliteDialogModel::prepare(const std::string& name) {
     int index = -1;
     m_db.findSatByName(name, &index);
+    return prepareAt(index);
+}
+
+int SatelliteDialogModel::prepareAt(int index) {
     RecordView view;
     const int result = m_db.getRecord(kTableSatellites, index, view);
     if (result != 0) {

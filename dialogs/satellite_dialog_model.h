@@ -39,6 +39,8 @@ public:
     // Finds the satellite by its name (the image's bytes) and reads it. 0, or a negative result after the
     // message "Error: 500->(...)": the dialog is then not shown.
     int prepare(const std::string& name);
+    // The satellite at a table index (a tree node knows its own satellite, whatever its name).
+    int prepareAt(int index);
     // Fills the fields as the dialog opens; the edited satellite name becomes the satellite's name.
     void open();
 

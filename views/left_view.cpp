@@ -1,18 +1,389 @@
 #include "views/left_view.h"
 
+#include <QtCore/QMetaProperty>
+#include <QtCore/QSignalBlocker>
+#include <QtGui/QHelpEvent>
+#include <QtGui/QMouseEvent>
 #include <QtWidgets/QHeaderView>
+#include <QtWidgets/QMenu>
+#include <QtWidgets/QStyledItemDelegate>
+#include <QtWidgets/QToolTip>
+
+#include "app/editor_document.h"
+#include "database/image_access.h"
+#include "dialogs/dialog_openers.h"
+#include "dialogs/latin1_text.h"
+#include "dialogs/transponder_fields.h"
 
 namespace vizud {
+namespace {
 
-CLeftView::CLeftView(QWidget* parent) : QTreeWidget(parent) {
+// The table index of a node's own record (satellite, provider, favourite list).
+constexpr int kRecordRole = Qt::UserRole + 1;
+
+QString shown(const std::string& latin1) {
+    return QString::fromLatin1(latin1);
+}
+
+// Hands a typed label to the rename rule instead of writing it into the node: a label changes only when
+// the rename rule has stored it.
+class RenameDelegate : public QStyledItemDelegate {
+public:
+    explicit RenameDelegate(CLeftView& tree) : QStyledItemDelegate(&tree), m_tree(tree) {}
+
+    void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
+        const QByteArray property = editor->metaObject()->userProperty().name();
+        const QString text = editor->property(property.constData()).toString();
+        m_tree.renameItem(m_tree.itemAtIndex(index), text);
+    }
+
+private:
+    CLeftView& m_tree;
+};
+
+// The tree builder fillTree writes into: each node a widget item, each record's table index kept on its
+// node (a satellite's, provider's and list's index is its place among its siblings).
+class WidgetTreeBuilder : public TreeBuilder {
+public:
+    explicit WidgetTreeBuilder(CLeftView& tree) : m_tree(tree) {}
+
+    Node root(Root which) override {
+        const char* names[] = {kFavsRoot, kProvidersRoot, kSatellitesRoot};
+        return reinterpret_cast<Node>(m_tree.rootItem(names[static_cast<int>(which)]));
+    }
+    Node appendChild(Node parent, const std::string& text) override {
+        auto* parentItem = reinterpret_cast<QTreeWidgetItem*>(parent);
+        auto* item = new QTreeWidgetItem(QStringList{shown(text)});
+        item->setData(0, kRecordRole, parentItem->childCount());
+        parentItem->addChild(item);
+        return reinterpret_cast<Node>(item);
+    }
+    Node lastChild(Node parent) override {
+        auto* parentItem = reinterpret_cast<QTreeWidgetItem*>(parent);
+        const int count = parentItem->childCount();
+        return count == 0 ? kNoNode : reinterpret_cast<Node>(parentItem->child(count - 1));
+    }
+    std::string text(Node node) override {
+        return reinterpret_cast<QTreeWidgetItem*>(node)->text(0).toLatin1().toStdString();
+    }
+
+private:
+    CLeftView& m_tree;
+};
+
+}  // namespace
+
+CLeftView::CLeftView(CViz_ud_app_17Doc& doc, QWidget* parent) : QTreeWidget(parent), m_doc(doc) {
     setObjectName("leftView");
     header()->hide();
     setColumnCount(1);
+    setUniformRowHeights(true);
+    setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+    setItemDelegate(new RenameDelegate(*this));
+    setContextMenuPolicy(Qt::CustomContextMenu);
     resize(100, 100);
+
+    m_transponderMenu = new QMenu(this);
+    m_transponderMenu->setObjectName("transponderMenu");
+    QAction* add = m_transponderMenu->addAction(tr("Add"));
+    QAction* editAction = m_transponderMenu->addAction(tr("Edit"));
+    QAction* remove = m_transponderMenu->addAction(tr("Delete"));
+    add->setObjectName("transponderAdd");
+    editAction->setObjectName("transponderEdit");
+    remove->setObjectName("transponderDelete");
+    connect(add, &QAction::triggered, this, [this] { addTransponder(m_clicked); });
+    connect(editAction, &QAction::triggered, this, [this] { editTransponder(m_clicked); });
+    connect(remove, &QAction::triggered, this, [this] { deleteTransponder(m_clicked); });
+
+    connect(this, &QTreeWidget::currentItemChanged, this, &CLeftView::onCurrentChanged);
+    connect(this, &QWidget::customContextMenuRequested, this, &CLeftView::onContextMenu);
+    createRoots();
+}
+
+QTreeWidgetItem* CLeftView::rootItem(const char* root) const {
+    for (int i = 0; i < topLevelItemCount(); ++i) {
+        if (topLevelItem(i)->text(0) == QLatin1String(root))
+            return topLevelItem(i);
+    }
+    return nullptr;
+}
+
+void CLeftView::createRoots() {
+    const QSignalBlocker blocker(this);
+    clear();
+    for (const char* root : {kFavsRoot, kProvidersRoot, kSatellitesRoot}) {
+        auto* item = new QTreeWidgetItem(QStringList{QString::fromLatin1(root)});
+        addTopLevelItem(item);
+    }
 }
 
 void CLeftView::onUpdate() {
     ++m_updates;
+    EditorState& state = m_doc.database().state();
+    if (state.treeRebuildRequest)
+        rebuild();
+    if (state.treeRefreshRequest)
+        appendNewestProvider();
+}
+
+void CLeftView::rebuild() {
+    EditorState& state = m_doc.database().state();
+    {
+        const QSignalBlocker blocker(this);
+        createRoots();
+        WidgetTreeBuilder builder(*this);
+        m_doc.database().fillTree(builder);
+        // Lists, providers and satellites are renamed in place; transponders are not.
+        for (const char* root : {kFavsRoot, kProvidersRoot, kSatellitesRoot}) {
+            QTreeWidgetItem* parent = rootItem(root);
+            for (int i = 0; i < parent->childCount(); ++i)
+                parent->child(i)->setFlags(parent->child(i)->flags() | Qt::ItemIsEditable);
+        }
+        setCurrentItem(rootItem(kSatellitesRoot));
+    }
+    m_clicked = nullptr;
+    // The list refills from the same update that asked for the rebuild.
+    applySelection(currentItem());
+    state.treeRebuildRequest = false;
+}
+
+void CLeftView::appendNewestProvider() {
+    WidgetTreeBuilder builder(*this);
+    m_doc.database().appendNewestProviderNode(builder);
+    QTreeWidgetItem* providers = rootItem(kProvidersRoot);
+    if (providers->childCount() > 0) {
+        QTreeWidgetItem* last = providers->child(providers->childCount() - 1);
+        last->setFlags(last->flags() | Qt::ItemIsEditable);
+    }
+    m_doc.database().state().treeRefreshRequest = false;
+}
+
+TreeNodeKind CLeftView::kindOf(const QTreeWidgetItem* node) const {
+    if (node == nullptr)
+        return TreeNodeKind::Other;
+    const QTreeWidgetItem* parent = node->parent();
+    const QTreeWidgetItem* grandparent = parent != nullptr ? parent->parent() : nullptr;
+    return classifyNode(bytes(node), parent != nullptr ? bytes(parent) : std::string(),
+                        grandparent != nullptr ? bytes(grandparent) : std::string());
+}
+
+int CLeftView::recordOf(const QTreeWidgetItem* node) const {
+    if (node == nullptr)
+        return -1;
+    const TreeNodeKind kind = kindOf(node);
+    // A transponder node's record is found through its satellite.
+    if (kind == TreeNodeKind::Transponder || kind == TreeNodeKind::Placeholder)
+        node = node->parent();
+    const QVariant index = node->data(0, kRecordRole);
+    return index.isValid() ? index.toInt() : -1;
+}
+
+std::string CLeftView::bytes(const QTreeWidgetItem* node) const {
+    return node->text(0).toLatin1().toStdString();
+}
+
+void CLeftView::applySelection(QTreeWidgetItem* node) {
+    if (node == nullptr)
+        return;
+    const QTreeWidgetItem* parent = node->parent();
+    selectNode(m_doc.database().state().browse, kindOf(node), bytes(node),
+               parent != nullptr ? bytes(parent) : std::string(), recordOf(node));
+}
+
+void CLeftView::onCurrentChanged(QTreeWidgetItem* current) {
+    if (current == nullptr)
+        return;
+    applySelection(current);
+    emit browseChanged();
+}
+
+bool CLeftView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+    QTreeWidgetItem* node = itemFromIndex(index);
+    if (node != nullptr && kindOf(node) == TreeNodeKind::Root && (trigger & editTriggers()) != 0) {
+        m_doc.messages().show("You cannot change name of this tree element.", MessageIcon::None);
+        return false;
+    }
+    return QTreeWidget::edit(index, trigger, event);
+}
+
+void CLeftView::renameItem(QTreeWidgetItem* node, const QString& text) {
+    if (node == nullptr)
+        return;
+    std::string offending;
+    const std::optional<std::string> name = utf8ToLatin1(text.toStdString(), &offending);
+    if (!name) {
+        m_doc.messages().show(unstorableCharacterText("Name", offending), MessageIcon::Exclamation);
+        return;
+    }
+    std::string stored;
+    if (!renameNode(m_doc.database(), m_doc.messages(), kindOf(node), recordOf(node), *name, stored)) {
+        return;
+    }
+    node->setText(0, shown(stored));
+    m_doc.database().state().browse.selectedText = stored;
+    m_doc.imageEdited();
+    emit imageEdited(true);
+}
+
+void CLeftView::onContextMenu(const QPoint& pos) {
+    QTreeWidgetItem* node = itemAt(pos);
+    QPoint at = pos;
+    if (node == nullptr) {
+        // From the keyboard: the selected node's place.
+        node = currentItem();
+        if (node == nullptr)
+            return;
+        at = visualItemRect(node).bottomLeft();
+    }
+    setCurrentItem(node);
+    m_clicked = node;
+    const TreeNodeKind kind = kindOf(node);
+    if (kind == TreeNodeKind::Satellite) {
+        editSatellite(node);
+        return;
+    }
+    if (kind != TreeNodeKind::Transponder && kind != TreeNodeKind::Placeholder)
+        return;
+    if ((m_doc.database().state().browse.viewMode & kViewWholeTable) == 0)
+        return;
+    const bool real = kind == TreeNodeKind::Transponder;
+    for (QAction* action : m_transponderMenu->actions()) {
+        if (action->objectName() != "transponderAdd")
+            action->setEnabled(real);
+    }
+    m_transponderMenu->popup(viewport()->mapToGlobal(at));
+}
+
+void CLeftView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTreeWidgetItem* node = itemAt(event->position().toPoint());
+    if (node != nullptr && kindOf(node) == TreeNodeKind::Satellite) {
+        editSatellite(node);
+        return;
+    }
+    QTreeWidget::mouseDoubleClickEvent(event);
+}
+
+void CLeftView::editSatellite(QTreeWidgetItem* node) {
+    ChannelDatabase& db = m_doc.database();
+    if (openSatelliteDialogAt(this, db, m_doc.messages(), recordOf(node)) != DialogResult::Ok)
+        return;
+    node->setText(0, shown(db.state().editedSatName));
+    m_doc.imageEdited();
+    emit imageEdited(true);
+}
+
+void CLeftView::refillTransponders(QTreeWidgetItem* satellite) {
+    const ChannelDatabase& db = m_doc.database();
+    const all_tables_block& img = db.image();
+    const int satIndex = recordOf(satellite);
+    qDeleteAll(satellite->takeChildren());
+    if (satIndex < 0 || satIndex >= satelliteCount(img))
+        return;
+    const int satId = img.satellites[satIndex].satId;
+    for (int t = 0; t < transponderCount(img); ++t) {
+        const st_ts& tp = img.transponders[t];
+        if (tp.satId == satId)
+            satellite->addChild(
+                new QTreeWidgetItem(QStringList{shown(transponderNodeText(tp.frequency, tp.polarization))}));
+    }
+    if (satellite->childCount() == 0)
+        satellite->addChild(new QTreeWidgetItem(QStringList{QString::fromLatin1(kPlaceholderNode)}));
+}
+
+void CLeftView::addTransponder(QTreeWidgetItem* node) {
+    if (node == nullptr || node->parent() == nullptr)
+        return;
+    ChannelDatabase& db = m_doc.database();
+    QTreeWidgetItem* satellite = node->parent();
+    const int satIndex = recordOf(node);
+    if (satIndex < 0 || satIndex >= satelliteCount(db.image()))
+        return;
+    int polarisation = 0;
+    openTransponderTreeDialog(this, db, m_doc.messages(), db.image().satellites[satIndex].satId, kTransponderAdd,
+                              &polarisation);
+    const int frequency = db.state().currentTpFrequency;
+    if (frequency < 0)
+        return;
+    auto* added = new QTreeWidgetItem(QStringList{shown(transponderNodeText(frequency, polarisation))});
+    if (kindOf(node) == TreeNodeKind::Placeholder) {
+        delete node;
+        satellite->insertChild(0, added);
+    } else {
+        std::vector<std::string> children;
+        for (int i = 0; i < satellite->childCount(); ++i)
+            children.push_back(bytes(satellite->child(i)));
+        satellite->insertChild(transponderNodePlace(children, frequency), added);
+    }
+    m_clicked = nullptr;
+    m_doc.imageEdited();
+    emit imageEdited(false);
+}
+
+void CLeftView::editTransponder(QTreeWidgetItem* node) {
+    if (node == nullptr || kindOf(node) != TreeNodeKind::Transponder)
+        return;
+    ChannelDatabase& db = m_doc.database();
+    const int tpIndex = findNodeTransponder(db, recordOf(node), bytes(node));
+    int polarisation = 0;
+    openTransponderTreeDialog(this, db, m_doc.messages(), tpIndex, kTransponderEdit, &polarisation);
+    const int frequency = db.state().currentTpFrequency;
+    if (frequency < 0)
+        return;
+    const std::string text = transponderNodeText(frequency, polarisation);
+    node->setText(0, shown(text));
+    db.state().browse.selectedText = text;
+    m_doc.imageEdited();
+    emit imageEdited(true);
+}
+
+void CLeftView::deleteTransponder(QTreeWidgetItem* node) {
+    if (node == nullptr || kindOf(node) != TreeNodeKind::Transponder)
+        return;
+    ChannelDatabase& db = m_doc.database();
+    QTreeWidgetItem* satellite = node->parent();
+    const int tpIndex = findNodeTransponder(db, recordOf(node), bytes(node));
+    db.state().currentTpFrequency = nodeFrequency(bytes(node));
+    openTransponderDeleteDialog(this, db, m_doc.messages(), tpIndex, 2);
+    if (db.state().currentTpFrequency < 0)
+        return;
+    // The user may have chosen another transponder of the satellite: its nodes are read again.
+    m_clicked = nullptr;
+    {
+        const QSignalBlocker blocker(this);
+        refillTransponders(satellite);
+        setCurrentItem(satellite);
+    }
+    applySelection(satellite);
+    m_doc.imageEdited();
+    emit imageEdited(true);
+}
+
+QString CLeftView::tipFor(QTreeWidgetItem* node) const {
+    const ChannelDatabase& db = m_doc.database();
+    switch (kindOf(node)) {
+        case TreeNodeKind::Root:
+            return shown(rootTip(bytes(node)));
+        case TreeNodeKind::Satellite:
+            return shown(satelliteTip(db, recordOf(node)));
+        case TreeNodeKind::Transponder:
+            return shown(transponderTip(db, findNodeTransponder(db, recordOf(node), bytes(node))));
+        default:
+            return {};
+    }
+}
+
+bool CLeftView::viewportEvent(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        QTreeWidgetItem* node = itemAt(help->pos());
+        const QString tip = node != nullptr ? tipFor(node) : QString();
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, viewport(), visualItemRect(node));
+        return true;
+    }
+    return QTreeWidget::viewportEvent(event);
 }
 
 }  // namespace vizud

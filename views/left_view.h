@@ -1,22 +1,67 @@
-// CLeftView: the tree pane of the main window (favourite lists, providers, satellites and transponders).
-// For now an empty tree that answers the document's refreshes; the tree's content comes with its own work.
+// CLeftView: the tree pane of the main window. The nine favourite lists, the providers, and the
+// satellites with their transponders; selecting a node chooses what the program list shows; the tree
+// renames providers, satellites and lists in place, opens the satellite dialog, and adds, edits and
+// deletes transponders through their dialogs. The rules are in tree_rules.h.
 #pragma once
 
 #include <QtWidgets/QTreeWidget>
 
+#include "views/tree_rules.h"
+
+class QMenu;
+
 namespace vizud {
+
+class CViz_ud_app_17Doc;
 
 class CLeftView : public QTreeWidget {
     Q_OBJECT
 
 public:
-    explicit CLeftView(QWidget* parent = nullptr);
+    explicit CLeftView(CViz_ud_app_17Doc& doc, QWidget* parent = nullptr);
 
-    // The document changed the image: re-read what the tree shows.
+    // The document changed the image: rebuild or extend the tree when it asked for it.
     void onUpdate();
     int updateCount() const { return m_updates; }
 
+    // The tree's transponder commands on a transponder or placeholder node.
+    void addTransponder(QTreeWidgetItem* node);
+    void editTransponder(QTreeWidgetItem* node);
+    void deleteTransponder(QTreeWidgetItem* node);
+    void editSatellite(QTreeWidgetItem* node);
+    // The rename rule for a node and the text typed for it.
+    void renameItem(QTreeWidgetItem* node, const QString& text);
+
+    QTreeWidgetItem* rootItem(const char* root) const;
+    QTreeWidgetItem* itemAtIndex(const QModelIndex& index) const { return itemFromIndex(index); }
+
+signals:
+    // The browse state changed: the list must show the new selection.
+    void browseChanged();
+    // An edit here changed the image; `programs` when the list's rows may have changed too.
+    void imageEdited(bool programs);
+
+protected:
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
 private:
+    void createRoots();
+    void rebuild();
+    void appendNewestProvider();
+    void onCurrentChanged(QTreeWidgetItem* current);
+    void onContextMenu(const QPoint& pos);
+    void refillTransponders(QTreeWidgetItem* satellite);
+    void applySelection(QTreeWidgetItem* node);
+    TreeNodeKind kindOf(const QTreeWidgetItem* node) const;
+    int recordOf(const QTreeWidgetItem* node) const;
+    std::string bytes(const QTreeWidgetItem* node) const;
+    QString tipFor(QTreeWidgetItem* node) const;
+
+    CViz_ud_app_17Doc& m_doc;
+    QMenu* m_transponderMenu = nullptr;
+    QTreeWidgetItem* m_clicked = nullptr;
     int m_updates = 0;
 };
 

@@ -1,22 +1,31 @@
-// CViz_ud_app_17View: the program list pane of the main window. For now an empty table that answers the
-// document's refreshes; the rows, filters and editing commands come with their own work.
+// CViz_ud_app_17View: the program list pane of the main window. Ten fixed columns over the programs the
+// tree's selection and the TV / radio category choose, in the image's order, refilled on every update of
+// the views.
 #pragma once
 
 #include <QtWidgets/QTableView>
 
+#include "views/program_list_model.h"
+
 namespace vizud {
+
+class CViz_ud_app_17Doc;
 
 class CViz_ud_app_17View : public QTableView {
     Q_OBJECT
 
 public:
-    explicit CViz_ud_app_17View(QWidget* parent = nullptr);
+    explicit CViz_ud_app_17View(CViz_ud_app_17Doc& doc, QWidget* parent = nullptr);
 
-    // The document changed the image or the filter: refill the list.
+    // The image or the browse state changed: refill the list, nothing selected, scrolled to the top.
     void onUpdate();
     int updateCount() const { return m_updates; }
 
+    ProgramListModel& listModel() { return m_model; }
+
 private:
+    CViz_ud_app_17Doc& m_doc;
+    ProgramListModel m_model;
     int m_updates = 0;
 };
 

@@ -1,0 +1,61 @@
+#include "views/program_list_model.h"
+
+namespace vizud {
+
+ProgramListModel::ProgramListModel(const ChannelDatabase& db, QObject* parent)
+    : QAbstractTableModel(parent), m_db(db), m_formatter(db) {}
+
+void ProgramListModel::refill() {
+    beginResetModel();
+    m_open = m_db.isLoaded() != 0;
+    m_fill = m_open ? fillRows(m_db) : ListFill{};
+    m_formatter.refresh();
+    endResetModel();
+}
+
+int ProgramListModel::programAt(int row) const {
+    if (row < 0 || row >= static_cast<int>(m_fill.rows.size()))
+        return -1;
+    return m_fill.rows[static_cast<std::size_t>(row)].program;
+}
+
+int ProgramListModel::rowCount(const QModelIndex& parent) const {
+    if (parent.isValid())
+        return 0;
+    return showsPlaceholder() ? 1 : static_cast<int>(m_fill.rows.size());
+}
+
+int ProgramListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kListColumns;
+}
+
+QVariant ProgramListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid())
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    if (role != Qt::DisplayRole)
+        return {};
+    if (showsPlaceholder())
+        return index.column() == kColumnName ? QString::fromLatin1(kNoChannelsText) : QString();
+    const ListRow& row = m_fill.rows[static_cast<std::size_t>(index.row())];
+    return QString::fromLatin1(m_formatter.text(row, index.column()));
+}
+
+QVariant ProgramListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || section < 0 || section >= kListColumns)
+        return {};
+    if (role == Qt::DisplayRole)
+        return QString::fromLatin1(kListColumnSpecs[static_cast<std::size_t>(section)].header);
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    return {};
+}
+
+Qt::ItemFlags ProgramListModel::flags(const QModelIndex& index) const {
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return showsPlaceholder() ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+}
+
+}  // namespace vizud

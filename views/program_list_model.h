@@ -1,0 +1,40 @@
+// The program list's rows over the image: a flat vector of (row number, program index) made in one pass,
+// with each cell's text made only when it is shown.
+#pragma once
+
+#include <QtCore/QAbstractTableModel>
+
+#include "views/list_rows.h"
+#include "views/row_texts.h"
+
+namespace vizud {
+
+class ProgramListModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit ProgramListModel(const ChannelDatabase& db, QObject* parent = nullptr);
+
+    // Re-reads the rows the browse state selects. With no database open the list has no rows; with one
+    // open and nothing to show, the one placeholder row "---NO CHANNELS---".
+    void refill();
+    const ListFill& fill() const { return m_fill; }
+    // The program index behind a row; -1 for the placeholder row.
+    int programAt(int row) const;
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+private:
+    bool showsPlaceholder() const { return m_open && m_fill.rows.empty(); }
+
+    const ChannelDatabase& m_db;
+    RowFormatter m_formatter;
+    ListFill m_fill;
+    bool m_open = false;
+};
+
+}  // namespace vizud
