@@ -9,9 +9,7 @@
 namespace vizud {
 namespace {
 
-std::uint32_t signExtend(std::int8_t value) {
-    return static_cast<std::uint32_t>(static_cast<std::int32_t>(value));
-}
+std::uint32_t signExtend(std::int8_t value) { return static_cast<std::uint32_t>(static_cast<std::int32_t>(value)); }
 
 // The favourite list a viewMode names: the first of bits 5..13 that is set; list 0 when none is.
 int favouriteListOfMode(std::uint32_t mode) {
@@ -32,19 +30,16 @@ bool containsEntry(const std::uint16_t* entries, int count, std::uint16_t wanted
         for (int k = 0; k < 32; ++k) {
             found |= static_cast<std::uint16_t>(entries[i + k] == wanted ? 0xFFFF : 0);
         }
-        if (found != 0)
-            return true;
+        if (found != 0) return true;
     }
     for (; i < count; ++i) {
-        if (entries[i] == wanted)
-            return true;
+        if (entries[i] == wanted) return true;
     }
     return false;
 }
 
 bool listContains(const st_fav& list, int programIndex) {
-    if (programIndex < 0 || programIndex > 0xFFFF)
-        return false;
+    if (programIndex < 0 || programIndex > 0xFFFF) return false;
     return containsEntry(list.favEntries, favouriteCount(list), static_cast<std::uint16_t>(programIndex));
 }
 
@@ -53,26 +48,13 @@ bool listContains(const st_fav& list, int programIndex) {
 int ChannelDatabase::getInfo(int code, std::uint32_t& value) const {
     const all_tables_block& img = m_state.image;
     switch (code) {
-        case kInfoSatCount:
-            value = img.satCount;
-            return 0;
-        case kInfoProgramCount:
-            value = img.programCount;
-            return 0;
-        case kInfoTpCount:
-            value = img.tpCount;
-            return 0;
-        case kInfoProviderCount:
-            value = img.providerCount;
-            return 0;
-        case kInfoFavouriteLists:
-            value = kFavouriteLists;
-            return 0;
-        case kInfoTvCount:
-            value = img.tvCount;
-            return 0;
-        default:
-            break;
+        case kInfoSatCount: value = img.satCount; return 0;
+        case kInfoProgramCount: value = img.programCount; return 0;
+        case kInfoTpCount: value = img.tpCount; return 0;
+        case kInfoProviderCount: value = img.providerCount; return 0;
+        case kInfoFavouriteLists: value = kFavouriteLists; return 0;
+        case kInfoTvCount: value = img.tvCount; return 0;
+        default: break;
     }
     if (code < kInfoFavTv || code > kInfoLast) {
         return -1;
@@ -87,10 +69,8 @@ int ChannelDatabase::getRecord(int table, int index, RecordView& view) const {
     const all_tables_block& img = m_state.image;
     switch (table) {
         case kTableSatellites: {
-            if (index < 0 || index >= kMaxSatellites)
-                return -2;
-            if (index >= img.satCount)
-                return -3;
+            if (index < 0 || index >= kMaxSatellites) return -2;
+            if (index >= img.satCount) return -3;
             const st_sat& sat = img.satellites[index];
             view.word[0] = sat.satId;
             view.word[1] = sat.position;
@@ -108,10 +88,8 @@ int ChannelDatabase::getRecord(int table, int index, RecordView& view) const {
             return 0;
         }
         case kTablePrograms: {
-            if (index < 0 || index >= kMaxPrograms)
-                return -2;
-            if (index >= img.programCount)
-                return -3;
+            if (index < 0 || index >= kMaxPrograms) return -2;
+            if (index >= img.programCount) return -3;
             const st_program& prog = img.programs[index];
             view.word[0] = prog.serviceId;
             view.word[1] = prog.providerIndex;
@@ -124,8 +102,7 @@ int ChannelDatabase::getRecord(int table, int index, RecordView& view) const {
             return 0;
         }
         case kTableTransponders: {
-            if (index < 0 || index >= kMaxTransponders)
-                return -4;
+            if (index < 0 || index >= kMaxTransponders) return -4;
             const st_ts& tp = img.transponders[index];
             view.word[0] = tp.satId;
             view.word[2] = tp.polarization;
@@ -138,22 +115,17 @@ int ChannelDatabase::getRecord(int table, int index, RecordView& view) const {
             return 0;
         }
         case kTableProviders: {
-            if (index < 0 || index >= kMaxProviders)
-                return -2;
-            if (index >= img.providerCount)
-                return -3;
+            if (index < 0 || index >= kMaxProviders) return -2;
+            if (index >= img.providerCount) return -3;
             view.word16 = img.providers[index].name;
             return 0;
         }
         case kTableFavourites: {
-            if (index < 0 || index >= kFavouriteLists)
-                return -2;
+            if (index < 0 || index >= kFavouriteLists) return -2;
             const st_fav& list = img.favourites[index];
             const auto position = static_cast<std::int32_t>(view.word[0]);
-            if (position != 0 && position >= list.favCount)
-                return -3;
-            if (position < 0 || position >= kMaxFavouriteEntries)
-                return -4;
+            if (position != 0 && position >= list.favCount) return -3;
+            if (position < 0 || position >= kMaxFavouriteEntries) return -4;
             view.word[1] = list.favEntries[position];
             view.word[2] = list.favCount;
             view.word[3] = list.favTvCount;
@@ -163,8 +135,7 @@ int ChannelDatabase::getRecord(int table, int index, RecordView& view) const {
             view.word18 = index + 2 < kFavouriteLists ? img.favourites[index + 2].favName : nullptr;
             return 0;
         }
-        default:
-            return -1;
+        default: return -1;
     }
 }
 
@@ -174,12 +145,10 @@ int ChannelDatabase::getProgramSnapshot(std::uint32_t mode, int index, ProgramSn
     if (mode != 0) {
         const st_fav& list = img.favourites[favouriteListOfMode(mode)];
         const int position = (mode & kViewRadioOnly) ? index + list.favTvCount : index;
-        if (position < 0 || position >= kMaxFavouriteEntries)
-            return -3;
+        if (position < 0 || position >= kMaxFavouriteEntries) return -3;
         programIndex = list.favEntries[position];
     }
-    if (programIndex < 0 || programIndex >= img.programCount || programIndex >= kMaxPrograms)
-        return -3;
+    if (programIndex < 0 || programIndex >= img.programCount || programIndex >= kMaxPrograms) return -3;
 
     const st_program& prog = img.programs[programIndex];
     snap.isTv = programIndex < img.tvCount ? 1 : 0;
@@ -195,12 +164,10 @@ int ChannelDatabase::getProgramSnapshot(std::uint32_t mode, int index, ProgramSn
     snap.programFlags = prog.programFlags;
     std::memcpy(snap.name, prog.name, kNameLength);
 
-    if (prog.tpIndex >= kMaxTransponders)
-        return -2;
+    if (prog.tpIndex >= kMaxTransponders) return -2;
     const st_ts& tp = img.transponders[prog.tpIndex];
     const int satIndex = findSatIndexById(tp.satId);
-    if (satIndex < 0)
-        return -2;
+    if (satIndex < 0) return -2;
     const st_sat& sat = img.satellites[satIndex];
     snap.satId = sat.satId;
     snap.satPosition = sat.position;
@@ -238,8 +205,7 @@ int ChannelDatabase::getProgramSnapshot(std::uint32_t mode, int index, ProgramSn
 
 int ChannelDatabase::getClipSnapshot(int programIndex, ProgramSnapshot& snap) const {
     const all_tables_block& img = m_state.image;
-    if (programIndex < 0 || programIndex >= programCount(img))
-        return -1;
+    if (programIndex < 0 || programIndex >= programCount(img)) return -1;
     const st_program& prog = img.programs[programIndex];
     snap.serviceId = prog.serviceId;
     snap.providerIndex = prog.providerIndex;
@@ -278,8 +244,7 @@ int ChannelDatabase::findSatIndexById(int satId) const {
     const all_tables_block& img = m_state.image;
     const int count = satelliteCount(img);
     for (int i = 0; i < count; ++i) {
-        if (img.satellites[i].satId == satId)
-            return i;
+        if (img.satellites[i].satId == satId) return i;
     }
     return -1;
 }
@@ -290,8 +255,7 @@ int ChannelDatabase::findSatByName(std::string_view name, int* outIndex) const {
     const NameMatcher matcher(name);
     for (int i = 0; i < count; ++i) {
         if (matcher.matches(img.satellites[i].name)) {
-            if (outIndex != nullptr)
-                *outIndex = i;
+            if (outIndex != nullptr) *outIndex = i;
             return img.satellites[i].satId;
         }
     }
@@ -302,8 +266,7 @@ int ChannelDatabase::findTransponder(int satId, int frequency) const {
     const all_tables_block& img = m_state.image;
     const int count = transponderCount(img);
     for (int i = 0; i < count; ++i) {
-        if (img.transponders[i].satId == satId && img.transponders[i].frequency == frequency)
-            return i;
+        if (img.transponders[i].satId == satId && img.transponders[i].frequency == frequency) return i;
     }
     return -1;
 }
@@ -314,15 +277,13 @@ int ChannelDatabase::findIndexByName(int table, std::string_view name) const {
         const int count = providerCount(img);
         const NameMatcher matcher(name);
         for (int i = 0; i < count; ++i) {
-            if (matcher.matches(img.providers[i].name))
-                return i;
+            if (matcher.matches(img.providers[i].name)) return i;
         }
         return -1;
     }
     if (table == kTableFavourites) {
         for (int l = 0; l < kFavouriteLists; ++l) {
-            if (nameEquals(img.favourites[l].favName, name))
-                return l;
+            if (nameEquals(img.favourites[l].favName, name)) return l;
         }
         return -1;
     }
@@ -373,8 +334,7 @@ ChannelDatabase::ResolvedFilter ChannelDatabase::resolveFilter(bool wholeTable) 
             for (const st_fav& list : img.favourites) {
                 const int count = favouriteCount(list);
                 for (int i = 0; i < count; ++i) {
-                    if (list.favEntries[i] < kMaxPrograms)
-                        filter.inSomeList[list.favEntries[i]] = true;
+                    if (list.favEntries[i] < kMaxPrograms) filter.inSomeList[list.favEntries[i]] = true;
                 }
             }
         }
@@ -384,23 +344,18 @@ ChannelDatabase::ResolvedFilter ChannelDatabase::resolveFilter(bool wholeTable) 
 
 bool ChannelDatabase::hiddenBy(const ResolvedFilter& filter, int programIndex) const {
     const all_tables_block& img = m_state.image;
-    if (programIndex < 0 || programIndex >= kMaxPrograms)
-        return true;
+    if (programIndex < 0 || programIndex >= kMaxPrograms) return true;
     const st_program& prog = img.programs[programIndex];
     using Test = ResolvedFilter::Test;
     switch (filter.test) {
-        case Test::ShowAll:
-            return false;
-        case Test::HideAll:
-            return true;
+        case Test::ShowAll: return false;
+        case Test::HideAll: return true;
         case Test::Satellite:
             return prog.tpIndex >= kMaxTransponders || img.transponders[prog.tpIndex].satId != filter.satId;
         case Test::Transponder: {
-            if (prog.tpIndex >= kMaxTransponders)
-                return true;
+            if (prog.tpIndex >= kMaxTransponders) return true;
             const st_ts& tp = img.transponders[prog.tpIndex];
-            if (tp.satId != filter.satId || tp.frequency != filter.frequency)
-                return true;
+            if (tp.satId != filter.satId || tp.frequency != filter.frequency) return true;
             static constexpr char kLetters[] = "HVL";
             const char letter = tp.polarization < 3 ? kLetters[tp.polarization] : 'R';
             return filter.letter != '\0' && letter != filter.letter;
@@ -409,11 +364,9 @@ bool ChannelDatabase::hiddenBy(const ResolvedFilter& filter, int programIndex) c
             return prog.providerIndex >= kMaxProviders ||
                    !nameEquals(img.providers[prog.providerIndex].name, filter.providerName);
         case Test::Favourites:
-            if (!filter.inSomeList.empty())
-                return !filter.inSomeList[programIndex];
+            if (!filter.inSomeList.empty()) return !filter.inSomeList[programIndex];
             for (const st_fav& list : img.favourites) {
-                if (listContains(list, programIndex))
-                    return false;
+                if (listContains(list, programIndex)) return false;
             }
             return true;
     }
@@ -430,8 +383,7 @@ std::vector<int> ChannelDatabase::shownPrograms() const {
     std::vector<int> shown;
     shown.reserve(static_cast<std::size_t>(count));
     for (int p = 0; p < count; ++p) {
-        if (!hiddenBy(filter, p))
-            shown.push_back(p);
+        if (!hiddenBy(filter, p)) shown.push_back(p);
     }
     return shown;
 }
