@@ -21,6 +21,7 @@ int TransponderDeleteModel::prepare(int tpIndex, int callerValue) {
     if (const int r = readTransponder(m_db, m_messages, tpIndex, tp); r != 0)
         return r;
     m_satId = tp.satId;
+    m_preparedTp = tpIndex;
     if (const int r = readSatelliteIndex(m_db, m_messages, m_satId, satIndex); r != 0)
         return r;
     m_satellites = satelliteItems(m_db);
@@ -32,8 +33,16 @@ int TransponderDeleteModel::prepare(int tpIndex, int callerValue) {
 
 void TransponderDeleteModel::open() {
     EditorState& state = m_db.state();
-    transponderSelection =
-        state.currentTpFrequency < 0 ? -1 : positionOfText(m_transponders, std::to_string(state.currentTpFrequency));
+    const std::string frequency = std::to_string(state.currentTpFrequency);
+    // The transponder it was opened for, when it has that frequency: another of the same frequency (the
+    // other polarisation) must not stand in for it.
+    const int prepared = positionOfIndex(m_transponders, m_preparedTp);
+    if (state.currentTpFrequency < 0)
+        transponderSelection = -1;
+    else if (prepared >= 0 && m_transponders[static_cast<std::size_t>(prepared)].text == frequency)
+        transponderSelection = prepared;
+    else
+        transponderSelection = positionOfText(m_transponders, frequency);
     state.currentTpFrequency = -1;
 }
 

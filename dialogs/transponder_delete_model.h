@@ -42,6 +42,7 @@ private:
     ChannelDatabase& m_db;
     Messages& m_messages;
     int m_satId = -1;
+    int m_preparedTp = -1;
     int m_callerValue = 0;
     ComboItems m_satellites;
     ComboItems m_transponders;

@@ -33,6 +33,10 @@ TEST_F(TransponderDelete, OffersTheTransponderOfTheCurrentFrequencyOnItsSatellit
     start(3, 10992);
     EXPECT_EQ(model.transponders().size(), 1u) << "Hotbird has only this one";
 
+    const int sameFrequency = build.transponder(7, 11720, 0);  // the other polarisation
+    start(sameFrequency, 11720);
+    EXPECT_EQ(model.transponders()[static_cast<std::size_t>(model.transponderSelection)].index, sameFrequency);
+
     start(1, -1);
     EXPECT_EQ(model.transponderSelection, -1);
     EXPECT_FALSE(model.okEnabled());
