@@ -34,6 +34,7 @@ TEST_F(TransponderDelete, OffersTheTransponderOfTheCurrentFrequencyOnItsSatellit
     EXPECT_EQ(model.transponders().size(), 1u) << "Hotbird has only this one";
 
     const int sameFrequency = build.transponder(7, 11720, 0);  // the other polarisation
+    remember();
     start(sameFrequency, 11720);
     EXPECT_EQ(model.transponders()[static_cast<std::size_t>(model.transponderSelection)].index, sameFrequency);
 
