@@ -1,0 +1,185 @@
+// The program list model under Qt's model tester, and the tree and list in the real main window: open a
+// file, browse, switch categories, rename and save, add and delete transponders and edit a satellite
+// through their dialogs, answered as a user would.
+#include <gtest/gtest.h>
+
+#include <QtCore/QTimer>
+
+#include <QtTest/QAbstractItemModelTester>
+#include <QtTest/QTest>
+#include <QtWidgets/QLineEdit>
+#include <QtWidgets/QPushButton>
+#include <cstring>
+#include <memory>
+
+#include "app/command_ids.h"
+#include "database/image_access.h"
+#include "tests/app/gui/gui_fixture.h"
+#include "tests/database/editing_checks.h"
+#include "views/left_view.h"
+#include "views/program_list_view.h"
+
+namespace vizud {
+namespace {
+
+class TreeAndList : public ::testing::Test, public test::GuiFixture {
+protected:
+    // A file with 30 programs (20 TV) on generated satellites, opened in the window.
+    void open() {
+        start();
+        path = channelFile("list.si", 7);
+        ASSERT_TRUE(doc.commands().openDocument(path));
+        settle();
+        tree = frame->leftView();
+        list = frame->listView();
+    }
+    QTreeWidgetItem* root(const char* name) { return tree->rootItem(name); }
+    int rows() { return list->model()->rowCount(); }
+    QString cell(int row, int column) { return list->model()->index(row, column).data().toString(); }
+    void select(QTreeWidgetItem* node) {
+        tree->setCurrentItem(node);
+        settle();
+    }
+    // Answers the next modal dialog: `fill` types into it, then OK is clicked.
+    template <typename Fill>
+    void answerDialog(Fill fill) {
+        QTimer::singleShot(0, [fill] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            fill(*dialog);
+            dialog->findChild<QPushButton*>("okButton")->click();
+        });
+    }
+    static void set(QWidget& dialog, const char* field, const QString& text) {
+        dialog.findChild<QLineEdit*>(field)->setText(text);
+    }
+
+    std::string path;
+    CLeftView* tree = nullptr;
+    CViz_ud_app_17View* list = nullptr;
+};
+
+TEST(ProgramListModel, PassesTheModelTesterThroughFillsOfEveryKind) {
+    test::DatabaseFixture fx;
+    test::makeImage(fx.image(), 11, test::ImageShape{});
+    ProgramListModel model(fx.db);
+    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(model.rowCount(), 0) << "no database open: no rows, not even the placeholder";
+    fx.db.setLoaded(1);
+    model.refill();
+    EXPECT_EQ(model.rowCount(), fx.image().programCount);
+    fx.state->browse.viewMode = kViewRadioOnly | (1u << (kViewFirstFavouriteBit + 2));
+    model.refill();
+    fx.image().programCount = 0;
+    fx.image().tvCount = 0;
+    fx.state->browse.viewMode = kViewTvAndRadio | kViewWholeTable;
+    model.refill();
+    ASSERT_EQ(model.rowCount(), 1);
+    EXPECT_EQ(model.index(0, kColumnName).data().toString(), "---NO CHANNELS---");
+    EXPECT_EQ(model.index(0, kColumnIndex).data().toString(), "");
+    EXPECT_EQ(model.programAt(0), -1);
+}
+
+TEST_F(TreeAndList, BrowsingTheTreeFiltersTheList) {
+    open();
+    const all_tables_block& img = fx.image();
+    EXPECT_EQ(root(kProvidersRoot)->childCount(), img.providerCount);
+    EXPECT_EQ(root(kSatellitesRoot)->childCount(), img.satCount);
+    EXPECT_EQ(root(kFavsRoot)->childCount(), 9);
+    EXPECT_EQ(tree->currentItem(), root(kSatellitesRoot));
+    EXPECT_EQ(rows(), 30);
+    EXPECT_EQ(cell(0, kColumnIndex), "0001");
+    EXPECT_FALSE(list->selectionModel()->hasSelection());
+
+    const int provider = img.programs[4].providerIndex;
+    select(root(kProvidersRoot)->child(provider));
+    int expected = 0;
+    for (int p = 0; p < img.programCount; ++p)
+        expected += img.programs[p].providerIndex == provider ? 1 : 0;
+    EXPECT_EQ(rows(), expected);
+    for (int r = 0; r < rows(); ++r)
+        EXPECT_EQ(cell(r, kColumnProvider), QString::fromLatin1(nameText(img.providers[provider].name)));
+
+    select(root(kFavsRoot)->child(1));
+    EXPECT_EQ(rows(), std::max(1, static_cast<int>(img.favourites[1].favCount)));
+    select(root(kProvidersRoot));
+    select(root(kFavsRoot));
+    EXPECT_EQ(fx.state->browse.filterKind, kFilterFavs) << "a root after a root shows its own programs";
+
+    select(root(kSatellitesRoot));
+    frame->action(kCmdShowRadio)->trigger();
+    settle();
+    EXPECT_EQ(rows(), 10);
+    EXPECT_EQ(cell(0, kColumnIndex), "0021");
+    // A toggle without a click, as a screen reader gives it, runs the command too.
+    frame->action(kCmdShowTv)->toggle();
+    settle();
+    EXPECT_EQ(rows(), 20);
+    EXPECT_FALSE(frame->action(kCmdShowRadio)->isChecked());
+    EXPECT_FALSE(frame->action(kCmdShowTvAndRadio)->isChecked());
+}
+
+TEST_F(TreeAndList, RenamedProviderAndListReachTheSavedFile) {
+    open();
+    tree->renameItem(root(kProvidersRoot)->child(0), "Renamed provider!");
+    tree->renameItem(root(kFavsRoot)->child(2), "Kinder");
+    tree->renameItem(root(kFavsRoot)->child(3), "");
+    EXPECT_EQ(root(kProvidersRoot)->child(0)->text(0), "Renamed provide");
+    EXPECT_EQ(root(kFavsRoot)->child(3)->text(0), "Fav_4") << "an empty name is refused";
+    EXPECT_TRUE(doc.isModified());
+    ASSERT_TRUE(doc.commands().fileSave());
+    const std::string bytes = test::readFile(path);
+    ASSERT_EQ(bytes.size(), kImageSize);
+    auto saved = std::make_unique<all_tables_block>();
+    std::memcpy(saved.get(), bytes.data(), kImageSize);
+    EXPECT_EQ(nameText(saved->providers[0].name), "Renamed provide");
+    EXPECT_EQ(nameText(saved->favourites[2].favName), "Kinder");
+}
+
+TEST_F(TreeAndList, TranspondersComeAndGoThroughTheirDialogs) {
+    open();
+    QTreeWidgetItem* satellite = root(kSatellitesRoot)->child(0);
+    const int before = satellite->childCount();
+    answerDialog([](QWidget& dialog) {
+        set(dialog, "frequencyEdit", "10001");
+        set(dialog, "symbolRateEdit", "27500");
+        set(dialog, "tsIdEdit", "1");
+        set(dialog, "networkIdEdit", "1");
+        set(dialog, "originalNetworkIdEdit", "1");
+    });
+    tree->addTransponder(satellite->child(0));
+    ASSERT_EQ(satellite->childCount(), before + 1);
+    EXPECT_EQ(satellite->child(0)->text(0), "10001(H)") << "before every higher frequency";
+
+    // Deleting it, then every other transponder of the satellite, leaves "Empty"; adding brings one back.
+    for (int guard = 0; satellite->child(0)->text(0) != kPlaceholderNode && guard < 50; ++guard) {
+        fx.messages.script(MessageAnswer::Yes);
+        answerDialog([](QWidget&) {});
+        tree->deleteTransponder(satellite->child(0));
+    }
+    ASSERT_EQ(satellite->childCount(), 1);
+    EXPECT_EQ(satellite->child(0)->text(0), kPlaceholderNode);
+    answerDialog([](QWidget& dialog) {
+        set(dialog, "frequencyEdit", "12000");
+        set(dialog, "symbolRateEdit", "22000");
+        set(dialog, "tsIdEdit", "2");
+        set(dialog, "networkIdEdit", "2");
+        set(dialog, "originalNetworkIdEdit", "2");
+    });
+    tree->addTransponder(satellite->child(0));
+    ASSERT_EQ(satellite->childCount(), 1);
+    EXPECT_EQ(satellite->child(0)->text(0), "12000(H)");
+    EXPECT_EQ(test::brokenRule(fx.image(), false), "");
+}
+
+TEST_F(TreeAndList, TheSatelliteDialogRenamesItsOwnNode) {
+    open();
+    QTreeWidgetItem* satellite = root(kSatellitesRoot)->child(1);
+    answerDialog([](QWidget& dialog) { set(dialog, "nameEdit", "Eutelsat 16A"); });
+    tree->editSatellite(satellite);
+    EXPECT_EQ(satellite->text(0), "Eutelsat 16A");
+    EXPECT_EQ(nameText(fx.image().satellites[1].name), "Eutelsat 16A");
+}
+
+}  // namespace
+}  // namespace vizud
