@@ -140,6 +140,7 @@ void CLeftView::rebuild() {
                 parent->child(i)->setFlags(parent->child(i)->flags() | Qt::ItemIsEditable);
         }
         setCurrentItem(rootItem(kSatellitesRoot));
+        rootItem(kSatellitesRoot)->setExpanded(true);  // the satellites are what a user looks for first
     }
     m_clicked = nullptr;
     // The list refills from the same update that asked for the rebuild.

@@ -1,0 +1,133 @@
+// The tree and the program list on a full-capacity database (200 satellites, 3000 transponders, 400
+// providers, 20000 programs, nine lists of 400 entries), in the real main window on the offscreen
+// platform: list fills for each kind of selection, a tree rebuild, a tree selection until the list has
+// refilled, and the whole `vizud --screenshot` process.
+#include <benchmark/benchmark.h>
+
+#include <QtWidgets/QApplication>
+
+#include <chrono>
+
+#include "database/image_access.h"
+#include "tests/app/gui/gui_fixture.h"
+#include "tests/support/process_runner.h"
+#include "views/left_view.h"
+#include "views/program_list_view.h"
+
+namespace vizud {
+namespace {
+
+struct FullWindow {
+    test::GuiFixture gui;
+    std::string path;
+
+    FullWindow() {
+        path = gui.dir.file("full.si");
+        const auto image = test::makeImage(1, test::fullShape());
+        test::writeFile(path, image.get(), kImageSize);
+        gui.start();
+        gui.frame->show();
+        gui.doc.commands().openDocument(path);
+        test::GuiFixture::settle();
+    }
+    BrowseState& browse() { return gui.fx.state->browse; }
+    CViz_ud_app_17View& list() { return *gui.frame->listView(); }
+    CLeftView& tree() { return *gui.frame->leftView(); }
+};
+
+FullWindow& window() {
+    static FullWindow full;
+    return full;
+}
+
+void fillWith(benchmark::State& st, std::uint8_t filter, std::uint32_t source) {
+    FullWindow& full = window();
+    const all_tables_block& img = full.gui.fx.image();
+    BrowseState& browse = full.browse();
+    browse.viewMode = kViewTvAndRadio | source;
+    browse.filterKind = filter;
+    browse.satelliteIndex = 5;
+    browse.parentText = nameText(img.satellites[5].name);
+    int tp = 0;
+    while (tp + 1 < img.tpCount && img.transponders[tp].satId != img.satellites[5].satId)
+        ++tp;
+    browse.selectedText = filter == kFilterProvider ? nameText(img.providers[7].name)
+                          : filter == kFilterSatellite
+                              ? browse.parentText
+                              : transponderNodeText(img.transponders[tp].frequency, img.transponders[tp].polarization);
+    for (auto _ : st) {
+        full.list().onUpdate();
+        full.list().viewport()->repaint();
+    }
+    st.counters["rows"] = full.list().model()->rowCount();
+    browse = BrowseState{};
+}
+
+void BM_ListFillWholeTable(benchmark::State& st) {
+    fillWith(st, 0, kViewWholeTable);
+}
+void BM_ListFillProvider(benchmark::State& st) {
+    fillWith(st, kFilterProvider, kViewWholeTable);
+}
+void BM_ListFillSatellite(benchmark::State& st) {
+    fillWith(st, kFilterSatellite, kViewWholeTable);
+}
+void BM_ListFillTransponder(benchmark::State& st) {
+    fillWith(st, kFilterTransponder, kViewWholeTable);
+}
+void BM_ListFillFavouriteList(benchmark::State& st) {
+    fillWith(st, 0, 1u << (kViewFirstFavouriteBit + 4));
+}
+BENCHMARK(BM_ListFillWholeTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListFillProvider)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListFillSatellite)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListFillTransponder)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListFillFavouriteList)->Unit(benchmark::kMillisecond);
+
+void BM_TreeRebuild(benchmark::State& st) {
+    FullWindow& full = window();
+    for (auto _ : st) {
+        full.gui.fx.state->treeRebuildRequest = true;
+        full.tree().onUpdate();
+    }
+    st.counters["satellites"] = full.tree().rootItem(kSatellitesRoot)->childCount();
+}
+BENCHMARK(BM_TreeRebuild)->Unit(benchmark::kMillisecond);
+
+// Clicking one satellite after another: the tree writes the browse state, the list refills and repaints.
+void BM_TreeSelectionUntilListRefilled(benchmark::State& st) {
+    FullWindow& full = window();
+    QTreeWidgetItem* satellites = full.tree().rootItem(kSatellitesRoot);
+    int next = 0;
+    for (auto _ : st) {
+        full.tree().setCurrentItem(satellites->child(next++ % satellites->childCount()));
+        full.list().viewport()->repaint();
+    }
+}
+BENCHMARK(BM_TreeSelectionUntilListRefilled)->Unit(benchmark::kMillisecond);
+
+void BM_ScreenshotProcess(benchmark::State& st) {
+    FullWindow& full = window();
+    for (auto _ : st) {
+        const test::ProcessResult result = test::runProcess(
+            {VIZUD_EDITOR, "--screenshot", full.gui.dir.file("shot.png"), full.path}, full.gui.dir.path());
+        if (result.exitCode != 0) {
+            st.SkipWithError(result.err.c_str());
+            break;
+        }
+    }
+}
+BENCHMARK(BM_ScreenshotProcess)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+}  // namespace vizud
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    Q_INIT_RESOURCE(vizud);
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
