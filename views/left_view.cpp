@@ -257,10 +257,8 @@ void CLeftView::onContextMenu(const QPoint& pos) {
 
 void CLeftView::mouseDoubleClickEvent(QMouseEvent* event) {
     QTreeWidgetItem* node = itemAt(event->position().toPoint());
-    if (node != nullptr && kindOf(node) == TreeNodeKind::Satellite) {
+    if (node != nullptr && kindOf(node) == TreeNodeKind::Satellite)
         editSatellite(node);
-        return;
-    }
     QTreeWidget::mouseDoubleClickEvent(event);
 }
 

@@ -121,7 +121,13 @@ TEST_F(TreeAndList, BrowsingTheTreeFiltersTheList) {
 
 TEST_F(TreeAndList, RenamedProviderAndListReachTheSavedFile) {
     open();
-    tree->renameItem(root(kProvidersRoot)->child(0), "Renamed provider!");
+    // Typed in place, as with F2: the typed label goes through the rename rule.
+    tree->editItem(root(kProvidersRoot)->child(0));
+    auto* editor = tree->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->setText("Renamed provider!");
+    QTest::keyClick(editor, Qt::Key_Return);
+    settle();
     tree->renameItem(root(kFavsRoot)->child(2), "Kinder");
     tree->renameItem(root(kFavsRoot)->child(3), "");
     EXPECT_EQ(root(kProvidersRoot)->child(0)->text(0), "Renamed provide");
