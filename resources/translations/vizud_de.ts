@@ -516,6 +516,21 @@
     </message>
 </context>
 <context>
+    <name>vizud::CLeftView</name>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+</context>
+<context>
     <name>vizud::CMainFrame</name>
     <message>
         <source>OVR</source>
