@@ -200,8 +200,10 @@ void CLeftView::onCurrentChanged(QTreeWidgetItem* current) {
 
 bool CLeftView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     QTreeWidgetItem* node = itemFromIndex(index);
-    if (node != nullptr && kindOf(node) == TreeNodeKind::Root && (trigger & editTriggers()) != 0) {
-        m_doc.messages().show("You cannot change name of this tree element.", MessageIcon::None);
+    if (node != nullptr && kindOf(node) == TreeNodeKind::Root) {
+        // Asked to rename a root (F2): say why not. A second click on it is no such request.
+        if (trigger == QAbstractItemView::EditKeyPressed)
+            m_doc.messages().show("You cannot change name of this tree element.", MessageIcon::None);
         return false;
     }
     return QTreeWidget::edit(index, trigger, event);
