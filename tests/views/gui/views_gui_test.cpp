@@ -9,6 +9,7 @@
 #include <QtTest/QTest>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QRadioButton>
 #include <cstring>
 #include <memory>
 
@@ -100,6 +101,19 @@ TEST_F(TreeAndList, BrowsingTheTreeFiltersTheList) {
     for (int r = 0; r < rows(); ++r)
         EXPECT_EQ(cell(r, kColumnProvider), QString::fromLatin1(nameText(img.providers[provider].name)));
 
+    QTreeWidgetItem* satellite = root(kSatellitesRoot)->child(0);
+    for (int s = 0; s < root(kSatellitesRoot)->childCount(); ++s) {
+        if (root(kSatellitesRoot)->child(s)->child(0)->text(0) != kPlaceholderNode)
+            satellite = root(kSatellitesRoot)->child(s);
+    }
+    select(satellite);
+    for (int r = 0; r < rows() && !cell(r, kColumnIndex).isEmpty(); ++r)
+        EXPECT_EQ(cell(r, kColumnSatellite), satellite->text(0));
+    select(satellite->child(0));
+    const QString frequency = satellite->child(0)->text(0).section('(', 0, 0);
+    for (int r = 0; r < rows() && !cell(r, kColumnIndex).isEmpty(); ++r)
+        EXPECT_EQ(cell(r, kColumnFrequency), frequency);
+
     select(root(kFavsRoot)->child(1));
     EXPECT_EQ(rows(), std::max(1, static_cast<int>(img.favourites[1].favCount)));
     select(root(kProvidersRoot));
@@ -156,6 +170,14 @@ TEST_F(TreeAndList, TranspondersComeAndGoThroughTheirDialogs) {
     tree->addTransponder(satellite->child(0));
     ASSERT_EQ(satellite->childCount(), before + 1);
     EXPECT_EQ(satellite->child(0)->text(0), "10001(H)") << "before every higher frequency";
+
+    answerDialog([](QWidget& dialog) {
+        set(dialog, "frequencyEdit", "10002");
+        dialog.findChild<QRadioButton*>("polarisation3")->setChecked(true);
+    });
+    tree->editTransponder(satellite->child(0));
+    EXPECT_EQ(satellite->child(0)->text(0), "10002(R)");
+    EXPECT_GE(findNodeTransponder(fx.db, 0, "10002(R)"), 0);
 
     // Deleting it, then every other transponder of the satellite, leaves "Empty"; adding brings one back.
     for (int guard = 0; satellite->child(0)->text(0) != kPlaceholderNode && guard < 50; ++guard) {
