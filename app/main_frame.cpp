@@ -109,6 +109,7 @@ void CMainFrame::createClient() {
     m_listView = new CViz_ud_app_17View(m_doc, m_splitter);
     // The tree's selection and edits refresh the list (the tree is their sender and stays as it is).
     connect(m_leftView, &CLeftView::browseChanged, m_listView, &CViz_ud_app_17View::onUpdate);
+    connect(m_listView, &CViz_ud_app_17View::transpondersEdited, m_leftView, &CLeftView::refreshTransponderNodes);
     connect(m_leftView, &CLeftView::imageEdited, this, [this](bool programs) {
         if (programs)
             m_listView->onUpdate();

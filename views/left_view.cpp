@@ -291,6 +291,22 @@ void CLeftView::refillTransponders(QTreeWidgetItem* satellite) {
         satellite->addChild(new QTreeWidgetItem(QStringList{QString::fromLatin1(kPlaceholderNode)}));
 }
 
+void CLeftView::refreshTransponderNodes() {
+    QTreeWidgetItem* current = currentItem();
+    const TreeNodeKind kind = kindOf(current);
+    QTreeWidgetItem* keep =
+        kind == TreeNodeKind::Transponder || kind == TreeNodeKind::Placeholder ? current->parent() : current;
+    {
+        const QSignalBlocker blocker(this);
+        QTreeWidgetItem* satellites = rootItem(kSatellitesRoot);
+        for (int s = 0; s < satellites->childCount(); ++s)
+            refillTransponders(satellites->child(s));
+        setCurrentItem(keep);
+    }
+    m_clicked = nullptr;
+    applySelection(keep);
+}
+
 void CLeftView::addTransponder(QTreeWidgetItem* node) {
     if (node == nullptr || node->parent() == nullptr)
         return;

@@ -31,6 +31,9 @@ public:
     void editSatellite(QTreeWidgetItem* node);
     // The rename rule for a node and the text typed for it.
     void renameItem(QTreeWidgetItem* node, const QString& text);
+    // Transponders changed elsewhere (the list's dialogs): every satellite's nodes are read again; a
+    // selected transponder node gives way to its satellite.
+    void refreshTransponderNodes();
 
     QTreeWidgetItem* rootItem(const char* root) const;
     QTreeWidgetItem* itemAtIndex(const QModelIndex& index) const { return itemFromIndex(index); }

@@ -1,11 +1,18 @@
 #include "views/program_list_view.h"
 
+#include <QtGui/QContextMenuEvent>
+#include <QtGui/QKeyEvent>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QHeaderView>
+#include <QtWidgets/QMenu>
 #include <QtWidgets/QStyledItemDelegate>
 
 #include "app/editor_document.h"
+#include "dialogs/dialog_openers.h"
+#include "dialogs/program_dialog_model.h"
+#include "dialogs/transponder_fields.h"
 #include "views/elide_text.h"
+#include "views/list_commands.h"
 
 namespace vizud {
 namespace {
@@ -60,6 +67,148 @@ void CViz_ud_app_17View::onUpdate() {
     scrollToTop();
     if (m_model.fill().unknownList)
         m_doc.messages().show(kUnknownListText, MessageIcon::Stop);
+}
+
+int CViz_ud_app_17View::firstSelectedRow() const {
+    int first = -1;
+    for (const QModelIndex& index : selectionModel()->selectedRows()) {
+        if (first < 0 || index.row() < first)
+            first = index.row();
+    }
+    return first;
+}
+
+void CViz_ud_app_17View::showRow(int row) {
+    if (row < 0 || row >= m_model.rowCount())
+        return;
+    const QModelIndex index = m_model.index(row, 0);
+    setCurrentIndex(index);
+    selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(index);
+}
+
+void CViz_ud_app_17View::openProgramEditor(int row, int mode) {
+    const ProgramEditorTarget target = programEditorTarget(m_model.fill(), row, mode);
+    if (!target.open)
+        return;
+    ChannelDatabase& db = m_doc.database();
+    if (openProgramDialog(this, db, m_doc.messages(), target.programIndex, target.mode) != DialogResult::Ok)
+        return;
+    // The dialog may have created a provider: the tree appends it in the refresh.
+    db.state().treeRefreshRequest = true;
+    m_doc.imageEdited();
+    m_doc.updateAllViews();
+    const int shown = rowOfProgram(m_model.fill(), db.state().addedProgramIndex);
+    showRow(shown >= 0 ? shown : row);
+}
+
+void CViz_ud_app_17View::openTransponderEditor(int row, int mode) {
+    if (row < 0 || row >= static_cast<int>(m_model.fill().rows.size()))
+        return;
+    ChannelDatabase& db = m_doc.database();
+    const int program = m_model.programAt(row);
+    if (openTransponderListDialog(this, db, m_doc.messages(), program, mode) != DialogResult::Ok)
+        return;
+    m_doc.imageEdited();
+    emit transpondersEdited();
+    onUpdate();
+    showRow(row);
+}
+
+void CViz_ud_app_17View::deleteTransponder(int row) {
+    ChannelDatabase& db = m_doc.database();
+    const int tp = transponderOfRow(db, m_model.fill(), row);
+    if (tp < 0)
+        return;
+    db.state().currentTpFrequency = db.image().transponders[tp].frequency;
+    openTransponderDeleteDialog(this, db, m_doc.messages(), tp, 2);
+    if (db.state().currentTpFrequency < 0)
+        return;
+    m_doc.imageEdited();
+    emit transpondersEdited();
+    onUpdate();
+}
+
+void CViz_ud_app_17View::contextMenuEvent(QContextMenuEvent* event) {
+    const bool mouse = event->reason() == QContextMenuEvent::Mouse;
+    int row = mouse ? rowAt(event->pos().y()) : firstSelectedRow();
+    QPoint at = event->globalPos();
+    if (!mouse) {
+        row = std::max(row, 0);
+        at = viewport()->mapToGlobal(visualRect(m_model.index(row, 0)).bottomLeft());
+    } else if (row >= 0 && !selectionModel()->isRowSelected(row, {})) {
+        showRow(row);
+    }
+    const bool outside = mouse && row < 0;
+    const bool real = editEnabled(m_model.fill(), row);
+
+    QMenu menu(this);
+    QAction* edit = menu.addAction(tr("Edit"), this, [this, row] { openProgramEditor(row, kProgramDialogEdit); });
+    edit->setStatusTip(tr("Edit selected program."));
+    edit->setEnabled(real);
+    QAction* add = menu.addAction(tr("Add"), this, [this, row] { openProgramEditor(row, kProgramDialogAdd); });
+    add->setStatusTip(tr("Add program."));
+    add->setEnabled(addEnabled(outside));
+    menu.addSeparator();
+    QMenu* transponder = menu.addMenu(tr("Transponder"));
+    transponder->setEnabled(real);
+    transponder->addAction(tr("Edit"), this, [this, row] { openTransponderEditor(row, kTransponderEdit); })
+        ->setStatusTip(tr("Edit selected transponder."));
+    transponder->addAction(tr("Add"), this, [this, row] { openTransponderEditor(row, kTransponderAdd); })
+        ->setStatusTip(tr("Add transponder."));
+    transponder->addAction(tr("Delete"), this, [this, row] { deleteTransponder(row); })
+        ->setStatusTip(tr("Delete selected transponder."));
+    menu.addSeparator();
+    QMenu* view = menu.addMenu(tr("View"));
+    const struct {
+        const char* text;
+        std::uint32_t bit;
+    } categories[] = {{QT_TR_NOOP("T&V / Radio"), kViewTvAndRadio},
+                      {QT_TR_NOOP("&TV"), kViewTvOnly},
+                      {QT_TR_NOOP("&Radio"), kViewRadioOnly}};
+    for (const auto& category : categories) {
+        QAction* action = view->addAction(tr(category.text), this, [this, bit = category.bit] {
+            BrowseState& browse = m_doc.database().state().browse;
+            browse.viewMode = (browse.viewMode & ~std::uint32_t{7}) | bit;
+            onUpdate();
+        });
+        action->setCheckable(true);
+        action->setChecked((m_doc.database().state().browse.viewMode & category.bit) != 0);
+    }
+    menu.exec(at);
+}
+
+void CViz_ud_app_17View::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid() && editEnabled(m_model.fill(), index.row())) {
+        // A transponder column opens the transponder, the others the program.
+        const int column = index.column();
+        if (column >= kColumnFrequency && column <= kColumnSystem)
+            openTransponderEditor(index.row(), kTransponderEdit);
+        else
+            openProgramEditor(index.row(), kProgramDialogEdit);
+        return;
+    }
+    QTableView::mouseDoubleClickEvent(event);
+}
+
+void CViz_ud_app_17View::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
+        // The first selected row that is on the page: Enter edits what the user sees.
+        const int top = rowAt(0);
+        const int bottom = rowAt(viewport()->height() - 1);
+        int first = -1;
+        for (const QModelIndex& index : selectionModel()->selectedRows()) {
+            const int row = index.row();
+            if (row >= top && (bottom < 0 || row <= bottom) && (first < 0 || row < first))
+                first = row;
+        }
+        if (editEnabled(m_model.fill(), first)) {
+            openProgramEditor(first, kProgramDialogEdit);
+            return;
+        }
+    }
+    QTableView::keyPressEvent(event);
 }
 
 }  // namespace vizud

@@ -23,7 +23,24 @@ public:
 
     ProgramListModel& listModel() { return m_model; }
 
+    // The program dialog on a row (mode kProgramDialogEdit or kProgramDialogAdd), and the list's
+    // transponder dialogs on the row's transponder (kTransponderEdit, kTransponderAdd, or delete).
+    void openProgramEditor(int row, int mode);
+    void openTransponderEditor(int row, int mode);
+    void deleteTransponder(int row);
+
+signals:
+    // A transponder changed or went away: the tree's transponder nodes must be read again.
+    void transpondersEdited();
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    int firstSelectedRow() const;
+    void showRow(int row);
     CViz_ud_app_17Doc& m_doc;
     ProgramListModel m_model;
     int m_updates = 0;

@@ -7,6 +7,7 @@
 
 #include <QtTest/QAbstractItemModelTester>
 #include <QtTest/QTest>
+#include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
@@ -15,6 +16,8 @@
 
 #include "app/command_ids.h"
 #include "database/image_access.h"
+#include "dialogs/program_dialog_model.h"
+#include "dialogs/transponder_fields.h"
 #include "tests/app/gui/gui_fixture.h"
 #include "tests/database/editing_checks.h"
 #include "views/left_view.h"
@@ -207,6 +210,26 @@ TEST_F(TreeAndList, TheSatelliteDialogRenamesItsOwnNode) {
     tree->editSatellite(satellite);
     EXPECT_EQ(satellite->text(0), "Eutelsat 16A");
     EXPECT_EQ(nameText(fx.image().satellites[1].name), "Eutelsat 16A");
+}
+
+TEST_F(TreeAndList, TheListOpensTheProgramAndTransponderDialogsOnItsRows) {
+    open();
+    const int providers = root(kProvidersRoot)->childCount();
+    answerDialog([](QWidget& dialog) {
+        set(dialog, "nameEdit", "Neues Programm");
+        dialog.findChild<QComboBox*>("providerCombo")->setEditText("Neuer Anbieter");
+    });
+    list->openProgramEditor(3, kProgramDialogAdd);
+    EXPECT_EQ(fx.image().programCount, 31);
+    const int added = fx.state->addedProgramIndex;
+    EXPECT_EQ(cell(list->currentIndex().row(), kColumnName), "Neues Programm") << "the new program is selected";
+    EXPECT_EQ(root(kProvidersRoot)->childCount(), providers + 1) << "the tree shows the new provider";
+    EXPECT_TRUE(doc.isModified());
+
+    answerDialog([](QWidget& dialog) { set(dialog, "symbolRateEdit", "1234"); });
+    list->openTransponderEditor(added, kTransponderEdit);
+    EXPECT_EQ(cell(added, kColumnSymbolRate), "1234");
+    EXPECT_EQ(test::brokenRule(fx.image(), false), "");
 }
 
 }  // namespace
