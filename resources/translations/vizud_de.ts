@@ -827,4 +827,59 @@ Info</translation>
         <translation>Standard</translation>
     </message>
 </context>
+<context>
+    <name>vizud::CViz_ud_app_17View</name>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit selected program.</source>
+        <translation>Ausgewähltes Programm bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add program.</source>
+        <translation>Programm hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Transponder</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>Edit selected transponder.</source>
+        <translation>Ausgewählten Transponder bearbeiten.</translation>
+    </message>
+    <message>
+        <source>Add transponder.</source>
+        <translation>Transponder hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Delete selected transponder.</source>
+        <translation>Ausgewählten Transponder löschen.</translation>
+    </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>T&amp;V / Radio</source>
+        <translation>T&amp;V / Radio</translation>
+    </message>
+    <message>
+        <source>&amp;TV</source>
+        <translation>&amp;TV</translation>
+    </message>
+    <message>
+        <source>&amp;Radio</source>
+        <translation>&amp;Radio</translation>
+    </message>
+</context>
 </TS>
