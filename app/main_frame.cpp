@@ -9,6 +9,7 @@
 #include <QtGui/QShortcut>
 #include <QtPrintSupport/QPageSetupDialog>
 #include <QtPrintSupport/QPrinter>
+#include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QSplitter>
 #include <QtWidgets/QStatusBar>
@@ -110,6 +111,15 @@ void CMainFrame::createClient() {
     // The tree's selection and edits refresh the list (the tree is their sender and stays as it is).
     connect(m_leftView, &CLeftView::browseChanged, m_listView, &CViz_ud_app_17View::onUpdate);
     connect(m_listView, &CViz_ud_app_17View::transpondersEdited, m_leftView, &CLeftView::refreshTransponderNodes);
+    // The editing commands follow the list's selection and the pane in use.
+    connect(m_listView->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CMainFrame::requestIdleUpdate);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr && (now == m_listView || m_listView->isAncestorOf(now)))
+            m_listActive = true;
+        else if (now != nullptr && (now == m_leftView || m_leftView->isAncestorOf(now)))
+            m_listActive = false;
+        requestIdleUpdate();
+    });
     connect(m_leftView, &CLeftView::imageEdited, this, [this](bool programs) {
         if (programs)
             m_listView->onUpdate();
@@ -153,8 +163,7 @@ void CMainFrame::connectCommands() {
         });
     }
     // Commands without a handler here stay disabled until the views that carry them take them over.
-    for (int id : {kCmdEditFind, kCmdEditUndo, kCmdEditCut, kCmdEditCopy, kCmdEditPaste, kCmdEditDelete, kCmdFilePrint,
-                   kCmdFilePrintPreview}) {
+    for (int id : {kCmdEditFind, kCmdEditUndo, kCmdFilePrint, kCmdFilePrintPreview}) {
         m_actions[id]->setEnabled(false);
     }
     m_actions[kCmdViewToolbar]->setChecked(true);
@@ -209,6 +218,22 @@ void CMainFrame::runCommand(int commandId) {
         case kCmdViewStatusBar:
             statusBar()->setVisible(m_actions[kCmdViewStatusBar]->isChecked());
             break;
+        case kCmdEditCut:
+            if (m_listActive)
+                m_listView->cutRows();
+            break;
+        case kCmdEditCopy:
+            if (m_listActive)
+                m_listView->copyRows();
+            break;
+        case kCmdEditPaste:
+            if (m_listActive)
+                m_listView->pasteRows();
+            break;
+        case kCmdEditDelete:
+            if (m_listActive)
+                m_listView->deleteRows();
+            break;
         case kCmdShowTvAndRadio:
         case kCmdShowTv:
         case kCmdShowRadio:
@@ -244,6 +269,12 @@ void CMainFrame::onIdle() {
     if (m_filterRefresh.takeChange(state.browse.viewMode)) {
         m_doc.updateAllViews();
     }
+    // The list's editing commands, while the list is the pane in use.
+    const EditRules rules = m_listView->editRules();
+    m_actions[kCmdEditCut]->setEnabled(m_listActive && rules.cut);
+    m_actions[kCmdEditCopy]->setEnabled(m_listActive && rules.copy);
+    m_actions[kCmdEditPaste]->setEnabled(m_listActive && rules.paste);
+    m_actions[kCmdEditDelete]->setEnabled(m_listActive && rules.remove);
     m_modifiedPane->setText(m_doc.isModified() ? tr("OVR") : QString());
     const DocumentCommands& commands = m_doc.commands();
     const CountsPane pane = vizud::countsPane(m_doc.database(), commands.fileOpened(), commands.downloaded());

@@ -65,6 +65,7 @@ private:
     QSplitter* m_splitter = nullptr;
     CLeftView* m_leftView = nullptr;
     CViz_ud_app_17View* m_listView = nullptr;
+    bool m_listActive = true;  // the list, not the tree, is the pane the editing commands act on
     FilterRefresh m_filterRefresh;
     FrameActions m_actions;
     QLabel* m_modifiedPane = nullptr;

@@ -1,5 +1,6 @@
 #include "views/program_list_view.h"
 
+#include <QtGui/QClipboard>
 #include <QtGui/QContextMenuEvent>
 #include <QtGui/QKeyEvent>
 #include <QtWidgets/QApplication>
@@ -87,6 +88,80 @@ void CViz_ud_app_17View::showRow(int row) {
     scrollTo(index);
 }
 
+std::vector<int> CViz_ud_app_17View::selectedRowsAscending() const {
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedRows())
+        rows.push_back(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+EditRules CViz_ud_app_17View::editRules() const {
+    return vizud::editRules(m_doc.database(), m_model.fill(), firstSelectedRow());
+}
+
+void CViz_ud_app_17View::copyToSystemClipboard(const std::vector<int>& rows) const {
+    // The rows as a spreadsheet or a mail takes them: a header line, then one line a row, tab-separated.
+    QStringList lines;
+    QStringList header;
+    for (int column = 0; column < kListColumns; ++column)
+        header << m_model.headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    lines << header.join('\t');
+    for (const int row : rows) {
+        QStringList cells;
+        for (int column = 0; column < kListColumns; ++column)
+            cells << m_model.index(row, column).data().toString();
+        lines << cells.join('\t');
+    }
+    QGuiApplication::clipboard()->setText(lines.join('\n') + '\n');
+}
+
+void CViz_ud_app_17View::copyRows() {
+    if (!editRules().copy)
+        return;
+    const std::vector<int> rows = selectedRowsAscending();
+    const bool mixed = fillClipboard(m_doc.database(), m_model.fill(), rows, false);
+    copyToSystemClipboard(rows);
+    if (mixed)
+        m_doc.messages().show(kMixedClipboardText, MessageIcon::Information);
+}
+
+void CViz_ud_app_17View::cutRows() {
+    if (!editRules().cut)
+        return;
+    const std::vector<int> rows = selectedRowsAscending();
+    const bool mixed = fillClipboard(m_doc.database(), m_model.fill(), rows, true);
+    removeRows(m_doc.database(), m_model.fill(), rows);
+    m_doc.imageEdited();
+    onUpdate();
+    showRow(rowAfterRemoval(rows, m_model.rowCount()));
+    if (mixed)
+        m_doc.messages().show(kMixedClipboardText, MessageIcon::Information);
+}
+
+void CViz_ud_app_17View::deleteRows() {
+    if (!editRules().remove)
+        return;
+    const std::vector<int> rows = selectedRowsAscending();
+    removeRows(m_doc.database(), m_model.fill(), rows);
+    m_doc.imageEdited();
+    onUpdate();
+    showRow(rowAfterRemoval(rows, m_model.rowCount()));
+}
+
+void CViz_ud_app_17View::pasteRows() {
+    if (!editRules().paste)
+        return;
+    const int row = firstSelectedRow();
+    const int count = countSnapshots(m_doc.database().state().programClipboard);
+    if (!pasteBefore(m_doc.database(), m_model.fill(), row))
+        return;
+    m_doc.imageEdited();
+    onUpdate();
+    // The row that was selected, now after the pasted block.
+    showRow(std::min(row + count, m_model.rowCount() - 1));
+}
+
 void CViz_ud_app_17View::openProgramEditor(int row, int mode) {
     const ProgramEditorTarget target = programEditorTarget(m_model.fill(), row, mode);
     if (!target.open)
@@ -149,6 +224,12 @@ void CViz_ud_app_17View::contextMenuEvent(QContextMenuEvent* event) {
     QAction* add = menu.addAction(tr("Add"), this, [this, row] { openProgramEditor(row, kProgramDialogAdd); });
     add->setStatusTip(tr("Add program."));
     add->setEnabled(addEnabled(outside));
+    menu.addSeparator();
+    const EditRules rules = editRules();
+    menu.addAction(tr("Cut"), this, &CViz_ud_app_17View::cutRows)->setEnabled(rules.cut);
+    menu.addAction(tr("Copy"), this, &CViz_ud_app_17View::copyRows)->setEnabled(rules.copy);
+    menu.addAction(tr("Paste"), this, &CViz_ud_app_17View::pasteRows)->setEnabled(rules.paste);
+    menu.addAction(tr("Delete"), this, &CViz_ud_app_17View::deleteRows)->setEnabled(rules.remove);
     menu.addSeparator();
     QMenu* transponder = menu.addMenu(tr("Transponder"));
     transponder->setEnabled(real);

@@ -5,6 +5,7 @@
 
 #include <QtWidgets/QTableView>
 
+#include "views/list_editing.h"
 #include "views/program_list_model.h"
 
 namespace vizud {
@@ -29,6 +30,13 @@ public:
     void openTransponderEditor(int row, int mode);
     void deleteTransponder(int row);
 
+    // Cut, copy, paste and delete on the selected rows, and what the rules allow now.
+    EditRules editRules() const;
+    void copyRows();
+    void cutRows();
+    void pasteRows();
+    void deleteRows();
+
 signals:
     // A transponder changed or went away: the tree's transponder nodes must be read again.
     void transpondersEdited();
@@ -40,6 +48,8 @@ protected:
 
 private:
     int firstSelectedRow() const;
+    std::vector<int> selectedRowsAscending() const;
+    void copyToSystemClipboard(const std::vector<int>& rows) const;
     void showRow(int row);
     CViz_ud_app_17Doc& m_doc;
     ProgramListModel m_model;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QtCore/QTimer>
+#include <QtGui/QClipboard>
 
 #include <QtTest/QAbstractItemModelTester>
 #include <QtTest/QTest>
@@ -210,6 +211,45 @@ TEST_F(TreeAndList, TheSatelliteDialogRenamesItsOwnNode) {
     tree->editSatellite(satellite);
     EXPECT_EQ(satellite->text(0), "Eutelsat 16A");
     EXPECT_EQ(nameText(fx.image().satellites[1].name), "Eutelsat 16A");
+}
+
+TEST_F(TreeAndList, DeleteCopyAndPasteByKeyboardReachTheSavedFile) {
+    open();
+    frame->show();  // shortcuts reach a window that is shown and active
+    QApplication::setActiveWindow(frame.get());
+    list->setFocus();
+    settle();
+    const auto selectRows = [this](int first, int last) {
+        list->selectionModel()->select(QItemSelection(list->model()->index(first, 0), list->model()->index(last, 0)),
+                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        settle();
+    };
+    const std::string third = nameText(fx.image().programs[3].name);
+    selectRows(0, 2);
+    QTest::keyClick(list, Qt::Key_Delete);
+    settle();
+    EXPECT_EQ(fx.image().programCount, 27);
+    EXPECT_EQ(cell(0, kColumnName).toStdString(), third);
+    EXPECT_EQ(list->currentIndex().row(), 0) << "the row after the deleted block";
+
+    selectRows(0, 0);
+    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Ch Index\tChannel Name"));
+    selectRows(5, 5);
+    QTest::keyClick(list, Qt::Key_V, Qt::ControlModifier);
+    settle();
+    EXPECT_EQ(fx.image().programCount, 28);
+    EXPECT_EQ(cell(5, kColumnName).toStdString(), third);
+    EXPECT_EQ(list->currentIndex().row(), 6);
+
+    ASSERT_TRUE(doc.commands().fileSave());
+    const std::string bytes = test::readFile(path);
+    ASSERT_EQ(bytes.size(), kImageSize);
+    auto saved = std::make_unique<all_tables_block>();
+    std::memcpy(saved.get(), bytes.data(), kImageSize);
+    EXPECT_EQ(saved->programCount, 28);
+    EXPECT_EQ(nameText(saved->programs[5].name), third);
+    EXPECT_EQ(test::brokenRule(*saved, false), "");
 }
 
 TEST_F(TreeAndList, TheListOpensTheProgramAndTransponderDialogsOnItsRows) {

@@ -1,0 +1,109 @@
+// Cut, copy, paste and delete on list rows: the Part's examples, the three kinds of view a cut leaves
+// its programs in, and the rules that enable the commands.
+#include <gtest/gtest.h>
+
+#include "database/image_access.h"
+#include "tests/database/editing_checks.h"
+#include "tests/support/database_fixture.h"
+#include "views/list_editing.h"
+
+namespace vizud {
+namespace {
+
+// 13 TV programs "P0".."P12" on one transponder; list 0 holds P2, P4 and P6.
+class ListEditing : public ::testing::Test, public test::DatabaseFixture {
+protected:
+    void SetUp() override {
+        build.satellite(7, "Astra");
+        build.transponder(7, 11778);
+        build.provider("ARD");
+        for (int p = 0; p < 13; ++p)
+            build.program("P" + std::to_string(p), 0, 0, true, p);
+        build.favourites(0, {2, 4, 6}, {});
+        db.setLoaded(1);
+        state->browse.selectedText = "Satellites";
+        state->browse.editMask = 0x0F;
+    }
+    ListFill fill() { return fillRows(db); }
+    std::vector<std::string> names() {
+        std::vector<std::string> out;
+        for (int p = 0; p < image().programCount; ++p)
+            out.push_back(nameText(image().programs[p].name));
+        return out;
+    }
+};
+
+TEST_F(ListEditing, CopiedRowsPasteInTheirOrderBeforeTheSelectedRow) {
+    EXPECT_FALSE(fillClipboard(db, fill(), {3, 7, 9}, false));
+    ASSERT_TRUE(pasteBefore(db, fill(), 5));
+    const std::vector<std::string> expected{"P0", "P1", "P2", "P3", "P4", "P3",  "P7",  "P9",
+                                            "P5", "P6", "P7", "P8", "P9", "P10", "P11", "P12"};
+    EXPECT_EQ(names(), expected);
+    EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{2, 4, 9})) << "P6 moved on by three";
+    EXPECT_EQ(countSnapshots(state->programClipboard), 3) << "the clipboard stays for another paste";
+    EXPECT_EQ(test::brokenRule(image(), true), "");
+}
+
+TEST_F(ListEditing, CutSelectsTheRowAfterTheBlockOrTheLastRow) {
+    EXPECT_EQ(rowAfterRemoval({10, 11, 12}, 10), 9);
+    EXPECT_EQ(rowAfterRemoval({10, 11}, 11), 10);
+    fillClipboard(db, fill(), {10, 11, 12}, true);
+    removeRows(db, fill(), {10, 11, 12});
+    EXPECT_EQ(image().programCount, 10);
+    ASSERT_TRUE(pasteBefore(db, fill(), 0));
+    EXPECT_EQ(names().front(), "P10") << "a cut program is created again where it is pasted";
+    EXPECT_EQ(image().programCount, 13);
+}
+
+TEST_F(ListEditing, ACutLeavesTheTableOnlyFromTheWholeTable) {
+    // From a favourite list: only the entry goes.
+    state->browse.viewMode = kViewTvAndRadio | (1u << kViewFirstFavouriteBit);
+    fillClipboard(db, fill(), {1}, true);
+    removeRows(db, fill(), {1});
+    EXPECT_EQ(image().programCount, 13);
+    EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{2, 6}));
+    EXPECT_EQ(state->programClipboard->programIndex, 4) << "the node still names its program";
+
+    // From the "Favs" root: every list lets it go, the table keeps it.
+    state->browse.viewMode = kViewTvAndRadio | kViewWholeTable;
+    state->browse.selectedText = "Favs";
+    state->browse.filterKind = kFilterFavs;
+    build.favourites(3, {6}, {});
+    const ListFill favs = fill();
+    ASSERT_EQ(favs.rows.size(), 2u);
+    fillClipboard(db, favs, {1}, true);
+    removeRows(db, favs, {1});
+    EXPECT_EQ(image().programCount, 13);
+    EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{2}));
+    EXPECT_EQ(image().favourites[3].favCount, 0);
+
+    // From the whole table: the program and its entries go.
+    state->browse.selectedText = "Satellites";
+    state->browse.filterKind = 0;
+    fillClipboard(db, fill(), {2}, true);
+    removeRows(db, fill(), {2});
+    EXPECT_EQ(image().programCount, 12);
+    EXPECT_EQ(image().favourites[0].favCount, 0);
+    EXPECT_EQ(state->programClipboard->programIndex, -1);
+}
+
+TEST_F(ListEditing, TheRulesNeedARealRowTheMaskAndForPasteAClipboard) {
+    const ListFill rows = fill();
+    EditRules rules = editRules(db, rows, -1);
+    EXPECT_FALSE(rules.cut || rules.copy || rules.paste || rules.remove);
+    rules = editRules(db, rows, 0);
+    EXPECT_TRUE(rules.cut && rules.copy && rules.remove);
+    EXPECT_FALSE(rules.paste) << "nothing cut or copied yet";
+    fillClipboard(db, rows, {0}, false);
+    EXPECT_TRUE(editRules(db, rows, 0).paste);
+    state->browse.editMask = 0x0B;  // a provider node: no paste
+    EXPECT_FALSE(editRules(db, rows, 0).paste);
+}
+
+TEST_F(ListEditing, MixedClipboardsAreReported) {
+    build.program("Radio", 0, 0, false);
+    EXPECT_TRUE(fillClipboard(db, fill(), {0, 13}, false));
+}
+
+}  // namespace
+}  // namespace vizud

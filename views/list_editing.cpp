@@ -1,0 +1,92 @@
+#include "views/list_editing.h"
+
+#include <algorithm>
+
+#include "database/image_access.h"
+
+namespace vizud {
+namespace {
+
+inline constexpr std::uint8_t kMayCut = 1u << 0;
+inline constexpr std::uint8_t kMayCopy = 1u << 1;
+inline constexpr std::uint8_t kMayPaste = 1u << 2;
+inline constexpr std::uint8_t kMayDelete = 1u << 3;
+
+bool realRow(const ListFill& fill, int row) {
+    return row >= 0 && row < static_cast<int>(fill.rows.size());
+}
+
+}  // namespace
+
+EditRules editRules(const ChannelDatabase& db, const ListFill& fill, int firstSelectedRow) {
+    const std::uint8_t mask = db.state().browse.editMask;
+    const bool real = realRow(fill, firstSelectedRow);
+    EditRules rules;
+    rules.cut = real && (mask & kMayCut);
+    rules.copy = real && (mask & kMayCopy);
+    rules.paste = real && (mask & kMayPaste) && db.state().programClipboard != nullptr;
+    rules.remove = real && (mask & kMayDelete);
+    return rules;
+}
+
+bool fillClipboard(ChannelDatabase& db, const ListFill& fill, const std::vector<int>& rows, bool cut) {
+    EditorState& state = db.state();
+    freeSnapshotList(state.programClipboard);
+    state.browse.editMask |= kMayPaste;
+    const bool leavesTable = cut && fill.favouriteList < 0 && state.browse.selectedText != "Favs";
+    bool tv = false;
+    bool radio = false;
+    ProgramSnapshot** link = &state.programClipboard;
+    for (const int row : rows) {
+        if (!realRow(fill, row))
+            continue;
+        auto* node = new ProgramSnapshot{};
+        const int program = fill.rows[static_cast<std::size_t>(row)].program;
+        db.getClipSnapshot(program, *node);
+        node->programIndex = leavesTable ? -1 : program;
+        node->pasted = 1;
+        (node->isTv == 1 ? tv : radio) = true;
+        *link = node;
+        link = &node->next;
+    }
+    return tv && radio;
+}
+
+void removeRows(ChannelDatabase& db, const ListFill& fill, const std::vector<int>& rows) {
+    // Highest first, so every index still names its program when its turn comes.
+    std::vector<int> programs;
+    programs.reserve(rows.size());
+    for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
+        if (realRow(fill, *it))
+            programs.push_back(fill.rows[static_cast<std::size_t>(*it)].program);
+    }
+    db.deleteInViewMany(programs);
+}
+
+int rowAfterRemoval(const std::vector<int>& rows, int rowsLeft) {
+    if (rows.empty())
+        return -1;
+    const int highest = rows.back();
+    const int row = highest - static_cast<int>(rows.size()) + 1;
+    return std::min(row, rowsLeft - 1);
+}
+
+bool pasteBefore(ChannelDatabase& db, const ListFill& fill, int row) {
+    if (!realRow(fill, row))
+        return false;
+    EditorState& state = db.state();
+    int target = row;
+    if (fill.favouriteList < 0) {
+        target = fill.rows[static_cast<std::size_t>(row)].program;
+    } else if (state.browse.viewMode & kViewRadioOnly) {
+        target = row + favouriteTvCount(db.image().favourites[fill.favouriteList]);
+    }
+    if (db.checkPastePosition(target) == 0)
+        return false;
+    state.pasteActive = 1;
+    const int result = db.pasteClipboard(target);
+    state.pasteActive = 0;
+    return result == 0;
+}
+
+}  // namespace vizud
