@@ -881,5 +881,17 @@ Info</translation>
         <source>&amp;Radio</source>
         <translation>&amp;Radio</translation>
     </message>
+    <message>
+        <source>Cut</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Paste</source>
+        <translation>Einfügen</translation>
+    </message>
 </context>
 </TS>
