@@ -106,6 +106,72 @@ void BM_TreeSelectionUntilListRefilled(benchmark::State& st) {
 }
 BENCHMARK(BM_TreeSelectionUntilListRefilled)->Unit(benchmark::kMillisecond);
 
+// The list's editing commands on a whole block of rows (the engine, the refill and the reselection).
+void reopen(FullWindow& full) {
+    full.gui.doc.commands().openDocument(full.path);
+    full.list().onUpdate();
+}
+
+void selectRows(FullWindow& full, int first, int last) {
+    QAbstractItemModel* model = full.list().model();
+    full.list().selectionModel()->select(QItemSelection(model->index(first, 0), model->index(last, 0)),
+                                         QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+template <typename Command>
+void editRows(benchmark::State& st, int rows, Command command) {
+    FullWindow& full = window();
+    for (auto _ : st) {
+        st.PauseTiming();
+        reopen(full);
+        selectRows(full, 100, 100 + rows - 1);
+        st.ResumeTiming();
+        command(full.list());
+    }
+    reopen(full);  // the next benchmark starts from the file again
+}
+
+void BM_ListDelete10000(benchmark::State& st) {
+    editRows(st, 10000, [](CViz_ud_app_17View& list) { list.deleteRows(); });
+}
+void BM_ListCut10000(benchmark::State& st) {
+    editRows(st, 10000, [](CViz_ud_app_17View& list) { list.cutRows(); });
+}
+void BM_ListDeleteOne(benchmark::State& st) {
+    editRows(st, 1, [](CViz_ud_app_17View& list) { list.deleteRows(); });
+}
+void BM_ListCutOne(benchmark::State& st) {
+    editRows(st, 1, [](CViz_ud_app_17View& list) { list.cutRows(); });
+}
+BENCHMARK(BM_ListDelete10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListCut10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListDeleteOne)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListCutOne)->Unit(benchmark::kMillisecond);
+
+// Pasting what a cut of `rows` TV rows took, before row 0.
+void pasteCut(benchmark::State& st, int rows) {
+    FullWindow& full = window();
+    for (auto _ : st) {
+        st.PauseTiming();
+        reopen(full);
+        selectRows(full, 100, 100 + rows - 1);
+        full.list().cutRows();
+        selectRows(full, 0, 0);
+        st.ResumeTiming();
+        full.list().pasteRows();
+    }
+    st.counters["programs"] = full.gui.fx.image().programCount;
+    reopen(full);  // the next benchmark starts from the file again
+}
+void BM_ListPaste10000(benchmark::State& st) {
+    pasteCut(st, 9900);
+}
+void BM_ListPasteOne(benchmark::State& st) {
+    pasteCut(st, 1);
+}
+BENCHMARK(BM_ListPaste10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListPasteOne)->Unit(benchmark::kMillisecond);
+
 void BM_ScreenshotProcess(benchmark::State& st) {
     FullWindow& full = window();
     for (auto _ : st) {
