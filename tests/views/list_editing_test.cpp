@@ -1,4 +1,4 @@
-// Cut, copy, paste and delete on list rows: the Part's examples, the three kinds of view a cut leaves
+// Cut, copy, paste and delete on list rows: pasting copied rows, cuts that select the row after them, the
 // its programs in, and the rules that enable the commands.
 #include <gtest/gtest.h>
 
