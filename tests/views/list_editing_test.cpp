@@ -1,5 +1,5 @@
 // Cut, copy, paste and delete on list rows: pasting copied rows, cuts that select the row after them, the
-// its programs in, and the rules that enable the commands.
+// three kinds of view a cut leaves its programs in, and the rules that enable the commands.
 #include <gtest/gtest.h>
 
 #include "database/image_access.h"
