@@ -58,7 +58,7 @@ CMainFrame::CMainFrame(CViz_ud_app_17Doc& doc, Options options, QWidget* parent)
     connectCommands();
     fillRecentFiles();
     onTitleChanged(doc.title());
-    resize(1000, 640);
+    resize(1200, 700);  // room for the tree and all ten columns of the list
 
     connect(&m_doc, &CViz_ud_app_17Doc::titleChanged, this, &CMainFrame::onTitleChanged);
     connect(&m_doc, &CViz_ud_app_17Doc::modifiedStateChanged, this, &CMainFrame::requestIdleUpdate);

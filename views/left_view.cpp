@@ -12,6 +12,7 @@
 #include "app/editor_document.h"
 #include "database/image_access.h"
 #include "dialogs/dialog_openers.h"
+#include "dialogs/field_rules.h"
 #include "dialogs/latin1_text.h"
 #include "dialogs/transponder_fields.h"
 
@@ -21,8 +22,16 @@ namespace {
 // The table index of a node's own record (satellite, provider, favourite list).
 constexpr int kRecordRole = Qt::UserRole + 1;
 
+// A name node's text as the image holds it; the node shows it without a leading character-table byte.
+constexpr int kNameBytesRole = Qt::UserRole + 2;
+
 QString shown(const std::string& latin1) {
     return QString::fromLatin1(latin1);
+}
+
+void setName(QTreeWidgetItem* node, const std::string& bytes) {
+    node->setText(0, shown(showName(bytes).text));
+    node->setData(0, kNameBytesRole, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 // Hands a typed label to the rename rule instead of writing it into the node: a label changes only when
@@ -53,7 +62,8 @@ public:
     }
     Node appendChild(Node parent, const std::string& text) override {
         auto* parentItem = reinterpret_cast<QTreeWidgetItem*>(parent);
-        auto* item = new QTreeWidgetItem(QStringList{shown(text)});
+        auto* item = new QTreeWidgetItem;
+        setName(item, text);
         item->setData(0, kRecordRole, parentItem->childCount());
         parentItem->addChild(item);
         return reinterpret_cast<Node>(item);
@@ -63,9 +73,7 @@ public:
         const int count = parentItem->childCount();
         return count == 0 ? kNoNode : reinterpret_cast<Node>(parentItem->child(count - 1));
     }
-    std::string text(Node node) override {
-        return reinterpret_cast<QTreeWidgetItem*>(node)->text(0).toLatin1().toStdString();
-    }
+    std::string text(Node node) override { return m_tree.nodeBytes(reinterpret_cast<QTreeWidgetItem*>(node)); }
 
 private:
     CLeftView& m_tree;
@@ -180,7 +188,12 @@ int CLeftView::recordOf(const QTreeWidgetItem* node) const {
 }
 
 std::string CLeftView::bytes(const QTreeWidgetItem* node) const {
-    return node->text(0).toLatin1().toStdString();
+    return nodeBytes(node);
+}
+
+std::string CLeftView::nodeBytes(const QTreeWidgetItem* node) const {
+    const QVariant name = node->data(0, kNameBytesRole);
+    return name.isValid() ? name.toByteArray().toStdString() : node->text(0).toLatin1().toStdString();
 }
 
 void CLeftView::applySelection(QTreeWidgetItem* node) {
@@ -218,11 +231,14 @@ void CLeftView::renameItem(QTreeWidgetItem* node, const QString& text) {
         m_doc.messages().show(unstorableCharacterText("Name", offending), MessageIcon::Exclamation);
         return;
     }
+    // The name keeps its character-table byte, as the program dialog keeps a program's.
+    const std::uint8_t tableByte = showName(nodeBytes(node)).leadByte;
+    const std::string typed = tableByte != 0 && !name->empty() ? static_cast<char>(tableByte) + *name : *name;
     std::string stored;
-    if (!renameNode(m_doc.database(), m_doc.messages(), kindOf(node), recordOf(node), *name, stored)) {
+    if (!renameNode(m_doc.database(), m_doc.messages(), kindOf(node), recordOf(node), typed, stored)) {
         return;
     }
-    node->setText(0, shown(stored));
+    setName(node, stored);
     m_doc.database().state().browse.selectedText = stored;
     m_doc.imageEdited();
     emit imageEdited(true);
@@ -268,7 +284,7 @@ void CLeftView::editSatellite(QTreeWidgetItem* node) {
     ChannelDatabase& db = m_doc.database();
     if (openSatelliteDialogAt(this, db, m_doc.messages(), recordOf(node)) != DialogResult::Ok)
         return;
-    node->setText(0, shown(db.state().editedSatName));
+    setName(node, db.state().editedSatName);
     m_doc.imageEdited();
     emit imageEdited(true);
 }

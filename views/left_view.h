@@ -37,6 +37,8 @@ public:
 
     QTreeWidgetItem* rootItem(const char* root) const;
     QTreeWidgetItem* itemAtIndex(const QModelIndex& index) const { return itemFromIndex(index); }
+    // A node's text as the image holds it (a name node shows it without its character-table byte).
+    std::string nodeBytes(const QTreeWidgetItem* node) const;
 
 signals:
     // The browse state changed: the list must show the new selection.

@@ -1,5 +1,7 @@
 #include "views/program_list_view.h"
 
+#include <algorithm>
+
 #include <QtGui/QClipboard>
 #include <QtGui/QContextMenuEvent>
 #include <QtGui/QKeyEvent>
@@ -56,8 +58,13 @@ CViz_ud_app_17View::CViz_ud_app_17View(CViz_ud_app_17Doc& doc, QWidget* parent)
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int column = 0; column < kListColumns; ++column)
-        setColumnWidth(column, kListColumnSpecs[static_cast<std::size_t>(column)].width);
+    // The box's widths, widened where the desktop's font needs more room for a header.
+    const QFontMetrics headerFont = horizontalHeader()->fontMetrics();
+    for (int column = 0; column < kListColumns; ++column) {
+        const ColumnSpec& spec = kListColumnSpecs[static_cast<std::size_t>(column)];
+        setColumnWidth(column,
+                       std::max(spec.width, headerFont.horizontalAdvance(QString::fromLatin1(spec.header)) + 14));
+    }
     resize(100, 100);
 }
 

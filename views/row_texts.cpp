@@ -3,8 +3,17 @@
 #include <cstdio>
 
 #include "database/image_access.h"
+#include "dialogs/field_rules.h"
 
 namespace vizud {
+namespace {
+
+// A name as the box shows it: without a leading character-table byte.
+std::string shownName(const char (&field)[16]) {
+    return showName(nameText(field)).text;
+}
+
+}  // namespace
 
 const std::array<ColumnSpec, kListColumns> kListColumnSpecs = {{
     {"Ch Index", 75},
@@ -49,11 +58,8 @@ std::string RowFormatter::text(const ListRow& row, int column) const {
         return {};
     const st_program& prog = img.programs[p];
     switch (column) {
-        case kColumnName: {
-            const std::string name = nameText(prog.name);
-            const bool tableByte = !name.empty() && name[0] >= 1 && name[0] <= 31;
-            return tableByte ? name.substr(1) : name;
-        }
+        case kColumnName:
+            return shownName(prog.name);
         case kColumnStatus: {
             std::string status = "     ";
             status[0] = p < img.tvCount ? 'T' : 'R';
@@ -72,7 +78,7 @@ std::string RowFormatter::text(const ListRow& row, int column) const {
     if (prog.providerIndex >= providerCount(img))
         return {};
     if (column == kColumnProvider)
-        return nameText(img.providers[prog.providerIndex].name);
+        return shownName(img.providers[prog.providerIndex].name);
     if (prog.tpIndex >= kMaxTransponders)
         return {};
     const st_ts& tp = img.transponders[prog.tpIndex];
@@ -89,7 +95,7 @@ std::string RowFormatter::text(const ListRow& row, int column) const {
             return tp.fec == 0 ? "DVBS" : tp.fec <= 7 ? "DVBS2" : "    ";
         case kColumnSatellite: {
             const int s = m_satelliteOfKey[tp.satId];
-            return s < 0 ? std::string() : nameText(img.satellites[s].name);
+            return s < 0 ? std::string() : shownName(img.satellites[s].name);
         }
         case kColumnFavourites: {
             std::string favourites(kFavouriteLists, ' ');

@@ -39,7 +39,7 @@ public:
 
     // Re-reads what the texts need after the image changed.
     void refresh();
-    // The text of a column, as the image's bytes (Latin-1). A row whose program, provider or transponder
+    // The text of a column, as the image's bytes (Latin-1); names without a character-table byte. A row whose program, provider or transponder
     // cannot be read shows the texts before the one that failed and leaves the others empty.
     std::string text(const ListRow& row, int column) const;
 

@@ -118,7 +118,7 @@ protected:
         build.satellite(7, "Astra copy");  // the first satellite of a key names its transponders
         build.transponder(7, 11778, 1, 27500);
         image().transponders[0].fec = 0;
-        build.provider("ARD");
+        build.provider("\x05" "ARD");
         build.program(
             "\x05"
             "News",

@@ -103,7 +103,16 @@ TEST_F(TreeAndList, BrowsingTheTreeFiltersTheList) {
         expected += img.programs[p].providerIndex == provider ? 1 : 0;
     EXPECT_EQ(rows(), expected);
     for (int r = 0; r < rows(); ++r)
-        EXPECT_EQ(cell(r, kColumnProvider), QString::fromLatin1(nameText(img.providers[provider].name)));
+        EXPECT_EQ(cell(r, kColumnProvider), root(kProvidersRoot)->child(provider)->text(0));
+    // Names show without a character-table byte, in the tree and in the list, and keep it when renamed.
+    fx.image().providers[provider].name[0] = '\x05';
+    fx.state->treeRebuildRequest = true;
+    doc.updateAllViews();
+    settle();
+    EXPECT_EQ(root(kProvidersRoot)->child(provider)->text(0).front(), QChar(img.providers[provider].name[1]));
+    tree->renameItem(root(kProvidersRoot)->child(provider), "Sky");
+    EXPECT_EQ(nameText(img.providers[provider].name), "\x05Sky");
+    EXPECT_EQ(root(kProvidersRoot)->child(provider)->text(0), "Sky");
 
     QTreeWidgetItem* satellite = root(kSatellitesRoot)->child(0);
     for (int s = 0; s < root(kSatellitesRoot)->childCount(); ++s) {
