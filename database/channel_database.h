@@ -93,6 +93,13 @@ public:
     // pasteSnapshots with the gap in the program table opened once for all nodes (and the providers and
     // transponders looked up through an index); same arguments, result and `pasted` flags.
     int pasteSnapshotsBatch(int table, int list, int position, ProgramSnapshot* first, std::uint32_t mode);
+    // The list's drop in the whole table: the programs `sources` (ascending, all TV or all radio) leave
+    // their places and come back in their order at `position`, counted in the table without them and
+    // inside their block. The favourite lists and the clipboard nodes follow their programs; nothing else
+    // changes. This is what taking them out with dragActive, renumberAfterDrop and pasteSnapshots does,
+    // except that a moved program keeps its own satellite, provider and transponder instead of the first
+    // equal one being looked up again. -1, with nothing changed, for sources or a position outside the block.
+    int movePrograms(std::span<const int> sources, int position);
 
     // ---- Transfers with the box -------------------------------------------------------------------
     int download(TransferRunner& runner);

@@ -9,6 +9,7 @@
 #include <random>
 #include <vector>
 
+#include "database/image_access.h"
 #include "tests/database/editing_checks.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/image_factory.h"
@@ -207,6 +208,96 @@ TEST_F(BatchAgainstPerRow, PasteSnapshotsBatchIsThePerNodePaste) {
             EXPECT_EQ(a.tpIndex, b.tpIndex);
         }
     }
+}
+
+// The drop through snapshots: take the programs out with dragActive, renumberAfterDrop, pasteSnapshots.
+// Where that gives every moved program back unchanged, movePrograms must leave the same bytes.
+TEST_F(BatchAgainstPerRow, MoveProgramsIsTheDragThroughSnapshots) {
+    int compared = 0;
+    for (int round = 0; round < 300; ++round) {
+        twinImages(test::randomShape(rng));
+        // The snapshot path writes the two reserved bytes of a program as zero; movePrograms keeps them.
+        for (auto* fx : {perRow.get(), batch.get()}) {
+            for (st_program& prog : fx->image().programs)
+                prog.reserved12[0] = prog.reserved12[1] = 0;
+        }
+        const all_tables_block original = perRow->image();
+        const int count = original.programCount;
+        const int tv = original.tvCount;
+        const bool radio = chance(40);
+        std::vector<int> sources;
+        for (int p = radio ? tv : 0; p < (radio ? count : tv); ++p) {
+            if (chance(30))
+                sources.push_back(p);
+        }
+        const int n = static_cast<int>(sources.size());
+        const int low = radio ? tv : 0;
+        const int high = radio ? count - n : tv - n;
+        if (n == 0 || high < low)
+            continue;
+        const int position = uniform(low, high);
+        test::SnapshotList nodes;
+        bool readable = true;
+        for (const int s : sources) {
+            ProgramSnapshot node;
+            readable = readable && perRow->db.getProgramSnapshot(0, s, node) == 0;
+            node.programIndex = s;
+            nodes.append(node);
+        }
+        if (!readable)
+            continue;
+        for (auto* fx : {perRow.get(), batch.get()}) {
+            freeSnapshotList(fx->state->programClipboard);
+            fx->state->browse.viewMode = kViewWholeTable | kViewTvAndRadio;
+        }
+        perRow->state->dragActive = 1;
+        freeSnapshotList(perRow->state->dragBuffer);
+        perRow->state->dragBuffer = test::cloneRawList(nodes.head());
+        std::vector<int> deletions;
+        for (int k = 0; k < n; ++k)
+            deletions.push_back(sources[static_cast<std::size_t>(k)] - k);
+        perRow->db.deletePrograms(deletions);
+        perRow->db.renumberAfterDrop(position);
+        ASSERT_EQ(perRow->db.pasteSnapshots(kTablePrograms, -1, position, perRow->state->dragBuffer, kViewWholeTable),
+                  0);
+        perRow->state->dragActive = 0;
+        batch->state->dragActive = 0;
+        ASSERT_EQ(batch->db.movePrograms(sources, position), 0) << "round " << round;
+
+        bool unchanged = perRow->image().programCount == count;
+        for (int k = 0; k < n && unchanged; ++k) {
+            unchanged = std::memcmp(&perRow->image().programs[position + k],
+                                    &original.programs[sources[static_cast<std::size_t>(k)]], sizeof(st_program)) == 0;
+        }
+        if (!unchanged)
+            continue;  // a moved program was given the first equal provider or transponder instead of its own
+        ++compared;
+        expectSame("movePrograms", round);
+    }
+    EXPECT_GT(compared, 100);
+}
+
+TEST_F(BatchAgainstPerRow, MoveProgramsRefusesWhatLeavesTheBlockAndFollowsTheClipboard) {
+    test::DatabaseFixture fx;
+    fx.build.satellite(1, "Astra");
+    fx.build.transponder(1, 11778);
+    fx.build.provider("ARD");
+    for (int p = 0; p < 6; ++p)
+        fx.build.program("P" + std::to_string(p), 0, 0, p < 4);
+    fx.build.favourites(2, {0, 3}, {5});
+    const all_tables_block before = fx.image();
+    for (const auto& [sources, position] : std::vector<std::pair<std::vector<int>, int>>{
+             {{3, 4}, 0}, {{1, 2}, 3}, {{4}, 3}, {{2, 1}, 0}, {{}, 0}, {{6}, 4}}) {
+        EXPECT_EQ(fx.db.movePrograms(sources, position), -1) << "position " << position;
+    }
+    EXPECT_EQ(test::firstDifference(before, fx.image()), -1);
+
+    fx.state->programClipboard = new ProgramSnapshot;
+    fx.state->programClipboard->programIndex = 3;
+    ASSERT_EQ(fx.db.movePrograms(std::vector<int>{3}, 0), 0);
+    EXPECT_EQ(nameText(fx.image().programs[0].name), "P3");
+    EXPECT_EQ(fx.state->programClipboard->programIndex, 0) << "a copied program is still named";
+    EXPECT_EQ(test::entries(fx.image().favourites[2]), (std::vector<int>{1, 0, 5}));
 }
 
 TEST_F(BatchAgainstPerRow, ThousandsOfRowsOfAFullTable) {

@@ -1,0 +1,64 @@
+// The whole table's drop as one permutation: every program and favourite entry moves at most once, so a
+// block of 10000 programs crosses the table in one pass.
+#include <vector>
+
+#include "database/channel_database.h"
+#include "database/edit_support.h"
+
+namespace vizud {
+
+int ChannelDatabase::movePrograms(std::span<const int> sources, int position) {
+    all_tables_block& img = m_state.image;
+    const int count = programCount(img);
+    const int tv = edit::tvCountOf(img);
+    const int n = static_cast<int>(sources.size());
+    if (n == 0)
+        return -1;
+    const bool tvBlock = sources.front() < tv;
+    for (int k = 0; k < n; ++k) {
+        const int s = sources[static_cast<std::size_t>(k)];
+        if (s < 0 || s >= count || (s < tv) != tvBlock || (k > 0 && s <= sources[static_cast<std::size_t>(k) - 1]))
+            return -1;
+    }
+    // The block in the table without the moved programs: TV [0, tv - n], radio [tv, count - n].
+    const int low = tvBlock ? 0 : tv;
+    const int high = tvBlock ? tv - n : count - n;
+    if (position < low || position > high)
+        return -1;
+
+    // newIndex[old]: where each program stands after the move.
+    std::vector<int> newIndex(static_cast<std::size_t>(count));
+    std::vector<bool> moved(static_cast<std::size_t>(count), false);
+    for (int k = 0; k < n; ++k) {
+        const int s = sources[static_cast<std::size_t>(k)];
+        moved[static_cast<std::size_t>(s)] = true;
+        newIndex[static_cast<std::size_t>(s)] = position + k;
+    }
+    int rest = 0;
+    for (int p = 0; p < count; ++p) {
+        if (moved[static_cast<std::size_t>(p)])
+            continue;
+        newIndex[static_cast<std::size_t>(p)] = rest < position ? rest : rest + n;
+        ++rest;
+    }
+
+    std::vector<st_program> programs(img.programs, img.programs + count);
+    for (int p = 0; p < count; ++p)
+        img.programs[newIndex[static_cast<std::size_t>(p)]] = programs[static_cast<std::size_t>(p)];
+    for (st_fav& list : img.favourites) {
+        const int entries = favouriteCount(list);
+        for (int i = 0; i < entries; ++i) {
+            const std::uint16_t e = list.favEntries[i];
+            if (e < count)
+                list.favEntries[i] = static_cast<std::uint16_t>(newIndex[e]);
+        }
+    }
+    // Copied programs keep naming the programs they were copied from.
+    for (ProgramSnapshot* node = m_state.programClipboard; node != nullptr; node = node->next) {
+        if (node->programIndex >= 0 && node->programIndex < count)
+            node->programIndex = newIndex[static_cast<std::size_t>(node->programIndex)];
+    }
+    return 0;
+}
+
+}  // namespace vizud
