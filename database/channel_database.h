@@ -100,6 +100,13 @@ public:
     // except that a moved program keeps its own satellite, provider and transponder instead of the first
     // equal one being looked up again. -1, with nothing changed, for sources or a position outside the block.
     int movePrograms(std::span<const int> sources, int position);
+    // The list's drop in favourite list `list`: the entries at `positions` (ascending, all in the TV part or
+    // all in the radio part; counted from the first radio entry when `radioRelative`) leave and come back
+    // in their order at `position` (counted the same way, in the list without them, inside their part).
+    // What removeListEntries and pasteSnapshots into the list do when every program is found again, but
+    // an entry never turns into another equal program nor is dropped when the list names it twice. -1, with
+    // nothing changed, for positions outside the part.
+    int moveListEntries(int list, bool radioRelative, std::span<const int> positions, int position);
 
     // ---- Transfers with the box -------------------------------------------------------------------
     int download(TransferRunner& runner);

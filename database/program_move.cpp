@@ -1,5 +1,6 @@
-// The whole table's drop as one permutation: every program and favourite entry moves at most once, so a
-// block of 10000 programs crosses the table in one pass.
+// The list's drops as permutations: in the whole table every program and favourite entry moves at most once,
+// so a block of 10000 programs crosses the table in one pass; in a favourite list the entries are reordered.
+#include <algorithm>
 #include <vector>
 
 #include "database/channel_database.h"
@@ -58,6 +59,49 @@ int ChannelDatabase::movePrograms(std::span<const int> sources, int position) {
         if (node->programIndex >= 0 && node->programIndex < count)
             node->programIndex = newIndex[static_cast<std::size_t>(node->programIndex)];
     }
+    return 0;
+}
+
+}  // namespace vizud
+
+namespace vizud {
+
+int ChannelDatabase::moveListEntries(int list, bool radioRelative, std::span<const int> positions, int position) {
+    if (list < 0 || list >= kFavouriteLists || positions.empty())
+        return -1;
+    st_fav& fav = m_state.image.favourites[list];
+    const int count = favouriteCount(fav);
+    const int tvEntries = favouriteTvCount(fav);
+    const int offset = radioRelative ? tvEntries : 0;
+    const int n = static_cast<int>(positions.size());
+    const bool tvPart = positions.front() + offset < tvEntries;
+    for (int k = 0; k < n; ++k) {
+        const int s = positions[static_cast<std::size_t>(k)] + offset;
+        if (s < offset || s >= count || (s < tvEntries) != tvPart ||
+            (k > 0 && s <= positions[static_cast<std::size_t>(k) - 1] + offset))
+            return -1;
+    }
+    const int at = position + offset;
+    const int low = tvPart ? 0 : tvEntries;
+    const int high = tvPart ? tvEntries - n : count - n;
+    if (at < low || at > high)
+        return -1;
+
+    std::vector<std::uint16_t> movedEntries;
+    std::vector<std::uint16_t> rest;
+    movedEntries.reserve(static_cast<std::size_t>(n));
+    rest.reserve(static_cast<std::size_t>(count));
+    std::size_t next = 0;
+    for (int i = 0; i < count; ++i) {
+        if (next < positions.size() && positions[next] + offset == i) {
+            movedEntries.push_back(fav.favEntries[i]);
+            ++next;
+        } else {
+            rest.push_back(fav.favEntries[i]);
+        }
+    }
+    rest.insert(rest.begin() + at, movedEntries.begin(), movedEntries.end());
+    std::copy(rest.begin(), rest.end(), fav.favEntries);
     return 0;
 }
 

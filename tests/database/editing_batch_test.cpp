@@ -277,7 +277,62 @@ TEST_F(BatchAgainstPerRow, MoveProgramsIsTheDragThroughSnapshots) {
     EXPECT_GT(compared, 100);
 }
 
-TEST_F(BatchAgainstPerRow, MoveProgramsRefusesWhatLeavesTheBlockAndFollowsTheClipboard) {
+// The drop in a favourite list through snapshots: removeListEntries, then pasteSnapshots into the list.
+// Where that places every node, moveListEntries must leave the same bytes.
+TEST_F(BatchAgainstPerRow, MoveListEntriesIsTheDropThroughSnapshots) {
+    int compared = 0;
+    for (int round = 0; round < 300; ++round) {
+        twinImages(test::randomShape(rng));
+        const int list = uniform(0, kFavouriteLists - 1);
+        const bool radioView = chance(40);
+        const std::uint32_t mode =
+            (1u << (kViewFirstFavouriteBit + list)) | (radioView ? kViewRadioOnly : kViewTvAndRadio);
+        const st_fav& fav = perRow->image().favourites[list];
+        const int tvEntries = fav.favTvCount;
+        const int rowsShown = radioView ? fav.favCount - tvEntries : fav.favCount;
+        const bool second = !radioView && chance(50);
+        const int from = second ? tvEntries : 0;
+        const int to = second || radioView ? rowsShown : tvEntries;
+        std::vector<int> rows;
+        for (int r = from; r < to; ++r) {
+            if (chance(30))
+                rows.push_back(r);
+        }
+        const int n = static_cast<int>(rows.size());
+        // The rows' part in the list without them.
+        const int partStart = second ? tvEntries : 0;
+        const int partEnd = second || radioView ? rowsShown - n : tvEntries - n;
+        if (n == 0 || partEnd < partStart)
+            continue;
+        const int position = uniform(partStart, partEnd);
+        test::SnapshotList nodes;
+        bool readable = true;
+        for (const int r : rows) {
+            ProgramSnapshot node;
+            readable = readable && perRow->db.getProgramSnapshot(mode, r, node) == 0;
+            node.programIndex = fav.favEntries[r + (radioView ? tvEntries : 0)];
+            nodes.append(node);
+        }
+        if (!readable)
+            continue;
+        std::vector<int> removals;
+        for (int k = 0; k < n; ++k)
+            removals.push_back(rows[static_cast<std::size_t>(k)] - k);
+        perRow->db.removeListEntries(list, radioView, removals);
+        const int result = perRow->db.pasteSnapshots(kTableFavourites, list, position, nodes.head(), mode);
+        ASSERT_EQ(batch->db.moveListEntries(list, radioView, rows, position), 0) << "round " << round;
+        int pasted = 0;
+        for (const auto& node : nodes.nodes)
+            pasted += static_cast<int>(node->pasted);
+        if (result != 0 || pasted != n || perRow->image().programCount != batch->image().programCount)
+            continue;  // a node found its program in another place, or the list named it twice
+        ++compared;
+        expectSame("moveListEntries", round);
+    }
+    EXPECT_GT(compared, 100);
+}
+
+TEST_F(BatchAgainstPerRow, MovesRefuseWhatLeavesTheBlockAndFollowTheClipboard) {
     test::DatabaseFixture fx;
     fx.build.satellite(1, "Astra");
     fx.build.transponder(1, 11778);
@@ -290,6 +345,9 @@ TEST_F(BatchAgainstPerRow, MoveProgramsRefusesWhatLeavesTheBlockAndFollowsTheCli
              {{3, 4}, 0}, {{1, 2}, 3}, {{4}, 3}, {{2, 1}, 0}, {{}, 0}, {{6}, 4}}) {
         EXPECT_EQ(fx.db.movePrograms(sources, position), -1) << "position " << position;
     }
+    EXPECT_EQ(fx.db.moveListEntries(2, false, std::vector<int>{0, 2}, 0), -1) << "TV and radio entries";
+    EXPECT_EQ(fx.db.moveListEntries(2, false, std::vector<int>{0}, 2), -1) << "a TV entry among the radio ones";
+    EXPECT_EQ(fx.db.moveListEntries(2, true, std::vector<int>{0}, -1), -1) << "a radio entry among the TV ones";
     EXPECT_EQ(test::firstDifference(before, fx.image()), -1);
 
     fx.state->programClipboard = new ProgramSnapshot;
