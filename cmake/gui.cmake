@@ -34,6 +34,7 @@ set(VIZUD_GUI_SOURCES
     link/transfer_dialog.cpp
     link/transfer_dialog.ui
     views/left_view.cpp
+    views/list_drag_handler.cpp
     views/program_list_model.cpp
     views/program_list_view.cpp)
 list(TRANSFORM VIZUD_GUI_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)

@@ -5,6 +5,7 @@
 #include <QtGui/QClipboard>
 #include <QtGui/QContextMenuEvent>
 #include <QtGui/QKeyEvent>
+#include <QtGui/QPainter>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QMenu>
@@ -93,6 +94,19 @@ void CViz_ud_app_17View::showRow(int row) {
     setCurrentIndex(index);
     selectionModel()->select(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     scrollTo(index);
+}
+
+void CViz_ud_app_17View::selectRows(int first, int count, bool show) {
+    const int rows = m_model.rowCount();
+    if (first < 0 || first >= rows || count <= 0)
+        return;
+    const int last = std::min(first + count, rows) - 1;
+    const QModelIndex index = m_model.index(first, 0);
+    selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(index, m_model.index(last, 0)),
+                             QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    if (show)
+        scrollTo(index);
 }
 
 std::vector<int> CViz_ud_app_17View::selectedRowsAscending() const {
@@ -212,16 +226,17 @@ void CViz_ud_app_17View::deleteTransponder(int row) {
 }
 
 void CViz_ud_app_17View::contextMenuEvent(QContextMenuEvent* event) {
-    const bool mouse = event->reason() == QContextMenuEvent::Mouse;
-    int row = mouse ? rowAt(event->pos().y()) : firstSelectedRow();
-    QPoint at = event->globalPos();
-    if (!mouse) {
-        row = std::max(row, 0);
-        at = viewport()->mapToGlobal(visualRect(m_model.index(row, 0)).bottomLeft());
-    } else if (row >= 0 && !selectionModel()->isRowSelected(row, {})) {
-        showRow(row);
+    // A right click opens the menu when the button goes up, so that a right drag can select rows instead.
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        event->accept();
+        return;
     }
-    const bool outside = mouse && row < 0;
+    const int row = std::max(firstSelectedRow(), 0);
+    openContextMenu(row, viewport()->mapToGlobal(visualRect(m_model.index(row, 0)).bottomLeft()), false);
+}
+
+void CViz_ud_app_17View::openContextMenu(int row, QPoint at, bool byMouse) {
+    const bool outside = byMouse && row < 0;
     const bool real = editEnabled(m_model.fill(), row);
 
     QMenu menu(this);
@@ -266,6 +281,38 @@ void CViz_ud_app_17View::contextMenuEvent(QContextMenuEvent* event) {
     menu.exec(at);
 }
 
+void CViz_ud_app_17View::mousePressEvent(QMouseEvent* event) {
+    if (!m_drag.mousePress(event))
+        QTableView::mousePressEvent(event);
+}
+
+void CViz_ud_app_17View::mouseMoveEvent(QMouseEvent* event) {
+    if (!m_drag.mouseMove(event))
+        QTableView::mouseMoveEvent(event);
+}
+
+void CViz_ud_app_17View::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        if (!m_drag.mouseRelease(event))
+            openContextMenu(rowAt(event->position().toPoint().y()), event->globalPosition().toPoint(), true);
+        return;
+    }
+    // The list's own release first (it ends its pressed state), then the drop selects the moved rows.
+    const bool dragging = m_drag.dragging();
+    if (dragging)
+        QTableView::mouseReleaseEvent(event);
+    if (!m_drag.mouseRelease(event) && !dragging)
+        QTableView::mouseReleaseEvent(event);
+}
+
+void CViz_ud_app_17View::paintEvent(QPaintEvent* event) {
+    QTableView::paintEvent(event);
+    if (m_drag.dragging()) {
+        QPainter painter(viewport());
+        m_drag.paintDropMark(painter);
+    }
+}
+
 void CViz_ud_app_17View::mouseDoubleClickEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
     if (index.isValid() && editEnabled(m_model.fill(), index.row())) {
@@ -281,6 +328,8 @@ void CViz_ud_app_17View::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CViz_ud_app_17View::keyPressEvent(QKeyEvent* event) {
+    if (m_drag.keyPress(event))
+        return;
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
         // The first selected row that is on the page: Enter edits what the user sees.
         const int top = rowAt(0);

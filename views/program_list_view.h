@@ -5,6 +5,7 @@
 
 #include <QtWidgets/QTableView>
 
+#include "views/list_drag_handler.h"
 #include "views/list_editing.h"
 #include "views/program_list_model.h"
 
@@ -37,6 +38,12 @@ public:
     void pasteRows();
     void deleteRows();
 
+    // The selected rows, ascending; selecting `count` rows from `first` (the first becomes current and,
+    // with `show`, is scrolled into view).
+    std::vector<int> selectedRowsAscending() const;
+    void selectRows(int first, int count, bool show);
+    const ListDragHandler& dragHandler() const { return m_drag; }
+
 signals:
     // A transponder changed or went away: the tree's transponder nodes must be read again.
     void transpondersEdited();
@@ -45,14 +52,20 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     int firstSelectedRow() const;
-    std::vector<int> selectedRowsAscending() const;
+    // The context menu on `row` (-1: below the rows) at the screen point `at`.
+    void openContextMenu(int row, QPoint at, bool byMouse);
     void copyToSystemClipboard(const std::vector<int>& rows) const;
     void showRow(int row);
     CViz_ud_app_17Doc& m_doc;
     ProgramListModel m_model;
+    ListDragHandler m_drag{*this, m_doc};
     int m_updates = 0;
 };
 

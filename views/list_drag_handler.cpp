@@ -1,0 +1,187 @@
+#include "views/list_drag_handler.h"
+
+#include <QtGui/QKeyEvent>
+#include <QtGui/QMouseEvent>
+#include <QtGui/QPainter>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QScrollBar>
+
+#include "app/editor_document.h"
+#include "views/program_list_view.h"
+
+namespace vizud {
+
+ListDragHandler::ListDragHandler(CViz_ud_app_17View& view, CViz_ud_app_17Doc& doc) : m_view(view), m_doc(doc) {
+    m_timer.setInterval(kScrollInterval);
+    connect(&m_timer, &QTimer::timeout, this, &ListDragHandler::scrollStep);
+}
+
+int ListDragHandler::rowUnder(QPoint pos) const {
+    // Released beside the list: the row at that height; above it: the first row shown; below it: the
+    // last row shown (or, when the rows end above the bottom, the last row).
+    const int height = m_view.viewport()->height();
+    const int y = pos.y() < 0 ? 2 : pos.y() >= height ? height - 2 : pos.y();
+    return m_view.rowAt(y);
+}
+
+void ListDragHandler::selectRange(int from, int to) {
+    if (from > to)
+        std::swap(from, to);
+    m_view.selectRows(from, to - from + 1, false);
+}
+
+bool ListDragHandler::mousePress(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    const int row = m_view.rowAt(pos.y());
+    if (event->button() == Qt::RightButton) {
+        m_rightActive = true;
+        m_rightMoved = false;
+        m_rightAnchor = row;
+        // The menu opens on the row under the pointer; a row outside the selection becomes the selection.
+        if (row >= 0 && !m_view.selectionModel()->isRowSelected(row, {}))
+            m_view.selectRows(row, 1, false);
+        return true;
+    }
+    if (event->button() != Qt::LeftButton || row < 0 || event->modifiers() != Qt::NoModifier)
+        return false;
+    m_armed = true;
+    m_pressRow = row;
+    m_pressPos = pos;
+    // A press on a selected row keeps the selection: it is what will be dragged. A click without a drag
+    // selects that row alone when the button goes up.
+    m_pressOnSelected = m_view.selectionModel()->isRowSelected(row, {});
+    return m_pressOnSelected;
+}
+
+bool ListDragHandler::mouseMove(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
+    if (m_rightActive && (event->buttons() & Qt::RightButton)) {
+        const int row = m_view.rowAt(pos.y());
+        if (row != m_rightAnchor) {
+            m_rightMoved = true;
+            if (row >= 0 && m_rightAnchor >= 0)
+                selectRange(m_rightAnchor, row);
+            else
+                m_view.selectionModel()->clearSelection();
+        }
+        return true;
+    }
+    if (m_dragging) {
+        follow(pos);
+        return true;
+    }
+    if (!m_armed || !(event->buttons() & Qt::LeftButton))
+        return false;
+    if ((pos - m_pressPos).manhattanLength() >= QApplication::startDragDistance())
+        startDrag();
+    if (m_dragging)
+        follow(pos);
+    return true;  // the left button held on a row never drag-selects: it drags
+}
+
+bool ListDragHandler::mouseRelease(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        const bool selected = m_rightActive && m_rightMoved;
+        m_rightActive = false;
+        return selected;
+    }
+    if (event->button() != Qt::LeftButton)
+        return false;
+    const bool wasArmed = m_armed;
+    m_armed = false;
+    if (m_dragging) {
+        drop(event->position().toPoint());
+        return true;
+    }
+    if (wasArmed && m_pressOnSelected) {
+        m_view.selectRows(m_pressRow, 1, false);
+        return true;
+    }
+    return false;
+}
+
+bool ListDragHandler::keyPress(QKeyEvent* event) {
+    if (!m_dragging)
+        return false;
+    if (event->key() == Qt::Key_Escape)
+        endDrag();  // nothing has moved yet: giving up changes nothing
+    return true;
+}
+
+void ListDragHandler::startDrag() {
+    m_armed = false;
+    std::vector<int> rows = m_view.selectedRowsAscending();
+    switch (beginListDrag(m_doc.database(), m_view.listModel().fill(), rows, m_drag)) {
+        case DragStart::Ignored:
+            return;
+        case DragStart::Mixed:
+            m_doc.messages().show(kMixedDragText, MessageIcon::Information);
+            return;
+        case DragStart::Started:
+            break;
+    }
+    m_dragging = true;
+    m_view.viewport()->setCursor(Qt::DragMoveCursor);
+    m_timer.start();
+}
+
+void ListDragHandler::endDrag() {
+    m_dragging = false;
+    m_timer.stop();
+    m_markRow = -1;
+    m_view.viewport()->unsetCursor();
+    m_view.viewport()->update();
+}
+
+void ListDragHandler::follow(QPoint pos) {
+    m_lastPos = pos;
+    const int mark = dropRow(m_drag, rowUnder(pos));
+    if (mark != m_markRow) {
+        m_markRow = mark;
+        m_view.viewport()->update();
+    }
+    m_timer.start();  // the list scrolls once the pointer has rested outside it for a tick
+}
+
+void ListDragHandler::scrollStep() {
+    const int height = m_view.viewport()->height();
+    const int direction = m_lastPos.y() < 0 ? -1 : m_lastPos.y() >= height ? 1 : 0;
+    const int top = m_view.rowAt(0);
+    const int rowHeight = m_view.rowHeight(0);
+    if (direction == 0 || top < 0 || rowHeight <= 0)
+        return;
+    const bool wholeTable = m_view.listModel().fill().favouriteList < 0;
+    const int next = autoScrollTop(m_drag, wholeTable, top, height / rowHeight, direction);
+    if (next < 0)
+        return;
+    m_view.scrollTo(m_view.listModel().index(next, 0), QAbstractItemView::PositionAtTop);
+    follow(m_lastPos);
+}
+
+void ListDragHandler::drop(QPoint pos) {
+    const int d = dropRow(m_drag, rowUnder(pos));
+    endDrag();
+    const ListFill& fill = m_view.listModel().fill();
+    const DropResult result = dropListDrag(m_doc.database(), fill, m_drag, d);
+    if (!result.placed || !result.changed)
+        return;  // nothing moved: the selection stays, the document is not modified
+    m_doc.imageEdited();
+    const int scrolled = m_view.verticalScrollBar()->value();
+    m_view.onUpdate();
+    m_view.verticalScrollBar()->setValue(scrolled);
+    m_view.selectRows(firstDroppedRow(m_view.listModel().fill(), result), result.count, true);
+}
+
+void ListDragHandler::paintDropMark(QPainter& painter) const {
+    if (!m_dragging || m_markRow < 0)
+        return;
+    const QRect row = m_view.visualRect(m_view.listModel().index(m_markRow, 0));
+    const int y = row.top();
+    painter.save();
+    painter.setPen(QPen(m_view.palette().color(QPalette::Highlight), 2));
+    painter.drawLine(0, y, m_view.viewport()->width(), y);
+    painter.drawLine(0, y - 3, 0, y + 3);
+    painter.restore();
+}
+
+}  // namespace vizud
