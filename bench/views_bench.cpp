@@ -4,6 +4,7 @@
 // refilled, and the whole `vizud --screenshot` process.
 #include <benchmark/benchmark.h>
 
+#include <QtGui/QMouseEvent>
 #include <QtWidgets/QApplication>
 
 #include <chrono>
@@ -21,9 +22,9 @@ struct FullWindow {
     test::GuiFixture gui;
     std::string path;
 
-    FullWindow() {
+    explicit FullWindow(const test::ImageShape& shape = test::fullShape()) {
         path = gui.dir.file("full.si");
-        const auto image = test::makeImage(1, test::fullShape());
+        const auto image = test::makeImage(1, shape);
         test::writeFile(path, image.get(), kImageSize);
         gui.start();
         gui.frame->show();
@@ -171,6 +172,54 @@ void BM_ListPasteOne(benchmark::State& st) {
 }
 BENCHMARK(BM_ListPaste10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListPasteOne)->Unit(benchmark::kMillisecond);
+
+// A left drag by mouse events, from the press on the first selected row to the release on row `onto`
+// (the selection collected, the drop, the refill and the moved rows selected). The table has 15000 TV
+// programs here so that a block of 10000 can cross its TV block.
+FullWindow& tallTvWindow() {
+    static FullWindow full([] {
+        test::ImageShape shape = test::fullShape();
+        shape.tv = 15000;
+        return shape;
+    }());
+    return full;
+}
+
+void mouseAt(CViz_ud_app_17View& list, QEvent::Type type, int row, Qt::MouseButton button, Qt::MouseButtons held) {
+    const QPoint at =
+        list.visualRect(list.model()->index(row, 1)).center() + QPoint(0, type == QEvent::MouseMove ? 1 : 0);
+    QMouseEvent event(type, at, list.viewport()->mapToGlobal(at), button, held, Qt::NoModifier);
+    QApplication::sendEvent(list.viewport(), &event);
+}
+
+void dragRows(benchmark::State& st, int first, int rows, int onto) {
+    FullWindow& full = tallTvWindow();
+    CViz_ud_app_17View& list = full.list();
+    for (auto _ : st) {
+        st.PauseTiming();
+        reopen(full);
+        selectRows(full, first, first + rows - 1);
+        list.scrollTo(list.model()->index(first, 0), QAbstractItemView::PositionAtTop);
+        st.ResumeTiming();
+        mouseAt(list, QEvent::MouseButtonPress, first, Qt::LeftButton, Qt::LeftButton);
+        mouseAt(list, QEvent::MouseMove, first + 2, Qt::NoButton, Qt::LeftButton);
+        list.scrollTo(list.model()->index(onto, 0), QAbstractItemView::PositionAtCenter);
+        mouseAt(list, QEvent::MouseMove, onto, Qt::NoButton, Qt::LeftButton);
+        mouseAt(list, QEvent::MouseButtonRelease, onto, Qt::LeftButton, Qt::NoButton);
+        if (list.selectedRowsAscending().size() != static_cast<std::size_t>(rows))
+            st.SkipWithError("the drop did not select the moved rows");
+    }
+    st.counters["moved"] = static_cast<double>(list.selectedRowsAscending().front());
+    reopen(full);
+}
+void BM_ListDrag10000ToTheEndOfTheTvBlock(benchmark::State& st) {
+    dragRows(st, 100, 10000, 15000);
+}
+void BM_ListDragOne(benchmark::State& st) {
+    dragRows(st, 100, 1, 9000);
+}
+BENCHMARK(BM_ListDrag10000ToTheEndOfTheTvBlock)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListDragOne)->Unit(benchmark::kMillisecond);
 
 void BM_ScreenshotProcess(benchmark::State& st) {
     FullWindow& full = window();
