@@ -1,5 +1,7 @@
 #include "views/list_drag_handler.h"
 
+#include <algorithm>
+
 #include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
@@ -168,17 +170,24 @@ void ListDragHandler::drop(QPoint pos) {
     m_doc.imageEdited();
     const int scrolled = m_view.verticalScrollBar()->value();
     m_view.onUpdate();
+    // The list stays where it was, so the moved rows stand at the line they were dropped on; only when
+    // none of them is in sight does it scroll to the first.
     m_view.verticalScrollBar()->setValue(scrolled);
-    m_view.selectRows(firstDroppedRow(m_view.listModel().fill(), result), result.count, true);
+    const int first = firstDroppedRow(m_view.listModel().fill(), result);
+    m_view.selectRows(first, result.count, false);
+    const int top = m_view.rowAt(0);
+    const int bottom = m_view.rowAt(m_view.viewport()->height() - 1);
+    if (top < 0 || first + result.count - 1 < top || (bottom >= 0 && first > bottom))
+        m_view.scrollTo(m_view.listModel().index(first, 0));
 }
 
 void ListDragHandler::paintDropMark(QPainter& painter) const {
     if (!m_dragging || m_markRow < 0)
         return;
     const QRect row = m_view.visualRect(m_view.listModel().index(m_markRow, 0));
-    const int y = row.top();
+    const int y = std::max(row.top(), 1);  // above the first row: keep the whole line in sight
     painter.save();
-    painter.setPen(QPen(m_view.palette().color(QPalette::Highlight), 2));
+    painter.setPen(QPen(m_view.palette().color(QPalette::Highlight), 3));
     painter.drawLine(0, y, m_view.viewport()->width(), y);
     painter.drawLine(0, y - 3, 0, y + 3);
     painter.restore();
