@@ -1,0 +1,258 @@
+#include "app/state_delta.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "database/image_layout.h"
+
+namespace vizud {
+namespace {
+
+std::uint8_t* bytesOf(all_tables_block& image) {
+    return reinterpret_cast<std::uint8_t*>(&image);
+}
+const std::uint8_t* bytesOf(const all_tables_block& image) {
+    return reinterpret_cast<const std::uint8_t*>(&image);
+}
+
+std::size_t blockLength(std::uint32_t block) {
+    const std::size_t offset = std::size_t{block} * StateDelta::kBlock;
+    return std::min(StateDelta::kBlock, kImageSize - offset);
+}
+
+std::vector<ClipboardNodeFields> readFields(const ProgramSnapshot* head) {
+    std::vector<ClipboardNodeFields> fields;
+    for (const ProgramSnapshot* node = head; node != nullptr; node = node->next)
+        fields.push_back({node->programIndex, node->pasted, node->providerIndex, node->tpIndex});
+    return fields;
+}
+
+void exchangeFields(ProgramSnapshot* head, std::vector<ClipboardNodeFields>& fields) {
+    std::size_t i = 0;
+    for (ProgramSnapshot* node = head; node != nullptr && i < fields.size(); node = node->next, ++i) {
+        ClipboardNodeFields& kept = fields[i];
+        std::swap(node->programIndex, kept.programIndex);
+        std::swap(node->pasted, kept.pasted);
+        std::swap(node->providerIndex, kept.providerIndex);
+        std::swap(node->tpIndex, kept.tpIndex);
+    }
+}
+
+ProgramSnapshot* cloneList(const ProgramSnapshot* head) {
+    ProgramSnapshot* copy = nullptr;
+    ProgramSnapshot** link = &copy;
+    for (const ProgramSnapshot* node = head; node != nullptr; node = node->next) {
+        *link = new ProgramSnapshot(*node);
+        (*link)->next = nullptr;
+        link = &(*link)->next;
+    }
+    return copy;
+}
+
+HandOverValues valuesOf(const EditorState& state) {
+    return {state.currentTpFrequency, state.addedProgramIndex, state.newProgramKind, state.editedSatName};
+}
+
+void exchangeValues(EditorState& state, HandOverValues& values) {
+    std::swap(state.currentTpFrequency, values.currentTpFrequency);
+    std::swap(state.addedProgramIndex, values.addedProgramIndex);
+    std::swap(state.newProgramKind, values.newProgramKind);
+    std::swap(state.editedSatName, values.editedSatName);
+}
+
+}  // namespace
+
+// ---- StoredClipboard ------------------------------------------------------------------------------
+
+StoredClipboard StoredClipboard::take(ProgramSnapshot*& head) {
+    StoredClipboard stored;
+    for (const ProgramSnapshot* node = head; node != nullptr; node = node->next) {
+        Node kept;
+        std::memcpy(kept.head.data(), reinterpret_cast<const std::uint8_t*>(node), kHead);
+        std::memcpy(kept.tail.data(), reinterpret_cast<const std::uint8_t*>(node) + offsetof(ProgramSnapshot, favPos),
+                    kTail);
+        kept.firstMember = static_cast<std::uint32_t>(stored.m_members.size());
+        const std::uint32_t* members = &node->favMember[0][0];
+        constexpr std::size_t kMembers = sizeof node->favMember / sizeof members[0];
+        for (std::size_t i = 0; i < kMembers; ++i) {
+            if (members[i] != 0)
+                stored.m_members.emplace_back(static_cast<std::uint16_t>(i), members[i]);
+        }
+        kept.memberCount = static_cast<std::uint32_t>(stored.m_members.size()) - kept.firstMember;
+        stored.m_nodes.push_back(kept);
+    }
+    freeSnapshotList(head);
+    return stored;
+}
+
+ProgramSnapshot* StoredClipboard::release() {
+    ProgramSnapshot* head = nullptr;
+    ProgramSnapshot** link = &head;
+    for (const Node& kept : m_nodes) {
+        auto* node = new ProgramSnapshot{};
+        std::memcpy(reinterpret_cast<std::uint8_t*>(node), kept.head.data(), kHead);
+        std::memcpy(reinterpret_cast<std::uint8_t*>(node) + offsetof(ProgramSnapshot, favPos), kept.tail.data(), kTail);
+        std::uint32_t* members = &node->favMember[0][0];
+        for (std::uint32_t m = 0; m < kept.memberCount; ++m) {
+            const auto& [index, value] = m_members[kept.firstMember + m];
+            members[index] = value;
+        }
+        node->next = nullptr;
+        *link = node;
+        link = &node->next;
+    }
+    m_nodes.clear();
+    m_members.clear();
+    return head;
+}
+
+std::size_t StoredClipboard::bytes() const {
+    return m_nodes.capacity() * sizeof(Node) + m_members.capacity() * sizeof(m_members[0]);
+}
+
+// ---- EditorShadow ---------------------------------------------------------------------------------
+
+EditorShadow::EditorShadow() : m_image(std::make_unique<all_tables_block>()) {}
+
+EditorShadow::~EditorShadow() {
+    freeSnapshotList(m_aside);
+}
+
+void EditorShadow::reset(const EditorState& live) {
+    *m_image = live.image;
+    m_listId = m_nextListId++;
+    m_fields = readFields(live.programClipboard);
+    m_values = valuesOf(live);
+    freeSnapshotList(m_aside);
+    m_hasAside = false;
+}
+
+void EditorShadow::clipboardWillChange(EditorState& live) {
+    if (m_hasAside) {
+        // Only the list of the last step matters; one filled in between was never part of a step.
+        freeSnapshotList(live.programClipboard);
+        return;
+    }
+    m_hasAside = true;
+    m_aside = live.programClipboard;
+    m_asideId = m_listId;
+    live.programClipboard = nullptr;
+}
+
+void EditorShadow::clipboardChanged(const EditorState& live) {
+    m_listId = m_nextListId++;
+    m_fields = readFields(live.programClipboard);
+}
+
+// ---- StateDelta -----------------------------------------------------------------------------------
+
+StateDelta StateDelta::record(EditorShadow& shadow, const EditorState& live) {
+    StateDelta step;
+    std::uint8_t* before = bytesOf(*shadow.m_image);
+    const std::uint8_t* now = bytesOf(live.image);
+    const auto blocks = static_cast<std::uint32_t>((kImageSize + kBlock - 1) / kBlock);
+    for (std::uint32_t b = 0; b < blocks; ++b) {
+        const std::size_t offset = std::size_t{b} * kBlock;
+        const std::size_t length = blockLength(b);
+        if (std::memcmp(before + offset, now + offset, length) == 0)
+            continue;
+        step.m_blocks.push_back(b);
+        step.m_bytes.insert(step.m_bytes.end(), before + offset, before + offset + length);
+        std::memcpy(before + offset, now + offset, length);
+    }
+    if (shadow.m_hasAside) {
+        step.m_ownsList = true;
+        step.m_list = StoredClipboard::take(shadow.m_aside);
+        step.m_listId = shadow.m_asideId;
+        shadow.m_hasAside = false;
+    } else {
+        std::vector<ClipboardNodeFields> fields = readFields(live.programClipboard);
+        if (fields != shadow.m_fields) {
+            step.m_hasFields = true;
+            step.m_fields = std::move(shadow.m_fields);
+            step.m_listId = shadow.m_listId;
+        }
+    }
+    shadow.m_fields = readFields(live.programClipboard);
+    const HandOverValues values = valuesOf(live);
+    if (values != shadow.m_values) {
+        step.m_hasValues = true;
+        step.m_values = shadow.m_values;
+        shadow.m_values = values;
+    }
+    return step;
+}
+
+void StateDelta::exchangeClipboard(EditorShadow& shadow, EditorState& live) {
+    if (m_ownsList) {
+        StoredClipboard other = StoredClipboard::take(live.programClipboard);
+        live.programClipboard = m_list.release();
+        m_list = std::move(other);
+        std::swap(m_listId, shadow.m_listId);
+    } else if (m_hasFields && m_listId == shadow.m_listId) {
+        exchangeFields(live.programClipboard, m_fields);
+    }
+}
+
+void StateDelta::exchange(EditorShadow& shadow, EditorState& live) {
+    std::uint8_t* image = bytesOf(live.image);
+    std::uint8_t* mirror = bytesOf(*shadow.m_image);
+    std::size_t at = 0;
+    for (const std::uint32_t b : m_blocks) {
+        const std::size_t offset = std::size_t{b} * kBlock;
+        const std::size_t length = blockLength(b);
+        std::swap_ranges(m_bytes.begin() + static_cast<std::ptrdiff_t>(at),
+                         m_bytes.begin() + static_cast<std::ptrdiff_t>(at + length), image + offset);
+        std::memcpy(mirror + offset, image + offset, length);
+        at += length;
+    }
+    if (m_hasValues) {
+        exchangeValues(live, m_values);
+        shadow.m_values = valuesOf(live);
+    }
+    if (shadow.m_hasAside) {
+        // A cut or copy since the last step: the list it replaced is the one this step knows. That list
+        // goes back in, the step changes places with it, and the step keeps the new list instead, so
+        // that coming back here gives the user's clipboard back as it was.
+        ProgramSnapshot* newer = live.programClipboard;
+        const std::uint64_t newerId = shadow.m_listId;
+        live.programClipboard = shadow.m_aside;
+        shadow.m_aside = nullptr;
+        shadow.m_hasAside = false;
+        shadow.m_listId = shadow.m_asideId;
+        exchangeClipboard(shadow, live);
+        m_ownsList = true;
+        m_list = StoredClipboard::take(newer);
+        m_listId = newerId;
+        m_hasFields = false;
+        m_fields.clear();
+    } else {
+        exchangeClipboard(shadow, live);
+    }
+    shadow.m_fields = readFields(live.programClipboard);
+}
+
+void StateDelta::keepClipboard(const ProgramSnapshot* head, std::uint64_t id) {
+    if (m_ownsList)
+        return;  // the step keeps a whole list already: the copied one will change places with it
+    ProgramSnapshot* kept = cloneList(head);
+    // The step's own fields of that list are the ones its other side had.
+    if (m_hasFields && m_listId == id)
+        exchangeFields(kept, m_fields);
+    m_ownsList = true;
+    m_list = StoredClipboard::take(kept);
+    m_listId = id;
+    m_hasFields = false;
+    m_fields.clear();
+}
+
+bool StateDelta::empty() const {
+    return m_blocks.empty() && !m_ownsList && !m_hasFields && !m_hasValues;
+}
+
+std::size_t StateDelta::bytes() const {
+    return sizeof(*this) + m_bytes.capacity() + m_blocks.capacity() * sizeof(std::uint32_t) + m_list.bytes() +
+           m_fields.capacity() * sizeof(ClipboardNodeFields) + m_values.editedSatName.capacity();
+}
+
+}  // namespace vizud
