@@ -16,6 +16,9 @@ inline constexpr int kCmdAppAbout = 57664;
 
 inline constexpr int kCmdEditFind = 57636;
 inline constexpr int kCmdEditUndo = 57643;
+inline constexpr int kCmdEditRedo = 57644;
+// Commands the box's editor does not have: its numbers are taken from above its own.
+inline constexpr int kCmdEditMoveTo = 32900;
 inline constexpr int kCmdEditCut = 57635;
 inline constexpr int kCmdEditCopy = 57634;
 inline constexpr int kCmdEditPaste = 57637;

@@ -56,6 +56,7 @@ void DocumentCommands::construct(const std::string& configPath) {
         takeNames(lastPath);
         m_fileOpened = true;
         m_db.state().treeRebuildRequest = true;
+        m_host.imageReplaced();
         setDocumentTitle(m_names.title);
     }
     m_downloaded = false;
@@ -139,6 +140,7 @@ void DocumentCommands::fileOpen() {
     m_fileOpened = true;
     m_db.state().treeRebuildRequest = true;
     freeSnapshotList(m_db.state().programClipboard);
+    m_host.imageReplaced();
     setModifiedFlag(false);
     m_host.addRecentFile(path);
     m_host.updateAllViews();
@@ -153,6 +155,7 @@ bool DocumentCommands::openDocument(const std::string& path) {
         return false;
     }
     m_fileOpened = true;
+    m_host.imageReplaced();
     // The request goes up before the views refresh, so the tree rebuilds in this very refresh (no
     // initial update follows an open here).
     m_db.state().treeRebuildRequest = true;
@@ -179,6 +182,7 @@ bool DocumentCommands::fileNew() {
 
 void DocumentCommands::newDocument() {
     deleteContents();
+    m_host.imageReplaced();
     setModifiedFlag(false);
     setDocumentTitle(m_names.title);
 }
@@ -246,6 +250,7 @@ void DocumentCommands::dropFiles(const std::vector<std::string>& paths) {
     }
     m_fileOpened = true;
     m_db.state().treeRebuildRequest = true;
+    m_host.imageReplaced();
     takeNames(path);
     setDocumentTitle(m_names.fileName);
     setModifiedFlag(false);
@@ -262,6 +267,7 @@ void DocumentCommands::download() {
         return;
     }
     m_downloaded = true;
+    m_host.imageReplaced();
     setModifiedFlag(true);
     m_names = {"Channel", "si", "", "Channel.si"};
     deleteContents();
@@ -280,6 +286,7 @@ void DocumentCommands::upload() {
         return;
     }
     m_db.removeUnusedProviders();
+    m_host.imageSwept();
     m_db.state().treeRebuildRequest = true;
     m_host.updateAllViews();
     m_transfers.upload();

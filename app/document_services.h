@@ -53,6 +53,10 @@ public:
     virtual void updateAllViews() = 0;
     virtual void addRecentFile(const std::string& path) = 0;
     virtual void modifiedChanged(bool modified) = 0;
+    // The image was replaced as a whole (opened, new, downloaded): what was undoable is gone.
+    virtual void imageReplaced() {}
+    // The providers no program uses were removed before an upload.
+    virtual void imageSwept() {}
 };
 
 }  // namespace vizud

@@ -13,7 +13,12 @@ CViz_ud_app_17Doc::CViz_ud_app_17Doc(ChannelDatabase& db, Messages& messages, Fi
       m_db(db),
       m_messages(messages),
       m_settings(settings),
-      m_commands(db, messages, files, settings, transfers, *this) {}
+      m_commands(db, messages, files, settings, transfers, *this) {
+    // 100 steps of a full database fit in well under 100 MB: a step keeps only the changed blocks.
+    m_undo.setUndoLimit(kUndoSteps);
+    m_shadow.reset(m_db.state());
+    connect(&m_undo, &QUndoStack::cleanChanged, this, &CViz_ud_app_17Doc::onCleanChanged);
+}
 
 QStringList CViz_ud_app_17Doc::recentFiles() const {
     QStringList list;
@@ -27,9 +32,53 @@ void CViz_ud_app_17Doc::updateAllViews() {
     emit viewsNeedUpdate();
 }
 
-void CViz_ud_app_17Doc::imageEdited() {
+void CViz_ud_app_17Doc::imageEdited(const QString& text, EditRows rows) {
     m_db.updateChecksum();
+    StateDelta delta = StateDelta::record(m_shadow, m_db.state());
+    if (delta.empty())
+        return;
+    m_undo.push(new EditStep(*this, std::move(delta), text, std::move(rows)));
     setModifiedFlag(true);
+}
+
+void CViz_ud_app_17Doc::clipboardWillBeCut() {
+    m_shadow.clipboardWillChange(m_db.state());
+}
+
+void CViz_ud_app_17Doc::clipboardWillBeCopied() {
+    // The steps on either side of the live state keep the list the copy replaces.
+    for (const int index : {m_undo.index() - 1, m_undo.index()}) {
+        if (index < 0 || index >= m_undo.count())
+            continue;
+        auto* step = dynamic_cast<EditStep*>(const_cast<QUndoCommand*>(m_undo.command(index)));
+        if (step != nullptr)
+            step->delta().keepClipboard(m_db.state().programClipboard, m_shadow.listId());
+    }
+}
+
+void CViz_ud_app_17Doc::clipboardFilled() {
+    m_shadow.clipboardChanged(m_db.state());
+}
+
+void CViz_ud_app_17Doc::exchangeStep(EditStep& step, bool undone) {
+    step.delta().exchange(m_shadow, m_db.state());
+    m_db.state().treeRebuildRequest = true;
+    emit historyStepApplied(step.rows(), undone);
+}
+
+void CViz_ud_app_17Doc::onCleanChanged(bool clean) {
+    m_fromStack = true;
+    setModifiedFlag(!clean || m_baseModified);
+    m_fromStack = false;
+}
+
+void CViz_ud_app_17Doc::imageReplaced() {
+    m_undo.clear();
+    m_shadow.reset(m_db.state());
+}
+
+void CViz_ud_app_17Doc::imageSwept() {
+    imageEdited(tr("Remove unused providers"));
 }
 
 void CViz_ud_app_17Doc::setDocumentTitle(const std::string& title) {
@@ -44,6 +93,12 @@ void CViz_ud_app_17Doc::addRecentFile(const std::string& path) {
 }
 
 void CViz_ud_app_17Doc::modifiedChanged(bool modified) {
+    if (!m_fromStack) {
+        // Saved, opened or new: this state is the clean one. Downloaded: modified whatever the stack says.
+        m_baseModified = modified;
+        if (!modified)
+            m_undo.setClean();
+    }
     emit modifiedStateChanged(modified);
 }
 

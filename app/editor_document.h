@@ -6,13 +6,19 @@
 #include <QtCore/QObject>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
+#include <QtGui/QUndoStack>
 
 #include "app/document_commands.h"
+#include "app/edit_step.h"
 #include "app/settings_store.h"
+#include "app/state_delta.h"
 
 class QWidget;
 
 namespace vizud {
+
+// Steps the undo stack keeps; older ones are forgotten.
+inline constexpr int kUndoSteps = 100;
 
 class CViz_ud_app_17Doc : public QObject, private DocumentHost {
     Q_OBJECT
@@ -34,9 +40,19 @@ public:
 
     // Tells every view to re-read the image.
     void updateAllViews() override;
-    // A view or dialog changed the image: the CRC is refreshed and the document marked modified. The
-    // editing commands all come through here.
-    void imageEdited();
+    // A view or dialog changed the editor state: the CRC is refreshed, the change becomes one step of the
+    // undo stack named `text` ("Delete 3 programs"), and the document is modified. Every editing command
+    // comes through here; an edit that changed nothing leaves no step.
+    void imageEdited(const QString& text, EditRows rows = {});
+    // Cut calls clipboardWillBeCut, copy clipboardWillBeCopied, before filling the clipboard; both call
+    // clipboardFilled after, so that undo and redo give back the clipboard that belongs to each state.
+    void clipboardWillBeCut();
+    void clipboardWillBeCopied();
+    void clipboardFilled();
+
+    QUndoStack& undoStack() { return m_undo; }
+    // EditStep's undo and redo: exchanges the step with the live state and refreshes the views.
+    void exchangeStep(EditStep& step, bool undone);
 
     void showPortDialog(QWidget* parent);
     void showOptionsDialog(QWidget* parent);
@@ -46,16 +62,25 @@ signals:
     void modifiedStateChanged(bool modified);
     void viewsNeedUpdate();
     void recentFilesChanged();
+    // An undo or redo changed the state: the tree and the list show it and select `rows`' rows.
+    void historyStepApplied(const vizud::EditRows& rows, bool undone);
 
 private:
     void setDocumentTitle(const std::string& title) override;
     void addRecentFile(const std::string& path) override;
     void modifiedChanged(bool modified) override;
+    void imageReplaced() override;
+    void imageSwept() override;
+    void onCleanChanged(bool clean);
 
     ChannelDatabase& m_db;
     Messages& m_messages;
     SettingsStore& m_settings;
     DocumentCommands m_commands;
+    QUndoStack m_undo;
+    EditorShadow m_shadow;
+    bool m_baseModified = false;  // modified apart from the undo stack (a download not yet saved)
+    bool m_fromStack = false;     // the modified flag is being set from the stack's clean state
 };
 
 }  // namespace vizud

@@ -42,9 +42,13 @@ const CommandText kCommands[] = {
     {kCmdAppExit, QT_TRANSLATE_NOOP("vizud::CMainFrame", "E&xit"),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Quit the application; prompts to save documents\nExit"), -1, ""},
     {kCmdEditFind, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Find"),
-     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Find the specified text\nFind"), -1, ""},
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Find the specified text\nFind"), -1, "Ctrl+F"},
     {kCmdEditUndo, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Undo"),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Undo the last action\nUndo"), -1, "Ctrl+Z,Alt+Backspace"},
+    {kCmdEditRedo, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Redo"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Redo the previously undone action\nRedo"), -1, "Ctrl+Shift+Z,Ctrl+Y"},
+    {kCmdEditMoveTo, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Move to..."),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Move the selected programs to another number\nMove to"), -1, "Ctrl+M"},
     {kCmdEditCut, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Cu&t"),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Cut the selection and put it on the Clipboard\nCut"), -1,
      "Ctrl+X,Shift+Del"},
@@ -130,7 +134,7 @@ FrameActions createFrameActions(QMainWindow& frame) {
     categories->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (int id : {kCmdShowTvAndRadio, kCmdShowTv, kCmdShowRadio})
         categories->addAction(actions[id]);
-    frame.addActions({actions[kCmdEditFind], actions[kCmdEditUndo]});
+    frame.addActions({actions[kCmdEditFind], actions[kCmdEditUndo], actions[kCmdEditRedo], actions[kCmdEditMoveTo]});
 
     QMenuBar* bar = frame.menuBar();
     QMenu* file = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&File")));
@@ -152,9 +156,11 @@ FrameActions createFrameActions(QMainWindow& frame) {
     actions.fileMenu = file;
 
     QMenu* edit = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Edit")));
-    edit->addActions({actions[kCmdEditFind], actions[kCmdEditUndo]});
+    edit->addActions({actions[kCmdEditFind], actions[kCmdEditUndo], actions[kCmdEditRedo]});
     edit->addSeparator();
     edit->addActions({actions[kCmdEditCut], actions[kCmdEditCopy], actions[kCmdEditPaste], actions[kCmdEditDelete]});
+    edit->addSeparator();
+    edit->addAction(actions[kCmdEditMoveTo]);
 
     QMenu* view = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&View")));
     view->addActions({actions[kCmdViewToolbar], actions[kCmdViewStatusBar]});

@@ -7,6 +7,7 @@
 #include <QtCore/QUrl>
 #include <QtGui/QCloseEvent>
 #include <QtGui/QShortcut>
+#include <QtGui/QUndoStack>
 #include <QtPrintSupport/QPageSetupDialog>
 #include <QtPrintSupport/QPrinter>
 #include <QtWidgets/QApplication>
@@ -162,8 +163,18 @@ void CMainFrame::connectCommands() {
             requestIdleUpdate();
         });
     }
+    // Undo and redo name the step they take back or repeat.
+    QUndoStack& history = m_doc.undoStack();
+    connect(&history, &QUndoStack::undoTextChanged, this, [this](const QString& text) {
+        m_actions[kCmdEditUndo]->setText(text.isEmpty() ? tr("&Undo") : tr("&Undo %1").arg(text));
+    });
+    connect(&history, &QUndoStack::redoTextChanged, this, [this](const QString& text) {
+        m_actions[kCmdEditRedo]->setText(text.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(text));
+    });
+    connect(&history, &QUndoStack::indexChanged, this, &CMainFrame::requestIdleUpdate);
+    connect(&m_doc, &CViz_ud_app_17Doc::historyStepApplied, this, &CMainFrame::showHistoryStep);
     // Commands without a handler here stay disabled until the views that carry them take them over.
-    for (int id : {kCmdEditFind, kCmdEditUndo, kCmdFilePrint, kCmdFilePrintPreview}) {
+    for (int id : {kCmdEditFind, kCmdFilePrint, kCmdFilePrintPreview}) {
         m_actions[id]->setEnabled(false);
     }
     m_actions[kCmdViewToolbar]->setChecked(true);
@@ -217,6 +228,12 @@ void CMainFrame::runCommand(int commandId) {
             break;
         case kCmdViewStatusBar:
             statusBar()->setVisible(m_actions[kCmdViewStatusBar]->isChecked());
+            break;
+        case kCmdEditUndo:
+            m_doc.undoStack().undo();
+            break;
+        case kCmdEditRedo:
+            m_doc.undoStack().redo();
             break;
         case kCmdEditCut:
             if (m_listActive)
@@ -275,6 +292,8 @@ void CMainFrame::onIdle() {
     m_actions[kCmdEditCopy]->setEnabled(m_listActive && rules.copy);
     m_actions[kCmdEditPaste]->setEnabled(m_listActive && rules.paste);
     m_actions[kCmdEditDelete]->setEnabled(m_listActive && rules.remove);
+    m_actions[kCmdEditUndo]->setEnabled(m_doc.undoStack().canUndo());
+    m_actions[kCmdEditRedo]->setEnabled(m_doc.undoStack().canRedo());
     m_modifiedPane->setText(m_doc.isModified() ? tr("OVR") : QString());
     const DocumentCommands& commands = m_doc.commands();
     const CountsPane pane = vizud::countsPane(m_doc.database(), commands.fileOpened(), commands.downloaded());
@@ -284,6 +303,19 @@ void CMainFrame::onIdle() {
     m_countsPane->setFixedWidth(std::max(pane.width, m_countsPane->fontMetrics().horizontalAdvance(counts) + 12));
     m_actions[kCmdViewToolbar]->setChecked(!m_actions.toolBar->isHidden());
     m_actions[kCmdViewStatusBar]->setChecked(!statusBar()->isHidden());
+}
+
+void CMainFrame::showHistoryStep(const EditRows& rows, bool undone) {
+    m_leftView->rebuildKeepingSelection();
+    m_listView->onUpdate();
+    const BrowseState& now = m_doc.database().state().browse;
+    const BrowseState& then = rows.browse;
+    const bool sameView = then.viewMode == now.viewMode && then.filterKind == now.filterKind &&
+                          then.selectedText == now.selectedText && then.parentText == now.parentText &&
+                          then.satelliteIndex == now.satelliteIndex;
+    if (rows.list && sameView)
+        m_listView->selectRowList(undone ? rows.before : rows.after);
+    requestIdleUpdate();
 }
 
 void CMainFrame::onTitleChanged(const QString& title) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/config_record.h"
+#include "app/edit_step.h"
 #include "app/frame_actions.h"
 #include "app/frame_state.h"
 
@@ -59,6 +60,7 @@ private:
     void openRecentFile(int index);
     void printerSetup();
     void focusOtherPane();
+    void showHistoryStep(const EditRows& rows, bool undone);
 
     CViz_ud_app_17Doc& m_doc;
     Options m_options;

@@ -5,6 +5,7 @@ include(GNUInstallDirs)
 set(VIZUD_GUI_SOURCES
     app/about_box.cpp
     app/editor_application.cpp
+    app/edit_step.cpp
     app/editor_document.cpp
     app/frame_actions.cpp
     app/gui_file_chooser.cpp

@@ -156,6 +156,35 @@ void CLeftView::rebuild() {
     state.treeRebuildRequest = false;
 }
 
+void CLeftView::rebuildKeepingSelection() {
+    std::vector<int> path;
+    for (QTreeWidgetItem* node = currentItem(); node != nullptr; node = node->parent()) {
+        QTreeWidgetItem* parent = node->parent();
+        path.insert(path.begin(), parent != nullptr ? parent->indexOfChild(node) : indexOfTopLevelItem(node));
+    }
+    std::vector<bool> expanded;
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        expanded.push_back(topLevelItem(i)->isExpanded());
+    rebuild();
+    for (int i = 0; i < topLevelItemCount() && i < static_cast<int>(expanded.size()); ++i)
+        topLevelItem(i)->setExpanded(expanded[static_cast<std::size_t>(i)]);
+    QTreeWidgetItem* node = nullptr;
+    for (std::size_t level = 0; level < path.size(); ++level) {
+        const int at = path[level];
+        node = level == 0 ? (at >= 0 && at < topLevelItemCount() ? topLevelItem(at) : nullptr)
+                          : (node != nullptr && at >= 0 && at < node->childCount() ? node->child(at) : nullptr);
+    }
+    if (node == nullptr || node == currentItem())
+        return;
+    for (QTreeWidgetItem* up = node->parent(); up != nullptr; up = up->parent())
+        up->setExpanded(true);
+    {
+        const QSignalBlocker blocker(this);
+        setCurrentItem(node);
+    }
+    applySelection(node);
+}
+
 void CLeftView::appendNewestProvider() {
     WidgetTreeBuilder builder(*this);
     m_doc.database().appendNewestProviderNode(builder);
@@ -240,7 +269,10 @@ void CLeftView::renameItem(QTreeWidgetItem* node, const QString& text) {
     }
     setName(node, stored);
     m_doc.database().state().browse.selectedText = stored;
-    m_doc.imageEdited();
+    const TreeNodeKind kind = kindOf(node);
+    m_doc.imageEdited(kind == TreeNodeKind::Provider    ? tr("Rename provider")
+                      : kind == TreeNodeKind::Satellite ? tr("Rename satellite")
+                                                        : tr("Rename favourite list"));
     emit imageEdited(true);
 }
 
@@ -285,7 +317,7 @@ void CLeftView::editSatellite(QTreeWidgetItem* node) {
     if (openSatelliteDialogAt(this, db, m_doc.messages(), recordOf(node)) != DialogResult::Ok)
         return;
     setName(node, db.state().editedSatName);
-    m_doc.imageEdited();
+    m_doc.imageEdited(tr("Edit satellite"));
     emit imageEdited(true);
 }
 
@@ -348,7 +380,7 @@ void CLeftView::addTransponder(QTreeWidgetItem* node) {
         satellite->insertChild(transponderNodePlace(children, frequency), added);
     }
     m_clicked = nullptr;
-    m_doc.imageEdited();
+    m_doc.imageEdited(tr("Add transponder"));
     emit imageEdited(false);
 }
 
@@ -365,7 +397,7 @@ void CLeftView::editTransponder(QTreeWidgetItem* node) {
     const std::string text = transponderNodeText(frequency, polarisation);
     node->setText(0, shown(text));
     db.state().browse.selectedText = text;
-    m_doc.imageEdited();
+    m_doc.imageEdited(tr("Edit transponder"));
     emit imageEdited(true);
 }
 
@@ -387,7 +419,7 @@ void CLeftView::deleteTransponder(QTreeWidgetItem* node) {
         setCurrentItem(satellite);
     }
     applySelection(satellite);
-    m_doc.imageEdited();
+    m_doc.imageEdited(tr("Delete transponder"));
     emit imageEdited(true);
 }
 

@@ -34,6 +34,9 @@ public:
     // Transponders changed elsewhere (the list's dialogs): every satellite's nodes are read again; a
     // selected transponder node gives way to its satellite.
     void refreshTransponderNodes();
+    // After an undo or redo: the tree is read again and the node that was selected (the same place in
+    // the tree) is selected again, so the list keeps showing the same view.
+    void rebuildKeepingSelection();
 
     QTreeWidgetItem* rootItem(const char* root) const;
     QTreeWidgetItem* itemAtIndex(const QModelIndex& index) const { return itemFromIndex(index); }

@@ -167,7 +167,7 @@ void ListDragHandler::drop(QPoint pos) {
     const DropResult result = dropListDrag(m_doc.database(), fill, m_drag, d);
     if (!result.placed || !result.changed)
         return;  // nothing moved: the selection stays, the document is not modified
-    m_doc.imageEdited();
+    const BrowseState view = m_doc.database().state().browse;
     const int scrolled = m_view.verticalScrollBar()->value();
     m_view.onUpdate();
     // The list stays where it was, so the moved rows stand at the line they were dropped on; only when
@@ -179,6 +179,8 @@ void ListDragHandler::drop(QPoint pos) {
     const int bottom = m_view.rowAt(m_view.viewport()->height() - 1);
     if (top < 0 || first + result.count - 1 < top || (bottom >= 0 && first > bottom))
         m_view.scrollTo(m_view.listModel().index(first, 0));
+    m_doc.imageEdited(programsText(tr("Move 1 program"), tr("Move %1 programs"), m_drag.rows.size()),
+                      m_view.listRows(view, m_drag.rows));
 }
 
 void ListDragHandler::paintDropMark(QPainter& painter) const {

@@ -40,6 +40,46 @@ protected:
 
 }  // namespace
 
+QString programsText(const QString& one, const QString& many, std::size_t count) {
+    return count == 1 ? one : many.arg(count);
+}
+
+EditRows CViz_ud_app_17View::listRows(const BrowseState& view, std::vector<int> before) const {
+    EditRows rows;
+    rows.list = true;
+    rows.browse = view;
+    rows.before = std::move(before);
+    rows.after = selectedRowsAscending();
+    return rows;
+}
+
+void CViz_ud_app_17View::selectRowList(const std::vector<int>& rows) {
+    QItemSelection selection;
+    int start = -1;
+    int previous = -2;
+    const int count = m_model.rowCount();
+    auto close = [&] {
+        if (start >= 0)
+            selection.select(m_model.index(start, 0), m_model.index(previous, 0));
+    };
+    for (const int row : rows) {
+        if (row < 0 || row >= count)
+            continue;
+        if (row != previous + 1) {
+            close();
+            start = row;
+        }
+        previous = row;
+    }
+    close();
+    if (selection.isEmpty())
+        return;
+    const QModelIndex first = m_model.index(rows.front() >= 0 && rows.front() < count ? rows.front() : start, 0);
+    selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    scrollTo(first);
+}
+
 CViz_ud_app_17View::CViz_ud_app_17View(CViz_ud_app_17Doc& doc, QWidget* parent)
     : QTableView(parent), m_doc(doc), m_model(doc.database()) {
     setObjectName("programListView");
@@ -141,7 +181,9 @@ void CViz_ud_app_17View::copyRows() {
     if (!editRules().copy)
         return;
     const std::vector<int> rows = selectedRowsAscending();
+    m_doc.clipboardWillBeCopied();
     const bool mixed = fillClipboard(m_doc.database(), m_model.fill(), rows, false);
+    m_doc.clipboardFilled();
     copyToSystemClipboard(rows);
     if (mixed)
         m_doc.messages().show(kMixedClipboardText, MessageIcon::Information);
@@ -151,11 +193,14 @@ void CViz_ud_app_17View::cutRows() {
     if (!editRules().cut)
         return;
     const std::vector<int> rows = selectedRowsAscending();
+    const BrowseState view = m_doc.database().state().browse;
+    m_doc.clipboardWillBeCut();
     const bool mixed = fillClipboard(m_doc.database(), m_model.fill(), rows, true);
+    m_doc.clipboardFilled();
     removeRows(m_doc.database(), m_model.fill(), rows);
-    m_doc.imageEdited();
     onUpdate();
     showRow(rowAfterRemoval(rows, m_model.rowCount()));
+    m_doc.imageEdited(programsText(tr("Cut 1 program"), tr("Cut %1 programs"), rows.size()), listRows(view, rows));
     if (mixed)
         m_doc.messages().show(kMixedClipboardText, MessageIcon::Information);
 }
@@ -164,10 +209,12 @@ void CViz_ud_app_17View::deleteRows() {
     if (!editRules().remove)
         return;
     const std::vector<int> rows = selectedRowsAscending();
+    const BrowseState view = m_doc.database().state().browse;
     removeRows(m_doc.database(), m_model.fill(), rows);
-    m_doc.imageEdited();
     onUpdate();
     showRow(rowAfterRemoval(rows, m_model.rowCount()));
+    m_doc.imageEdited(programsText(tr("Delete 1 program"), tr("Delete %1 programs"), rows.size()),
+                      listRows(view, rows));
 }
 
 void CViz_ud_app_17View::pasteRows() {
@@ -175,12 +222,15 @@ void CViz_ud_app_17View::pasteRows() {
         return;
     const int row = firstSelectedRow();
     const int count = countSnapshots(m_doc.database().state().programClipboard);
+    const BrowseState view = m_doc.database().state().browse;
+    const std::vector<int> before = selectedRowsAscending();
     if (!pasteBefore(m_doc.database(), m_model.fill(), row))
         return;
-    m_doc.imageEdited();
     onUpdate();
     // The row that was selected, now after the pasted block.
     showRow(std::min(row + count, m_model.rowCount() - 1));
+    m_doc.imageEdited(programsText(tr("Paste 1 program"), tr("Paste %1 programs"), static_cast<std::size_t>(count)),
+                      listRows(view, before));
 }
 
 void CViz_ud_app_17View::openProgramEditor(int row, int mode) {
@@ -191,11 +241,13 @@ void CViz_ud_app_17View::openProgramEditor(int row, int mode) {
     if (openProgramDialog(this, db, m_doc.messages(), target.programIndex, target.mode) != DialogResult::Ok)
         return;
     // The dialog may have created a provider: the tree appends it in the refresh.
+    const BrowseState view = db.state().browse;
     db.state().treeRefreshRequest = true;
-    m_doc.imageEdited();
     m_doc.updateAllViews();
     const int shown = rowOfProgram(m_model.fill(), db.state().addedProgramIndex);
     showRow(shown >= 0 ? shown : row);
+    m_doc.imageEdited(target.mode == kProgramDialogAdd ? tr("Add program") : tr("Edit program"),
+                      listRows(view, {row}));
 }
 
 void CViz_ud_app_17View::openTransponderEditor(int row, int mode) {
@@ -203,12 +255,13 @@ void CViz_ud_app_17View::openTransponderEditor(int row, int mode) {
         return;
     ChannelDatabase& db = m_doc.database();
     const int program = m_model.programAt(row);
+    const BrowseState view = db.state().browse;
     if (openTransponderListDialog(this, db, m_doc.messages(), program, mode) != DialogResult::Ok)
         return;
-    m_doc.imageEdited();
     emit transpondersEdited();
     onUpdate();
     showRow(row);
+    m_doc.imageEdited(mode == kTransponderAdd ? tr("Add transponder") : tr("Edit transponder"), listRows(view, {row}));
 }
 
 void CViz_ud_app_17View::deleteTransponder(int row) {
@@ -220,9 +273,9 @@ void CViz_ud_app_17View::deleteTransponder(int row) {
     openTransponderDeleteDialog(this, db, m_doc.messages(), tp, 2);
     if (db.state().currentTpFrequency < 0)
         return;
-    m_doc.imageEdited();
     emit transpondersEdited();
     onUpdate();
+    m_doc.imageEdited(tr("Delete transponder"));
 }
 
 void CViz_ud_app_17View::contextMenuEvent(QContextMenuEvent* event) {

@@ -5,6 +5,7 @@
 
 #include <QtWidgets/QTableView>
 
+#include "app/edit_step.h"
 #include "views/list_drag_handler.h"
 #include "views/list_editing.h"
 #include "views/program_list_model.h"
@@ -12,6 +13,9 @@
 namespace vizud {
 
 class CViz_ud_app_17Doc;
+
+// "Delete 1 program" or "Delete 3 programs": the name of an edit of `count` rows.
+QString programsText(const QString& one, const QString& many, std::size_t count);
 
 class CViz_ud_app_17View : public QTableView {
     Q_OBJECT
@@ -43,6 +47,11 @@ public:
     std::vector<int> selectedRowsAscending() const;
     void selectRows(int first, int count, bool show);
     const ListDragHandler& dragHandler() const { return m_drag; }
+    // Selects the given rows (ascending), the first current and in sight: the rows an undo or redo
+    // gave back.
+    void selectRowList(const std::vector<int>& rows);
+    // An edit's rows for the undo stack: `before` as they were, the selection now as after.
+    EditRows listRows(const BrowseState& view, std::vector<int> before) const;
 
 signals:
     // A transponder changed or went away: the tree's transponder nodes must be read again.
