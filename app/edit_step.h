@@ -29,6 +29,7 @@ public:
     void redo() override;
 
     StateDelta& delta() { return m_delta; }
+    const StateDelta& delta() const { return m_delta; }
     const EditRows& rows() const { return m_rows; }
 
 private:

@@ -63,6 +63,7 @@ CMainFrame::CMainFrame(CViz_ud_app_17Doc& doc, Options options, QWidget* parent)
 
     connect(&m_doc, &CViz_ud_app_17Doc::titleChanged, this, &CMainFrame::onTitleChanged);
     connect(&m_doc, &CViz_ud_app_17Doc::modifiedStateChanged, this, &CMainFrame::requestIdleUpdate);
+    connect(&m_doc, &CViz_ud_app_17Doc::modifiedStateChanged, this, &QWidget::setWindowModified);
     connect(&m_doc, &CViz_ud_app_17Doc::viewsNeedUpdate, this, &CMainFrame::requestIdleUpdate);
     connect(&m_doc, &CViz_ud_app_17Doc::viewsNeedUpdate, m_leftView, &CLeftView::onUpdate);
     connect(&m_doc, &CViz_ud_app_17Doc::viewsNeedUpdate, m_listView, &CViz_ud_app_17View::onUpdate);
@@ -171,6 +172,8 @@ void CMainFrame::connectCommands() {
     connect(&history, &QUndoStack::redoTextChanged, this, [this](const QString& text) {
         m_actions[kCmdEditRedo]->setText(text.isEmpty() ? tr("&Redo") : tr("&Redo %1").arg(text));
     });
+    connect(&history, &QUndoStack::canUndoChanged, m_actions[kCmdEditUndo], &QAction::setEnabled);
+    connect(&history, &QUndoStack::canRedoChanged, m_actions[kCmdEditRedo], &QAction::setEnabled);
     connect(&history, &QUndoStack::indexChanged, this, &CMainFrame::requestIdleUpdate);
     connect(&m_doc, &CViz_ud_app_17Doc::historyStepApplied, this, &CMainFrame::showHistoryStep);
     // Commands without a handler here stay disabled until the views that carry them take them over.
@@ -319,7 +322,9 @@ void CMainFrame::showHistoryStep(const EditRows& rows, bool undone) {
 }
 
 void CMainFrame::onTitleChanged(const QString& title) {
-    setWindowTitle(title.isEmpty() ? QString(kApplicationTitle) : title + " - " + kApplicationTitle);
+    // "[*]" is where Qt shows the unsaved-changes mark.
+    setWindowTitle(title.isEmpty() ? QString(kApplicationTitle) + "[*]" : title + "[*] - " + kApplicationTitle);
+    setWindowModified(m_doc.isModified());
 }
 
 void CMainFrame::fillRecentFiles() {

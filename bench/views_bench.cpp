@@ -5,11 +5,14 @@
 #include <benchmark/benchmark.h>
 
 #include <QtGui/QMouseEvent>
+#include <QtGui/QUndoStack>
 #include <QtWidgets/QApplication>
 
 #include <chrono>
 
+#include "app/edit_step.h"
 #include "database/image_access.h"
+#include "database/table_codes.h"
 #include "tests/app/gui/gui_fixture.h"
 #include "tests/support/process_runner.h"
 #include "views/left_view.h"
@@ -220,6 +223,67 @@ void BM_ListDragOne(benchmark::State& st) {
 }
 BENCHMARK(BM_ListDrag10000ToTheEndOfTheTvBlock)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListDragOne)->Unit(benchmark::kMillisecond);
+
+// The edit history on a full database: recording the step of a one-row delete in the middle of the
+// table (the CRC refresh included), undoing it with the tree and list refreshed, and what 100 such steps
+// hold in memory.
+void BM_HistoryRecordOneDelete(benchmark::State& st) {
+    FullWindow& full = window();
+    CViz_ud_app_17View& list = full.list();
+    reopen(full);
+    for (auto _ : st) {
+        st.PauseTiming();
+        RecordView view;
+        full.gui.fx.db.modifyRecord(kTablePrograms, kOpDelete, 9000, view);
+        st.ResumeTiming();
+        full.gui.doc.imageEdited("Delete 1 program");
+    }
+    st.counters["steps"] = full.gui.doc.undoStack().count();
+    (void)list;
+    reopen(full);
+}
+BENCHMARK(BM_HistoryRecordOneDelete)->Unit(benchmark::kMillisecond);
+
+void BM_HistoryUndoWithViews(benchmark::State& st) {
+    FullWindow& full = window();
+    reopen(full);
+    selectRows(full, 9000, 9000);
+    full.list().deleteRows();
+    QUndoStack& history = full.gui.doc.undoStack();
+    for (auto _ : st) {
+        history.undo();
+        full.list().viewport()->repaint();
+        st.PauseTiming();
+        history.redo();
+        st.ResumeTiming();
+    }
+    reopen(full);
+}
+BENCHMARK(BM_HistoryUndoWithViews)->Unit(benchmark::kMillisecond);
+
+void BM_HistoryHundredStepsMemory(benchmark::State& st) {
+    FullWindow& full = window();
+    std::size_t bytes = 0;
+    for (auto _ : st) {
+        st.PauseTiming();
+        reopen(full);
+        st.ResumeTiming();
+        for (int step = 0; step < 100; ++step) {
+            selectRows(full, (step * 7919) % 19000, (step * 7919) % 19000 + 4);
+            full.list().deleteRows();
+        }
+        st.PauseTiming();
+        const QUndoStack& history = full.gui.doc.undoStack();
+        bytes = 0;
+        for (int i = 0; i < history.count(); ++i)
+            bytes += static_cast<const EditStep*>(history.command(i))->delta().bytes();
+        st.ResumeTiming();
+    }
+    st.counters["MB"] = static_cast<double>(bytes) / 1e6;
+    st.counters["steps"] = full.gui.doc.undoStack().count();
+    reopen(full);
+}
+BENCHMARK(BM_HistoryHundredStepsMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_ScreenshotProcess(benchmark::State& st) {
     FullWindow& full = window();

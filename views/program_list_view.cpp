@@ -246,8 +246,7 @@ void CViz_ud_app_17View::openProgramEditor(int row, int mode) {
     m_doc.updateAllViews();
     const int shown = rowOfProgram(m_model.fill(), db.state().addedProgramIndex);
     showRow(shown >= 0 ? shown : row);
-    m_doc.imageEdited(target.mode == kProgramDialogAdd ? tr("Add program") : tr("Edit program"),
-                      listRows(view, {row}));
+    m_doc.imageEdited(target.mode == kProgramDialogAdd ? tr("Add program") : tr("Edit program"), listRows(view, {row}));
 }
 
 void CViz_ud_app_17View::openTransponderEditor(int row, int mode) {

@@ -98,7 +98,7 @@ TEST(BoxSimTransfer, DownloadAndUploadFromTheMainWindow) {
     QApplication::processEvents();
     ASSERT_TRUE(doc.commands().downloaded()) << testing::PrintToString(fx.messages.texts());
     EXPECT_EQ(std::memcmp(&fx.image(), served.get(), kImageSize), 0);
-    EXPECT_EQ(frame.windowTitle(), "Channel.si - Diruriz Ezoviv for HD");
+    EXPECT_EQ(frame.windowTitle(), "Channel.si[*] - Diruriz Ezoviv for HD");
     EXPECT_EQ(frame.countsPane()->text(), "TV:120, Radio:180");
     EXPECT_TRUE(test::fileExists(dir.file("programs.nfo")));
 

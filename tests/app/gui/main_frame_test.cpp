@@ -51,7 +51,7 @@ protected:
 TEST_F(MainFrameTest, ReopenedFileGivesTitleAndProgramCounts) {
     writeConfig(kOptionReopenLast, channelFile("astra.si", 1, 1200, 800));
     start();
-    EXPECT_EQ(frame->windowTitle(), "astra - Diruriz Ezoviv for HD");
+    EXPECT_EQ(frame->windowTitle(), "astra[*] - Diruriz Ezoviv for HD");
     EXPECT_EQ(frame->countsPane()->text(), "TV:800, Radio:400");
     EXPECT_GE(frame->countsPane()->width(), 100);
     EXPECT_EQ(fx.state->config.port, 3);
@@ -61,7 +61,7 @@ TEST_F(MainFrameTest, ReopenedFileGivesTitleAndProgramCounts) {
 TEST_F(MainFrameTest, NothingLoadedShowsDashesAndReady) {
     writeConfig(0, "");
     start();
-    EXPECT_EQ(frame->windowTitle(), "Channel - Diruriz Ezoviv for HD");
+    EXPECT_EQ(frame->windowTitle(), "Channel[*] - Diruriz Ezoviv for HD");
     EXPECT_EQ(frame->countsPane()->text(), "---");
     EXPECT_EQ(frame->countsPane()->width(), 70);
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
@@ -120,7 +120,7 @@ TEST_F(MainFrameTest, DroppedFileOpensAfterTheSaveFirstQuestion) {
     fx.messages.script(MessageAnswer::No);
     drop({b});
     EXPECT_EQ(fx.messages.asked, std::vector<std::string>{"a.si not saved!\nSave it now?"});
-    EXPECT_EQ(frame->windowTitle(), "b.si - Diruriz Ezoviv for HD");
+    EXPECT_EQ(frame->windowTitle(), "b.si[*] - Diruriz Ezoviv for HD");
     EXPECT_EQ(frame->countsPane()->text(), "TV:10, Radio:40");
     EXPECT_EQ(frame->modifiedPane()->text(), "");
 }
@@ -140,11 +140,11 @@ TEST_F(MainFrameTest, DownloadThenSaveRunsSaveAsAndListsTheFile) {
     start();
     test::makeImage(fx.image(), 6, test::ImageShape{});
     trigger(kCmdDownload);
-    EXPECT_EQ(frame->windowTitle(), "Channel.si - Diruriz Ezoviv for HD");
+    EXPECT_EQ(frame->windowTitle(), "Channel.si[*] - Diruriz Ezoviv for HD");
     EXPECT_EQ(frame->modifiedPane()->text(), "OVR");
     files.answers.push_back(dir.file("mine.si"));
     trigger(kCmdFileSave);
-    EXPECT_EQ(frame->windowTitle(), "mine - Diruriz Ezoviv for HD");
+    EXPECT_EQ(frame->windowTitle(), "mine[*] - Diruriz Ezoviv for HD");
     EXPECT_EQ(doc.recentFiles(), QStringList{QString::fromStdString(dir.file("mine.si"))});
     const QAction* recent = frame->findChild<QAction*>("recentFile1");
     ASSERT_NE(recent, nullptr);
@@ -216,7 +216,7 @@ TEST_F(MainFrameTest, GermanTextsForMenusTipsAndPanes) {
     doc.setModifiedFlag(true);
     settle();
     EXPECT_EQ(frame->modifiedPane()->text(), QString::fromUtf8("ÜB"));
-    EXPECT_EQ(frame->windowTitle(), "Channel - Diruriz Ezoviv for HD") << "run-time titles stay as they are";
+    EXPECT_EQ(frame->windowTitle(), "Channel[*] - Diruriz Ezoviv for HD") << "run-time titles stay as they are";
     QApplication::removeTranslator(&german);
 }
 

@@ -1,0 +1,103 @@
+// Undo and redo in the real main window: the menu names the step, the shortcuts work, an undo gives the
+// image back byte for byte and selects the rows again, the modified mark follows the saved state, and
+// opening a file forgets the history.
+#include <gtest/gtest.h>
+
+#include <QtGui/QUndoStack>
+#include <QtTest/QTest>
+#include <cstring>
+#include <memory>
+
+#include "app/command_ids.h"
+#include "database/image_access.h"
+#include "tests/app/gui/gui_fixture.h"
+#include "tests/database/editing_checks.h"
+#include "views/left_view.h"
+#include "views/program_list_view.h"
+
+namespace vizud {
+namespace {
+
+class History : public ::testing::Test, public test::GuiFixture {
+protected:
+    void SetUp() override {
+        start();
+        path = channelFile("history.si", 13);
+        ASSERT_TRUE(doc.commands().openDocument(path));
+        frame->show();
+        QApplication::setActiveWindow(frame.get());
+        list = frame->listView();
+        list->setFocus();
+        settle();
+        opened = std::make_unique<all_tables_block>(fx.image());
+    }
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(list, static_cast<Qt::Key>(key), modifiers);
+        settle();
+    }
+    std::string undoText() const { return frame->action(kCmdEditUndo)->text().toStdString(); }
+    std::string redoText() const { return frame->action(kCmdEditRedo)->text().toStdString(); }
+    void select(int first, int count) {
+        list->selectRows(first, count, true);
+        settle();  // the commands are enabled by the idle update
+    }
+
+    std::string path;
+    CViz_ud_app_17View* list = nullptr;
+    std::unique_ptr<all_tables_block> opened;
+};
+
+TEST_F(History, UndoGivesTheImageBackAndRedoDoesItAgainByEveryShortcut) {
+    select(5, 3);
+    key(Qt::Key_Delete);
+    const auto deleted = std::make_unique<all_tables_block>(fx.image());
+    EXPECT_EQ(deleted->programCount, opened->programCount - 3);
+    EXPECT_EQ(undoText(), "&Undo Delete 3 programs");
+    EXPECT_TRUE(frame->isWindowModified());
+
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(test::firstDifference(*opened, fx.image()), -1) << "undone byte for byte";
+    EXPECT_EQ(list->selectedRowsAscending(), (std::vector<int>{5, 6, 7})) << "the rows are back and selected";
+    EXPECT_EQ(redoText(), "&Redo Delete 3 programs");
+    EXPECT_FALSE(doc.isModified()) << "back at the state of the file";
+    EXPECT_FALSE(frame->isWindowModified());
+
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(test::firstDifference(*deleted, fx.image()), -1);
+    EXPECT_TRUE(doc.isModified());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(test::firstDifference(*deleted, fx.image()), -1) << "Ctrl+Y redoes too";
+    EXPECT_EQ(list->selectedRowsAscending(), (std::vector<int>{5}));
+}
+
+TEST_F(History, TheModifiedMarkFollowsTheSavedStateAndOpeningForgetsTheSteps) {
+    select(0, 1);
+    key(Qt::Key_Delete);
+    ASSERT_TRUE(doc.commands().fileSave());
+    EXPECT_FALSE(frame->isWindowModified());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(doc.isModified()) << "the image differs from the file again";
+    key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_FALSE(doc.isModified());
+
+    ASSERT_TRUE(doc.commands().openDocument(path));
+    EXPECT_FALSE(doc.undoStack().canUndo());
+    EXPECT_EQ(undoText(), "&Undo");
+    EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled());
+}
+
+TEST_F(History, ARenameInTheTreeIsUndoneThereToo) {
+    CLeftView* tree = frame->leftView();
+    QTreeWidgetItem* provider = tree->rootItem(kProvidersRoot)->child(1);
+    const QString old = provider->text(0);
+    tree->renameItem(provider, "Umbenannt");
+    settle();
+    EXPECT_EQ(undoText(), "&Undo Rename provider");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(tree->rootItem(kProvidersRoot)->child(1)->text(0).toStdString(), old.toStdString());
+    EXPECT_EQ(test::firstDifference(*opened, fx.image()), -1);
+}
+
+}  // namespace
+}  // namespace vizud
