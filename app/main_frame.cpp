@@ -254,6 +254,10 @@ void CMainFrame::runCommand(int commandId) {
             if (m_listActive)
                 m_listView->deleteRows();
             break;
+        case kCmdEditMoveTo:
+            if (m_listActive)
+                m_listView->askMoveTo();
+            break;
         case kCmdShowTvAndRadio:
         case kCmdShowTv:
         case kCmdShowRadio:
@@ -295,6 +299,7 @@ void CMainFrame::onIdle() {
     m_actions[kCmdEditCopy]->setEnabled(m_listActive && rules.copy);
     m_actions[kCmdEditPaste]->setEnabled(m_listActive && rules.paste);
     m_actions[kCmdEditDelete]->setEnabled(m_listActive && rules.remove);
+    m_actions[kCmdEditMoveTo]->setEnabled(m_listActive && rules.copy);
     m_actions[kCmdEditUndo]->setEnabled(m_doc.undoStack().canUndo());
     m_actions[kCmdEditRedo]->setEnabled(m_doc.undoStack().canRedo());
     m_modifiedPane->setText(m_doc.isModified() ? tr("OVR") : QString());

@@ -111,6 +111,47 @@ DropResult dropListDrag(ChannelDatabase& db, const ListFill& fill, const ListDra
     return result;
 }
 
+DropResult moveRowsToNumber(ChannelDatabase& db, const ListFill& fill, const ListDrag& drag, int number) {
+    DropResult result;
+    const int n = static_cast<int>(drag.rows.size());
+    if (n == 0 || drag.rows.back() >= rowCount(fill))
+        return result;
+    std::vector<int> places;  // table or list positions of the rows, ascending
+    places.reserve(drag.rows.size());
+    for (const int row : drag.rows) {
+        const ListRow& shown = fill.rows[static_cast<std::size_t>(row)];
+        places.push_back(wholeTable(fill) ? shown.program : shown.sequence);
+    }
+    const all_tables_block& img = db.image();
+    int low = 0;
+    int high = 0;
+    if (wholeTable(fill)) {
+        const int tv = std::min<int>(img.tvCount, programCount(img));
+        const bool tvBlock = places.front() < tv;
+        low = tvBlock ? 0 : tv;
+        high = tvBlock ? tv - n : programCount(img) - n;
+    } else {
+        const st_fav& list = img.favourites[fill.favouriteList];
+        const int tvEntries = favouriteTvCount(list);
+        const bool tvPart = places.front() < tvEntries;
+        low = tvPart ? 0 : tvEntries;
+        high = tvPart ? tvEntries - n : favouriteCount(list) - n;
+    }
+    const int position = std::clamp(number - 1, low, std::max(low, high));
+    const bool contiguous = places.back() - places.front() == n - 1;
+    const bool stays = contiguous && position == places.front();
+    const int moved = wholeTable(fill) ? db.movePrograms(places, position)
+                                       : db.moveListEntries(fill.favouriteList, false, places, position);
+    if (moved != 0)
+        return result;
+    // A list position becomes a row of the list shown (its radio rows start after its TV entries).
+    int at = position;
+    if (!wholeTable(fill) && (db.state().browse.viewMode & kViewRadioOnly))
+        at -= favouriteTvCount(img.favourites[fill.favouriteList]);
+    result = {true, !stays, at, n};
+    return result;
+}
+
 int firstDroppedRow(const ListFill& fill, const DropResult& drop) {
     if (!drop.placed)
         return -1;

@@ -55,6 +55,12 @@ struct DropResult {
 // it was.
 DropResult dropListDrag(ChannelDatabase& db, const ListFill& fill, const ListDrag& drag, int d);
 
+// Edit > Move to: the dragged rows move, in their order and with what a drop keeps, so that the first of
+// them gets the Ch Index `number` (1-based, counted as the list shows it), kept inside their block: a
+// number beyond it moves them to its end or start. In the whole table the number is a place in the
+// table, also in a filtered view; in a favourite list a place in the list.
+DropResult moveRowsToNumber(ChannelDatabase& db, const ListFill& fill, const ListDrag& drag, int number);
+
 // The first row of the moved block in the list refilled after the drop.
 int firstDroppedRow(const ListFill& fill, const DropResult& drop);
 

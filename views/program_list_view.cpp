@@ -8,6 +8,7 @@
 #include <QtGui/QPainter>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QHeaderView>
+#include <QtWidgets/QInputDialog>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QStyledItemDelegate>
 
@@ -233,6 +234,40 @@ void CViz_ud_app_17View::pasteRows() {
                       listRows(view, before));
 }
 
+void CViz_ud_app_17View::askMoveTo() {
+    const int first = firstSelectedRow();
+    if (!editEnabled(m_model.fill(), first))
+        return;
+    const int current = m_model.fill().rows[static_cast<std::size_t>(first)].sequence + 1;
+    bool ok = false;
+    const int number = QInputDialog::getInt(this, tr("Move to"), tr("Ch Index of the first selected program:"), current,
+                                            1, kMaxPrograms, 1, &ok);
+    if (ok)
+        moveSelectedTo(number);
+}
+
+void CViz_ud_app_17View::moveSelectedTo(int number) {
+    ChannelDatabase& db = m_doc.database();
+    const std::vector<int> rows = selectedRowsAscending();
+    ListDrag drag;
+    switch (beginListDrag(db, m_model.fill(), rows, drag)) {
+        case DragStart::Ignored:
+            return;
+        case DragStart::Mixed:
+            m_doc.messages().show(kMixedDragText, MessageIcon::Information);
+            return;
+        case DragStart::Started:
+            break;
+    }
+    const BrowseState view = db.state().browse;
+    const DropResult result = moveRowsToNumber(db, m_model.fill(), drag, number);
+    if (!result.placed || !result.changed)
+        return;
+    onUpdate();
+    selectRows(firstDroppedRow(m_model.fill(), result), result.count, true);
+    m_doc.imageEdited(programsText(tr("Move 1 program"), tr("Move %1 programs"), rows.size()), listRows(view, rows));
+}
+
 void CViz_ud_app_17View::openProgramEditor(int row, int mode) {
     const ProgramEditorTarget target = programEditorTarget(m_model.fill(), row, mode);
     if (!target.open)
@@ -304,6 +339,7 @@ void CViz_ud_app_17View::openContextMenu(int row, QPoint at, bool byMouse) {
     menu.addAction(tr("Copy"), this, &CViz_ud_app_17View::copyRows)->setEnabled(rules.copy);
     menu.addAction(tr("Paste"), this, &CViz_ud_app_17View::pasteRows)->setEnabled(rules.paste);
     menu.addAction(tr("Delete"), this, &CViz_ud_app_17View::deleteRows)->setEnabled(rules.remove);
+    menu.addAction(tr("Move to..."), this, &CViz_ud_app_17View::askMoveTo)->setEnabled(real);
     menu.addSeparator();
     QMenu* transponder = menu.addMenu(tr("Transponder"));
     transponder->setEnabled(real);

@@ -41,6 +41,10 @@ public:
     void cutRows();
     void pasteRows();
     void deleteRows();
+    // Edit > Move to: asks for the Ch Index the first selected row should get, then moves the selection
+    // there as a drag would (moveSelectedTo does it without asking).
+    void askMoveTo();
+    void moveSelectedTo(int number);
 
     // The selected rows, ascending; selecting `count` rows from `first` (the first becomes current and,
     // with `show`, is scrolled into view).

@@ -242,5 +242,40 @@ TEST_F(ListDragCases, ADropTheEngineRefusesLeavesTheImageAsItWasAndADropInPlaceC
     EXPECT_EQ(test::firstDifference(before, image()), -1);
 }
 
+TEST_F(ListDragCases, MoveToANumberPutsTheFirstRowThereInsideItsBlock) {
+    const struct {
+        std::vector<int> rows;
+        int number;
+        int firstRow;
+        const char* name;
+    } cases[] = {
+        {{8}, 3, 2, "T8"},      // a program to number 3
+        {{1, 2}, 99, 8, "T1"},  // beyond the TV block: to its end
+        {{12}, 1, 10, "R2"},    // a radio program cannot go before the TV ones
+        {{4}, 5, 4, "T4"},      // where it is already
+    };
+    for (const auto& c : cases) {
+        std::memset(&image(), 0, kImageSize);
+        SetUp();
+        ListFill fill = fillRows(db);
+        ListDrag drag;
+        ASSERT_EQ(beginListDrag(db, fill, c.rows, drag), DragStart::Started);
+        const DropResult moved = moveRowsToNumber(db, fill, drag, c.number);
+        ASSERT_TRUE(moved.placed) << "number " << c.number;
+        fill = fillRows(db);
+        const int first = firstDroppedRow(fill, moved);
+        EXPECT_EQ(first, c.firstRow) << "number " << c.number;
+        EXPECT_EQ(names(fill).at(static_cast<std::size_t>(first)), c.name);
+        EXPECT_EQ(moved.changed, c.number != 5);
+    }
+    // In a favourite list: the entries move, the table stays.
+    state->browse.viewMode = kViewTvAndRadio | (1u << kViewFirstFavouriteBit);
+    const ListFill list = fillRows(db);
+    ListDrag drag;
+    ASSERT_EQ(beginListDrag(db, list, {2}, drag), DragStart::Started);
+    ASSERT_TRUE(moveRowsToNumber(db, list, drag, 1).placed);
+    EXPECT_EQ(names(fillRows(db)), (std::vector<std::string>{"T8", "T2", "T3", "R1"}));
+}
+
 }  // namespace
 }  // namespace vizud

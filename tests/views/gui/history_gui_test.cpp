@@ -87,6 +87,20 @@ TEST_F(History, TheModifiedMarkFollowsTheSavedStateAndOpeningForgetsTheSteps) {
     EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled());
 }
 
+TEST_F(History, MoveToANumberIsOneStep) {
+    select(15, 1);
+    const std::string name = nameText(fx.image().programs[15].name);
+    EXPECT_TRUE(frame->action(kCmdEditMoveTo)->isEnabled());
+    list->moveSelectedTo(3);
+    settle();
+    EXPECT_EQ(nameText(fx.image().programs[2].name), name);
+    EXPECT_EQ(list->selectedRowsAscending(), (std::vector<int>{2}));
+    EXPECT_EQ(undoText(), "&Undo Move 1 program");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(test::firstDifference(*opened, fx.image()), -1);
+    EXPECT_EQ(list->selectedRowsAscending(), (std::vector<int>{15}));
+}
+
 TEST_F(History, ARenameInTheTreeIsUndoneThereToo) {
     CLeftView* tree = frame->leftView();
     QTreeWidgetItem* provider = tree->rootItem(kProvidersRoot)->child(1);
