@@ -191,6 +191,8 @@ bool DocumentCommands::fileSave() {
     // A failed download after a good one clears downloadedFlag but leaves the image without a path: such
     // an image needs a name, as after the download itself.
     if (m_fileOpened && !m_downloaded && !m_names.fullPath.empty()) {
+        if (!keepBackup(m_names.fullPath))
+            return false;
         if (m_db.save(m_names.fullPath) != 0) {
             m_messages.show("Error: Save failed!", MessageIcon::Exclamation);
             return false;
@@ -218,6 +220,8 @@ bool DocumentCommands::fileSaveAs() {
             return false;
         }
     }
+    if (!keepBackup(path))
+        return false;
     const DocumentNames previousNames = m_names;
     const std::string previousTitle = m_documentTitle;
     takeNames(path);
@@ -233,6 +237,14 @@ bool DocumentCommands::fileSaveAs() {
     setModifiedFlag(false);
     m_host.addRecentFile(path);
     return true;
+}
+
+bool DocumentCommands::keepBackup(const std::string& path) {
+    const std::string why = m_backups.keepBeforeOverwrite(path);
+    if (why.empty())
+        return true;
+    m_messages.show(why, MessageIcon::Exclamation);
+    return false;
 }
 
 void DocumentCommands::dropFiles(const std::vector<std::string>& paths) {

@@ -8,6 +8,7 @@
 
 #include "app/config_record.h"
 #include "app/document_services.h"
+#include "app/file_backup.h"
 #include "database/channel_database.h"
 #include "database/messages.h"
 
@@ -72,6 +73,9 @@ private:
     void deleteContents();
     void takeNames(const std::string& path);
     FileDialogRequest channelRequest(const std::string& initialName) const;
+    // Keeps the file's previous content as NAME.bak the first time this session overwrites it; false
+    // (after the message) when that failed and the save must not go on.
+    bool keepBackup(const std::string& path);
 
     ChannelDatabase& m_db;
     Messages& m_messages;
@@ -85,6 +89,7 @@ private:
     bool m_modified = false;
     bool m_fileOpened = false;
     bool m_downloaded = false;
+    FileBackups m_backups;
 };
 
 // Adds the default extension when the name part of `path` has none.

@@ -174,6 +174,28 @@ TEST_F(DocumentTest, SaveWritesInPlaceAndClearsModified) {
     EXPECT_TRUE(files.requests.size() == 1) << "no dialog for a plain save";
 }
 
+TEST_F(DocumentTest, TheFirstOverwriteOfASessionKeepsTheOriginalAsBak) {
+    const std::string a = channelFile("a.si", 8);
+    const std::string original = test::readFile(a);
+    openThroughCommand(a);
+    for (int save = 0; save < 2; ++save) {
+        fx.image().programs[0].serviceId = static_cast<std::uint16_t>(1000 + save);
+        ASSERT_TRUE(doc.fileSave());
+        EXPECT_EQ(test::readFile(a + ".bak"), original) << "save " << save << ": the first original stays";
+    }
+    EXPECT_NE(test::readFile(a), original);
+
+    // A backup that cannot be written (its temporary name is too long here) stops the save.
+    const std::string b = channelFile(std::string(245, 'b') + ".si", 9);
+    const std::string before = test::readFile(b);
+    openThroughCommand(b);
+    fx.image().programs[0].serviceId = 7;
+    EXPECT_FALSE(doc.fileSave());
+    ASSERT_EQ(fx.messages.texts().size(), 1u);
+    EXPECT_NE(fx.messages.texts()[0].find("could not be written"), std::string::npos);
+    EXPECT_EQ(test::readFile(b), before) << "nothing saved";
+}
+
 TEST_F(DocumentTest, SaveWithNothingLoadedSaysNothingToSave) {
     doc.construct(dir.file("veravaravo.cfg"));
     EXPECT_FALSE(doc.fileSave());
