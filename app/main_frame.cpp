@@ -15,10 +15,12 @@
 #include <QtWidgets/QSplitter>
 #include <QtWidgets/QStatusBar>
 #include <QtWidgets/QToolBar>
+#include <QtWidgets/QVBoxLayout>
 
 #include "app/about_box.h"
 #include "app/command_ids.h"
 #include "app/editor_document.h"
+#include "views/find_bar.h"
 #include "views/left_view.h"
 #include "views/program_list_view.h"
 
@@ -109,7 +111,16 @@ void CMainFrame::createClient() {
     m_splitter = new QSplitter(Qt::Horizontal, this);
     m_splitter->setObjectName("splitter");
     m_leftView = new CLeftView(m_doc, m_splitter);
-    m_listView = new CViz_ud_app_17View(m_doc, m_splitter);
+    // The list with its find bar above it.
+    auto* listPane = new QWidget(m_splitter);
+    listPane->setObjectName("listPane");
+    auto* paneLayout = new QVBoxLayout(listPane);
+    paneLayout->setContentsMargins(0, 0, 0, 0);
+    paneLayout->setSpacing(0);
+    m_listView = new CViz_ud_app_17View(m_doc, listPane);
+    m_findBar = new FindBar(m_doc, *m_listView, listPane);
+    paneLayout->addWidget(m_findBar);
+    paneLayout->addWidget(m_listView, 1);
     // The tree's selection and edits refresh the list (the tree is their sender and stays as it is).
     connect(m_leftView, &CLeftView::browseChanged, m_listView, &CViz_ud_app_17View::onUpdate);
     connect(m_listView, &CViz_ud_app_17View::transpondersEdited, m_leftView, &CLeftView::refreshTransponderNodes);
@@ -128,10 +139,14 @@ void CMainFrame::createClient() {
         requestIdleUpdate();
     });
     m_splitter->addWidget(m_leftView);
-    m_splitter->addWidget(m_listView);
+    m_splitter->addWidget(listPane);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({260, 740});
     setCentralWidget(m_splitter);
+    auto* findNext = new QShortcut(QKeySequence(Qt::Key_F3), this);
+    auto* findPrevious = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), this);
+    connect(findNext, &QShortcut::activated, m_findBar, &FindBar::findNext);
+    connect(findPrevious, &QShortcut::activated, m_findBar, &FindBar::findPrevious);
     auto* next = new QShortcut(QKeySequence(Qt::Key_F6), this);
     auto* previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this);
     connect(next, &QShortcut::activated, this, &CMainFrame::focusOtherPane);
@@ -177,7 +192,7 @@ void CMainFrame::connectCommands() {
     connect(&history, &QUndoStack::indexChanged, this, &CMainFrame::requestIdleUpdate);
     connect(&m_doc, &CViz_ud_app_17Doc::historyStepApplied, this, &CMainFrame::showHistoryStep);
     // Commands without a handler here stay disabled until the views that carry them take them over.
-    for (int id : {kCmdEditFind, kCmdFilePrint, kCmdFilePrintPreview}) {
+    for (int id : {kCmdFilePrint, kCmdFilePrintPreview}) {
         m_actions[id]->setEnabled(false);
     }
     m_actions[kCmdViewToolbar]->setChecked(true);
@@ -231,6 +246,9 @@ void CMainFrame::runCommand(int commandId) {
             break;
         case kCmdViewStatusBar:
             statusBar()->setVisible(m_actions[kCmdViewStatusBar]->isChecked());
+            break;
+        case kCmdEditFind:
+            m_findBar->open();
             break;
         case kCmdEditUndo:
             m_doc.undoStack().undo();

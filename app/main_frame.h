@@ -18,6 +18,7 @@ class QSplitter;
 namespace vizud {
 
 class CLeftView;
+class FindBar;
 class CViz_ud_app_17Doc;
 class CViz_ud_app_17View;
 
@@ -37,6 +38,7 @@ public:
     QAction* action(int commandId) const { return m_actions[commandId]; }
     CLeftView* leftView() const { return m_leftView; }
     CViz_ud_app_17View* listView() const { return m_listView; }
+    FindBar* findBar() const { return m_findBar; }
     QLabel* modifiedPane() const { return m_modifiedPane; }
     QLabel* countsPane() const { return m_countsPane; }
 
@@ -67,6 +69,7 @@ private:
     QSplitter* m_splitter = nullptr;
     CLeftView* m_leftView = nullptr;
     CViz_ud_app_17View* m_listView = nullptr;
+    FindBar* m_findBar = nullptr;
     bool m_listActive = true;  // the list, not the tree, is the pane the editing commands act on
     FilterRefresh m_filterRefresh;
     FrameActions m_actions;

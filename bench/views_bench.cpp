@@ -7,6 +7,7 @@
 #include <QtGui/QMouseEvent>
 #include <QtGui/QUndoStack>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QLineEdit>
 
 #include <chrono>
 
@@ -15,6 +16,7 @@
 #include "database/table_codes.h"
 #include "tests/app/gui/gui_fixture.h"
 #include "tests/support/process_runner.h"
+#include "views/find_bar.h"
 #include "views/left_view.h"
 #include "views/program_list_view.h"
 
@@ -284,6 +286,23 @@ void BM_HistoryHundredStepsMemory(benchmark::State& st) {
     reopen(full);
 }
 BENCHMARK(BM_HistoryHundredStepsMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// One keystroke in the find bar on the 20000 rows of the whole table: the matches found and marked, the
+// first selected and the list repainted.
+void BM_FindKeystroke(benchmark::State& st) {
+    FullWindow& full = window();
+    reopen(full);
+    FindBar& bar = *full.gui.frame->findBar();
+    bar.open();
+    int round = 0;
+    for (auto _ : st) {
+        bar.textField()->setText(round++ % 2 == 0 ? "tv 1" : "tv 12");
+        full.list().viewport()->repaint();
+    }
+    st.counters["matches"] = bar.matchCount();
+    bar.close();
+}
+BENCHMARK(BM_FindKeystroke)->Unit(benchmark::kMillisecond);
 
 void BM_ScreenshotProcess(benchmark::State& st) {
     FullWindow& full = window();

@@ -34,6 +34,7 @@ set(VIZUD_GUI_SOURCES
     dialogs/transponder_tree_dialog.ui
     link/transfer_dialog.cpp
     link/transfer_dialog.ui
+    views/find_bar.cpp
     views/left_view.cpp
     views/list_drag_handler.cpp
     views/program_list_model.cpp

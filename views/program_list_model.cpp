@@ -1,5 +1,7 @@
 #include "views/program_list_model.h"
 
+#include <QtGui/QColor>
+
 namespace vizud {
 
 ProgramListModel::ProgramListModel(const ChannelDatabase& db, QObject* parent)
@@ -10,6 +12,7 @@ void ProgramListModel::refill() {
     m_open = m_db.isLoaded() != 0;
     m_fill = m_open ? fillRows(m_db) : ListFill{};
     m_formatter.refresh();
+    m_marked.clear();
     endResetModel();
 }
 
@@ -34,12 +37,31 @@ QVariant ProgramListModel::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    if (role == Qt::BackgroundRole) {
+        const auto row = static_cast<std::size_t>(index.row());
+        if (row < m_marked.size() && m_marked[row])
+            return QColor(255, 236, 139);  // a find match: a soft yellow under the text
+        return {};
+    }
     if (role != Qt::DisplayRole)
         return {};
     if (showsPlaceholder())
         return index.column() == kColumnName ? QString::fromLatin1(kNoChannelsText) : QString();
     const ListRow& row = m_fill.rows[static_cast<std::size_t>(index.row())];
     return QString::fromLatin1(m_formatter.text(row, index.column()));
+}
+
+void ProgramListModel::setMarkedRows(const std::vector<int>& rows) {
+    std::vector<char> marked(m_fill.rows.size(), 0);
+    for (const int row : rows) {
+        if (row >= 0 && row < static_cast<int>(marked.size()))
+            marked[static_cast<std::size_t>(row)] = 1;
+    }
+    if (marked == m_marked)
+        return;
+    m_marked = std::move(marked);
+    if (!m_fill.rows.empty())
+        emit dataChanged(index(0, 0), index(rowCount() - 1, kListColumns - 1), {Qt::BackgroundRole});
 }
 
 QVariant ProgramListModel::headerData(int section, Qt::Orientation orientation, int role) const {

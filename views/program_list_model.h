@@ -21,6 +21,8 @@ public:
     const ListFill& fill() const { return m_fill; }
     // The program index behind a row; -1 for the placeholder row.
     int programAt(int row) const;
+    // Rows Find marks (their background); a refill clears the marks.
+    void setMarkedRows(const std::vector<int>& rows);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -34,6 +36,7 @@ private:
     const ChannelDatabase& m_db;
     RowFormatter m_formatter;
     ListFill m_fill;
+    std::vector<char> m_marked;
     bool m_open = false;
 };
 

@@ -5,6 +5,7 @@
 
 #include <QtGui/QUndoStack>
 #include <QtTest/QTest>
+#include <QtWidgets/QLineEdit>
 #include <cstring>
 #include <memory>
 
@@ -12,6 +13,7 @@
 #include "database/image_access.h"
 #include "tests/app/gui/gui_fixture.h"
 #include "tests/database/editing_checks.h"
+#include "views/find_bar.h"
 #include "views/left_view.h"
 #include "views/program_list_view.h"
 
@@ -99,6 +101,32 @@ TEST_F(History, MoveToANumberIsOneStep) {
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(test::firstDifference(*opened, fx.image()), -1);
     EXPECT_EQ(list->selectedRowsAscending(), (std::vector<int>{15}));
+}
+
+TEST_F(History, FindMarksSelectsAndSelectsAllMatches) {
+    std::vector<int> expected;
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        const std::string name = list->model()->index(row, kColumnName).data().toString().toLower().toStdString();
+        if (name.find("tv 1") != std::string::npos)
+            expected.push_back(row);
+    }
+    ASSERT_GT(expected.size(), 2u);
+    frame->action(kCmdEditFind)->trigger();
+    FindBar* bar = frame->findBar();
+    ASSERT_TRUE(bar->isVisible());
+    QTest::keyClicks(bar->textField(), "tv 1");
+    EXPECT_EQ(bar->matchCount(), static_cast<int>(expected.size()));
+    EXPECT_EQ(list->selectedRowsAscending(), (std::vector<int>{expected[0]})) << "the first match";
+    EXPECT_EQ(bar->countText().toStdString(), "1 of " + std::to_string(expected.size()));
+    QTest::keyClick(bar->textField(), Qt::Key_F3);
+    EXPECT_EQ(list->selectedRowsAscending(), (std::vector<int>{expected[1]}));
+    QTest::keyClick(bar->textField(), Qt::Key_F3, Qt::ShiftModifier);
+    QTest::keyClick(bar->textField(), Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(list->selectedRowsAscending(), (std::vector<int>{expected.back()})) << "wraps round";
+    bar->selectAllMatches();
+    EXPECT_EQ(list->selectedRowsAscending(), expected);
+    QTest::keyClick(bar->textField(), Qt::Key_Escape);
+    EXPECT_FALSE(bar->isVisible());
 }
 
 TEST_F(History, ARenameInTheTreeIsUndoneThereToo) {
