@@ -169,7 +169,13 @@ bool DocumentCommands::openDocument(const std::string& path) {
 }
 
 bool DocumentCommands::openRecentFile(const std::string& path) {
-    return saveModified() && openDocument(path);
+    if (!saveModified())
+        return false;
+    if (openDocument(path))
+        return true;
+    // A file that does not open any more leaves the list, so the menu stops offering it.
+    m_host.removeRecentFile(path);
+    return false;
 }
 
 bool DocumentCommands::fileNew() {

@@ -55,6 +55,8 @@ public:
     virtual void modifiedChanged(bool modified) = 0;
     // The image was replaced as a whole (opened, new, downloaded): what was undoable is gone.
     virtual void imageReplaced() {}
+    // A recent file that failed to open.
+    virtual void removeRecentFile(const std::string& path) { (void)path; }
     // The providers no program uses were removed before an upload.
     virtual void imageSwept() {}
 };

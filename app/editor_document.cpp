@@ -1,5 +1,7 @@
 #include "app/editor_document.h"
 
+#include <algorithm>
+
 #include "app/options_dialog.h"
 #include "app/port_dialog.h"
 #include "app/recent_files.h"
@@ -88,6 +90,13 @@ void CViz_ud_app_17Doc::setDocumentTitle(const std::string& title) {
 void CViz_ud_app_17Doc::addRecentFile(const std::string& path) {
     std::vector<std::string> list = m_settings.recentFiles();
     vizud::addRecentFile(list, path);
+    m_settings.setRecentFiles(list);
+    emit recentFilesChanged();
+}
+
+void CViz_ud_app_17Doc::removeRecentFile(const std::string& path) {
+    std::vector<std::string> list = m_settings.recentFiles();
+    list.erase(std::remove(list.begin(), list.end(), path), list.end());
     m_settings.setRecentFiles(list);
     emit recentFilesChanged();
 }

@@ -70,6 +70,7 @@ private:
     void addRecentFile(const std::string& path) override;
     void modifiedChanged(bool modified) override;
     void imageReplaced() override;
+    void removeRecentFile(const std::string& path) override;
     void imageSwept() override;
     void onCleanChanged(bool clean);
 

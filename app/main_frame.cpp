@@ -11,6 +11,7 @@
 #include <QtPrintSupport/QPageSetupDialog>
 #include <QtPrintSupport/QPrinter>
 #include <QtWidgets/QApplication>
+#include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QSplitter>
 #include <QtWidgets/QStatusBar>
@@ -76,6 +77,8 @@ CMainFrame::CMainFrame(CViz_ud_app_17Doc& doc, Options options, QWidget* parent)
 }
 
 CMainFrame::~CMainFrame() {
+    m_doc.settings().setLayoutState("splitter", m_splitter->saveState());
+    m_doc.settings().setLayoutState("listColumns", m_listView->horizontalHeader()->saveState());
     EditorState& state = m_doc.database().state();
     if (!m_options.configPath.empty()) {
         saveConfiguration(state.config, m_options.configPath);
@@ -142,6 +145,14 @@ void CMainFrame::createClient() {
     m_splitter->addWidget(listPane);
     m_splitter->setStretchFactor(1, 1);
     m_splitter->setSizes({260, 740});
+    // The splitter and the column widths as the user left them.
+    SettingsStore& settings = m_doc.settings();
+    const QByteArray splitter = settings.layoutState("splitter");
+    if (!splitter.isEmpty())
+        m_splitter->restoreState(splitter);
+    const QByteArray columns = settings.layoutState("listColumns");
+    if (!columns.isEmpty())
+        m_listView->horizontalHeader()->restoreState(columns);
     setCentralWidget(m_splitter);
     auto* findNext = new QShortcut(QKeySequence(Qt::Key_F3), this);
     auto* findPrevious = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3), this);

@@ -28,6 +28,10 @@ public:
     std::string portDevice(int port) const;
     void setPortDevice(int port, const std::string& device);
 
+    // The window's layout (the splitter, the list's column widths), as the widgets save it.
+    QByteArray layoutState(const QString& name) const { return m_settings->value("Layout/" + name).toByteArray(); }
+    void setLayoutState(const QString& name, const QByteArray& state) { m_settings->setValue("Layout/" + name, state); }
+
     void sync() { m_settings->sync(); }
 
 private:

@@ -196,6 +196,15 @@ TEST_F(DocumentTest, TheFirstOverwriteOfASessionKeepsTheOriginalAsBak) {
     EXPECT_EQ(test::readFile(b), before) << "nothing saved";
 }
 
+TEST_F(DocumentTest, ARecentFileThatNoLongerOpensLeavesTheList) {
+    doc.construct(dir.file("veravaravo.cfg"));
+    EXPECT_FALSE(doc.openRecentFile(dir.file("gone.si")));
+    EXPECT_EQ(host.removedRecent, std::vector<std::string>{dir.file("gone.si")});
+    const std::string a = channelFile("a.si", 8);
+    EXPECT_TRUE(doc.openRecentFile(a));
+    EXPECT_EQ(host.removedRecent.size(), 1u);
+}
+
 TEST_F(DocumentTest, SaveWithNothingLoadedSaysNothingToSave) {
     doc.construct(dir.file("veravaravo.cfg"));
     EXPECT_FALSE(doc.fileSave());

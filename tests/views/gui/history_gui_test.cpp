@@ -6,6 +6,7 @@
 #include <QtGui/QUndoStack>
 #include <QtTest/QTest>
 #include <QtWidgets/QLineEdit>
+#include <QtWidgets/QSplitter>
 #include <cstring>
 #include <memory>
 
@@ -127,6 +128,19 @@ TEST_F(History, FindMarksSelectsAndSelectsAllMatches) {
     EXPECT_EQ(list->selectedRowsAscending(), expected);
     QTest::keyClick(bar->textField(), Qt::Key_Escape);
     EXPECT_FALSE(bar->isVisible());
+}
+
+TEST_F(History, TheColumnWidthsAndTheSplitterAreRemembered) {
+    list->setColumnWidth(kColumnName, 321);
+    auto* splitter = frame->findChild<QSplitter*>("splitter");
+    splitter->setSizes({400, 600});
+    const QList<int> sizes = splitter->sizes();
+    frame.reset();
+    frame = std::make_unique<CMainFrame>(doc);
+    frame->show();
+    settle();
+    EXPECT_EQ(frame->listView()->columnWidth(kColumnName), 321);
+    EXPECT_EQ(frame->findChild<QSplitter*>("splitter")->sizes(), sizes);
 }
 
 TEST_F(History, ARenameInTheTreeIsUndoneThereToo) {
