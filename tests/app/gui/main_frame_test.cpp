@@ -180,7 +180,8 @@ TEST_F(MainFrameTest, ToolbarOrderPicturesAndFixedStates) {
     EXPECT_FALSE(frame->action(kCmdFilePrint)->isEnabled());
     EXPECT_FALSE(frame->action(kCmdFilePrintPreview)->isEnabled());
     EXPECT_TRUE(frame->action(kCmdFilePrintSetup)->isEnabled());
-    EXPECT_FALSE(frame->action(kCmdEditFind)->isEnabled());
+    EXPECT_TRUE(frame->action(kCmdEditFind)->isEnabled());
+    EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled()) << "nothing to undo yet";
     EXPECT_EQ(frame->action(kCmdShowTv)->toolTip(), "TV Programs");
     EXPECT_EQ(frame->action(kCmdShowTv)->statusTip(), "Show TV programs only.");
     EXPECT_EQ(frame->action(kCmdPortToolbar)->toolTip(), "Config RS232 Port.");
