@@ -9,6 +9,8 @@
 #include <QtGui/QShortcut>
 #include <QtGui/QUndoStack>
 #include <QtPrintSupport/QPageSetupDialog>
+#include <QtPrintSupport/QPrintDialog>
+#include <QtPrintSupport/QPrintPreviewDialog>
 #include <QtPrintSupport/QPrinter>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QHeaderView>
@@ -21,8 +23,10 @@
 #include "app/about_box.h"
 #include "app/command_ids.h"
 #include "app/editor_document.h"
+#include "dialogs/latin1_text.h"
 #include "views/find_bar.h"
 #include "views/left_view.h"
+#include "views/list_printer.h"
 #include "views/program_list_view.h"
 
 namespace vizud {
@@ -202,10 +206,6 @@ void CMainFrame::connectCommands() {
     connect(&history, &QUndoStack::canRedoChanged, m_actions[kCmdEditRedo], &QAction::setEnabled);
     connect(&history, &QUndoStack::indexChanged, this, &CMainFrame::requestIdleUpdate);
     connect(&m_doc, &CViz_ud_app_17Doc::historyStepApplied, this, &CMainFrame::showHistoryStep);
-    // Commands without a handler here stay disabled until the views that carry them take them over.
-    for (int id : {kCmdFilePrint, kCmdFilePrintPreview}) {
-        m_actions[id]->setEnabled(false);
-    }
     m_actions[kCmdViewToolbar]->setChecked(true);
     m_actions[kCmdViewStatusBar]->setChecked(true);
 }
@@ -227,6 +227,12 @@ void CMainFrame::runCommand(int commandId) {
             break;
         case kCmdFilePrintSetup:
             printerSetup();
+            break;
+        case kCmdFilePrint:
+            printDocument();
+            break;
+        case kCmdFilePrintPreview:
+            printPreview();
             break;
         case kCmdAppExit:
             close();
@@ -299,9 +305,37 @@ void CMainFrame::runCommand(int commandId) {
 }
 
 void CMainFrame::printerSetup() {
-    QPrinter printer;
-    QPageSetupDialog dialog(&printer, this);
+    QPageSetupDialog dialog(&printer(), this);
     dialog.exec();
+}
+
+QPrinter& CMainFrame::printer() {
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+int CMainFrame::printList(QPagedPaintDevice& device) const {
+    const BrowseState& browse = m_doc.database().state().browse;
+    const QString category = (browse.viewMode & kViewTvOnly)      ? tr("TV")
+                             : (browse.viewMode & kViewRadioOnly) ? tr("Radio")
+                                                                  : tr("TV and Radio");
+    const QString node = QString::fromStdString(latin1ToUtf8(browse.selectedText));
+    PrintHeading heading{node.isEmpty() ? category : node + " - " + category,
+                         QString::fromStdString(m_doc.commands().names().fileName)};
+    return ListPrinter(*m_listView->model(), heading).print(device);
+}
+
+void CMainFrame::printDocument() {
+    QPrintDialog dialog(&printer(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        printList(printer());
+}
+
+void CMainFrame::printPreview() {
+    QPrintPreviewDialog preview(&printer(), this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* target) { printList(*target); });
+    preview.exec();
 }
 
 void CMainFrame::requestIdleUpdate() {

@@ -5,6 +5,7 @@
 
 #include <QtWidgets/QMainWindow>
 
+#include <memory>
 #include <string>
 
 #include "app/config_record.h"
@@ -13,6 +14,8 @@
 #include "app/frame_state.h"
 
 class QLabel;
+class QPagedPaintDevice;
+class QPrinter;
 class QSplitter;
 
 namespace vizud {
@@ -42,6 +45,9 @@ public:
     QLabel* modifiedPane() const { return m_modifiedPane; }
     QLabel* countsPane() const { return m_countsPane; }
 
+    // Prints the program list as it is shown (File > Print draws through this); the number of pages.
+    int printList(QPagedPaintDevice& device) const;
+
     // Asks for the update of commands and panes at the next idle moment (once, however often asked).
     void requestIdleUpdate();
 
@@ -61,6 +67,9 @@ private:
     void fillRecentFiles();
     void openRecentFile(int index);
     void printerSetup();
+    void printDocument();
+    void printPreview();
+    QPrinter& printer();
     void focusOtherPane();
     void showHistoryStep(const EditRows& rows, bool undone);
 
@@ -76,6 +85,7 @@ private:
     QLabel* m_modifiedPane = nullptr;
     QLabel* m_countsPane = nullptr;
     bool m_idlePending = false;
+    std::unique_ptr<QPrinter> m_printer;  // made on first use; Printer Setup's choices last the session
 };
 
 }  // namespace vizud

@@ -36,6 +36,7 @@ set(VIZUD_GUI_SOURCES
     link/transfer_dialog.ui
     views/find_bar.cpp
     views/left_view.cpp
+    views/list_printer.cpp
     views/list_drag_handler.cpp
     views/program_list_model.cpp
     views/program_list_view.cpp)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QtGui/QUndoStack>
+#include <QtPrintSupport/QPrinter>
 #include <QtTest/QTest>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QSplitter>
@@ -11,6 +12,7 @@
 #include <memory>
 
 #include "app/command_ids.h"
+#include "app/main_frame.h"
 #include "database/image_access.h"
 #include "tests/app/gui/gui_fixture.h"
 #include "tests/database/editing_checks.h"
@@ -141,6 +143,34 @@ TEST_F(History, TheColumnWidthsAndTheSplitterAreRemembered) {
     settle();
     EXPECT_EQ(frame->listView()->columnWidth(kColumnName), 321);
     EXPECT_EQ(frame->findChild<QSplitter*>("splitter")->sizes(), sizes);
+}
+
+// Pages in a PDF file: its page objects.
+int pdfPages(const std::string& pdf) {
+    int pages = 0;
+    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+        pages += pdf.compare(at, 12, "/Type /Pages") != 0 ? 1 : 0;
+    return pages;
+}
+
+TEST_F(History, PrintingAFullListFillsAsManyPagesAsItSays) {
+    const std::string full = channelFile("full.si", 3, kMaxPrograms, kMaxPrograms / 2);
+    ASSERT_TRUE(doc.commands().openDocument(full));
+    settle();
+    ASSERT_EQ(list->model()->rowCount(), kMaxPrograms);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    const std::string pdf = dir.file("list.pdf");
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    const int pages = frame->printList(printer);
+    EXPECT_EQ(pdfPages(test::readFile(pdf)), pages);
+    EXPECT_GT(pages, kMaxPrograms / 120) << "an A4 page holds no more than about a hundred rows";
+    EXPECT_LT(pages, kMaxPrograms / 40);
+
+    ASSERT_TRUE(doc.commands().openDocument(path));
+    settle();
+    EXPECT_EQ(frame->printList(printer), 1) << "30 rows: one page";
 }
 
 TEST_F(History, ARenameInTheTreeIsUndoneThereToo) {
