@@ -529,6 +529,34 @@
         <source>Delete</source>
         <translation>Löschen</translation>
     </message>
+    <message>
+        <source>Rename provider</source>
+        <translation>Anbieter umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename satellite</source>
+        <translation>Satellit umbenennen</translation>
+    </message>
+    <message>
+        <source>Rename favourite list</source>
+        <translation>Favoritenliste umbenennen</translation>
+    </message>
+    <message>
+        <source>Edit satellite</source>
+        <translation>Satellit bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add transponder</source>
+        <translation>Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete transponder</source>
+        <translation>Transponder löschen</translation>
+    </message>
 </context>
 <context>
     <name>vizud::CMainFrame</name>
@@ -826,6 +854,53 @@ Info</translation>
         <source>Standard</source>
         <translation>Standard</translation>
     </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Redo the previously undone action
+Redo</source>
+        <translation>Stellt die zuletzt rückgängig gemachte Aktion wieder her
+Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Move to...</source>
+        <translation>&amp;Verschieben nach...</translation>
+    </message>
+    <message>
+        <source>Move the selected programs to another number
+Move to</source>
+        <translation>Verschiebt die markierten Programme an eine andere Nummer
+Verschieben nach</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>TV and Radio</source>
+        <translation>TV und Radio</translation>
+    </message>
+</context>
+<context>
+    <name>vizud::CViz_ud_app_17Doc</name>
+    <message>
+        <source>Remove unused providers</source>
+        <translation>Unbenutzte Anbieter entfernen</translation>
+    </message>
 </context>
 <context>
     <name>vizud::CViz_ud_app_17View</name>
@@ -892,6 +967,139 @@ Info</translation>
     <message>
         <source>Paste</source>
         <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Cut 1 program</source>
+        <translation>1 Programm ausschneiden</translation>
+    </message>
+    <message>
+        <source>Cut %1 programs</source>
+        <translation>%1 Programme ausschneiden</translation>
+    </message>
+    <message>
+        <source>Delete 1 program</source>
+        <translation>1 Programm löschen</translation>
+    </message>
+    <message>
+        <source>Delete %1 programs</source>
+        <translation>%1 Programme löschen</translation>
+    </message>
+    <message>
+        <source>Paste 1 program</source>
+        <translation>1 Programm einfügen</translation>
+    </message>
+    <message>
+        <source>Paste %1 programs</source>
+        <translation>%1 Programme einfügen</translation>
+    </message>
+    <message>
+        <source>Move to</source>
+        <translation>Verschieben nach</translation>
+    </message>
+    <message>
+        <source>Ch Index of the first selected program:</source>
+        <translation>Ch Index des ersten markierten Programms:</translation>
+    </message>
+    <message>
+        <source>Move 1 program</source>
+        <translation>1 Programm verschieben</translation>
+    </message>
+    <message>
+        <source>Move %1 programs</source>
+        <translation>%1 Programme verschieben</translation>
+    </message>
+    <message>
+        <source>Add program</source>
+        <translation>Programm hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit program</source>
+        <translation>Programm bearbeiten</translation>
+    </message>
+    <message>
+        <source>Add transponder</source>
+        <translation>Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete transponder</source>
+        <translation>Transponder löschen</translation>
+    </message>
+    <message>
+        <source>Move to...</source>
+        <translation>Verschieben nach...</translation>
+    </message>
+</context>
+<context>
+    <name>vizud::FindBar</name>
+    <message>
+        <source>Find:</source>
+        <translation>Suchen:</translation>
+    </message>
+    <message>
+        <source>Channel name</source>
+        <translation>Kanalname</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Previous match (Shift+F3)</source>
+        <translation>Vorheriger Treffer (Umschalt+F3)</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Next match (F3)</source>
+        <translation>Nächster Treffer (F3)</translation>
+    </message>
+    <message>
+        <source>Select all</source>
+        <translation>Alle markieren</translation>
+    </message>
+    <message>
+        <source>Select every match</source>
+        <translation>Alle Treffer markieren</translation>
+    </message>
+    <message>
+        <source>Close (Esc)</source>
+        <translation>Schließen (Esc)</translation>
+    </message>
+    <message>
+        <source>Not found</source>
+        <translation>Nicht gefunden</translation>
+    </message>
+    <message>
+        <source>%1 found</source>
+        <translation>%1 gefunden</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>vizud::ListDragHandler</name>
+    <message>
+        <source>Move 1 program</source>
+        <translation>1 Programm verschieben</translation>
+    </message>
+    <message>
+        <source>Move %1 programs</source>
+        <translation>%1 Programme verschieben</translation>
+    </message>
+</context>
+<context>
+    <name>vizud::ListPrinter</name>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
     </message>
 </context>
 </TS>
