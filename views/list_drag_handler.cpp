@@ -112,16 +112,8 @@ bool ListDragHandler::keyPress(QKeyEvent* event) {
 
 void ListDragHandler::startDrag() {
     m_armed = false;
-    std::vector<int> rows = m_view.selectedRowsAscending();
-    switch (beginListDrag(m_doc.database(), m_view.listModel().fill(), rows, m_drag)) {
-        case DragStart::Ignored:
-            return;
-        case DragStart::Mixed:
-            m_doc.messages().show(kMixedDragText, MessageIcon::Information);
-            return;
-        case DragStart::Started:
-            break;
-    }
+    if (!m_view.beginRowMove(m_drag))
+        return;
     m_dragging = true;
     m_view.viewport()->setCursor(Qt::DragMoveCursor);
     m_timer.start();

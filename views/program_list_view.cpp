@@ -246,19 +246,25 @@ void CViz_ud_app_17View::askMoveTo() {
         moveSelectedTo(number);
 }
 
+bool CViz_ud_app_17View::beginRowMove(ListDrag& drag) {
+    switch (beginListDrag(m_doc.database(), m_model.fill(), selectedRowsAscending(), drag)) {
+        case DragStart::Ignored:
+            return false;
+        case DragStart::Mixed:
+            m_doc.messages().show(kMixedDragText, MessageIcon::Information);
+            return false;
+        case DragStart::Started:
+            break;
+    }
+    return true;
+}
+
 void CViz_ud_app_17View::moveSelectedTo(int number) {
     ChannelDatabase& db = m_doc.database();
     const std::vector<int> rows = selectedRowsAscending();
     ListDrag drag;
-    switch (beginListDrag(db, m_model.fill(), rows, drag)) {
-        case DragStart::Ignored:
-            return;
-        case DragStart::Mixed:
-            m_doc.messages().show(kMixedDragText, MessageIcon::Information);
-            return;
-        case DragStart::Started:
-            break;
-    }
+    if (!beginRowMove(drag))
+        return;
     const BrowseState view = db.state().browse;
     const DropResult result = moveRowsToNumber(db, m_model.fill(), drag, number);
     if (!result.placed || !result.changed)

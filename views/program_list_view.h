@@ -45,6 +45,9 @@ public:
     // there as a drag would (moveSelectedTo does it without asking).
     void askMoveTo();
     void moveSelectedTo(int number);
+    // The selected rows as a drag or a move; false when they cannot move together (after the message
+    // when TV and radio rows are mixed) or there is nothing to move.
+    bool beginRowMove(ListDrag& drag);
 
     // The selected rows, ascending; selecting `count` rows from `first` (the first becomes current and,
     // with `show`, is scrolled into view).

@@ -5,6 +5,7 @@
 
 #include <QtWidgets/QApplication>
 
+#include <cstring>
 #include <memory>
 
 #include "app/editor_document.h"
@@ -40,6 +41,15 @@ public:
         frame = std::make_unique<CMainFrame>(doc);
         settle();
         return *frame;
+    }
+
+    // The image a save wrote to `path` (empty bytes when the file is not an image's size).
+    static std::unique_ptr<all_tables_block> savedImage(const std::string& path) {
+        const std::string bytes = readFile(path);
+        auto image = std::make_unique<all_tables_block>();
+        if (bytes.size() == kImageSize)
+            std::memcpy(image.get(), bytes.data(), kImageSize);
+        return image;
     }
 
     // Lets queued events and the idle update run.

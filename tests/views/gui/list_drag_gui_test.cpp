@@ -68,10 +68,7 @@ TEST_F(ListDragGui, RowsDraggedOntoARowLandBeforeItAndReachTheSavedFile) {
     EXPECT_TRUE(doc.isModified());
 
     ASSERT_TRUE(doc.commands().fileSave());
-    const std::string bytes = test::readFile(path);
-    ASSERT_EQ(bytes.size(), kImageSize);
-    auto saved = std::make_unique<all_tables_block>();
-    std::memcpy(saved.get(), bytes.data(), kImageSize);
+    const auto saved = savedImage(path);
     EXPECT_EQ(test::firstDifference(*saved, fx.image()), -1) << "the file holds what the list shows";
     EXPECT_EQ(nameText(saved->programs[6].name), second);
 }

@@ -161,10 +161,7 @@ TEST_F(TreeAndList, RenamedProviderAndListReachTheSavedFile) {
     EXPECT_EQ(root(kFavsRoot)->child(3)->text(0), "Fav_4") << "an empty name is refused";
     EXPECT_TRUE(doc.isModified());
     ASSERT_TRUE(doc.commands().fileSave());
-    const std::string bytes = test::readFile(path);
-    ASSERT_EQ(bytes.size(), kImageSize);
-    auto saved = std::make_unique<all_tables_block>();
-    std::memcpy(saved.get(), bytes.data(), kImageSize);
+    const auto saved = savedImage(path);
     EXPECT_EQ(nameText(saved->providers[0].name), "Renamed provide");
     EXPECT_EQ(nameText(saved->favourites[2].favName), "Kinder");
 }
@@ -252,10 +249,7 @@ TEST_F(TreeAndList, DeleteCopyAndPasteByKeyboardReachTheSavedFile) {
     EXPECT_EQ(list->currentIndex().row(), 6);
 
     ASSERT_TRUE(doc.commands().fileSave());
-    const std::string bytes = test::readFile(path);
-    ASSERT_EQ(bytes.size(), kImageSize);
-    auto saved = std::make_unique<all_tables_block>();
-    std::memcpy(saved.get(), bytes.data(), kImageSize);
+    const auto saved = savedImage(path);
     EXPECT_EQ(saved->programCount, 28);
     EXPECT_EQ(nameText(saved->programs[5].name), third);
     EXPECT_EQ(test::brokenRule(*saved, false), "");
