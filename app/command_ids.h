@@ -19,6 +19,7 @@ inline constexpr int kCmdEditUndo = 57643;
 inline constexpr int kCmdEditRedo = 57644;
 // Commands the box's editor does not have: its numbers are taken from above its own.
 inline constexpr int kCmdEditMoveTo = 32900;
+inline constexpr int kCmdFileExport = 32901;
 inline constexpr int kCmdEditCut = 57635;
 inline constexpr int kCmdEditCopy = 57634;
 inline constexpr int kCmdEditPaste = 57637;

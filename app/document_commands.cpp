@@ -1,5 +1,8 @@
 #include "app/document_commands.h"
 
+#include "app/atomic_file.h"
+#include "listtools/csv_export.h"
+
 #include <sys/stat.h>
 
 #include "app/path_split.h"
@@ -274,6 +277,24 @@ void DocumentCommands::dropFiles(const std::vector<std::string>& paths) {
     setModifiedFlag(false);
     m_host.addRecentFile(path);
     m_host.updateAllViews();
+}
+
+bool DocumentCommands::exportList() {
+    if (!m_fileOpened && !m_downloaded) {
+        m_messages.show("Nothing to export!", MessageIcon::Exclamation);
+        return false;
+    }
+    const FileDialogRequest request{kCsvFilter, "csv", m_names.title + ".csv"};
+    const std::string chosen = m_files.chooseFileToSave(request);
+    if (chosen.empty())
+        return false;
+    const std::string path = withDefaultExtension(chosen, request.defaultExtension);
+    const std::string csv = exportCsv(m_db.image());
+    if (!writeFileAtomically(path, csv.data(), csv.size())) {
+        m_messages.show("The list could not be written to " + path + ".", MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 void DocumentCommands::download() {

@@ -15,6 +15,7 @@
 namespace vizud {
 
 inline constexpr const char* kChannelFilter = "Channel data (*.si)|*.si|All Files (*.*)|*.*||";
+inline constexpr const char* kCsvFilter = "CSV list (*.csv)|*.csv|All Files (*.*)|*.*||";
 inline constexpr const char* kSoftwareFilter = "S/W File (*.dlp)|*.dlp|All Files (*.*)|*.*||";
 inline constexpr const char* kSoftwareSection = "Binary_File_Section";
 inline constexpr const char* kSoftwareEntry = "Item_1";
@@ -56,6 +57,9 @@ public:
     void newDocument();
     // Dropped files: the first one is opened after the save-first question.
     void dropFiles(const std::vector<std::string>& paths);
+    // File > Export list: the programs as CSV (UTF-8) to a file the user names. false when nothing was
+    // written (cancelled, nothing loaded, or the file could not be written: after the message).
+    bool exportList();
     void download();
     void upload();
     void upgrade();

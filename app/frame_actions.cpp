@@ -33,6 +33,8 @@ const CommandText kCommands[] = {
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Save the active document\nSave"), 1, "Ctrl+S"},
     {kCmdFileSaveAs, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Save &as..."),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Save the active document with a new name\nSave As"), -1, ""},
+    {kCmdFileExport, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Export list..."),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Write the programs to a CSV file for a spreadsheet\nExport list"), -1, ""},
     {kCmdFilePrint, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Print..."),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Print the active document\nPrint"), 2, "Ctrl+P"},
     {kCmdFilePrintPreview, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Print Pre&view"),
@@ -140,6 +142,7 @@ FrameActions createFrameActions(QMainWindow& frame) {
     QMenu* file = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&File")));
     file->setObjectName("fileMenu");
     file->addActions({actions[kCmdFileNew], actions[kCmdFileOpen], actions[kCmdFileSave], actions[kCmdFileSaveAs]});
+    file->addAction(actions[kCmdFileExport]);
     file->addSeparator();
     file->addActions({actions[kCmdFilePrint], actions[kCmdFilePrintPreview], actions[kCmdFilePrintSetup]});
     file->addSeparator();

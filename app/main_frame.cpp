@@ -228,6 +228,9 @@ void CMainFrame::runCommand(int commandId) {
         case kCmdFilePrintSetup:
             printerSetup();
             break;
+        case kCmdFileExport:
+            commands.exportList();
+            break;
         case kCmdFilePrint:
             printDocument();
             break;

@@ -10,6 +10,7 @@ namespace vizud::cli {
 
 int runInfo(const std::vector<std::string>& args);
 int runDump(const std::vector<std::string>& args);
+int runExport(const std::vector<std::string>& args);
 int runDownload(const std::vector<std::string>& args);
 int runUpload(const std::vector<std::string>& args);
 int runUpgrade(const std::vector<std::string>& args);

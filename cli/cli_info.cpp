@@ -5,11 +5,13 @@
 #include <memory>
 #include <sstream>
 
+#include "app/atomic_file.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_options.h"
 #include "database/channel_database.h"
 #include "database/image_access.h"
 #include "database/image_crc.h"
+#include "listtools/csv_export.h"
 
 namespace vizud::cli {
 namespace {
@@ -82,8 +84,8 @@ std::string describe(const all_tables_block& img, bool crcOk, bool json) {
             << ",\"favourites\":[";
         for (int l = 0; l < kFavouriteLists; ++l) {
             const st_fav& list = img.favourites[l];
-            out << (l ? "," : "") << "{\"name\":" << jsonString(nameText(list.favName))
-                << ",\"tv\":" << list.favTvCount << ",\"radio\":" << (list.favCount - list.favTvCount) << "}";
+            out << (l ? "," : "") << "{\"name\":" << jsonString(nameText(list.favName)) << ",\"tv\":" << list.favTvCount
+                << ",\"radio\":" << (list.favCount - list.favTvCount) << "}";
         }
         out << "]}\n";
         return out.str();
@@ -108,7 +110,9 @@ std::string describe(const all_tables_block& img, bool crcOk, bool json) {
 
 }  // namespace
 
-void StderrMessages::show(const std::string& text, MessageIcon /*icon*/) { std::cerr << "vizud-cli: " << text << "\n"; }
+void StderrMessages::show(const std::string& text, MessageIcon /*icon*/) {
+    std::cerr << "vizud-cli: " << text << "\n";
+}
 
 MessageAnswer StderrMessages::ask(const std::string& text, MessageButtons buttons, MessageIcon /*icon*/) {
     std::cerr << "vizud-cli: " << text << "\n";
@@ -125,20 +129,49 @@ int runInfo(const std::vector<std::string>& args) {
     const std::string& path = parsed.operands[0];
     const bool crcOk = storedCrcMatches(path);
     const auto loaded = loadChannelFile(path);
-    if (!loaded) return kExitFailed;
+    if (!loaded)
+        return kExitFailed;
     std::cout << describe(loaded->database.image(), crcOk, parsed.has("--json"));
     return std::cout.flush() ? kExitOk : kExitFailed;
+}
+
+// Writes `text` to standard output, or atomically to `out`.
+int writeOutput(const std::string& text, const std::string& out) {
+    if (out.empty()) {
+        std::cout << text;
+        return std::cout.flush() ? kExitOk : kExitFailed;
+    }
+    if (!writeFileAtomically(out, text.data(), text.size())) {
+        std::cerr << "vizud-cli: cannot write " << out << "\n";
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
+int runExport(const std::vector<std::string>& args) {
+    const Arguments parsed = parseArguments(args, {"-o", "--output"}, {});
+    if (!parsed.error.empty() || parsed.operands.size() != 1) {
+        std::cerr << "vizud-cli: " << (parsed.error.empty() ? "usage: vizud-cli export [-o OUT] FILE.si" : parsed.error)
+                  << "\n";
+        return kExitUsage;
+    }
+    const auto loaded = loadChannelFile(parsed.operands[0]);
+    if (!loaded)
+        return kExitFailed;
+    return writeOutput(exportCsv(loaded->database.image()),
+                       parsed.has("-o") ? parsed.value("-o") : parsed.value("--output"));
 }
 
 int runDump(const std::vector<std::string>& args) {
     const Arguments parsed = parseArguments(args, {"-o", "--output"}, {});
     if (!parsed.error.empty() || parsed.operands.size() != 1) {
-        std::cerr << "vizud-cli: "
-                  << (parsed.error.empty() ? "usage: vizud-cli dump [-o OUT] FILE.si" : parsed.error) << "\n";
+        std::cerr << "vizud-cli: " << (parsed.error.empty() ? "usage: vizud-cli dump [-o OUT] FILE.si" : parsed.error)
+                  << "\n";
         return kExitUsage;
     }
     const auto loaded = loadChannelFile(parsed.operands[0]);
-    if (!loaded) return kExitFailed;
+    if (!loaded)
+        return kExitFailed;
     const std::string text = loaded->database.programsDumpText();
     const std::string out = parsed.has("-o") ? parsed.value("-o") : parsed.value("--output");
     if (out.empty()) {

@@ -18,6 +18,7 @@ struct Command {
 const Command kCommands[] = {
     {"info", vizud::cli::runInfo, "info [--json] FILE.si      counts, CRC check and favourite lists of a channel file"},
     {"dump", vizud::cli::runDump, "dump [-o OUT] FILE.si      the program table as the editor writes programs.nfo"},
+    {"export", vizud::cli::runExport, "export [-o OUT] FILE.si    the programs as CSV (UTF-8) for a spreadsheet"},
     {"download", vizud::cli::runDownload,
      "download -o FILE.si [PORT]  receive the box's database into FILE.si (written only on success)"},
     {"upload", vizud::cli::runUpload, "upload FILE.si [PORT]       send a channel file to the box"},

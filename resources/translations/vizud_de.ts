@@ -894,6 +894,16 @@ Verschieben nach</translation>
         <source>TV and Radio</source>
         <translation>TV und Radio</translation>
     </message>
+    <message>
+        <source>&amp;Export list...</source>
+        <translation>Liste &amp;exportieren...</translation>
+    </message>
+    <message>
+        <source>Write the programs to a CSV file for a spreadsheet
+Export list</source>
+        <translation>Schreibt die Programme in eine CSV-Datei für eine Tabellenkalkulation
+Liste exportieren</translation>
+    </message>
 </context>
 <context>
     <name>vizud::CViz_ud_app_17Doc</name>

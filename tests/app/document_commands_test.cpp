@@ -4,6 +4,7 @@
 
 #include "app/document_commands.h"
 #include "database/image_layout.h"
+#include "listtools/csv_export.h"
 #include "tests/app/document_fakes.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/image_factory.h"
@@ -203,6 +204,20 @@ TEST_F(DocumentTest, ARecentFileThatNoLongerOpensLeavesTheList) {
     const std::string a = channelFile("a.si", 8);
     EXPECT_TRUE(doc.openRecentFile(a));
     EXPECT_EQ(host.removedRecent.size(), 1u);
+}
+
+TEST_F(DocumentTest, ExportWritesTheListAsCsvWhereTheUserSays) {
+    doc.construct(dir.file("veravaravo.cfg"));
+    EXPECT_FALSE(doc.exportList());
+    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"Nothing to export!"});
+    openThroughCommand(channelFile("a.si", 8));
+    files.answers.push_back(dir.file("mine"));
+    ASSERT_TRUE(doc.exportList());
+    EXPECT_EQ(files.requests.back().initialName, "a.csv");
+    EXPECT_TRUE(test::readFile(dir.file("mine.csv")) == exportCsv(fx.image()));
+    files.answers.push_back(dir.file("no/such/folder/x.csv"));
+    EXPECT_FALSE(doc.exportList());
+    EXPECT_EQ(fx.messages.texts().back(), "The list could not be written to " + dir.file("no/such/folder/x.csv") + ".");
 }
 
 TEST_F(DocumentTest, SaveWithNothingLoadedSaysNothingToSave) {

@@ -5,6 +5,7 @@
 
 #include "database/channel_database.h"
 #include "database/image_crc.h"
+#include "listtools/csv_export.h"
 #include "tests/support/image_builder.h"
 #include "tests/support/image_factory.h"
 #include "tests/support/process_runner.h"
@@ -30,6 +31,26 @@ protected:
         return path;
     }
 };
+
+TEST_F(CliInfoDump, ExportWritesTheCsvOfTheFileAsTheEditorOpensIt) {
+    const auto img = test::makeImage(3, test::fullShape());
+    const std::string path = write(*img, "in.si");
+    auto state = std::make_unique<EditorState>();
+    test::RecordingMessages messages;
+    ChannelDatabase db(*state, messages);
+    db.setProgramsDumpPath("");
+    ASSERT_EQ(db.load(path), 0);
+    const std::string expected = exportCsv(db.image());
+
+    const test::ProcessResult toStdout = cli({"export", path}, dir.path());
+    ASSERT_EQ(toStdout.exitCode, 0) << toStdout.err;
+    EXPECT_TRUE(toStdout.out == expected);
+    const test::ProcessResult toFile = cli({"export", "-o", dir.file("list.csv"), path}, dir.path());
+    ASSERT_EQ(toFile.exitCode, 0) << toFile.err;
+    EXPECT_TRUE(test::readFile(dir.file("list.csv")) == expected);
+    EXPECT_EQ(cli({"export"}, dir.path()).exitCode, 2);
+    EXPECT_EQ(cli({"export", dir.file("missing.si")}, dir.path()).exitCode, 1);
+}
 
 TEST_F(CliInfoDump, DumpEqualsTheProgramsFileTheEditorWrites) {
     for (std::uint32_t seed = 1; seed <= 6; ++seed) {

@@ -1,0 +1,87 @@
+// Export: the exact lines for the cases that break such exports (a leading character-table byte, Latin-1
+// letters, commas and quotes in names, references that point nowhere, lists and flags), and that every
+// line of a full database has its nineteen fields.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "listtools/csv_export.h"
+#include "tests/support/database_fixture.h"
+#include "tests/support/image_factory.h"
+
+namespace vizud {
+namespace {
+
+TEST(CsvExport, EveryFieldAsTheHeaderSays) {
+    test::DatabaseFixture fx;
+    fx.build.satellite(7,
+                       "\x05"
+                       "Astra",
+                       192);
+    fx.build.satellite(9, "Thor", 8);
+    fx.image().satellites[1].eastWest = 'W';
+    fx.build.transponder(7, 11778, 1, 27500);
+    fx.build.transponder(9, 10872, 0, 25000);
+    fx.image().transponders[1].fec = 0;
+    fx.image().transponders[0].fec = 3;
+    fx.build.provider(
+        "\xD6"
+        "ffentlich");
+    fx.build.program("Das \"Erste\", HD", 0, 0, true, 28106);
+    fx.build.program(
+        "\x0B"
+        "NRK1",
+        1, 0, true, 17);
+    fx.build.program("Radio", 5, 9, false, 3);   // transponder and provider point nowhere
+    fx.image().programs[0].programFlags = 0x21;  // scrambled, user
+    fx.image().programs[1].programFlags = 0x06;  // SCPC, locked
+    fx.build.favourites(0, {0}, {2});
+    fx.build.favourites(2, {0, 1}, {});
+    fx.build.favourites(8, {0}, {});
+
+    const std::vector<std::string> pids = {std::to_string(fx.image().programs[0].videoPid),
+                                           std::to_string(fx.image().programs[0].audioPid),
+                                           std::to_string(fx.image().programs[0].pcrPid)};
+    std::istringstream lines(exportCsv(fx.image()));
+    std::string line;
+    std::getline(lines, line);
+    EXPECT_EQ(line, std::string(kCsvHeader) + "\r");
+    std::getline(lines, line);
+    EXPECT_EQ(line,
+              "1,TV,\"Das \"\"Erste\"\", HD\",\xC3\x96"
+              "ffentlich,Astra,19.2E,11778,V,27500,DVBS2,28106," +
+                  pids[0] + "," + pids[1] + "," + pids[2] + ",1,0,0,1,139\r");
+    std::getline(lines, line);
+    EXPECT_EQ(line.substr(0, line.find(",", line.find("DVBS"))),
+              "2,TV,NRK1,\xC3\x96"
+              "ffentlich,Thor,0.8W,10872,H,25000,DVBS");
+    EXPECT_EQ(line.substr(line.size() - 11), ",0,1,1,0,3\r");
+    std::getline(lines, line);
+    EXPECT_EQ(line.rfind("3,Radio,Radio,,,,,,,,3,", 0), 0u) << "references that point nowhere are empty";
+    EXPECT_EQ(line.substr(line.size() - 3), ",1\r");
+    EXPECT_FALSE(std::getline(lines, line)) << "one line per program";
+}
+
+TEST(CsvExport, AFullDatabaseHasNineteenFieldsOnEveryLine) {
+    const auto img = test::makeImage(4, test::fullShape());
+    const std::string csv = exportCsv(*img);
+    std::size_t lines = 0;
+    std::size_t start = 0;
+    while (start < csv.size()) {
+        const std::size_t end = csv.find("\r\n", start);
+        ASSERT_NE(end, std::string::npos);
+        int fields = 1;
+        bool quoted = false;
+        for (std::size_t i = start; i < end; ++i) {
+            quoted = csv[i] == '"' ? !quoted : quoted;
+            fields += csv[i] == ',' && !quoted ? 1 : 0;
+        }
+        ASSERT_EQ(fields, 19) << "line " << lines;
+        ++lines;
+        start = end + 2;
+    }
+    EXPECT_EQ(lines, static_cast<std::size_t>(img->programCount) + 1);
+}
+
+}  // namespace
+}  // namespace vizud
