@@ -173,19 +173,7 @@ int runDump(const std::vector<std::string>& args) {
     if (!loaded)
         return kExitFailed;
     const std::string text = loaded->database.programsDumpText();
-    const std::string out = parsed.has("-o") ? parsed.value("-o") : parsed.value("--output");
-    if (out.empty()) {
-        std::cout << text;
-        return std::cout.flush() ? kExitOk : kExitFailed;
-    }
-    std::ofstream file(out, std::ios::binary | std::ios::trunc);
-    file << text;
-    file.close();
-    if (!file) {
-        std::cerr << "vizud-cli: cannot write " << out << "\n";
-        return kExitFailed;
-    }
-    return kExitOk;
+    return writeOutput(text, parsed.has("-o") ? parsed.value("-o") : parsed.value("--output"));
 }
 
 }  // namespace vizud::cli
