@@ -57,23 +57,6 @@ bool storedCrcMatches(const std::string& path) {
     return file.gcount() == static_cast<std::streamsize>(kImageSize) && image->imageCrc == computeImageCrc(*image);
 }
 
-struct LoadedFile {
-    EditorState state;
-    StderrMessages messages;
-    ChannelDatabase database{state, messages};
-};
-
-// Loads FILE as the editor opens a channel file, but writes neither programs.nfo nor the configuration.
-std::unique_ptr<LoadedFile> loadChannelFile(const std::string& path) {
-    auto loaded = std::make_unique<LoadedFile>();
-    loaded->database.setProgramsDumpPath("");
-    if (loaded->database.load(path) != 0) {
-        std::cerr << "vizud-cli: " << path << ": not a usable channel file\n";
-        return nullptr;
-    }
-    return loaded;
-}
-
 std::string describe(const all_tables_block& img, bool crcOk, bool json) {
     std::ostringstream out;
     const int radio = img.programCount - img.tvCount;
@@ -109,6 +92,16 @@ std::string describe(const all_tables_block& img, bool crcOk, bool json) {
 }
 
 }  // namespace
+
+std::unique_ptr<LoadedFile> loadChannelFile(const std::string& path) {
+    auto loaded = std::make_unique<LoadedFile>();
+    loaded->database.setProgramsDumpPath("");
+    if (loaded->database.load(path) != 0) {
+        std::cerr << "vizud-cli: " << path << ": not a usable channel file\n";
+        return nullptr;
+    }
+    return loaded;
+}
 
 void StderrMessages::show(const std::string& text, MessageIcon /*icon*/) {
     std::cerr << "vizud-cli: " << text << "\n";

@@ -19,6 +19,8 @@ const Command kCommands[] = {
     {"info", vizud::cli::runInfo, "info [--json] FILE.si      counts, CRC check and favourite lists of a channel file"},
     {"dump", vizud::cli::runDump, "dump [-o OUT] FILE.si      the program table as the editor writes programs.nfo"},
     {"export", vizud::cli::runExport, "export [-o OUT] FILE.si    the programs as CSV (UTF-8) for a spreadsheet"},
+    {"sort", vizud::cli::runSort,
+     "sort --by name|provider|transponder [--list K] [-o OUT] FILE.si  sort the TV and radio blocks (or list K)"},
     {"download", vizud::cli::runDownload,
      "download -o FILE.si [PORT]  receive the box's database into FILE.si (written only on success)"},
     {"upload", vizud::cli::runUpload, "upload FILE.si [PORT]       send a channel file to the box"},

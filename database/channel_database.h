@@ -107,6 +107,10 @@ public:
     // an entry never turns into another equal program nor is dropped when the list names it twice. -1, with
     // nothing changed, for positions outside the part.
     int moveListEntries(int list, bool radioRelative, std::span<const int> positions, int position);
+    // A new order of the whole table: order[i] is the program (old index) that goes to index i. TV programs
+    // must stay in the TV block and every program must appear once. The favourite lists and the clipboard
+    // nodes follow their programs. -1, with nothing changed, for anything else.
+    int reorderPrograms(std::span<const int> order);
 
     // ---- Transfers with the box -------------------------------------------------------------------
     int download(TransferRunner& runner);

@@ -105,4 +105,33 @@ int ChannelDatabase::moveListEntries(int list, bool radioRelative, std::span<con
     return 0;
 }
 
+int ChannelDatabase::reorderPrograms(std::span<const int> order) {
+    all_tables_block& img = m_state.image;
+    const int count = programCount(img);
+    const int tv = edit::tvCountOf(img);
+    if (static_cast<int>(order.size()) != count)
+        return -1;
+    std::vector<int> newIndex(static_cast<std::size_t>(count), -1);
+    for (int i = 0; i < count; ++i) {
+        const int old = order[static_cast<std::size_t>(i)];
+        if (old < 0 || old >= count || newIndex[static_cast<std::size_t>(old)] >= 0 || (old < tv) != (i < tv))
+            return -1;
+        newIndex[static_cast<std::size_t>(old)] = i;
+    }
+    std::vector<st_program> programs(img.programs, img.programs + count);
+    for (int i = 0; i < count; ++i)
+        img.programs[i] = programs[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])];
+    for (st_fav& list : img.favourites) {
+        for (int e = 0; e < favouriteCount(list); ++e) {
+            if (list.favEntries[e] < count)
+                list.favEntries[e] = static_cast<std::uint16_t>(newIndex[list.favEntries[e]]);
+        }
+    }
+    for (ProgramSnapshot* node = m_state.programClipboard; node != nullptr; node = node->next) {
+        if (node->programIndex >= 0 && node->programIndex < count)
+            node->programIndex = newIndex[static_cast<std::size_t>(node->programIndex)];
+    }
+    return 0;
+}
+
 }  // namespace vizud

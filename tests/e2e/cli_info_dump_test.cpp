@@ -6,6 +6,7 @@
 #include "database/channel_database.h"
 #include "database/image_crc.h"
 #include "listtools/csv_export.h"
+#include "listtools/list_sort.h"
 #include "tests/support/image_builder.h"
 #include "tests/support/image_factory.h"
 #include "tests/support/process_runner.h"
@@ -50,6 +51,30 @@ TEST_F(CliInfoDump, ExportWritesTheCsvOfTheFileAsTheEditorOpensIt) {
     EXPECT_TRUE(test::readFile(dir.file("list.csv")) == expected);
     EXPECT_EQ(cli({"export"}, dir.path()).exitCode, 2);
     EXPECT_EQ(cli({"export", dir.file("missing.si")}, dir.path()).exitCode, 1);
+}
+
+TEST_F(CliInfoDump, SortWritesTheSortedImageAndKeepsTheOriginalAsBak) {
+    const auto img = test::makeImage(5, test::fullShape());
+    const std::string path = write(*img, "in.si");
+    auto state = std::make_unique<EditorState>();
+    test::RecordingMessages messages;
+    ChannelDatabase db(*state, messages);
+    db.setProgramsDumpPath("");
+    ASSERT_EQ(db.load(path), 0);
+    ASSERT_EQ(sortPrograms(db, SortKey::Provider), 0);
+    db.updateChecksum();
+    const std::string expected(reinterpret_cast<const char*>(&db.image()), kImageSize);
+
+    const test::ProcessResult toFile = cli({"sort", "--by", "provider", "-o", dir.file("out.si"), path}, dir.path());
+    ASSERT_EQ(toFile.exitCode, 0) << toFile.err;
+    EXPECT_TRUE(test::readFile(dir.file("out.si")) == expected);
+    const std::string original = test::readFile(path);
+    const test::ProcessResult inPlace = cli({"sort", "--by", "provider", path}, dir.path());
+    ASSERT_EQ(inPlace.exitCode, 0) << inPlace.err;
+    EXPECT_TRUE(test::readFile(path) == expected);
+    EXPECT_TRUE(test::readFile(path + ".bak") == original);
+    EXPECT_EQ(cli({"sort", "--by", "size", path}, dir.path()).exitCode, 2);
+    EXPECT_EQ(cli({"sort", "--by", "name", "--list", "10", path}, dir.path()).exitCode, 2);
 }
 
 TEST_F(CliInfoDump, DumpEqualsTheProgramsFileTheEditorWrites) {

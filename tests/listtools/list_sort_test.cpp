@@ -1,0 +1,118 @@
+// Sorting: on random images the table keeps its programs, the lists follow them, each block ends up in
+// key order and equal keys keep their order; by hand, names with a character-table byte and Latin-1
+// capitals, and a list sorted on its own.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <map>
+#include <random>
+#include <string>
+
+#include "database/image_access.h"
+#include "listtools/list_sort.h"
+#include "tests/support/database_fixture.h"
+#include "tests/support/image_factory.h"
+
+namespace vizud {
+namespace {
+
+std::string bytesOf(const st_program& prog) {
+    return std::string(reinterpret_cast<const char*>(&prog), sizeof prog);
+}
+
+std::string foldedName(const st_program& prog) {
+    std::string text(prog.name, strnlen(prog.name, 16));
+    if (!text.empty() && static_cast<unsigned char>(text[0]) < 32)
+        text.erase(0, 1);
+    for (char& c : text) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
+            c = static_cast<char>(u + 0x20);
+    }
+    return text;
+}
+
+TEST(ListSort, ByNameEachBlockIsInOrderStableAndNothingIsLost) {
+    std::mt19937 rng(8);
+    for (int round = 0; round < 20; ++round) {
+        test::DatabaseFixture fx;
+        test::makeImage(fx.image(), static_cast<std::uint32_t>(rng()), test::randomShape(rng));
+        const all_tables_block& img = fx.image();
+        std::map<std::string, int> oldIndex;
+        for (int p = 0; p < img.programCount; ++p)
+            oldIndex[bytesOf(img.programs[p])] = p;
+        std::vector<std::vector<std::string>> lists(kFavouriteLists);
+        for (int l = 0; l < kFavouriteLists; ++l)
+            for (int e = 0; e < img.favourites[l].favCount; ++e)
+                lists[l].push_back(bytesOf(img.programs[img.favourites[l].favEntries[e]]));
+        const int tv = img.tvCount;
+
+        ASSERT_EQ(sortPrograms(fx.db, SortKey::Name), 0);
+        for (int p = 1; p < img.programCount; ++p) {
+            if (p == tv)
+                continue;  // the radio block starts afresh
+            const std::string a = foldedName(img.programs[p - 1]);
+            const std::string b = foldedName(img.programs[p]);
+            ASSERT_LE(a, b) << "round " << round << " row " << p;
+            if (a == b && oldIndex.size() == static_cast<std::size_t>(img.programCount)) {
+                EXPECT_LT(oldIndex[bytesOf(img.programs[p - 1])], oldIndex[bytesOf(img.programs[p])]) << "stable";
+            }
+        }
+        for (int p = 0; p < img.programCount; ++p) {
+            const auto it = oldIndex.find(bytesOf(img.programs[p]));
+            ASSERT_NE(it, oldIndex.end()) << "a program that was not there";
+            EXPECT_EQ(it->second < tv, p < tv) << "no program changes class";
+        }
+        for (int l = 0; l < kFavouriteLists; ++l) {
+            std::vector<std::string> now;
+            for (int e = 0; e < img.favourites[l].favCount; ++e)
+                now.push_back(bytesOf(img.programs[img.favourites[l].favEntries[e]]));
+            EXPECT_TRUE(now == lists[l]) << "list " << l << " names the same programs";
+        }
+    }
+}
+
+TEST(ListSort, KeysReadNamesAsTheEditorShowsThemAndAListSortsAlone) {
+    test::DatabaseFixture fx;
+    fx.build.satellite(1, "Hotbird", 130);
+    fx.build.satellite(2, "Astra", 192);
+    fx.build.transponder(1, 11000);
+    fx.build.transponder(2, 12000);
+    fx.build.transponder(2, 11000);
+    fx.build.provider("ZDF");
+    fx.build.provider("ARD");
+    fx.build.program(
+        "\x05"
+        "zdf neo",
+        0, 0, true);
+    fx.build.program("\xC4rzte", 1, 1, true);  // Ärzte
+    fx.build.program("arte", 2, 1, true);
+    fx.build.program("Bayern", 1, 0, true);
+    fx.build.program("Radio", 0, 0, false);
+    fx.build.favourites(4, {0, 1, 2}, {4});
+    const auto names = [&fx] {
+        std::string out;
+        for (int p = 0; p < fx.image().programCount; ++p)
+            out += foldedName(fx.image().programs[p]) + ";";
+        return out;
+    };
+    ASSERT_EQ(sortPrograms(fx.db, SortKey::Name), 0);
+    EXPECT_EQ(names(), "arte;bayern;zdf neo;\xE4rzte;radio;") << "Latin-1 letters after ASCII, the byte ignored";
+    ASSERT_EQ(sortPrograms(fx.db, SortKey::Provider), 0);
+    EXPECT_EQ(names(), "arte;\xE4rzte;bayern;zdf neo;radio;");
+    ASSERT_EQ(sortPrograms(fx.db, SortKey::Transponder), 0);
+    EXPECT_EQ(names(), "zdf neo;arte;bayern;\xE4rzte;radio;") << "13.0E before 19.2E, then frequency";
+
+    const std::string table = names();
+    ASSERT_EQ(sortListEntries(fx.db, 4, SortKey::Name), 0);
+    EXPECT_EQ(names(), table) << "only the list changes";
+    std::string list;
+    for (int e = 0; e < fx.image().favourites[4].favCount; ++e)
+        list += foldedName(fx.image().programs[fx.image().favourites[4].favEntries[e]]) + ";";
+    EXPECT_EQ(list, "arte;zdf neo;\xE4rzte;radio;");
+    EXPECT_EQ(sortListEntries(fx.db, 9, SortKey::Name), -1);
+    EXPECT_FALSE(sortKeyNamed("size"));
+}
+
+}  // namespace
+}  // namespace vizud
