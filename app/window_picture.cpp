@@ -25,7 +25,10 @@ QImage windowPicture(QWidget& window) {
     font.setBold(true);
     painter.setFont(font);
     painter.setPen(QColor(235, 238, 244));
-    painter.drawText(QRect(0, 0, picture.width(), kTitleHeight), Qt::AlignCenter, window.windowTitle());
+    // The title as a window manager shows it: Qt's "[*]" mark becomes "*" while there are unsaved changes.
+    QString title = window.windowTitle();
+    title.replace(QStringLiteral("[*]"), window.isWindowModified() ? QStringLiteral("*") : QString());
+    painter.drawText(QRect(0, 0, picture.width(), kTitleHeight), Qt::AlignCenter, title);
     // The three buttons at the right end of the bar: minimise, maximise, close.
     painter.setPen(QPen(QColor(210, 214, 222), 1.6));
     const int right = picture.width() - 14;

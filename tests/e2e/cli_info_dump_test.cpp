@@ -22,6 +22,14 @@ test::ProcessResult cli(const std::vector<std::string>& args, const std::string&
     return test::runProcess(argv, cwd);
 }
 
+// A file opened as the editor opens it, for what the command-line tool must agree with.
+struct Opened {
+    Opened() { db.setProgramsDumpPath(""); }
+    std::unique_ptr<EditorState> state = std::make_unique<EditorState>();
+    test::RecordingMessages messages;
+    ChannelDatabase db{*state, messages};
+};
+
 class CliInfoDump : public ::testing::Test {
 protected:
     test::TempDir dir;
@@ -36,11 +44,9 @@ protected:
 TEST_F(CliInfoDump, ExportWritesTheCsvOfTheFileAsTheEditorOpensIt) {
     const auto img = test::makeImage(3, test::fullShape());
     const std::string path = write(*img, "in.si");
-    auto state = std::make_unique<EditorState>();
-    test::RecordingMessages messages;
-    ChannelDatabase db(*state, messages);
-    db.setProgramsDumpPath("");
-    ASSERT_EQ(db.load(path), 0);
+    Opened opened;
+    ASSERT_EQ(opened.db.load(path), 0);
+    ChannelDatabase& db = opened.db;
     const std::string expected = exportCsv(db.image());
 
     const test::ProcessResult toStdout = cli({"export", path}, dir.path());
@@ -56,11 +62,9 @@ TEST_F(CliInfoDump, ExportWritesTheCsvOfTheFileAsTheEditorOpensIt) {
 TEST_F(CliInfoDump, SortWritesTheSortedImageAndKeepsTheOriginalAsBak) {
     const auto img = test::makeImage(5, test::fullShape());
     const std::string path = write(*img, "in.si");
-    auto state = std::make_unique<EditorState>();
-    test::RecordingMessages messages;
-    ChannelDatabase db(*state, messages);
-    db.setProgramsDumpPath("");
-    ASSERT_EQ(db.load(path), 0);
+    Opened opened;
+    ASSERT_EQ(opened.db.load(path), 0);
+    ChannelDatabase& db = opened.db;
     ASSERT_EQ(sortPrograms(db, SortKey::Provider), 0);
     db.updateChecksum();
     const std::string expected(reinterpret_cast<const char*>(&db.image()), kImageSize);
