@@ -14,6 +14,8 @@ int runInfo(const std::vector<std::string>& args);
 int runDump(const std::vector<std::string>& args);
 int runExport(const std::vector<std::string>& args);
 int runSort(const std::vector<std::string>& args);
+int runApplyOrder(const std::vector<std::string>& args);
+int runCheck(const std::vector<std::string>& args);
 int runDownload(const std::vector<std::string>& args);
 int runUpload(const std::vector<std::string>& args);
 int runUpgrade(const std::vector<std::string>& args);

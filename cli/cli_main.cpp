@@ -20,7 +20,12 @@ const Command kCommands[] = {
     {"dump", vizud::cli::runDump, "dump [-o OUT] FILE.si      the program table as the editor writes programs.nfo"},
     {"export", vizud::cli::runExport, "export [-o OUT] FILE.si    the programs as CSV (UTF-8) for a spreadsheet"},
     {"sort", vizud::cli::runSort,
-     "sort --by name|provider|transponder [--list K] [-o OUT] FILE.si  sort the TV and radio blocks (or list K)"},
+     "sort --by name|provider|transponder [--list K] [-o OUT] FILE.si\n"
+     "                             sort the TV and radio blocks (or the entries of list K)"},
+    {"apply-order", vizud::cli::runApplyOrder,
+     "apply-order --reference REF.si [--favourites] [-o OUT] FILE.si\n"
+     "                             put the programs in the order of REF.si (and take its lists)"},
+    {"check", vizud::cli::runCheck, "check FILE.si               the file's consistency, one line per problem"},
     {"download", vizud::cli::runDownload,
      "download -o FILE.si [PORT]  receive the box's database into FILE.si (written only on success)"},
     {"upload", vizud::cli::runUpload, "upload FILE.si [PORT]       send a channel file to the box"},

@@ -1,22 +1,14 @@
 #include "listtools/csv_export.h"
 
-#include <array>
 #include <cstring>
 #include <vector>
 
 #include "database/image_access.h"
-#include "dialogs/latin1_text.h"
+#include "listtools/program_place.h"
+#include "listtools/shown_name.h"
 
 namespace vizud {
 namespace {
-
-// A stored name as the editor shows it: without a leading character-table byte (1..31), as UTF-8.
-std::string shownText(const char (&name)[16]) {
-    std::string text(name, strnlen(name, sizeof name));
-    if (!text.empty() && static_cast<unsigned char>(text[0]) >= 1 && static_cast<unsigned char>(text[0]) <= 31)
-        text.erase(0, 1);
-    return latin1ToUtf8(text);
-}
 
 std::string position(const st_sat& sat) {
     return std::to_string(sat.position / 10) + "." + std::to_string(sat.position % 10) +
@@ -40,11 +32,9 @@ std::string csvField(const std::string& text) {
 std::string exportCsv(const all_tables_block& img) {
     const int programs = programCount(img);
     const int tv = std::min<int>(img.tvCount, programs);
-    const int transponders = transponderCount(img);
     const int providers = providerCount(img);
-    const int satellites = satelliteCount(img);
 
-    // Which lists hold each program, and the satellite of each key, gathered once.
+    // Which lists hold each program, gathered once.
     std::vector<std::uint16_t> lists(static_cast<std::size_t>(programs), 0);
     for (int l = 0; l < kFavouriteLists; ++l) {
         const st_fav& list = img.favourites[l];
@@ -53,12 +43,7 @@ std::string exportCsv(const all_tables_block& img) {
                 lists[list.favEntries[i]] |= static_cast<std::uint16_t>(1u << l);
         }
     }
-    std::array<int, 256> satelliteOfKey;
-    satelliteOfKey.fill(-1);
-    for (int s = satellites - 1; s >= 0; --s) {
-        if (img.satellites[s].satId < satelliteOfKey.size())
-            satelliteOfKey[img.satellites[s].satId] = s;
-    }
+    const ProgramPlaces places(img);
 
     std::string out = std::string(kCsvHeader) + "\r\n";
     out.reserve(static_cast<std::size_t>(programs) * 110);
@@ -68,12 +53,12 @@ std::string exportCsv(const all_tables_block& img) {
         f.reserve(19);
         f.push_back(std::to_string(p + 1));
         f.push_back(p < tv ? "TV" : "Radio");
-        f.push_back(shownText(prog.name));
-        f.push_back(prog.providerIndex < providers ? shownText(img.providers[prog.providerIndex].name) : "");
-        const st_ts* tp = prog.tpIndex < transponders ? &img.transponders[prog.tpIndex] : nullptr;
-        const int sat = tp != nullptr ? satelliteOfKey[tp->satId] : -1;
-        f.push_back(sat >= 0 ? shownText(img.satellites[sat].name) : "");
-        f.push_back(sat >= 0 ? position(img.satellites[sat]) : "");
+        f.push_back(shownName(prog.name));
+        f.push_back(prog.providerIndex < providers ? shownName(img.providers[prog.providerIndex].name) : "");
+        const ProgramPlace place = places.of(prog);
+        const st_ts* tp = place.transponder;
+        f.push_back(place.satellite != nullptr ? shownName(place.satellite->name) : "");
+        f.push_back(place.satellite != nullptr ? position(*place.satellite) : "");
         f.push_back(tp != nullptr ? std::to_string(tp->frequency) : "");
         static constexpr const char* kPolarizations[] = {"H", "V", "L", "R"};
         f.push_back(tp != nullptr && tp->polarization < 4 ? kPolarizations[tp->polarization] : "");

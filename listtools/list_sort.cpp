@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "database/image_access.h"
+#include "listtools/program_place.h"
 
 namespace vizud {
 namespace {
@@ -37,12 +38,7 @@ struct ProgramKey {
 
 std::vector<ProgramKey> keysOf(const all_tables_block& img) {
     const int programs = programCount(img);
-    std::array<int, 256> satelliteOfKey;
-    satelliteOfKey.fill(-1);
-    for (int s = satelliteCount(img) - 1; s >= 0; --s) {
-        if (img.satellites[s].satId < satelliteOfKey.size())
-            satelliteOfKey[img.satellites[s].satId] = s;
-    }
+    const ProgramPlaces places(img);
     std::vector<ProgramKey> keys(static_cast<std::size_t>(programs));
     for (int p = 0; p < programs; ++p) {
         const st_program& prog = img.programs[p];
@@ -50,14 +46,13 @@ std::vector<ProgramKey> keysOf(const all_tables_block& img) {
         key.name = folded(prog.name);
         if (prog.providerIndex < providerCount(img))
             key.provider = folded(img.providers[prog.providerIndex].name);
-        if (prog.tpIndex < transponderCount(img)) {
-            const st_ts& tp = img.transponders[prog.tpIndex];
-            const int sat = satelliteOfKey[tp.satId];
+        const ProgramPlace place = places.of(prog);
+        if (const st_ts* tp = place.transponder) {
+            const st_sat* sat = place.satellite;
             // A transponder without a satellite sorts last; west positions count as negative.
-            key.position =
-                sat < 0 ? 1 << 20 : (img.satellites[sat].eastWest == 'E' ? 1 : -1) * img.satellites[sat].position;
-            key.frequency = tp.frequency;
-            key.polarization = tp.polarization;
+            key.position = sat == nullptr ? 1 << 20 : (sat->eastWest == 'E' ? 1 : -1) * sat->position;
+            key.frequency = tp->frequency;
+            key.polarization = tp->polarization;
         } else {
             key.position = 1 << 21;
         }

@@ -127,6 +127,11 @@ void makeImage(all_tables_block& image, std::uint32_t seed, const ImageShape& sh
     std::stable_sort(tps.begin(), tps.end(), [](const Tp& a, const Tp& b) {
         return a.sat != b.sat ? a.sat < b.sat : a.record.frequency < b.record.frequency;
     });
+    // No two transponders of a satellite share a frequency: the editor refuses such a duplicate.
+    for (std::size_t t = 1; t < tps.size(); ++t) {
+        if (tps[t].sat == tps[t - 1].sat && tps[t].record.frequency <= tps[t - 1].record.frequency)
+            tps[t].record.frequency = static_cast<std::uint16_t>(tps[t - 1].record.frequency + 1);
+    }
     image.tpCount = static_cast<std::uint16_t>(tps.size());
     for (std::size_t t = 0; t < tps.size(); ++t) {
         image.transponders[t] = tps[t].record;

@@ -1,6 +1,7 @@
 // Consistent channel images for tests, fuzz seeds and benchmarks: every count within capacity, TV before
-// radio, favourite TV entries before radio entries, transponders grouped by satellite and sorted by
-// frequency, every reference in range. Free slots and reserved bytes hold random bytes, as in real images.
+// radio, favourite TV entries before radio entries, transponders grouped by satellite with ascending
+// frequencies (none twice), every reference in range. Free slots and reserved bytes hold random bytes, as
+// in real images.
 #pragma once
 
 #include <cstdint>

@@ -1,0 +1,165 @@
+#include "listtools/apply_order.h"
+
+#include <algorithm>
+#include <cstring>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "listtools/program_place.h"
+
+namespace vizud {
+namespace {
+
+// The programs of one file with the same key, in table order, and the first one not yet taken.
+struct Candidates {
+    std::vector<int> programs;
+    std::size_t next = 0;
+};
+
+// A program's keys; a program whose transponder or satellite points nowhere has neither and matches
+// nothing.
+struct ProgramKeys {
+    bool placed = false;
+    std::uint64_t place = 0;  // position, direction, frequency, polarization, service id
+    std::string named;        // position, direction, the name's bytes
+};
+
+std::vector<ProgramKeys> keysOf(const all_tables_block& img) {
+    const ProgramPlaces places(img);
+    const int programs = programCount(img);
+    std::vector<ProgramKeys> keys(static_cast<std::size_t>(programs));
+    for (int p = 0; p < programs; ++p) {
+        const st_program& prog = img.programs[p];
+        const ProgramPlace place = places.of(prog);
+        if (place.satellite == nullptr)
+            continue;
+        ProgramKeys& key = keys[static_cast<std::size_t>(p)];
+        const auto direction = static_cast<std::uint8_t>(place.satellite->eastWest);
+        key.placed = true;
+        key.place = std::uint64_t{place.satellite->position} << 48 | std::uint64_t{direction} << 40 |
+                    std::uint64_t{place.transponder->frequency} << 24 |
+                    std::uint64_t{place.transponder->polarization} << 16 | prog.serviceId;
+        key.named.reserve(3 + kNameLength);
+        key.named += static_cast<char>(place.satellite->position & 0xFF);
+        key.named += static_cast<char>(place.satellite->position >> 8);
+        key.named += static_cast<char>(direction);
+        key.named.append(prog.name, strnlen(prog.name, kNameLength));
+    }
+    return keys;
+}
+
+// Takes for every reference program still without a match (matchOf[r] < 0) the first program of the file
+// with the same key that nothing took yet.
+template <typename Key, typename KeyOf>
+void matchBy(const std::vector<ProgramKeys>& fileKeys, const std::vector<ProgramKeys>& referenceKeys, KeyOf keyOf,
+             std::vector<int>& matchOf, std::vector<char>& taken) {
+    std::unordered_map<Key, Candidates> byKey;
+    byKey.reserve(fileKeys.size());
+    for (std::size_t p = 0; p < fileKeys.size(); ++p) {
+        if (fileKeys[p].placed && !taken[p])
+            byKey[keyOf(fileKeys[p])].programs.push_back(static_cast<int>(p));
+    }
+    for (std::size_t r = 0; r < referenceKeys.size(); ++r) {
+        if (matchOf[r] >= 0 || !referenceKeys[r].placed)
+            continue;
+        const auto found = byKey.find(keyOf(referenceKeys[r]));
+        if (found == byKey.end())
+            continue;
+        Candidates& candidates = found->second;
+        if (candidates.next < candidates.programs.size()) {
+            const int program = candidates.programs[candidates.next++];
+            matchOf[r] = program;
+            taken[static_cast<std::size_t>(program)] = 1;
+        }
+    }
+}
+
+// Appends the block [first, last) of the file: its matched programs in the order of the reference
+// programs they matched, then the others in their old order.
+void orderBlock(int first, int last, const std::vector<int>& referenceOf, std::vector<int>& order, int& matched) {
+    std::vector<int> hits;
+    for (int p = first; p < last; ++p) {
+        if (referenceOf[static_cast<std::size_t>(p)] >= 0)
+            hits.push_back(p);
+    }
+    std::sort(hits.begin(), hits.end(), [&referenceOf](int a, int b) {
+        return referenceOf[static_cast<std::size_t>(a)] < referenceOf[static_cast<std::size_t>(b)];
+    });
+    matched = static_cast<int>(hits.size());
+    order.insert(order.end(), hits.begin(), hits.end());
+    for (int p = first; p < last; ++p) {
+        if (referenceOf[static_cast<std::size_t>(p)] < 0)
+            order.push_back(p);
+    }
+}
+
+// Each of the file's lists becomes the reference's, carried over through the match.
+void takeFavourites(all_tables_block& img, const all_tables_block& reference, const std::vector<int>& matchOf,
+                    const std::vector<int>& newIndex) {
+    const int tv = img.tvCount;
+    const int referencePrograms = programCount(reference);
+    for (int l = 0; l < kFavouriteLists; ++l) {
+        const st_fav& from = reference.favourites[l];
+        std::vector<std::uint16_t> tvEntries, radioEntries;
+        std::vector<char> listed(static_cast<std::size_t>(programCount(img)), 0);
+        for (int e = 0; e < favouriteCount(from); ++e) {
+            const int r = from.favEntries[e];
+            const int old = r < referencePrograms ? matchOf[static_cast<std::size_t>(r)] : -1;
+            if (old < 0)
+                continue;
+            const int program = newIndex[static_cast<std::size_t>(old)];
+            if (listed[static_cast<std::size_t>(program)])
+                continue;  // a list holds a program once
+            listed[static_cast<std::size_t>(program)] = 1;
+            (program < tv ? tvEntries : radioEntries).push_back(static_cast<std::uint16_t>(program));
+        }
+        st_fav& to = img.favourites[l];
+        std::memcpy(to.favName, from.favName, sizeof to.favName);
+        std::copy(tvEntries.begin(), tvEntries.end(), to.favEntries);
+        std::copy(radioEntries.begin(), radioEntries.end(), to.favEntries + tvEntries.size());
+        to.favTvCount = static_cast<std::uint16_t>(tvEntries.size());
+        to.favCount = static_cast<std::uint16_t>(tvEntries.size() + radioEntries.size());
+    }
+}
+
+}  // namespace
+
+std::optional<OrderMatch> applyOrder(ChannelDatabase& db, const all_tables_block& reference, bool favourites) {
+    all_tables_block& img = db.image();
+    if (!countsWithinCapacity(img))
+        return std::nullopt;
+    const std::vector<ProgramKeys> fileKeys = keysOf(img);
+    const std::vector<ProgramKeys> referenceKeys = keysOf(reference);
+    std::vector<int> matchOf(referenceKeys.size(), -1);
+    std::vector<char> taken(fileKeys.size(), 0);
+    matchBy<std::uint64_t>(fileKeys, referenceKeys, [](const ProgramKeys& k) { return k.place; }, matchOf, taken);
+    matchBy<std::string>(fileKeys, referenceKeys, [](const ProgramKeys& k) -> const std::string& { return k.named; },
+                         matchOf, taken);
+
+    std::vector<int> referenceOf(fileKeys.size(), -1);
+    for (std::size_t r = 0; r < matchOf.size(); ++r) {
+        if (matchOf[r] >= 0)
+            referenceOf[static_cast<std::size_t>(matchOf[r])] = static_cast<int>(r);
+    }
+    const int programs = programCount(img);
+    const int tv = img.tvCount;
+    OrderMatch result;
+    result.tvPrograms = tv;
+    result.radioPrograms = programs - tv;
+    std::vector<int> order;
+    order.reserve(static_cast<std::size_t>(programs));
+    orderBlock(0, tv, referenceOf, order, result.tvMatched);
+    orderBlock(tv, programs, referenceOf, order, result.radioMatched);
+    if (db.reorderPrograms(order) != 0)
+        return std::nullopt;
+    if (favourites) {
+        std::vector<int> newIndex(static_cast<std::size_t>(programs));
+        for (int i = 0; i < programs; ++i)
+            newIndex[static_cast<std::size_t>(order[static_cast<std::size_t>(i)])] = i;
+        takeFavourites(img, reference, matchOf, newIndex);
+    }
+    return result;
+}
+
+}  // namespace vizud

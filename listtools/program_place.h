@@ -1,0 +1,45 @@
+// Where a program lies: its transponder and that transponder's satellite, found once per image for every
+// program the channel-list tools look at. A reference that points nowhere gives null.
+#pragma once
+
+#include <array>
+
+#include "database/image_access.h"
+
+namespace vizud {
+
+struct ProgramPlace {
+    const st_ts* transponder = nullptr;
+    const st_sat* satellite = nullptr;
+};
+
+class ProgramPlaces {
+public:
+    explicit ProgramPlaces(const all_tables_block& img) : m_img(img) {
+        m_satelliteOfKey.fill(-1);
+        // The first satellite with a key wins, as the editor's lookups by key find it.
+        for (int s = satelliteCount(img) - 1; s >= 0; --s) {
+            if (img.satellites[s].satId < m_satelliteOfKey.size())
+                m_satelliteOfKey[img.satellites[s].satId] = s;
+        }
+    }
+
+    // The satellite whose key the transponder carries, or -1.
+    int satelliteIndexOf(const st_ts& tp) const { return m_satelliteOfKey[tp.satId]; }
+
+    ProgramPlace of(const st_program& prog) const {
+        ProgramPlace place;
+        if (prog.tpIndex < transponderCount(m_img)) {
+            place.transponder = &m_img.transponders[prog.tpIndex];
+            const int sat = satelliteIndexOf(*place.transponder);
+            place.satellite = sat >= 0 ? &m_img.satellites[sat] : nullptr;
+        }
+        return place;
+    }
+
+private:
+    const all_tables_block& m_img;
+    std::array<int, 256> m_satelliteOfKey;
+};
+
+}  // namespace vizud
