@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
 #include "database/channel_database.h"
 #include "database/image_crc.h"
+#include "listtools/apply_order.h"
 #include "listtools/csv_export.h"
 #include "listtools/list_sort.h"
 #include "tests/support/image_builder.h"
@@ -79,6 +81,57 @@ TEST_F(CliInfoDump, SortWritesTheSortedImageAndKeepsTheOriginalAsBak) {
     EXPECT_TRUE(test::readFile(path + ".bak") == original);
     EXPECT_EQ(cli({"sort", "--by", "size", path}, dir.path()).exitCode, 2);
     EXPECT_EQ(cli({"sort", "--by", "name", "--list", "10", path}, dir.path()).exitCode, 2);
+}
+
+TEST_F(CliInfoDump, ApplyOrderWritesWhatTheEditorGetsAndPrintsTheMatch) {
+    const auto img = test::makeImage(6, test::fullShape());
+    const std::string reference = write(*img, "ref.si");
+    std::reverse(img->programs, img->programs + img->tvCount);  // a new scan in another order
+    img->programs[0].serviceId ^= 0x4444;
+    img->programs[0].name[0] = '~';  // and one TV program no longer known
+    const std::string path = write(*img, "new.si");
+    Opened file, ref;
+    ASSERT_EQ(file.db.load(path), 0);
+    ASSERT_EQ(ref.db.load(reference), 0);
+    ASSERT_TRUE(applyOrder(file.db, ref.db.image(), true));
+    file.db.updateChecksum();
+    const std::string expected(reinterpret_cast<const char*>(&file.db.image()), kImageSize);
+
+    const std::string original = test::readFile(path);
+    const test::ProcessResult r = cli({"apply-order", "--favourites", "--reference", reference, path}, dir.path());
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "TV: 9999 of 10000 matched, Radio: 10000 of 10000 matched\n");
+    EXPECT_TRUE(test::readFile(path) == expected);
+    EXPECT_TRUE(test::readFile(path + ".bak") == original);
+    EXPECT_EQ(cli({"apply-order", "--reference", dir.file("missing.si"), path}, dir.path()).exitCode, 1);
+    EXPECT_EQ(cli({"apply-order", path}, dir.path()).exitCode, 2);
+}
+
+TEST_F(CliInfoDump, CheckReadsTheFileAsItIsAndSaysWhatIsWrong) {
+    auto img = test::makeImage(7, test::ImageShape{});
+    refreshCrc(*img);
+    const std::string clean = write(*img, "clean.si");
+    const test::ProcessResult ok = cli({"check", clean}, dir.path());
+    EXPECT_EQ(ok.exitCode, 0) << ok.err;
+    EXPECT_EQ(ok.out, "no problems found\n");
+
+    img->favourites[0].favEntries[0] = img->programCount;  // an entry beyond the table
+    img->satellites[1].tpCount += 2;
+    const std::string damaged = write(*img, "damaged.si");  // the CRC no longer fits either
+    const test::ProcessResult found = cli({"check", damaged}, dir.path());
+    EXPECT_EQ(found.exitCode, 1);
+    EXPECT_EQ(found.out.substr(0, 5), "crc: ");
+    EXPECT_NE(found.out.find("\nfavourite: list 1 "), std::string::npos) << found.out;
+    EXPECT_NE(found.out.find("\ncount: satellite 2 "), std::string::npos) << found.out;
+    EXPECT_EQ(test::readFile(damaged), std::string(reinterpret_cast<const char*>(img.get()), kImageSize))
+        << "check changes nothing";
+
+    img->programCount = 20001;  // the editor refuses such a file; the check reports it
+    const test::ProcessResult capacity = cli({"check", write(*img, "over.si")}, dir.path());
+    EXPECT_EQ(capacity.exitCode, 1);
+    EXPECT_NE(capacity.out.find("capacity: 20001 programs"), std::string::npos);
+    EXPECT_EQ(cli({"check", write(*img, "short.si", 100)}, dir.path()).exitCode, 1);
+    EXPECT_EQ(cli({"check"}, dir.path()).exitCode, 2);
 }
 
 TEST_F(CliInfoDump, DumpEqualsTheProgramsFileTheEditorWrites) {
