@@ -1,12 +1,15 @@
-// Loading, filtering, exporting and sorting a full-capacity database: 200 satellites, 3000 transponders, 400 providers
+// Loading, filtering, exporting, sorting, ordering and checking a full-capacity database: 200 satellites, 3000 transponders, 400 providers
 // of which half unused, 20000 programs, nine full favourite lists.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "database/channel_database.h"
 #include "database/image_access.h"
+#include "listtools/apply_order.h"
 #include "listtools/csv_export.h"
+#include "listtools/database_check.h"
 #include "listtools/list_sort.h"
 #include "tests/support/image_factory.h"
 #include "tests/support/recording_messages.h"
@@ -131,5 +134,37 @@ void BM_SortByTransponder(benchmark::State& st) {
     }
 }
 BENCHMARK(BM_SortByTransponder)->Unit(benchmark::kMillisecond);
+
+// Ordering 20000 programs like a reference of 20000 (the same programs in reverse), the lists taken
+// from the reference (target < 100 ms).
+void BM_ApplyOrder(benchmark::State& st) {
+    const auto reference = vizud::test::makeImage(1, vizud::test::fullShape());
+    auto img = std::make_unique<all_tables_block>(*reference);
+    std::reverse(img->programs, img->programs + img->tvCount);
+    std::reverse(img->programs + img->tvCount, img->programs + img->programCount);
+    auto state = std::make_unique<vizud::EditorState>();
+    vizud::test::RecordingMessages messages;
+    vizud::ChannelDatabase db(*state, messages);
+    int matched = 0;
+    for (auto _ : st) {
+        st.PauseTiming();
+        state->image = *img;
+        st.ResumeTiming();
+        const auto match = vizud::applyOrder(db, *reference, true);
+        matched = match ? match->tvMatched + match->radioMatched : -1;
+    }
+    st.counters["matched"] = matched;
+}
+BENCHMARK(BM_ApplyOrder)->Unit(benchmark::kMillisecond);
+
+// The consistency check of a full database (target < 20 ms).
+void BM_CheckImage(benchmark::State& st) {
+    const auto img = vizud::test::makeImage(1, vizud::test::fullShape());
+    std::size_t findings = 0;
+    for (auto _ : st)
+        findings = vizud::checkImage(*img).size();
+    st.counters["findings"] = static_cast<double>(findings);
+}
+BENCHMARK(BM_CheckImage)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
