@@ -71,6 +71,24 @@ public:
 
     // ---- Edits ------------------------------------------------------------------------------------
     int setSatellite(int index, const RecordView& view);
+
+    // ---- Satellites added and deleted as a whole (the tree's Add satellite... and Delete satellite...) ----
+    // Appends `sat` as a new satellite without transponders, under a key that no satellite and no
+    // transponder uses (its own index when that is free, else the lowest free one). The new index; -1
+    // when the table holds 200 satellites; -2 when no key 0..255 is free. Nothing changes on a refusal.
+    int addSatellite(const st_sat& sat);
+    struct SatelliteContents {
+        int transponders = 0;
+        int programs = 0;
+        bool neededByClipboard = false;  // a program in the clipboard names one of its transponders
+    };
+    // What deleteSatellite(index) would take with it. The satellite owns the transponders of its key
+    // unless another satellite carries the key too (they stay with that one).
+    SatelliteContents satelliteContents(int index) const;
+    // Deletes satellite `index` with its transponders and their programs: the favourite lists lose the
+    // programs' entries and the other entries, the programs and the clipboard nodes are renumbered. 0; -1
+    // for no such satellite; -8 when the clipboard still needs one of its transponders (nothing changes).
+    int deleteSatellite(int index);
     int modifyRecord(int table, int operation, int index, RecordView& view);
     int deleteInView(int programIndex, std::uint32_t favMask);
     int checkPastePosition(int position);

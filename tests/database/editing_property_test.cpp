@@ -163,7 +163,7 @@ private:
         m_fx->messages.clear();
         const int tpBefore = img().tpCount;
         bool refused = false;  // nothing may change
-        int op = uniform(0, 19);
+        int op = uniform(0, 21);
         if ((img().providerCount == 0 || img().tpCount == 0) && op <= 2)
             op = 3;
         char name[24];
@@ -251,6 +251,21 @@ private:
                 view.word[1] = uniform(0, 1);
                 refused = db().modifyRecord(kTablePrograms, kOpRemoveListEntry, index(400), view) != 0;
                 break;
+            }
+            case 20: {
+                m_what = "add satellite";
+                st_sat sat{};
+                std::memcpy(sat.name, "Added satellite", 15);
+                sat.tpCount = 7;  // the new satellite has no transponders, whatever it is given
+                const int added = db().addSatellite(sat);
+                refused = added < 0;
+                if (!refused && (img().satellites[added].tpCount != 0 || added != before.satCount))
+                    return "an added satellite is not the last one or has transponders";
+                break;
+            }
+            case 21: {
+                m_what = "delete satellite";
+                return deleteSatellite(before);
             }
             default: {
                 m_what = "batch delete";
@@ -590,6 +605,59 @@ private:
                 return "list order after the drag is wrong";
         }
         return checkAfter(before, false);
+    }
+
+    // Deleting a satellite: the programs of its transponders go, the others stay in their order with
+    // their own transponder, and the lists keep their entries of the programs that stay.
+    std::string deleteSatellite(const all_tables_block& before) {
+        const int s = index(img().satCount);
+        const auto contents = db().satelliteContents(s);
+        const bool owns = s >= 0 && s < before.satCount &&
+                          std::count_if(before.satellites, before.satellites + before.satCount,
+                                        [&](const st_sat& o) { return o.satId == before.satellites[s].satId; }) == 1;
+        const auto stays = [&](int p) {
+            const int t = before.programs[p].tpIndex;
+            return !owns || t >= before.tpCount || before.transponders[t].satId != before.satellites[s].satId;
+        };
+        const auto described = [](const all_tables_block& i, int p) {
+            st_program prog = i.programs[p];
+            const st_ts tp = prog.tpIndex < i.tpCount ? i.transponders[prog.tpIndex] : st_ts{};
+            prog.tpIndex = 0;
+            return std::string(reinterpret_cast<const char*>(&prog), sizeof prog) +
+                   std::string(reinterpret_cast<const char*>(&tp), sizeof tp);
+        };
+        std::vector<std::string> expected;
+        std::vector<std::vector<std::string>> lists(kFavouriteLists);
+        for (int p = 0; p < before.programCount; ++p)
+            if (stays(p))
+                expected.push_back(described(before, p));
+        for (int l = 0; l < kFavouriteLists; ++l)
+            for (const int e : test::entries(before.favourites[l]))
+                if (stays(e))
+                    lists[l].push_back(described(before, e));
+        const int result = db().deleteSatellite(s);
+        if (result != 0)
+            return checkAfter(before, true);
+        if (img().satCount != before.satCount - 1 || img().programCount != static_cast<int>(expected.size()))
+            return "the satellite's programs did not go";
+        if (owns && (before.programCount - contents.programs != img().programCount ||
+                     before.tpCount - contents.transponders != img().tpCount))
+            return "satelliteContents counted other records than deleteSatellite took";
+        for (int t = 0; owns && t < img().tpCount; ++t)
+            if (img().transponders[t].satId == before.satellites[s].satId)
+                return "a transponder of the deleted satellite stayed";
+        for (int p = 0; p < img().programCount; ++p)
+            if (described(img(), p) != expected[p])
+                return "program " + std::to_string(p) + " is not the one that stayed";
+        for (int l = 0; l < kFavouriteLists; ++l) {
+            std::vector<std::string> now;
+            for (const int e : test::entries(img().favourites[l]))
+                now.push_back(described(img(), e));
+            if (now != lists[l])
+                return "list " + std::to_string(l) + " lost or gained an entry";
+        }
+        std::string failure = test::untouchedBytesDiffer(before, img());
+        return failure.empty() ? test::brokenRule(img(), m_sorted) : failure;
     }
 
     int setSatellite() {

@@ -176,6 +176,47 @@ TEST_F(TableEdits, TheTwoHundredthSatelliteFitsAndTheNextDoesNot) {
     EXPECT_EQ(test::firstDifference(*full, image()), -1);
 }
 
+TEST_F(TableEdits, AnAddedSatelliteTakesAFreeKeyAndTheTableStopsAtTwoHundred) {
+    image().transponders[3].satId = 2;  // a transponder whose satellite is missing keeps key 2 taken
+    st_sat sat{};
+    sat.satId = 7;
+    EXPECT_EQ(db.addSatellite(sat), 2);
+    EXPECT_EQ(image().satellites[2].satId, 0) << "not its own index 2 (taken), the lowest free key";
+    EXPECT_EQ(db.addSatellite(sat), 3);
+    EXPECT_EQ(image().satellites[3].satId, 3) << "its own index when free";
+    for (int s = 4; s < kMaxSatellites; ++s)
+        ASSERT_EQ(db.addSatellite(sat), s);
+    const auto full = std::make_unique<all_tables_block>(image());
+    EXPECT_EQ(db.addSatellite(sat), -1);
+    EXPECT_EQ(test::firstDifference(*full, image()), -1);
+}
+
+TEST_F(TableEdits, ASatelliteGoesWithItsTranspondersAndProgramsUnlessTheClipboardNeedsThem) {
+    build.favourites(0, {1, 0}, {2});
+    auto* node = new ProgramSnapshot;
+    node->tpIndex = 2;
+    node->programIndex = -1;
+    state->programClipboard = node;
+    const auto contents = db.satelliteContents(0);
+    EXPECT_EQ(contents.transponders, 3);
+    EXPECT_EQ(contents.programs, 2);
+    EXPECT_TRUE(contents.neededByClipboard);
+    const auto before = std::make_unique<all_tables_block>(image());
+    EXPECT_EQ(db.deleteSatellite(0), -8);
+    EXPECT_EQ(test::firstDifference(*before, image()), -1);
+    node->tpIndex = 3;
+    ASSERT_EQ(db.deleteSatellite(0), 0);
+    EXPECT_EQ(image().satCount, 1);
+    EXPECT_STREQ(image().satellites[0].name, "Hotbird");
+    EXPECT_EQ(image().tpCount, 1);
+    ASSERT_EQ(image().programCount, 1);
+    EXPECT_STREQ(image().programs[0].name, "Das Erste");
+    EXPECT_EQ(image().programs[0].tpIndex, 0);
+    EXPECT_EQ(node->tpIndex, 0);
+    EXPECT_EQ(entries(image().favourites[0]), (std::vector<int>{0}));
+    EXPECT_EQ(db.deleteSatellite(1), -1);
+}
+
 TEST_F(TableEdits, ProviderInsertAndRename) {
     RecordView view;
     view.word16 = "Sky Deutschland!";
