@@ -39,6 +39,13 @@ DialogResult openSatelliteDialogAt(QWidget* parent, ChannelDatabase& db, Message
     return run(dialog);
 }
 
+DialogResult openNewSatelliteDialog(QWidget* parent, ChannelDatabase& db, Messages& messages, const st_sat& initial) {
+    SatelliteDialogModel model(db, messages);
+    model.prepareNew(initial);
+    SatelliteDialog dialog(model, parent);
+    return run(dialog);
+}
+
 DialogResult openTransponderListDialog(QWidget* parent, ChannelDatabase& db, Messages& messages, int programIndex,
                                        int mode) {
     TransponderListDialogModel model(db, messages);

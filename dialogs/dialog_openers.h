@@ -6,6 +6,7 @@
 #include <string>
 
 class QWidget;
+struct st_sat;
 
 namespace vizud {
 
@@ -23,6 +24,8 @@ DialogResult openProgramDialog(QWidget* parent, ChannelDatabase& db, Messages& m
 DialogResult openSatelliteDialog(QWidget* parent, ChannelDatabase& db, Messages& messages, const std::string& name);
 // The satellite dialog for the satellite at a table index.
 DialogResult openSatelliteDialogAt(QWidget* parent, ChannelDatabase& db, Messages& messages, int satIndex);
+// The satellite dialog for a new satellite starting from `initial`; OK appends it to the table.
+DialogResult openNewSatelliteDialog(QWidget* parent, ChannelDatabase& db, Messages& messages, const st_sat& initial);
 
 // The program list's transponder dialog, from the program at `programIndex`, in mode kTransponderAdd or
 // kTransponderEdit.

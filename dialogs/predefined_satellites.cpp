@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "dialogs/latin1_text.h"
+
 namespace vizud {
 namespace {
 
@@ -168,6 +170,14 @@ constexpr std::array<PredefinedSatellite, kPredefinedSatelliteCount> kRows = {{
 
 std::span<const PredefinedSatellite> predefinedSatellites() {
     return kRows;
+}
+
+std::string predefinedSatelliteLabel(int row) {
+    if (row < 0 || row >= static_cast<int>(kRows.size()))
+        return {};
+    const PredefinedSatellite& sat = kRows[static_cast<std::size_t>(row)];
+    return latin1ToUtf8(sat.name) + "  " + std::to_string(sat.position / 10) + "." + std::to_string(sat.position % 10) +
+           (sat.direction == 'E' ? "E" : "W");
 }
 
 int findPredefinedSatellite(std::string_view name) {

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace vizud {
@@ -26,6 +27,9 @@ struct PredefinedSatellite {
 inline constexpr int kPredefinedSatelliteCount = 153;
 
 std::span<const PredefinedSatellite> predefinedSatellites();
+
+// "Astra 1C-1H  19.2E": a row as a chooser lists it, as UTF-8.
+std::string predefinedSatelliteLabel(int row);
 
 // The first row whose name equals `name` byte for byte; -1 when none does.
 int findPredefinedSatellite(std::string_view name);

@@ -8,6 +8,8 @@ namespace vizud {
 SatelliteDialog::SatelliteDialog(SatelliteDialogModel& model, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::SatelliteDialog>()), m_model(model) {
     m_ui->setupUi(this);
+    if (m_model.adding())
+        setWindowTitle(tr("Add satellite"));
     // An oscillator typed is taken as typed, never completed into a standard value.
     m_ui->lowerLoCombo->setCompleter(nullptr);
     m_ui->upperLoCombo->setCompleter(nullptr);

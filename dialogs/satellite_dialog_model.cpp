@@ -27,6 +27,15 @@ EditableChoice entryChoice(const std::vector<std::string>& entries, int position
     return {position, entries[static_cast<std::size_t>(position)]};
 }
 
+}  // namespace
+
+std::string satelliteTableFullText() {
+    return "The satellite table is full: it holds " + std::to_string(kMaxSatellites) +
+           " satellites.\nDelete a satellite first.";
+}
+
+namespace {
+
 std::string positionerRangeText() {
     return "Your designated value is beyond the limited range,\n please input proper value(28 ~ " +
            std::to_string(kHighestPositioner) + ")";
@@ -76,8 +85,37 @@ int SatelliteDialogModel::prepareAt(int index) {
         return result;
     }
     m_index = index;
+    m_adding = false;
     m_sat = m_db.image().satellites[index];
     return 0;
+}
+
+void SatelliteDialogModel::prepareNew(const st_sat& initial) {
+    m_adding = true;
+    m_index = satelliteCount(m_db.image());  // no satellite of the table is this one
+    m_sat = initial;
+}
+
+st_sat SatelliteDialogModel::startingRecord(int row) {
+    st_sat sat{};
+    sat.eastWest = 'E';
+    sat.lnbLowLo = 9750;
+    sat.lnbHighLo = 10600;
+    const auto rows = predefinedSatellites();
+    if (row < 0 || row >= static_cast<int>(rows.size()))
+        return sat;
+    const PredefinedSatellite& from = rows[static_cast<std::size_t>(row)];
+    storeName(sat.name, from.name);
+    sat.position = static_cast<std::uint16_t>(from.position);
+    sat.eastWest = from.direction == 'E' ? 'E' : 'W';  // as "Default" reads the row
+    sat.lnbLowLo = from.lowerLo;
+    sat.lnbHighLo = from.upperLo;
+    sat.tone22k = from.tone;
+    sat.positionerNo = from.positionerNo;
+    sat.diseqcMode = from.diseqcMode;
+    sat.motorEnabled = from.diseqc12;
+    sat.diseqc11Port = static_cast<std::uint16_t>(from.diseqc11);
+    return sat;
 }
 
 void SatelliteDialogModel::open() {
@@ -149,9 +187,14 @@ bool SatelliteDialogModel::ok() {
     m_refused = DialogField::None;
     const all_tables_block& img = m_db.image();
     RecordView view;
-    if (const int r = m_db.getRecord(kTableSatellites, m_index, view); r != 0)
+    if (m_adding) {
+        if (satelliteCount(img) >= kMaxSatellites)
+            return refuse(DialogField::None, satelliteTableFullText(), MessageIcon::Exclamation);
+        m_index = satelliteCount(img);
+    } else if (const int r = m_db.getRecord(kTableSatellites, m_index, view); r != 0) {
         return refuse(DialogField::None, databaseErrorText(kTableSatellites, r), MessageIcon::None);
-    st_sat sat = img.satellites[m_index];
+    }
+    st_sat sat = m_adding ? m_sat : img.satellites[m_index];
     const int count = satelliteCount(img);
 
     // Name: the tree and the list find a satellite by its name, so it must name this one alone.
@@ -227,6 +270,17 @@ bool SatelliteDialogModel::ok() {
     view.word[10] = static_cast<std::uint32_t>(sat.eastWest);
     view.word[11] = sat.diseqc11Port;
     view.word16 = name.c_str();
+    if (m_adding) {
+        const int added = m_db.addSatellite(sat);
+        if (added < 0)
+            return refuse(DialogField::None,
+                          added == -1 ? satelliteTableFullText() : "Every satellite key (0 to 255) is in use.",
+                          MessageIcon::Exclamation);
+        m_index = added;
+        m_adding = false;
+        view.word[0] = img.satellites[added].satId;
+        view.word[2] = 0;
+    }
     if (const int r = m_db.setSatellite(m_index, view); r != 0)
         return refuse(DialogField::None, databaseErrorText(kTableSatellites, r), MessageIcon::None);
     m_db.state().editedSatName = nameText(img.satellites[m_index].name);

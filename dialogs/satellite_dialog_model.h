@@ -27,6 +27,9 @@ struct SatelliteFields {
     bool diseqc12 = false;
 };
 
+// Why no satellite can be added: the table holds its 200.
+std::string satelliteTableFullText();
+
 class SatelliteDialogModel {
 public:
     SatelliteDialogModel(ChannelDatabase& db, Messages& messages);
@@ -41,6 +44,12 @@ public:
     int prepare(const std::string& name);
     // The satellite at a table index (a tree node knows its own satellite, whatever its name).
     int prepareAt(int index);
+    // A new satellite whose fields start from `initial`; OK appends it (ChannelDatabase::addSatellite).
+    void prepareNew(const st_sat& initial);
+    bool adding() const { return m_adding; }
+    // Where a new satellite starts: predefined satellite `row` (predefined_satellites.h), or for -1 a
+    // blank one (no name, 0.0E, the universal LNB's 9750 and 10600 MHz, DiSEqC and tone off/auto).
+    static st_sat startingRecord(int row);
     // Fills the fields as the dialog opens; the edited satellite name becomes the satellite's name.
     void open();
 
@@ -66,6 +75,7 @@ private:
     ChannelDatabase& m_db;
     Messages& m_messages;
     int m_index = -1;
+    bool m_adding = false;
     st_sat m_sat{};
     DialogField m_refused = DialogField::None;
     std::vector<std::string> m_lowerLoEntries;

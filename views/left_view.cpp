@@ -5,6 +5,7 @@
 #include <QtGui/QHelpEvent>
 #include <QtGui/QMouseEvent>
 #include <QtWidgets/QHeaderView>
+#include <QtWidgets/QInputDialog>
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QStyledItemDelegate>
 #include <QtWidgets/QToolTip>
@@ -14,6 +15,8 @@
 #include "dialogs/dialog_openers.h"
 #include "dialogs/field_rules.h"
 #include "dialogs/latin1_text.h"
+#include "dialogs/predefined_satellites.h"
+#include "dialogs/satellite_dialog_model.h"
 #include "dialogs/transponder_fields.h"
 
 namespace vizud {
@@ -102,6 +105,21 @@ CLeftView::CLeftView(CViz_ud_app_17Doc& doc, QWidget* parent) : QTreeWidget(pare
     connect(add, &QAction::triggered, this, [this] { addTransponder(m_clicked); });
     connect(editAction, &QAction::triggered, this, [this] { editTransponder(m_clicked); });
     connect(remove, &QAction::triggered, this, [this] { deleteTransponder(m_clicked); });
+
+    m_satellitesMenu = new QMenu(this);
+    m_satellitesMenu->setObjectName("satellitesMenu");
+    QAction* addSat = m_satellitesMenu->addAction(tr("Add satellite..."));
+    addSat->setObjectName("satelliteAdd");
+    connect(addSat, &QAction::triggered, this, &CLeftView::addSatellite);
+    m_satelliteMenu = new QMenu(this);
+    m_satelliteMenu->setObjectName("satelliteMenu");
+    QAction* editSat = m_satelliteMenu->addAction(tr("Edit satellite..."));
+    QAction* deleteSat = m_satelliteMenu->addAction(tr("Delete satellite..."));
+    editSat->setObjectName("satelliteEdit");
+    deleteSat->setObjectName("satelliteDelete");
+    m_satelliteMenu->setDefaultAction(editSat);
+    connect(editSat, &QAction::triggered, this, [this] { editSatellite(m_clicked); });
+    connect(deleteSat, &QAction::triggered, this, [this] { deleteSatellite(m_clicked); });
 
     connect(this, &QTreeWidget::currentItemChanged, this, &CLeftView::onCurrentChanged);
     connect(this, &QWidget::customContextMenuRequested, this, &CLeftView::onContextMenu);
@@ -290,7 +308,11 @@ void CLeftView::onContextMenu(const QPoint& pos) {
     m_clicked = node;
     const TreeNodeKind kind = kindOf(node);
     if (kind == TreeNodeKind::Satellite) {
-        editSatellite(node);
+        m_satelliteMenu->popup(viewport()->mapToGlobal(at));
+        return;
+    }
+    if (kind == TreeNodeKind::Root && bytes(node) == kSatellitesRoot) {
+        m_satellitesMenu->popup(viewport()->mapToGlobal(at));
         return;
     }
     if (kind != TreeNodeKind::Transponder && kind != TreeNodeKind::Placeholder)
@@ -313,11 +335,70 @@ void CLeftView::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void CLeftView::editSatellite(QTreeWidgetItem* node) {
+    if (node == nullptr || kindOf(node) != TreeNodeKind::Satellite)
+        return;
     ChannelDatabase& db = m_doc.database();
     if (openSatelliteDialogAt(this, db, m_doc.messages(), recordOf(node)) != DialogResult::Ok)
         return;
     setName(node, db.state().editedSatName);
     m_doc.imageEdited(tr("Edit satellite"));
+    emit imageEdited(true);
+}
+
+void CLeftView::addSatellite() {
+    ChannelDatabase& db = m_doc.database();
+    if (satelliteCount(db.image()) >= kMaxSatellites) {
+        m_doc.messages().show(satelliteTableFullText(), MessageIcon::Exclamation);
+        return;
+    }
+    QStringList choices{tr("Blank satellite")};
+    for (int row = 0; row < kPredefinedSatelliteCount; ++row)
+        choices << QString::fromStdString(predefinedSatelliteLabel(row));
+    bool chosen = false;
+    const QString choice =
+        QInputDialog::getItem(this, tr("Add satellite"), tr("Start from:"), choices, 0, false, &chosen);
+    if (!chosen)
+        return;
+    const int row = static_cast<int>(choices.indexOf(choice)) - 1;
+    if (openNewSatelliteDialog(this, db, m_doc.messages(), SatelliteDialogModel::startingRecord(row)) !=
+        DialogResult::Ok)
+        return;
+    rebuild();
+    QTreeWidgetItem* satellites = rootItem(kSatellitesRoot);
+    if (satellites->childCount() > 0)
+        setCurrentItem(satellites->child(satellites->childCount() - 1));
+    m_doc.imageEdited(tr("Add satellite"));
+    emit imageEdited(true);
+}
+
+void CLeftView::deleteSatellite(QTreeWidgetItem* node) {
+    if (node == nullptr || kindOf(node) != TreeNodeKind::Satellite)
+        return;
+    ChannelDatabase& db = m_doc.database();
+    const int index = recordOf(node);
+    if (index < 0 || index >= satelliteCount(db.image()))
+        return;
+    const QString name = shown(latin1ToUtf8(showName(nameText(db.image().satellites[index].name)).text));
+    const ChannelDatabase::SatelliteContents contents = db.satelliteContents(index);
+    if (contents.neededByClipboard) {
+        m_doc.messages().show(
+            tr("Satellite %1 is still used by a program in the clipboard.\nPaste it first.").arg(name).toStdString(),
+            MessageIcon::Exclamation);
+        return;
+    }
+    const QString question =
+        tr("Delete satellite %1?\n\nIts %2 transponders and %3 programs are deleted with it; the favourite lists "
+           "lose those programs.")
+            .arg(name)
+            .arg(contents.transponders)
+            .arg(contents.programs);
+    if (m_doc.messages().ask(question.toStdString(), MessageButtons::YesNo, MessageIcon::Question) !=
+        MessageAnswer::Yes)
+        return;
+    if (db.deleteSatellite(index) != 0)
+        return;
+    rebuild();
+    m_doc.imageEdited(tr("Delete satellite"));
     emit imageEdited(true);
 }
 

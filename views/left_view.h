@@ -1,7 +1,7 @@
 // CLeftView: the tree pane of the main window. The nine favourite lists, the providers, and the
 // satellites with their transponders; selecting a node chooses what the program list shows; the tree
-// renames providers, satellites and lists in place, opens the satellite dialog, and adds, edits and
-// deletes transponders through their dialogs. The rules are in tree_rules.h.
+// renames providers, satellites and lists in place, adds, edits and deletes satellites and
+// transponders through their dialogs. The rules are in tree_rules.h.
 #pragma once
 
 #include <QtWidgets/QTreeWidget>
@@ -29,6 +29,10 @@ public:
     void editTransponder(QTreeWidgetItem* node);
     void deleteTransponder(QTreeWidgetItem* node);
     void editSatellite(QTreeWidgetItem* node);
+    // "Add satellite...": a predefined or blank satellite through the satellite dialog, appended.
+    void addSatellite();
+    // "Delete satellite...": after the question with what goes with it.
+    void deleteSatellite(QTreeWidgetItem* node);
     // The rename rule for a node and the text typed for it.
     void renameItem(QTreeWidgetItem* node, const QString& text);
     // Transponders changed elsewhere (the list's dialogs): every satellite's nodes are read again; a
@@ -69,6 +73,8 @@ private:
 
     CViz_ud_app_17Doc& m_doc;
     QMenu* m_transponderMenu = nullptr;
+    QMenu* m_satellitesMenu = nullptr;  // on the "Satellites" root
+    QMenu* m_satelliteMenu = nullptr;   // on a satellite node
     QTreeWidgetItem* m_clicked = nullptr;
     int m_updates = 0;
 };

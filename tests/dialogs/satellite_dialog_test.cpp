@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "database/image_access.h"
+#include "dialogs/predefined_satellites.h"
 #include "dialogs/satellite_dialog_model.h"
 #include "tests/dialogs/dialog_fixture.h"
 
@@ -177,6 +178,45 @@ TEST_F(SatelliteDialog, DefaultFillsFromThePredefinedRowOfThatName) {
     EXPECT_EQ(messages.texts(), Texts{"Cannot find predefined sat parameters."});
     EXPECT_EQ(f.degree, shown.degree);
     EXPECT_EQ(f.positionerNo, shown.positionerNo);
+}
+
+TEST_F(SatelliteDialog, ANewSatelliteStartsFromItsRowAndIsAppendedOnlyOnOk) {
+    model.prepareNew(SatelliteDialogModel::startingRecord(findPredefinedSatellite("Hotbird 2-8")));
+    model.open();
+    SatelliteFields& f = model.fields;
+    EXPECT_EQ(f.name, "Hotbird 2-8");
+    EXPECT_EQ(f.degree, "13,0");
+    EXPECT_EQ(f.positionerNo, "1");
+    f.name = "Thor";
+    EXPECT_FALSE(model.ok());
+    EXPECT_EQ(messages.texts(), Texts{"A satellite named Thor already exists."});
+    EXPECT_TRUE(unchanged());
+    f.name = "Hotbird neu";
+    ASSERT_TRUE(model.ok());
+    ASSERT_EQ(image().satCount, 4);
+    const st_sat& added = image().satellites[3];
+    EXPECT_STREQ(added.name, "Hotbird neu");
+    EXPECT_EQ(added.position, 130);
+    EXPECT_EQ(added.tpCount, 0);
+    EXPECT_EQ(added.satId, 3) << "its index, a key no one uses";
+    EXPECT_EQ(state->editedSatName, "Hotbird neu");
+
+    model.prepareNew(SatelliteDialogModel::startingRecord(-1));
+    model.open();
+    EXPECT_EQ(model.fields.name, "");
+    EXPECT_EQ(model.fields.degree, "0,0");
+    EXPECT_EQ(model.fields.eastWest.text, "E");
+    EXPECT_EQ(model.lowerLoEntries()[static_cast<std::size_t>(model.fields.lowerLo.selection)], "9750");
+    EXPECT_EQ(model.upperLoEntries()[static_cast<std::size_t>(model.fields.upperLo.selection)], "10600");
+    EXPECT_FALSE(model.ok()) << "a blank satellite needs a name";
+    while (image().satCount < kMaxSatellites)
+        build.satellite(1000 + image().satCount, "Filler " + std::to_string(image().satCount));
+    remember();
+    messages.clear();
+    model.fields.name = "One too many";
+    EXPECT_FALSE(model.ok());
+    EXPECT_EQ(messages.texts(), Texts{satelliteTableFullText()});
+    EXPECT_TRUE(unchanged());
 }
 
 TEST_F(SatelliteDialog, ASatelliteThatDoesNotExistIsReportedAndNotOpened) {
