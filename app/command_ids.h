@@ -20,6 +20,12 @@ inline constexpr int kCmdEditRedo = 57644;
 // Commands the box's editor does not have: its numbers are taken from above its own.
 inline constexpr int kCmdEditMoveTo = 32900;
 inline constexpr int kCmdFileExport = 32901;
+// The Tools menu.
+inline constexpr int kCmdToolsSortByName = 32902;
+inline constexpr int kCmdToolsSortByProvider = 32903;
+inline constexpr int kCmdToolsSortByTransponder = 32904;
+inline constexpr int kCmdToolsOrderLikeFile = 32905;
+inline constexpr int kCmdToolsCheck = 32906;
 inline constexpr int kCmdEditCut = 57635;
 inline constexpr int kCmdEditCopy = 57634;
 inline constexpr int kCmdEditPaste = 57637;

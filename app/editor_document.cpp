@@ -15,7 +15,8 @@ CViz_ud_app_17Doc::CViz_ud_app_17Doc(ChannelDatabase& db, Messages& messages, Fi
       m_db(db),
       m_messages(messages),
       m_settings(settings),
-      m_commands(db, messages, files, settings, transfers, *this) {
+      m_commands(db, messages, files, settings, transfers, *this),
+      m_tools(db, messages, files, m_commands) {
     // 100 steps of a full database fit in well under 100 MB: a step keeps only the changed blocks.
     m_undo.setUndoLimit(kUndoSteps);
     m_shadow.reset(m_db.state());

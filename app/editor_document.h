@@ -10,6 +10,7 @@
 
 #include "app/document_commands.h"
 #include "app/edit_step.h"
+#include "app/list_tool_commands.h"
 #include "app/settings_store.h"
 #include "app/state_delta.h"
 
@@ -28,6 +29,7 @@ public:
                       DocumentTransfers& transfers, QObject* parent = nullptr);
 
     DocumentCommands& commands() { return m_commands; }
+    ListToolCommands& tools() { return m_tools; }
     const DocumentCommands& commands() const { return m_commands; }
     ChannelDatabase& database() { return m_db; }
     Messages& messages() { return m_messages; }
@@ -78,6 +80,7 @@ private:
     Messages& m_messages;
     SettingsStore& m_settings;
     DocumentCommands m_commands;
+    ListToolCommands m_tools;
     QUndoStack m_undo;
     EditorShadow m_shadow;
     bool m_baseModified = false;  // modified apart from the undo stack (a download not yet saved)

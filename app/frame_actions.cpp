@@ -61,6 +61,25 @@ const CommandText kCommands[] = {
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Insert Clipboard contents\nPaste"), -1, "Ctrl+V,Shift+Ins"},
     {kCmdEditDelete, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Delete"),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Delete selected Item\nDelete"), 3, "Del"},
+    {kCmdToolsSortByName, QT_TRANSLATE_NOOP("vizud::CMainFrame", "By &name"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Sort the TV and the radio programs of the view by name\nSort by name"), -1,
+     ""},
+    {kCmdToolsSortByProvider, QT_TRANSLATE_NOOP("vizud::CMainFrame", "By &provider"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Sort the programs of the view by provider, then name\nSort by provider"),
+     -1, ""},
+    {kCmdToolsSortByTransponder, QT_TRANSLATE_NOOP("vizud::CMainFrame", "By &transponder"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame",
+                       "Sort the programs of the view by satellite position, frequency and polarization\nSort by "
+                       "transponder"),
+     -1, ""},
+    {kCmdToolsOrderLikeFile, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Order like another file..."),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame",
+                       "Put the programs in the order of another channel file, such as the list before a new "
+                       "scan\nOrder like another file"),
+     -1, ""},
+    {kCmdToolsCheck, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Check database..."),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Look for damaged references, counts and lists\nCheck database"), -1,
+     ""},
     {kCmdViewToolbar, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Toolbar"),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Show or hide the toolbar\nToggle ToolBar"), -1, ""},
     {kCmdViewStatusBar, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Status Bar"),
@@ -167,6 +186,16 @@ FrameActions createFrameActions(QMainWindow& frame) {
 
     QMenu* view = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&View")));
     view->addActions({actions[kCmdViewToolbar], actions[kCmdViewStatusBar]});
+
+    QMenu* toolsMenu = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Tools")));
+    toolsMenu->setObjectName("toolsMenu");
+    QMenu* sort = toolsMenu->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Sort")));
+    sort->setObjectName("sortMenu");
+    sort->addActions(
+        {actions[kCmdToolsSortByName], actions[kCmdToolsSortByProvider], actions[kCmdToolsSortByTransponder]});
+    toolsMenu->addAction(actions[kCmdToolsOrderLikeFile]);
+    toolsMenu->addSeparator();
+    toolsMenu->addAction(actions[kCmdToolsCheck]);
 
     QMenu* options = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Options")));
     options->addActions({actions[kCmdPortMenu], actions[kCmdOptions]});

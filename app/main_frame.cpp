@@ -21,6 +21,7 @@
 #include <QtWidgets/QVBoxLayout>
 
 #include "app/about_box.h"
+#include "app/check_dialog.h"
 #include "app/command_ids.h"
 #include "app/editor_document.h"
 #include "dialogs/latin1_text.h"
@@ -231,6 +232,13 @@ void CMainFrame::runCommand(int commandId) {
         case kCmdFileExport:
             commands.exportList();
             break;
+        case kCmdToolsSortByName:
+        case kCmdToolsSortByProvider:
+        case kCmdToolsSortByTransponder:
+        case kCmdToolsOrderLikeFile:
+        case kCmdToolsCheck:
+            runTool(commandId);
+            break;
         case kCmdFilePrint:
             printDocument();
             break;
@@ -305,6 +313,41 @@ void CMainFrame::runCommand(int commandId) {
         default:
             break;
     }
+}
+
+void CMainFrame::runTool(int commandId) {
+    ListToolCommands& tools = m_doc.tools();
+    QString step;
+    switch (commandId) {
+        case kCmdToolsSortByName:
+            step = tools.sortView(SortKey::Name) ? tr("Sort by name") : QString();
+            break;
+        case kCmdToolsSortByProvider:
+            step = tools.sortView(SortKey::Provider) ? tr("Sort by provider") : QString();
+            break;
+        case kCmdToolsSortByTransponder:
+            step = tools.sortView(SortKey::Transponder) ? tr("Sort by transponder") : QString();
+            break;
+        case kCmdToolsOrderLikeFile:
+            step = tools.orderLikeFile() ? tr("Order like another file") : QString();
+            break;
+        case kCmdToolsCheck: {
+            if (!tools.listLoaded())
+                return;
+            CheckDialog dialog(tools.check(), this);
+            step = dialog.exec() == QDialog::Accepted && tools.repair() ? tr("Repair database") : QString();
+            break;
+        }
+        default:
+            return;
+    }
+    if (step.isEmpty())
+        return;
+    // The whole table may have changed: the tree and the list are read again, keeping the view.
+    m_doc.imageEdited(step);
+    m_leftView->rebuildKeepingSelection();
+    m_listView->onUpdate();
+    requestIdleUpdate();
 }
 
 void CMainFrame::printerSetup() {

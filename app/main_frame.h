@@ -67,6 +67,8 @@ private:
     void fillRecentFiles();
     void openRecentFile(int index);
     void printerSetup();
+    // The Tools menu: the tool runs; a change becomes one undoable edit and the views are read again.
+    void runTool(int commandId);
     void printDocument();
     void printPreview();
     QPrinter& printer();

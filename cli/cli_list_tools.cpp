@@ -76,8 +76,7 @@ int runApplyOrder(const std::vector<std::string>& args) {
         std::cerr << "vizud-cli: " << path << ": the list could not be put in order\n";
         return kExitFailed;
     }
-    std::cout << "TV: " << match->tvMatched << " of " << match->tvPrograms << " matched, Radio: "
-              << match->radioMatched << " of " << match->radioPrograms << " matched\n";
+    std::cout << matchSummary(*match) << "\n";
     return writeBack(loaded->database, parsed, path);
 }
 

@@ -4,6 +4,7 @@ include(GNUInstallDirs)
 
 set(VIZUD_GUI_SOURCES
     app/about_box.cpp
+    app/check_dialog.cpp
     app/editor_application.cpp
     app/edit_step.cpp
     app/editor_document.cpp

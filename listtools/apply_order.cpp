@@ -125,6 +125,12 @@ void takeFavourites(all_tables_block& img, const all_tables_block& reference, co
 
 }  // namespace
 
+std::string matchSummary(const OrderMatch& match) {
+    return "TV: " + std::to_string(match.tvMatched) + " of " + std::to_string(match.tvPrograms) +
+           " matched, Radio: " + std::to_string(match.radioMatched) + " of " + std::to_string(match.radioPrograms) +
+           " matched";
+}
+
 std::optional<OrderMatch> applyOrder(ChannelDatabase& db, const all_tables_block& reference, bool favourites) {
     all_tables_block& img = db.image();
     if (!countsWithinCapacity(img))

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "database/channel_database.h"
 
@@ -15,6 +16,9 @@ struct OrderMatch {
     int radioMatched = 0;
     int radioPrograms = 0;
 };
+
+// "TV: M of N matched, Radio: M of N matched".
+std::string matchSummary(const OrderMatch& match);
 
 // Reorders the table of `db` like `reference`: the TV block becomes its programs matched by the reference
 // in the reference's table order, then the unmatched ones in their old order; the radio block likewise.

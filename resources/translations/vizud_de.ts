@@ -557,6 +557,48 @@
         <source>Delete transponder</source>
         <translation>Transponder löschen</translation>
     </message>
+    <message>
+        <source>Add satellite...</source>
+        <translation>Satellit hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Edit satellite...</source>
+        <translation>Satellit bearbeiten...</translation>
+    </message>
+    <message>
+        <source>Delete satellite...</source>
+        <translation>Satellit löschen...</translation>
+    </message>
+    <message>
+        <source>Blank satellite</source>
+        <translation>Leerer Satellit</translation>
+    </message>
+    <message>
+        <source>Add satellite</source>
+        <translation>Satellit hinzufügen</translation>
+    </message>
+    <message>
+        <source>Start from:</source>
+        <translation>Ausgehend von:</translation>
+    </message>
+    <message>
+        <source>Satellite %1 is still used by a program in the clipboard.
+Paste it first.</source>
+        <translation>Satellit %1 wird noch von einem Programm in der Zwischenablage gebraucht.
+Fügen Sie es zuerst ein.</translation>
+    </message>
+    <message>
+        <source>Delete satellite %1?
+
+Its %2 transponders and %3 programs are deleted with it; the favourite lists lose those programs.</source>
+        <translation>Satellit %1 löschen?
+
+Seine %2 Transponder und %3 Programme werden mit gelöscht; die Favoritenlisten verlieren diese Programme.</translation>
+    </message>
+    <message>
+        <source>Delete satellite</source>
+        <translation>Satellit löschen</translation>
+    </message>
 </context>
 <context>
     <name>vizud::CMainFrame</name>
@@ -904,6 +946,84 @@ Export list</source>
         <translation>Schreibt die Programme in eine CSV-Datei für eine Tabellenkalkulation
 Liste exportieren</translation>
     </message>
+    <message>
+        <source>By &amp;name</source>
+        <translation>Nach &amp;Name</translation>
+    </message>
+    <message>
+        <source>Sort the TV and the radio programs of the view by name
+Sort by name</source>
+        <translation>Die TV- und Radioprogramme der Ansicht nach Namen sortieren
+Nach Name sortieren</translation>
+    </message>
+    <message>
+        <source>By &amp;provider</source>
+        <translation>Nach &amp;Anbieter</translation>
+    </message>
+    <message>
+        <source>Sort the programs of the view by provider, then name
+Sort by provider</source>
+        <translation>Die Programme der Ansicht nach Anbieter, dann Namen sortieren
+Nach Anbieter sortieren</translation>
+    </message>
+    <message>
+        <source>By &amp;transponder</source>
+        <translation>Nach &amp;Transponder</translation>
+    </message>
+    <message>
+        <source>Sort the programs of the view by satellite position, frequency and polarization
+Sort by transponder</source>
+        <translation>Die Programme der Ansicht nach Satellitenposition, Frequenz und Polarisation sortieren
+Nach Transponder sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;Order like another file...</source>
+        <translation>&amp;Wie andere Datei ordnen...</translation>
+    </message>
+    <message>
+        <source>Put the programs in the order of another channel file, such as the list before a new scan
+Order like another file</source>
+        <translation>Die Programme in die Reihenfolge einer anderen Kanaldatei bringen, etwa der Liste vor einem neuen Suchlauf
+Wie andere Datei ordnen</translation>
+    </message>
+    <message>
+        <source>&amp;Check database...</source>
+        <translation>Datenbank &amp;prüfen...</translation>
+    </message>
+    <message>
+        <source>Look for damaged references, counts and lists
+Check database</source>
+        <translation>Nach beschädigten Verweisen, Zählern und Listen suchen
+Datenbank prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Tools</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Sort</source>
+        <translation>&amp;Sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by name</source>
+        <translation>Nach Name sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by provider</source>
+        <translation>Nach Anbieter sortieren</translation>
+    </message>
+    <message>
+        <source>Sort by transponder</source>
+        <translation>Nach Transponder sortieren</translation>
+    </message>
+    <message>
+        <source>Order like another file</source>
+        <translation>Wie andere Datei ordnen</translation>
+    </message>
+    <message>
+        <source>Repair database</source>
+        <translation>Datenbank reparieren</translation>
+    </message>
 </context>
 <context>
     <name>vizud::CViz_ud_app_17Doc</name>
@@ -1044,6 +1164,32 @@ Liste exportieren</translation>
     </message>
 </context>
 <context>
+    <name>vizud::CheckDialog</name>
+    <message>
+        <source>Check database</source>
+        <translation>Datenbank prüfen</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Keine Probleme gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n problem(s) found, %1 of them can be repaired safely.</source>
+        <translation>
+            <numerusform>%n Problem gefunden, %1 davon sicher reparierbar.</numerusform>
+            <numerusform>%n Probleme gefunden, %1 davon sicher reparierbar.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Repair</source>
+        <translation>&amp;Reparieren</translation>
+    </message>
+    <message>
+        <source>Drop favourite entries that name no program or name one twice, move entries to the part of their program, set the satellites&apos; transponder counts right</source>
+        <translation>Favoriteneinträge ohne Programm oder doppelte entfernen, Einträge in den Teil ihres Programms verschieben, die Transponderzahlen der Satelliten richtigstellen</translation>
+    </message>
+</context>
+<context>
     <name>vizud::FindBar</name>
     <message>
         <source>Find:</source>
@@ -1110,6 +1256,13 @@ Liste exportieren</translation>
     <message>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>vizud::SatelliteDialog</name>
+    <message>
+        <source>Add satellite</source>
+        <translation>Satellit hinzufügen</translation>
     </message>
 </context>
 </TS>

@@ -192,7 +192,7 @@ TEST_F(MainFrameTest, MenusCarryTheAccelerators) {
     QStringList menus;
     for (const QAction* menu : frame->menuBar()->actions())
         menus << menu->text();
-    EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&View", "&Options", "&Info"}));
+    EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&View", "&Tools", "&Options", "&Info"}));
     const auto keys = [this](int id) { return frame->action(id)->shortcuts(); };
     EXPECT_EQ(keys(kCmdEditCut), (QList<QKeySequence>{QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")}));
     EXPECT_EQ(keys(kCmdEditCopy), (QList<QKeySequence>{QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")}));
@@ -211,7 +211,7 @@ TEST_F(MainFrameTest, GermanTextsForMenusTipsAndPanes) {
     QStringList menus;
     for (const QAction* menu : frame->menuBar()->actions())
         menus << menu->text();
-    EXPECT_EQ(menus, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "&Optionen", "&Info"}));
+    EXPECT_EQ(menus, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "E&xtras", "&Optionen", "&Info"}));
     EXPECT_EQ(frame->action(kCmdShowTv)->toolTip(), "TV-Programme");
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Bereit");
     doc.setModifiedFlag(true);

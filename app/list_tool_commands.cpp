@@ -1,0 +1,88 @@
+#include "app/list_tool_commands.h"
+
+#include <memory>
+
+#include "app/document_commands.h"
+#include "database/image_access.h"
+#include "listtools/apply_order.h"
+
+namespace vizud {
+
+ListToolCommands::ListToolCommands(ChannelDatabase& db, Messages& messages, FileChooser& files,
+                                   const DocumentCommands& document)
+    : m_db(db), m_messages(messages), m_files(files), m_document(document) {}
+
+bool ListToolCommands::listLoaded() const {
+    if (m_document.fileOpened() || m_document.downloaded())
+        return true;
+    m_messages.show("Open or download a channel list first.", MessageIcon::Exclamation);
+    return false;
+}
+
+bool ListToolCommands::sortView(SortKey key) {
+    if (!listLoaded())
+        return false;
+    const std::uint32_t mode = m_db.state().browse.viewMode;
+    const std::uint32_t lists = (mode & kViewFavouriteMask) >> kViewFirstFavouriteBit;
+    if ((mode & kViewWholeTable) == 0 && lists != 0) {
+        int list = 0;
+        while ((lists & (1u << list)) == 0)
+            ++list;
+        if (sortListEntries(m_db, list, key) != 0) {
+            m_messages.show("The favourite list names a program beyond the table; Tools > Check database repairs it.",
+                            MessageIcon::Exclamation);
+            return false;
+        }
+        return true;
+    }
+    return sortPrograms(m_db, key) == 0;
+}
+
+bool ListToolCommands::orderLikeFile() {
+    if (!listLoaded())
+        return false;
+    const std::string path = m_files.chooseFileToOpen(FileDialogRequest{kChannelFilter, "si", ""});
+    if (path.empty())
+        return false;
+    // The reference is opened in a database of its own: the image being edited stays as it is.
+    auto state = std::make_unique<EditorState>();
+    ChannelDatabase reference(*state, m_messages);
+    reference.setProgramsDumpPath("");
+    if (reference.load(path) != 0)
+        return false;
+    const MessageAnswer lists = m_messages.ask(
+        "Take the favourite lists of the other file too?\nYes: the nine lists become its lists, for the programs "
+        "found here.\nNo: the lists stay as they are.",
+        MessageButtons::YesNoCancel, MessageIcon::Question);
+    if (lists == MessageAnswer::Cancel)
+        return false;
+    const auto match = applyOrder(m_db, reference.image(), lists == MessageAnswer::Yes);
+    if (!match) {
+        m_messages.show("The list could not be put in order.", MessageIcon::Exclamation);
+        return false;
+    }
+    m_messages.show(matchSummary(*match), MessageIcon::Information);
+    return true;
+}
+
+std::vector<Finding> ListToolCommands::check() const { return checkImage(m_db.image()); }
+
+bool ListToolCommands::repair() {
+    if (!listLoaded())
+        return false;
+    const Repair done = repairImage(m_db.image());
+    std::string text;
+    if (done.favouriteEntriesDropped > 0)
+        text += std::to_string(done.favouriteEntriesDropped) + " favourite entries dropped\n";
+    if (done.favouriteEntriesMoved > 0)
+        text += std::to_string(done.favouriteEntriesMoved) + " favourite entries moved to the part of their program\n";
+    if (done.countsFixed > 0)
+        text += std::to_string(done.countsFixed) + " satellite transponder counts set right\n";
+    if (done.crcRefreshed)
+        text += "the CRC refreshed\n";
+    const bool changed = !text.empty();
+    m_messages.show(changed ? "Repaired:\n" + text : "Nothing needed a repair.", MessageIcon::Information);
+    return changed;
+}
+
+}  // namespace vizud

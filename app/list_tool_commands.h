@@ -1,0 +1,46 @@
+// The Tools menu's rules: sorting the view, ordering the list like another channel file, and the
+// consistency check with its safe repair, on the document's image. Each command that changes the image
+// returns true; the caller then makes the change one undoable edit. Each first needs a list: with no
+// file opened and nothing downloaded it says so and does nothing.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "app/document_services.h"
+#include "database/channel_database.h"
+#include "database/messages.h"
+#include "listtools/database_check.h"
+#include "listtools/list_sort.h"
+
+namespace vizud {
+
+class DocumentCommands;
+
+class ListToolCommands {
+public:
+    ListToolCommands(ChannelDatabase& db, Messages& messages, FileChooser& files, const DocumentCommands& document);
+
+    // Whether there is a list to work on (a file opened or a download); else says so.
+    bool listLoaded() const;
+
+    // Sorts what the list shows: the favourite list of the view, else the whole table (a provider or
+    // satellite view shows the sorted table filtered).
+    bool sortView(SortKey key);
+    // Asks for the reference file, loads it as the editor opens a file (a file the editor refuses is
+    // refused here with the same message), asks whether its favourite lists come too, and orders the
+    // table like it; tells the user how many programs were matched.
+    bool orderLikeFile();
+    // The findings on the image as it is now.
+    std::vector<Finding> check() const;
+    // Repairs what the check can repair safely; the message says what was done.
+    bool repair();
+
+private:
+    ChannelDatabase& m_db;
+    Messages& m_messages;
+    FileChooser& m_files;
+    const DocumentCommands& m_document;
+};
+
+}  // namespace vizud
