@@ -1,0 +1,118 @@
+// The Tools menu's rules on the document's image: nothing without a list, the view deciding what is
+// sorted, the reference file opened apart from the image, and the check's repair.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/document_commands.h"
+#include "app/list_tool_commands.h"
+#include "database/image_crc.h"
+#include "tests/app/document_fakes.h"
+#include "tests/support/database_fixture.h"
+#include "tests/support/image_factory.h"
+#include "tests/support/temp_dir.h"
+
+namespace vizud {
+namespace {
+
+class ListTools : public ::testing::Test {
+protected:
+    ListTools() : chdir(dir.path()) {}
+
+    std::string channelFile(const std::string& name, std::uint32_t seed) {
+        const auto image = test::makeImage(seed, test::ImageShape{});
+        refreshCrc(*image);
+        const std::string path = dir.file(name);
+        test::writeFile(path, image.get(), kImageSize);
+        return path;
+    }
+    void open(const std::string& path) {
+        doc.construct(dir.file("veravaravo.cfg"));
+        files.answers.push_back(path);
+        doc.fileOpen();
+        ASSERT_TRUE(doc.fileOpened());
+        fx.messages.clear();
+    }
+    std::string image() const { return std::string(reinterpret_cast<const char*>(&fx.state->image), kImageSize); }
+
+    test::TempDir dir;
+    test::ScopedChdir chdir;
+    test::DatabaseFixture fx;
+    test::ScriptedFiles files;
+    test::MemoryProfile profile;
+    test::FakeTransfers transfers;
+    test::RecordingHost host;
+    DocumentCommands doc{fx.db, fx.messages, files, profile, transfers, host};
+    ListToolCommands tools{fx.db, fx.messages, files, doc};
+};
+
+TEST_F(ListTools, NothingHappensWithoutAList) {
+    const std::string before = image();
+    EXPECT_FALSE(tools.sortView(SortKey::Name));
+    EXPECT_FALSE(tools.orderLikeFile());
+    EXPECT_FALSE(tools.repair());
+    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>(3, "Open or download a channel list first."));
+    EXPECT_TRUE(files.requests.empty());
+    EXPECT_TRUE(image() == before);
+}
+
+TEST_F(ListTools, AFavouriteListViewSortsTheListAndAnyOtherViewTheTable) {
+    open(channelFile("a.si", 3));
+    const all_tables_block& img = fx.image();
+    const std::vector<std::uint16_t> table(reinterpret_cast<const std::uint16_t*>(img.programs),
+                                           reinterpret_cast<const std::uint16_t*>(img.programs + img.programCount));
+    fx.state->browse.viewMode = kViewTvAndRadio | (1u << (kViewFirstFavouriteBit + 4));
+    ASSERT_TRUE(tools.sortView(SortKey::Name));
+    EXPECT_TRUE(std::equal(table.begin(), table.end(), reinterpret_cast<const std::uint16_t*>(img.programs)))
+        << "the table stays";
+    const std::string listed = image();
+    fx.state->browse.viewMode = kViewTvAndRadio | kViewWholeTable;
+    ASSERT_TRUE(tools.sortView(SortKey::Name));
+    EXPECT_FALSE(image() == listed);
+    EXPECT_TRUE(fx.messages.shown.empty());
+}
+
+TEST_F(ListTools, TheReferenceIsOpenedApartAndTheAnswerDecidesOnTheLists) {
+    const std::string reference = channelFile("ref.si", 4);
+    open(channelFile("new.si", 4));
+    std::reverse(fx.image().programs, fx.image().programs + fx.image().tvCount);
+    for (st_fav& list : fx.image().favourites)
+        list.favCount = list.favTvCount = 0;
+    const std::string shuffled = image();
+
+    files.answers.push_back("");  // the user cancels the file
+    EXPECT_FALSE(tools.orderLikeFile());
+    test::writeFile(dir.file("short.si"), "x", 1);
+    files.answers.push_back(dir.file("short.si"));
+    EXPECT_FALSE(tools.orderLikeFile());
+    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"Error: Open failed2"});
+    files.answers.push_back(reference);
+    fx.messages.script(MessageAnswer::Cancel);
+    EXPECT_FALSE(tools.orderLikeFile());
+    EXPECT_TRUE(image() == shuffled) << "nothing changed so far";
+
+    fx.messages.clear();
+    files.answers.push_back(reference);
+    fx.messages.script(MessageAnswer::Yes);
+    ASSERT_TRUE(tools.orderLikeFile());
+    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"TV: 70 of 70 matched, Radio: 50 of 50 matched"});
+    EXPECT_GT(fx.image().favourites[0].favCount, 0) << "the lists came from the reference";
+}
+
+TEST_F(ListTools, RepairLeavesNothingRepairableAndSaysWhatItDid) {
+    open(channelFile("a.si", 5));
+    fx.image().favourites[2].favEntries[0] = 60000;
+    fx.image().satellites[0].tpCount += 3;
+    ASSERT_EQ(tools.check().size(), 3u) << "the entry, the count and the CRC";
+    ASSERT_TRUE(tools.repair());
+    EXPECT_EQ(fx.messages.texts(),
+              std::vector<std::string>{"Repaired:\n1 favourite entries dropped\n1 satellite transponder counts set "
+                                       "right\nthe CRC refreshed\n"});
+    EXPECT_TRUE(tools.check().empty());
+    fx.messages.clear();
+    EXPECT_FALSE(tools.repair());
+    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"Nothing needed a repair."});
+}
+
+}  // namespace
+}  // namespace vizud
