@@ -185,5 +185,31 @@ TEST_F(History, ARenameInTheTreeIsUndoneThereToo) {
     EXPECT_EQ(test::firstDifference(*opened, fx.image()), -1);
 }
 
+TEST_F(History, ToolsAndSatelliteDeletesAreStepsTheTreeFollows) {
+    frame->action(kCmdToolsSortByName)->trigger();
+    settle();
+    EXPECT_EQ(undoText(), "&Undo Sort by name");
+    const auto sorted = std::make_unique<all_tables_block>(fx.image());
+    EXPECT_NE(test::firstDifference(*opened, *sorted), -1);
+
+    CLeftView* tree = frame->leftView();
+    const int satellites = tree->rootItem(kSatellitesRoot)->childCount();
+    int full = 0;
+    while (fx.db.satelliteContents(full).programs == 0)
+        ++full;
+    fx.messages.script(MessageAnswer::Yes);
+    tree->deleteSatellite(tree->rootItem(kSatellitesRoot)->child(full));
+    settle();
+    EXPECT_EQ(undoText(), "&Undo Delete satellite");
+    EXPECT_EQ(tree->rootItem(kSatellitesRoot)->childCount(), satellites - 1);
+    EXPECT_LT(fx.image().programCount, opened->programCount);
+
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(test::firstDifference(*sorted, fx.image()), -1);
+    EXPECT_EQ(tree->rootItem(kSatellitesRoot)->childCount(), satellites) << "the tree shows it again";
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(test::firstDifference(*opened, fx.image()), -1);
+}
+
 }  // namespace
 }  // namespace vizud
