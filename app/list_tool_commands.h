@@ -31,7 +31,7 @@ public:
     // refused here with the same message), asks whether its favourite lists come too, and orders the
     // table like it; tells the user how many programs were matched.
     bool orderLikeFile();
-    // The findings on the image as it is now.
+    // The findings on the image as it is now, but for the CRC, which the editor refreshes itself.
     std::vector<Finding> check() const;
     // Repairs what the check can repair safely; the message says what was done.
     bool repair();
