@@ -29,8 +29,9 @@ CheckDialog::CheckDialog(const std::vector<Finding>& findings, QWidget* parent) 
     if (repairable > 0) {
         QPushButton* repair = buttons->addButton(tr("&Repair"), QDialogButtonBox::AcceptRole);
         repair->setObjectName("repairButton");
-        repair->setToolTip(tr("Drop favourite entries that name no program or name one twice, move entries to the "
-                              "part of their program, set the satellites' transponder counts right"));
+        repair->setToolTip(
+            tr("Drop favourite entries that name no program or name one twice, move entries to the "
+               "part of their program, set the satellites' transponder counts right"));
         repair->setDefault(true);
     }
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

@@ -1,5 +1,5 @@
-// Loading, filtering, exporting, sorting, ordering and checking a full-capacity database: 200 satellites, 3000 transponders, 400 providers
-// of which half unused, 20000 programs, nine full favourite lists.
+// Loading, filtering, exporting, sorting, ordering and checking a full-capacity database: 200 satellites, 3000
+// transponders, 400 providers of which half unused, 20000 programs, nine full favourite lists.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>

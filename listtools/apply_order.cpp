@@ -139,9 +139,10 @@ std::optional<OrderMatch> applyOrder(ChannelDatabase& db, const all_tables_block
     const std::vector<ProgramKeys> referenceKeys = keysOf(reference);
     std::vector<int> matchOf(referenceKeys.size(), -1);
     std::vector<char> taken(fileKeys.size(), 0);
-    matchBy<std::uint64_t>(fileKeys, referenceKeys, [](const ProgramKeys& k) { return k.place; }, matchOf, taken);
-    matchBy<std::string>(fileKeys, referenceKeys, [](const ProgramKeys& k) -> const std::string& { return k.named; },
-                         matchOf, taken);
+    matchBy<std::uint64_t>(
+        fileKeys, referenceKeys, [](const ProgramKeys& k) { return k.place; }, matchOf, taken);
+    matchBy<std::string>(
+        fileKeys, referenceKeys, [](const ProgramKeys& k) -> const std::string& { return k.named; }, matchOf, taken);
 
     std::vector<int> referenceOf(fileKeys.size(), -1);
     for (std::size_t r = 0; r < matchOf.size(); ++r) {

@@ -17,7 +17,9 @@ std::string format(const char* pattern, auto... values) {
     return text;
 }
 
-std::string quoted(const char (&name)[16]) { return "\"" + shownName(name) + "\""; }
+std::string quoted(const char (&name)[16]) {
+    return "\"" + shownName(name) + "\"";
+}
 
 std::string transponderText(const all_tables_block& img, int t) {
     static constexpr const char* kPolarizations[] = {"H", "V", "L", "R"};
@@ -48,12 +50,11 @@ void checkCapacity(const all_tables_block& img, std::vector<Finding>& out) {
     for (int l = 0; l < kFavouriteLists; ++l) {
         const st_fav& list = img.favourites[l];
         if (list.favCount > kMaxFavouriteEntries)
-            out.push_back({FindingKind::Capacity,
-                           listText(img, l) + format(" holds %d entries, it has room for %d", list.favCount,
-                                                     kMaxFavouriteEntries)});
+            out.push_back({FindingKind::Capacity, listText(img, l) + format(" holds %d entries, it has room for %d",
+                                                                            list.favCount, kMaxFavouriteEntries)});
         if (list.favTvCount > list.favCount)
-            out.push_back({FindingKind::Capacity,
-                           listText(img, l) + format(" has %d TV entries of %d entries", list.favTvCount, list.favCount)});
+            out.push_back({FindingKind::Capacity, listText(img, l) + format(" has %d TV entries of %d entries",
+                                                                            list.favTvCount, list.favCount)});
     }
 }
 
@@ -78,9 +79,9 @@ void checkTransponders(const all_tables_block& img, std::vector<Finding>& out) {
     const int transponders = transponderCount(img);
     for (int t = 0; t < transponders; ++t) {
         if (places.satelliteIndexOf(img.transponders[t]) < 0)
-            out.push_back({FindingKind::Satellite, transponderText(img, t) +
-                                                       format(" belongs to satellite key %d, no satellite has it",
-                                                              img.transponders[t].satId)});
+            out.push_back({FindingKind::Satellite,
+                           transponderText(img, t) +
+                               format(" belongs to satellite key %d, no satellite has it", img.transponders[t].satId)});
     }
     std::unordered_map<std::uint32_t, int> first;
     first.reserve(static_cast<std::size_t>(transponders));
@@ -89,8 +90,9 @@ void checkTransponders(const all_tables_block& img, std::vector<Finding>& out) {
         const std::uint32_t key = std::uint32_t{tp.satId} << 24 | std::uint32_t{tp.frequency} << 8 | tp.polarization;
         const auto [at, isNew] = first.emplace(key, t);
         if (!isNew)
-            out.push_back({FindingKind::DuplicateTransponder,
-                           transponderText(img, t) + format(" repeats transponder %d of its satellite", at->second + 1)});
+            out.push_back(
+                {FindingKind::DuplicateTransponder,
+                 transponderText(img, t) + format(" repeats transponder %d of its satellite", at->second + 1)});
     }
 }
 
@@ -105,8 +107,8 @@ void checkFavourites(const all_tables_block& img, std::vector<Finding>& out) {
             const int p = list.favEntries[e];
             const std::string entry = listText(img, l) + format(" entry %d", e + 1);
             if (p >= programs) {
-                out.push_back({FindingKind::Favourite, entry + format(" names program %d, the table has %d", p + 1,
-                                                                      programs)});
+                out.push_back(
+                    {FindingKind::Favourite, entry + format(" names program %d, the table has %d", p + 1, programs)});
                 continue;
             }
             if (listedIn[static_cast<std::size_t>(p)] == l) {
@@ -135,8 +137,9 @@ void checkCounts(const all_tables_block& img, std::vector<Finding>& out) {
         const st_sat& sat = img.satellites[s];
         const int own = sat.satId < 256 ? count[sat.satId] : 0;
         if (sat.tpCount != own)
-            out.push_back({FindingKind::Count, format("satellite %d ", s + 1) + quoted(sat.name) +
-                                                   format(" counts %d transponders, %d are its own", sat.tpCount, own)});
+            out.push_back(
+                {FindingKind::Count, format("satellite %d ", s + 1) + quoted(sat.name) +
+                                         format(" counts %d transponders, %d are its own", sat.tpCount, own)});
     }
 }
 

@@ -17,7 +17,9 @@
 namespace vizud {
 namespace {
 
-std::string bytesOf(const st_program& prog) { return std::string(reinterpret_cast<const char*>(&prog), sizeof prog); }
+std::string bytesOf(const st_program& prog) {
+    return std::string(reinterpret_cast<const char*>(&prog), sizeof prog);
+}
 
 // The programs each list names, by their bytes.
 std::vector<std::vector<std::string>> listsOf(const all_tables_block& img) {
@@ -144,7 +146,7 @@ TEST(ApplyOrder, KeysFirstByServiceThenByNameOnTheSameSatellite) {
     ref.build.program("D", 1, 0, true, 4);
     ref.build.program("R1", 0, 0, false, 9);
     ref.build.program("R2", 0, 0, false, 10);
-    file.build.program("D", 0, 0, true, 40);        // name of D, but on Astra: not D
+    file.build.program("D", 0, 0, true, 40);         // name of D, but on Astra: not D
     file.build.program("\xC4rzte", 0, 0, true, 33);  // service id changed: found by name
     file.build.program("B", 0, 0, true, 2);
     file.build.program("X", 0, 0, true, 1);  // renamed, same service: found by the first key
@@ -161,9 +163,9 @@ TEST(ApplyOrder, KeysFirstByServiceThenByNameOnTheSameSatellite) {
     EXPECT_EQ(match->tvPrograms, 6);
     EXPECT_EQ(match->radioMatched, 2);
     EXPECT_EQ(match->radioPrograms, 3);
-    EXPECT_EQ(listsOf(file.image())[0], (std::vector<std::string>{bytesOf(file.image().programs[4]),
-                                                                   bytesOf(file.image().programs[0]),
-                                                                   bytesOf(file.image().programs[7])}));
+    EXPECT_EQ(listsOf(file.image())[0],
+              (std::vector<std::string>{bytesOf(file.image().programs[4]), bytesOf(file.image().programs[0]),
+                                        bytesOf(file.image().programs[7])}));
 }
 
 TEST(ApplyOrder, EqualKeysPairInTableOrderAndSizesMayDiffer) {

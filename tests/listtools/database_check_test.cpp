@@ -24,8 +24,8 @@ std::unique_ptr<all_tables_block> cleanImage(std::uint32_t seed, const test::Ima
 TEST(DatabaseCheck, GeneratedImagesHaveNoFinding) {
     std::mt19937 rng(21);
     for (int round = 0; round < 60; ++round) {
-        const auto img = cleanImage(static_cast<std::uint32_t>(rng()), round == 0 ? test::fullShape()
-                                                                                  : test::randomShape(rng));
+        const auto img =
+            cleanImage(static_cast<std::uint32_t>(rng()), round == 0 ? test::fullShape() : test::randomShape(rng));
         EXPECT_EQ(reportText(checkImage(*img)), "no problems found\n") << "round " << round;
     }
 }
@@ -42,8 +42,7 @@ TEST(DatabaseCheck, EachDamageGivesItsOwnFinding) {
         {"programs", [](all_tables_block& i) { i.programCount = 20001; }, FindingKind::Capacity,
          "20001 programs, the table has room for 20000"},
         {"tv", [](all_tables_block& i) { i.tvCount = i.programCount + 1; }, FindingKind::Capacity, "TV programs of"},
-        {"list", [](all_tables_block& i) { i.favourites[3].favCount = 401; }, FindingKind::Capacity,
-         "list 4 \""},
+        {"list", [](all_tables_block& i) { i.favourites[3].favCount = 401; }, FindingKind::Capacity, "list 4 \""},
         {"tp index", [](all_tables_block& i) { i.programs[4].tpIndex = i.tpCount; }, FindingKind::Transponder,
          "program 5 "},
         {"provider", [](all_tables_block& i) { i.programs[0].providerIndex = 999; }, FindingKind::Provider,

@@ -11,7 +11,9 @@
 namespace vizud::test {
 namespace {
 
-int uniform(std::mt19937& rng, int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+int uniform(std::mt19937& rng, int lo, int hi) {
+    return std::uniform_int_distribution<int>(lo, hi)(rng);
+}
 
 std::string randomName(std::mt19937& rng, const char* prefix, int number) {
     char buf[32];
@@ -109,7 +111,8 @@ void makeImage(all_tables_block& image, std::uint32_t seed, const ImageShape& sh
         int sat;
         do {
             sat = t < shape.satellites ? t % shape.satellites : uniform(rng, 0, shape.satellites - 1);
-            if (image.satellites[sat].satId > 255) sat = uniform(rng, 0, shape.satellites - 1);
+            if (image.satellites[sat].satId > 255)
+                sat = uniform(rng, 0, shape.satellites - 1);
         } while (image.satellites[sat].satId > 255);
         st_ts record{};
         std::memset(&record, 0, sizeof(record));
@@ -180,8 +183,10 @@ void makeImage(all_tables_block& image, std::uint32_t seed, const ImageShape& sh
         std::shuffle(tvPick.begin(), tvPick.end(), rng);
         std::shuffle(radioPick.begin(), radioPick.end(), rng);
         int n = 0;
-        for (int i = 0; i < tvEntries; ++i) list.favEntries[n++] = static_cast<std::uint16_t>(tvPick[i]);
-        for (int i = 0; i < radioEntries; ++i) list.favEntries[n++] = static_cast<std::uint16_t>(radioPick[i]);
+        for (int i = 0; i < tvEntries; ++i)
+            list.favEntries[n++] = static_cast<std::uint16_t>(tvPick[i]);
+        for (int i = 0; i < radioEntries; ++i)
+            list.favEntries[n++] = static_cast<std::uint16_t>(radioPick[i]);
         list.favTvCount = static_cast<std::uint16_t>(tvEntries);
         list.favCount = static_cast<std::uint16_t>(n);
     }
