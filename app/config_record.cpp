@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/atomic_file.h"
+#include "database/atomic_file.h"
 
 namespace vizud {
 

@@ -1,6 +1,6 @@
 #include "app/document_commands.h"
 
-#include "app/atomic_file.h"
+#include "database/atomic_file.h"
 #include "listtools/csv_export.h"
 
 #include <sys/stat.h>
@@ -40,17 +40,37 @@ std::string withDefaultExtension(const std::string& path, const std::string& ext
 }
 
 DocumentCommands::DocumentCommands(ChannelDatabase& db, Messages& messages, FileChooser& files, Profile& profile,
-                                   DocumentTransfers& transfers, DocumentHost& host)
-    : m_db(db), m_messages(messages), m_files(files), m_profile(profile), m_transfers(transfers), m_host(host) {}
+                                   DocumentTransfers& transfers, DocumentHost& host, ConfigRecord& config)
+    : m_db(db),
+      m_messages(messages),
+      m_files(files),
+      m_profile(profile),
+      m_transfers(transfers),
+      m_host(host),
+      m_config(config) {}
+
+int DocumentCommands::loadFile(const std::string& path) {
+    const int result = m_db.load(path);
+    if (result == 0)
+        m_config.setLastPath(path);
+    return result;
+}
+
+int DocumentCommands::saveFile(const std::string& path) {
+    const int result = m_db.save(path);
+    if (result == 0)
+        m_config.setLastPath(path);
+    return result;
+}
 
 void DocumentCommands::construct(const std::string& configPath) {
-    ConfigRecord& config = m_db.state().config;
+    ConfigRecord& config = m_config;
     readConfiguration(config, configPath);
     const std::string lastPath = config.lastPathText();
     if ((config.options & kOptionReopenLast) == 0 || lastPath.empty()) {
         m_names = {"Channel", "si", "", "Channel.si"};
         m_fileOpened = false;
-    } else if (m_db.load(lastPath) != 0) {
+    } else if (loadFile(lastPath) != 0) {
         m_messages.show("Open last edited failed", MessageIcon::None);
         m_names.fileName.clear();
         m_names.title = "Untitled";
@@ -132,7 +152,7 @@ void DocumentCommands::fileOpen() {
     const std::string previousTitle = m_documentTitle;
     takeNames(path);
     setDocumentTitle(m_names.fileName);
-    if (m_db.load(path) != 0) {
+    if (loadFile(path) != 0) {
         m_messages.show("Error: Open failed", MessageIcon::Exclamation);
         // The image is still the previous one: keep its names, so a later Save cannot write it over the
         // file that failed to open.
@@ -152,7 +172,7 @@ void DocumentCommands::fileOpen() {
 bool DocumentCommands::openDocument(const std::string& path) {
     const DocumentNames previousNames = m_names;
     takeNames(path);
-    if (m_db.load(path) != 0) {
+    if (loadFile(path) != 0) {
         m_messages.show("Error: Open failed", MessageIcon::Exclamation);
         m_names = previousNames;
         return false;
@@ -202,7 +222,7 @@ bool DocumentCommands::fileSave() {
     if (m_fileOpened && !m_downloaded && !m_names.fullPath.empty()) {
         if (!keepBackup(m_names.fullPath))
             return false;
-        if (m_db.save(m_names.fullPath) != 0) {
+        if (saveFile(m_names.fullPath) != 0) {
             m_messages.show("Error: Save failed!", MessageIcon::Exclamation);
             return false;
         }
@@ -235,7 +255,7 @@ bool DocumentCommands::fileSaveAs() {
     const std::string previousTitle = m_documentTitle;
     takeNames(path);
     setDocumentTitle(m_names.title);
-    if (m_db.save(path) != 0) {
+    if (saveFile(path) != 0) {
         m_messages.show("Error: Save failed!", MessageIcon::Exclamation);
         m_names = previousNames;
         setDocumentTitle(previousTitle);
@@ -265,7 +285,7 @@ void DocumentCommands::dropFiles(const std::vector<std::string>& paths) {
         return;
     }
     const std::string& path = paths.front();
-    if (m_db.load(path) != 0) {
+    if (loadFile(path) != 0) {
         m_messages.show("Error: Open failed", MessageIcon::Exclamation);
         return;
     }

@@ -29,12 +29,15 @@ struct DocumentNames {
 
 class DocumentCommands {
 public:
+    // `config` is the application's configuration record: construct reads it, and every file opened or
+    // saved becomes its last path.
     DocumentCommands(ChannelDatabase& db, Messages& messages, FileChooser& files, Profile& profile,
-                     DocumentTransfers& transfers, DocumentHost& host);
+                     DocumentTransfers& transfers, DocumentHost& host, ConfigRecord& config);
 
     // Start of the run: reads the configuration and re-opens the last channel file when it asks for it.
     void construct(const std::string& configPath = kConfigFileName);
 
+    ConfigRecord& config() { return m_config; }
     bool isModified() const { return m_modified; }
     void setModifiedFlag(bool modified);
     bool fileOpened() const { return m_fileOpened; }
@@ -69,6 +72,9 @@ public:
     bool saveModified();
 
 private:
+    // The channel file read or written; on success the configuration's last path names it.
+    int loadFile(const std::string& path);
+    int saveFile(const std::string& path);
     // The question asked by Open, Download and a dropped file. false ends the command.
     bool saveFirst();
     // Asks Yes/No/Cancel; Yes saves and goes on only when the save succeeded, No goes on, Cancel stops.
@@ -87,6 +93,7 @@ private:
     Profile& m_profile;
     DocumentTransfers& m_transfers;
     DocumentHost& m_host;
+    ConfigRecord& m_config;
 
     DocumentNames m_names;
     std::string m_documentTitle;

@@ -27,7 +27,7 @@ namespace vizud {
 
 namespace {
 
-// The one editor state of the run: the image, what the browser shows, the clipboard and the configuration.
+// The one editor state of the run: the image, what the browser shows, the clipboard.
 EditorState& editorState() {
     static EditorState state;
     return state;
@@ -101,6 +101,7 @@ int runEditor(int argc, char** argv) {
     std::thread registration = startRegistration();
 
     EditorState& state = editorState();
+    ConfigRecord config;  // veravaravo.cfg: read by the document, written when the window closes
     GuiMessages boxes;
     StderrMessages printed;
     Messages& messages = screenshotMode ? static_cast<Messages&>(printed) : boxes;
@@ -111,10 +112,10 @@ int runEditor(int argc, char** argv) {
     SettingsStore settings;
     GuiFileChooser chooser;
     link::TransferSession session(state.image);
-    SessionBackend backend(session, state.config, settings);
+    SessionBackend backend(session, config, settings);
     DialogTransferRunner runner(backend, messages);
     GuiTransfers transfers(db, runner);
-    CViz_ud_app_17Doc doc(db, messages, chooser, settings, transfers);
+    CViz_ud_app_17Doc doc(db, messages, chooser, settings, transfers, config);
     doc.commands().construct();
 
     CMainFrame::Options options;

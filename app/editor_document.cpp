@@ -10,12 +10,13 @@
 namespace vizud {
 
 CViz_ud_app_17Doc::CViz_ud_app_17Doc(ChannelDatabase& db, Messages& messages, FileChooser& files,
-                                     SettingsStore& settings, DocumentTransfers& transfers, QObject* parent)
+                                     SettingsStore& settings, DocumentTransfers& transfers, ConfigRecord& config,
+                                     QObject* parent)
     : QObject(parent),
       m_db(db),
       m_messages(messages),
       m_settings(settings),
-      m_commands(db, messages, files, settings, transfers, *this),
+      m_commands(db, messages, files, settings, transfers, *this, config),
       m_tools(db, messages, files, m_commands) {
     // 100 steps of a full database fit in well under 100 MB: a step keeps only the changed blocks.
     m_undo.setUndoLimit(kUndoSteps);
@@ -113,12 +114,12 @@ void CViz_ud_app_17Doc::modifiedChanged(bool modified) {
 }
 
 void CViz_ud_app_17Doc::showPortDialog(QWidget* parent) {
-    PortDialog dialog(m_db.state().config, m_settings, listSerialDevices(), parent);
+    PortDialog dialog(config(), m_settings, listSerialDevices(), parent);
     dialog.exec();
 }
 
 void CViz_ud_app_17Doc::showOptionsDialog(QWidget* parent) {
-    OptionsDialog dialog(m_db.state().config, parent);
+    OptionsDialog dialog(config(), parent);
     dialog.exec();
 }
 

@@ -26,7 +26,7 @@ class CViz_ud_app_17Doc : public QObject, private DocumentHost {
 
 public:
     CViz_ud_app_17Doc(ChannelDatabase& db, Messages& messages, FileChooser& files, SettingsStore& settings,
-                      DocumentTransfers& transfers, QObject* parent = nullptr);
+                      DocumentTransfers& transfers, ConfigRecord& config, QObject* parent = nullptr);
 
     DocumentCommands& commands() { return m_commands; }
     ListToolCommands& tools() { return m_tools; }
@@ -34,6 +34,7 @@ public:
     ChannelDatabase& database() { return m_db; }
     Messages& messages() { return m_messages; }
     SettingsStore& settings() { return m_settings; }
+    ConfigRecord& config() { return m_commands.config(); }
 
     bool isModified() const { return m_commands.isModified(); }
     void setModifiedFlag(bool modified) { m_commands.setModifiedFlag(modified); }

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <vector>
 
-#include "app/atomic_file.h"
+#include "database/atomic_file.h"
 
 namespace vizud {
 namespace {

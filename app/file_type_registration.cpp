@@ -12,7 +12,7 @@
 #include <system_error>
 #include <vector>
 
-#include "app/atomic_file.h"
+#include "database/atomic_file.h"
 
 extern char** environ;
 

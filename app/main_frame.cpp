@@ -86,7 +86,7 @@ CMainFrame::~CMainFrame() {
     m_doc.settings().setLayoutState("listColumns", m_listView->horizontalHeader()->saveState());
     EditorState& state = m_doc.database().state();
     if (!m_options.configPath.empty()) {
-        saveConfiguration(state.config, m_options.configPath);
+        saveConfiguration(m_doc.config(), m_options.configPath);
     }
     state.browse.selectedText.clear();
     state.browse.parentText.clear();

@@ -5,7 +5,7 @@
 #include <memory>
 #include <sstream>
 
-#include "app/atomic_file.h"
+#include "database/atomic_file.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_options.h"
 #include "database/channel_database.h"

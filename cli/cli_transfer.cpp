@@ -7,7 +7,7 @@
 #include <iostream>
 #include <memory>
 
-#include "app/atomic_file.h"
+#include "database/atomic_file.h"
 #include "app/config_record.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_options.h"

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/atomic_file.h"
+#include "database/atomic_file.h"
 #include "database/channel_database.h"
 #include "database/image_access.h"
 #include "database/image_crc.h"
@@ -31,7 +31,6 @@ int ChannelDatabase::load(const std::string& path) {
     if (!m_dumpPath.empty()) {
         writeProgramsDump(m_dumpPath);
     }
-    m_state.config.setLastPath(path);
     return 0;
 }
 
@@ -40,7 +39,6 @@ int ChannelDatabase::save(const std::string& path) {
     if (!writeFileAtomically(path, &m_state.image, kImageSize)) {
         return -1;
     }
-    m_state.config.setLastPath(path);
     return 0;
 }
 

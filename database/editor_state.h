@@ -1,12 +1,11 @@
 // Everything the editor shares process-wide: the one image, what the browser shows, the clipboard and
-// drag lists, the values views and dialogs hand to each other, and the configuration record.
+// drag lists, and the values views and dialogs hand to each other.
 // The editor has exactly one EditorState in static storage; tests make as many as they like.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "app/config_record.h"
 #include "database/image_layout.h"
 #include "database/program_snapshot.h"
 
@@ -59,8 +58,6 @@ struct EditorState {
     int newProgramKind = -1;  // -1 none, 0 TV, 1 radio
     int dragActive = 0;
     int pasteActive = 0;
-
-    ConfigRecord config;
 };
 
 }  // namespace vizud

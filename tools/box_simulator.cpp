@@ -9,7 +9,7 @@
 #include <cstring>
 #include <thread>
 
-#include "app/atomic_file.h"
+#include "database/atomic_file.h"
 #include "database/image_layout.h"
 
 namespace vizud::boxsim {

@@ -32,10 +32,10 @@ protected:
     }
 
     void writeConfig(std::uint8_t options, const std::string& lastPath) {
-        ConfigRecord config;
-        config.options = options;
-        config.setLastPath(lastPath);
-        ASSERT_TRUE(saveConfiguration(config, dir.file("veravaravo.cfg")));
+        ConfigRecord written;
+        written.options = options;
+        written.setLastPath(lastPath);
+        ASSERT_TRUE(saveConfiguration(written, dir.file("veravaravo.cfg")));
     }
 
     // The document after a start without re-opening, with `path` opened through the Open command.
@@ -55,7 +55,8 @@ protected:
     test::MemoryProfile profile;
     test::FakeTransfers transfers;
     test::RecordingHost host;
-    DocumentCommands doc{fx.db, fx.messages, files, profile, transfers, host};
+    ConfigRecord config;
+    DocumentCommands doc{fx.db, fx.messages, files, profile, transfers, host, config};
 };
 
 // ---- Start-up ----------------------------------------------------------------------------------------------
@@ -69,7 +70,7 @@ TEST_F(DocumentTest, StartWithoutReopenNamesTheImageChannel) {
     EXPECT_EQ(doc.names().fileName, "Channel.si");
     EXPECT_EQ(doc.names().title, "Channel");
     EXPECT_EQ(doc.names().fullPath, "");
-    EXPECT_EQ(fx.state->config.lastPathText(), file) << "the configuration is read, just not acted on";
+    EXPECT_EQ(config.lastPathText(), file) << "the configuration is read, just not acted on";
 }
 
 TEST_F(DocumentTest, ReopenFlagWithEmptyPathOpensNothing) {
@@ -162,6 +163,7 @@ TEST_F(DocumentTest, FailedOpenKeepsTheNamesOfTheImageStillLoaded) {
     EXPECT_EQ(fx.messages.texts(), (std::vector<std::string>{"Error: Open failed2", "Error: Open failed"}));
     EXPECT_EQ(doc.names().fullPath, a);
     EXPECT_EQ(doc.documentTitle(), "a.si");
+    EXPECT_EQ(config.lastPathText(), a) << "the configuration names the file still loaded";
     ASSERT_TRUE(doc.fileSave());
     EXPECT_EQ(test::readFile(shortFile), "abc") << "Save must not write the old image over the failed file";
 }
@@ -247,6 +249,7 @@ TEST_F(DocumentTest, SaveAfterDownloadRunsSaveAsThenSavesInPlace) {
     EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(doc.documentTitle(), "fresh");
     EXPECT_EQ(host.recent, std::vector<std::string>{dir.file("fresh.si")});
+    EXPECT_EQ(config.lastPathText(), dir.file("fresh.si"));
 
     doc.setModifiedFlag(true);
     EXPECT_TRUE(doc.fileSave());

@@ -42,7 +42,8 @@ protected:
     test::MemoryProfile profile;
     test::FakeTransfers transfers;
     test::RecordingHost host;
-    DocumentCommands doc{fx.db, fx.messages, files, profile, transfers, host};
+    ConfigRecord config;
+    DocumentCommands doc{fx.db, fx.messages, files, profile, transfers, host, config};
     ListToolCommands tools{fx.db, fx.messages, files, doc};
 };
 

@@ -40,12 +40,10 @@ TEST_F(ChannelFile, LoadTakesTheImageAndSaveWritesItBack) {
     ASSERT_EQ(db.load(path), 0);
     EXPECT_EQ(db.isLoaded(), 1u);
     EXPECT_EQ(std::memcmp(&image(), original.get(), kImageSize), 0);
-    EXPECT_EQ(state->config.lastPathText(), path);
     EXPECT_TRUE(messages.shown.empty());
 
     const std::string out = dir.file("out.si");
     ASSERT_EQ(db.save(out), 0);
-    EXPECT_EQ(state->config.lastPathText(), out);
     const std::string saved = test::readFile(out);
     ASSERT_EQ(saved.size(), kImageSize);
     auto expected = std::make_unique<all_tables_block>(*original);
@@ -73,7 +71,6 @@ TEST_F(ChannelFile, ShortOrMissingFileKeepsThePreviousDatabase) {
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Open1"});
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(std::memcmp(&image(), before.get(), kImageSize), 0);
-    EXPECT_EQ(state->config.lastPathText(), dir.file("good.si"));
 }
 
 TEST_F(ChannelFile, CountsBeyondTheCapacitiesAreNotAChannelImage) {
@@ -181,7 +178,6 @@ TEST_F(ChannelFile, FailedSaveKeepsTheOldFileAndReportsMinusOne) {
     const std::string target = dir.file("keep.si");
     test::writeFile(target, "old", 3);
     EXPECT_EQ(db.save(dir.file("no/such/folder/x.si")), -1);
-    EXPECT_EQ(state->config.lastPathText(), "");
 
     if (::geteuid() != 0) {  // root writes anywhere; the read-only folder case needs an ordinary user
         ASSERT_EQ(::chmod(dir.path().c_str(), 0500), 0);

@@ -86,10 +86,11 @@ TEST(BoxSimTransfer, DownloadAndUploadFromTheMainWindow) {
     SettingsStore settings(QString::fromStdString(dir.file("profile.ini")));
     settings.setPortDevice(1, device);
     link::TransferSession session(fx.state->image);
-    SessionBackend backend(session, fx.state->config, settings);
+    ConfigRecord config;
+    SessionBackend backend(session, config, settings);
     DialogTransferRunner runner(backend, fx.messages);
     GuiTransfers transfers(fx.db, runner);
-    CViz_ud_app_17Doc doc(fx.db, fx.messages, files, settings, transfers);
+    CViz_ud_app_17Doc doc(fx.db, fx.messages, files, settings, transfers, config);
     doc.commands().construct();
     doc.commands().newDocument();
     CMainFrame frame(doc);

@@ -64,7 +64,8 @@ public:
     ScriptedFiles files;
     SettingsStore settings{QString::fromStdString(dir.file("profile.ini"))};
     FakeTransfers transfers;
-    CViz_ud_app_17Doc doc{fx.db, fx.messages, files, settings, transfers};
+    ConfigRecord config;
+    CViz_ud_app_17Doc doc{fx.db, fx.messages, files, settings, transfers, config};
     std::unique_ptr<CMainFrame> frame;
 };
 

@@ -20,12 +20,12 @@ namespace {
 class MainFrameTest : public ::testing::Test, public test::GuiFixture {
 protected:
     void writeConfig(std::uint8_t options, const std::string& lastPath) {
-        ConfigRecord config;
-        config.port = 3;
-        config.baudRate = 57600;
-        config.options = options;
-        config.setLastPath(lastPath);
-        ASSERT_TRUE(saveConfiguration(config, dir.file("veravaravo.cfg")));
+        ConfigRecord written;
+        written.port = 3;
+        written.baudRate = 57600;
+        written.options = options;
+        written.setLastPath(lastPath);
+        ASSERT_TRUE(saveConfiguration(written, dir.file("veravaravo.cfg")));
     }
 
     void trigger(int commandId) {
@@ -54,8 +54,8 @@ TEST_F(MainFrameTest, ReopenedFileGivesTitleAndProgramCounts) {
     EXPECT_EQ(frame->windowTitle(), "astra[*] - Diruriz Ezoviv for HD");
     EXPECT_EQ(frame->countsPane()->text(), "TV:800, Radio:400");
     EXPECT_GE(frame->countsPane()->width(), 100);
-    EXPECT_EQ(fx.state->config.port, 3);
-    EXPECT_EQ(fx.state->config.baudRate, 57600u);
+    EXPECT_EQ(config.port, 3);
+    EXPECT_EQ(config.baudRate, 57600u);
 }
 
 TEST_F(MainFrameTest, NothingLoadedShowsDashesAndReady) {
@@ -104,7 +104,7 @@ TEST_F(MainFrameTest, ConfigurationIsWrittenWith264BytesWhenTheFrameGoes) {
     std::string foreign(300, '\x07');  // longer than a record: only the first 264 bytes are read
     test::writeFile(dir.file("veravaravo.cfg"), foreign.data(), foreign.size());
     start();
-    fx.state->config.port = 2;
+    config.port = 2;
     frame.reset();
     const std::string written = test::readFile(dir.file("veravaravo.cfg"));
     ASSERT_EQ(written.size(), 264u);

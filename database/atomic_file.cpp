@@ -1,4 +1,4 @@
-#include "app/atomic_file.h"
+#include "database/atomic_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
