@@ -2,6 +2,7 @@
 # make test   build everything and run every test, then the core tests under ASan + UBSan
 # make bench  build and run the benchmarks on a full-capacity database
 # make fuzz   build the libFuzzer targets with clang and run each for FUZZ_SECONDS
+# make package  build the Debian package (build/package/vizud_*.deb) and check it from a scratch root
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 BUILD ?= build
@@ -10,7 +11,7 @@ FUZZ_BUILD ?= build-fuzz
 CMAKE_FLAGS ?=
 WERROR := $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build run test test-main test-sanitize bench fuzz fuzz-brief format clean
+.PHONY: all deps configure build run test test-main test-sanitize bench fuzz fuzz-brief package format clean
 
 all: build
 
@@ -26,7 +27,7 @@ build: configure
 run: build
 	@if [ -x $(BUILD)/app/vizud ]; then $(BUILD)/app/vizud $(if $(FILE),"$(FILE)"); else $(BUILD)/cli/vizud-cli --help; fi
 
-test: test-main test-sanitize fuzz-brief
+test: test-main test-sanitize fuzz-brief package
 
 test-main: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -52,6 +53,11 @@ fuzz: $(FUZZ_BUILD)/build.ninja
 # The brief fuzz run that make test includes.
 fuzz-brief:
 	@$(MAKE) --no-print-directory fuzz FUZZ_SECONDS=10
+
+package: build
+	@rm -rf $(BUILD)/package
+	@cd $(BUILD) && cpack -G DEB >/dev/null
+	@scripts/check-package $(BUILD)/package/vizud_*.deb $(BUILD)/tests/app/make_channel_file
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

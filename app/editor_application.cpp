@@ -38,8 +38,11 @@ void installTranslations(QApplication& app) {
     if (qtBase->load(QLocale(), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(qtBase);
     }
+    // The installed catalogue (share/vizud/translations beside bin/) wins, so a corrected translation
+    // needs no new build; the copy built into the program is there when none is installed.
     auto* own = new QTranslator(&app);
-    if (own->load(QLocale(), "vizud", "_", ":/i18n")) {
+    const QString installed = QCoreApplication::applicationDirPath() + "/../share/vizud/translations";
+    if (own->load(QLocale(), "vizud", "_", installed) || own->load(QLocale(), "vizud", "_", ":/i18n")) {
         QApplication::installTranslator(own);
     }
 }

@@ -65,8 +65,11 @@ target_link_libraries(vizud_draw_images PRIVATE Qt6::Gui vizud_warnings)
 install(TARGETS vizud RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES resources/xdg/vizud.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/xdg/vizud.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
-install(FILES resources/xdg/vizud.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES resources/images/vizud_48.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/48x48/apps
-        RENAME vizud.png)
-install(FILES resources/images/vizud_128.png DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/128x128/apps
-        RENAME vizud.png)
+install(FILES resources/xdg/vizud.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
+        RENAME org.vizud.editor.metainfo.xml)
+foreach(size 16 32 48 64 128 256)
+    install(FILES resources/images/vizud_${size}.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME vizud.png)
+endforeach()
+# The German catalogue also lies where the editor looks first: share/vizud/translations beside bin/.
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/vizud_de.qm DESTINATION ${CMAKE_INSTALL_DATADIR}/vizud/translations)

@@ -348,8 +348,9 @@ int main(int argc, char** argv) {
     ok = save(toolbarStrip(Look::Hot), out, "toolbar_hot.png") && ok;
     ok = save(toolbarStrip(Look::Disabled), out, "toolbar_disabled.png") && ok;
     ok = save(startupPicture(), out, "startup.png") && ok;
-    ok = save(appIcon(48), out, "vizud_48.png") && ok;
-    ok = save(appIcon(128), out, "vizud_128.png") && ok;
+    // The icon in each size the desktop's icon theme looks for.
+    for (const int size : {16, 32, 48, 64, 128, 256})
+        ok = save(appIcon(size), out, QString("vizud_%1.png").arg(size).toLatin1().constData()) && ok;
     ok = save(aboutSatellite(), out, "about_satellite.png") && ok;
     return ok ? 0 : 1;
 }
