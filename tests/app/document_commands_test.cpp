@@ -61,50 +61,41 @@ protected:
 
 // ---- Start-up ----------------------------------------------------------------------------------------------
 
-TEST_F(DocumentTest, StartWithoutReopenNamesTheImageChannel) {
-    const std::string file = channelFile("astra.si", 1);
-    writeConfig(0, file);
-    doc.construct(dir.file("veravaravo.cfg"));
-    EXPECT_FALSE(doc.fileOpened());
-    EXPECT_FALSE(fx.db.isLoaded());
-    EXPECT_EQ(doc.names().fileName, "Channel.si");
-    EXPECT_EQ(doc.names().title, "Channel");
-    EXPECT_EQ(doc.names().fullPath, "");
-    EXPECT_EQ(config.lastPathText(), file) << "the configuration is read, just not acted on";
-}
-
-TEST_F(DocumentTest, ReopenFlagWithEmptyPathOpensNothing) {
-    writeConfig(kOptionReopenLast, "");
-    doc.construct(dir.file("veravaravo.cfg"));
-    EXPECT_FALSE(doc.fileOpened());
-    EXPECT_EQ(doc.names().title, "Channel");
-    EXPECT_TRUE(fx.messages.shown.empty());
-}
-
-TEST_F(DocumentTest, ReopenLoadsTheLastFileAndTitlesTheDocument) {
+TEST_F(DocumentTest, StartReopensTheLastFileOnlyWhenTheConfigurationSaysSo) {
+    struct Case {
+        std::uint8_t options;
+        std::string lastPath;
+        bool opened;
+        const char* title;        // names().title
+        const char* shownTitle;   // the window's title field
+        std::vector<std::string> messages;
+    };
     const std::string file = channelFile("my.list.si", 2);
-    writeConfig(kOptionReopenLast, file);
-    doc.construct(dir.file("veravaravo.cfg"));
-    EXPECT_TRUE(doc.fileOpened());
-    EXPECT_TRUE(fx.db.isLoaded());
-    EXPECT_EQ(doc.names().fullPath, file);
-    EXPECT_EQ(doc.names().fileName, "my.list.si");
-    EXPECT_EQ(doc.names().title, "my");
-    EXPECT_EQ(doc.documentTitle(), "my");
-    EXPECT_TRUE(fx.state->treeRebuildRequest);
-    EXPECT_TRUE(test::fileExists(dir.file("programs.nfo")));
-}
-
-TEST_F(DocumentTest, FailedReopenSaysSoAndStartsUntitled) {
-    writeConfig(kOptionReopenLast, dir.file("gone.si"));
-    doc.construct(dir.file("veravaravo.cfg"));
-    ASSERT_EQ(fx.messages.shown.size(), 2u);
-    EXPECT_EQ(fx.messages.shown[0].text, "Open1");
-    EXPECT_EQ(fx.messages.shown[1].text, "Open last edited failed");
-    EXPECT_EQ(fx.messages.shown[1].icon, MessageIcon::None);
-    EXPECT_FALSE(doc.fileOpened());
-    EXPECT_EQ(doc.names().title, "Untitled");
-    EXPECT_EQ(doc.documentTitle(), "");
+    const Case cases[] = {
+        {0, file, false, "Channel", "", {}},
+        {kOptionReopenLast, "", false, "Channel", "", {}},
+        {kOptionReopenLast, file, true, "my", "my", {}},
+        {kOptionReopenLast, dir.file("gone.si"), false, "Untitled", "", {"Open1", "Open last edited failed"}},
+    };
+    for (const Case& c : cases) {
+        test::DatabaseFixture run;
+        ConfigRecord read;
+        test::RecordingHost runHost;
+        DocumentCommands document{run.db, run.messages, files, profile, transfers, runHost, read};
+        writeConfig(c.options, c.lastPath);
+        document.construct(dir.file("veravaravo.cfg"));
+        EXPECT_EQ(document.fileOpened(), c.opened) << c.lastPath;
+        EXPECT_EQ(run.db.isLoaded() != 0, c.opened);
+        EXPECT_EQ(document.names().title, c.title);
+        EXPECT_EQ(read.lastPathText(), c.lastPath) << "the configuration is read whether or not it is acted on";
+        EXPECT_EQ(run.messages.texts(), c.messages);
+        EXPECT_EQ(run.state->treeRebuildRequest, c.opened);
+        if (c.opened) {
+            EXPECT_EQ(document.names().fileName, "my.list.si");
+            EXPECT_EQ(document.documentTitle(), c.shownTitle);
+            EXPECT_TRUE(test::fileExists(dir.file("programs.nfo")));
+        }
+    }
 }
 
 // ---- Open, Save, Save As -----------------------------------------------------------------------------------
@@ -168,22 +159,16 @@ TEST_F(DocumentTest, FailedOpenKeepsTheNamesOfTheImageStillLoaded) {
     EXPECT_EQ(test::readFile(shortFile), "abc") << "Save must not write the old image over the failed file";
 }
 
-TEST_F(DocumentTest, SaveWritesInPlaceAndClearsModified) {
-    const std::string a = channelFile("a.si", 8);
-    openThroughCommand(a);
-    doc.setModifiedFlag(true);
-    EXPECT_TRUE(doc.fileSave());
-    EXPECT_FALSE(doc.isModified());
-    EXPECT_TRUE(files.requests.size() == 1) << "no dialog for a plain save";
-}
-
 TEST_F(DocumentTest, TheFirstOverwriteOfASessionKeepsTheOriginalAsBak) {
     const std::string a = channelFile("a.si", 8);
     const std::string original = test::readFile(a);
     openThroughCommand(a);
     for (int save = 0; save < 2; ++save) {
         fx.image().programs[0].serviceId = static_cast<std::uint16_t>(1000 + save);
+        doc.setModifiedFlag(true);
         ASSERT_TRUE(doc.fileSave());
+        EXPECT_FALSE(doc.isModified());
+        EXPECT_EQ(files.requests.size(), 1u) << "no dialog for a plain save";
         EXPECT_EQ(test::readFile(a + ".bak"), original) << "save " << save << ": the first original stays";
     }
     EXPECT_NE(test::readFile(a), original);
@@ -197,15 +182,6 @@ TEST_F(DocumentTest, TheFirstOverwriteOfASessionKeepsTheOriginalAsBak) {
     ASSERT_EQ(fx.messages.texts().size(), 1u);
     EXPECT_NE(fx.messages.texts()[0].find("could not be written"), std::string::npos);
     EXPECT_EQ(test::readFile(b), before) << "nothing saved";
-}
-
-TEST_F(DocumentTest, ARecentFileThatNoLongerOpensLeavesTheList) {
-    doc.construct(dir.file("veravaravo.cfg"));
-    EXPECT_FALSE(doc.openRecentFile(dir.file("gone.si")));
-    EXPECT_EQ(host.removedRecent, std::vector<std::string>{dir.file("gone.si")});
-    const std::string a = channelFile("a.si", 8);
-    EXPECT_TRUE(doc.openRecentFile(a));
-    EXPECT_EQ(host.removedRecent.size(), 1u);
 }
 
 TEST_F(DocumentTest, ExportWritesTheListAsCsvWhereTheUserSays) {
@@ -258,6 +234,9 @@ TEST_F(DocumentTest, SaveAfterDownloadRunsSaveAsThenSavesInPlace) {
 
 TEST_F(DocumentTest, SaveAsAsksBeforeReplacingAnExistingFile) {
     openThroughCommand(channelFile("a.si", 10));
+    doc.setModifiedFlag(true);
+    EXPECT_FALSE(doc.fileSaveAs()) << "the name dialog cancelled";
+    EXPECT_TRUE(doc.isModified());
     const std::string other = dir.file("other.si");
     test::writeFile(other, "keep", 4);
     files.answers.push_back(other);
@@ -283,14 +262,6 @@ TEST_F(DocumentTest, FailedSaveAsSaysSoAndKeepsTheOldNames) {
     EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"Error: Save failed!"});
     EXPECT_EQ(doc.names().fullPath, a);
     EXPECT_EQ(doc.documentTitle(), "a.si");
-}
-
-TEST_F(DocumentTest, CancelledSaveAsLeavesEverything) {
-    openThroughCommand(channelFile("a.si", 12));
-    doc.setModifiedFlag(true);
-    EXPECT_FALSE(doc.fileSaveAs());
-    EXPECT_TRUE(doc.isModified());
-    EXPECT_EQ(doc.names().fileName, "a.si");
 }
 
 // ---- Framework questions: close, New, recent files ---------------------------------------------------------
@@ -319,7 +290,7 @@ TEST_F(DocumentTest, NewKeepsImageAndNamesButClearsModified) {
     EXPECT_EQ(doc.documentTitle(), "a");
 }
 
-TEST_F(DocumentTest, RecentFileOpensAndTitlesWithTheFileName) {
+TEST_F(DocumentTest, ARecentFileOpensWithItsNameOrLeavesTheList) {
     doc.construct(dir.file("veravaravo.cfg"));
     const std::string b = channelFile("b.si", 15);
     EXPECT_TRUE(doc.openRecentFile(b));
@@ -328,6 +299,7 @@ TEST_F(DocumentTest, RecentFileOpensAndTitlesWithTheFileName) {
     EXPECT_FALSE(doc.openRecentFile(dir.file("gone.si")));
     EXPECT_EQ(fx.messages.texts(), (std::vector<std::string>{"Open1", "Error: Open failed"}));
     EXPECT_EQ(doc.names().fullPath, b);
+    EXPECT_EQ(host.removedRecent, std::vector<std::string>{dir.file("gone.si")});
 }
 
 // ---- Dropped files -----------------------------------------------------------------------------------------
@@ -352,32 +324,19 @@ TEST_F(DocumentTest, DroppedFileOnModifiedImageAsksFirst) {
     EXPECT_EQ(doc.documentTitle(), "b.si");
     EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(host.recent, std::vector<std::string>{b});
-}
 
-TEST_F(DocumentTest, DroppedFileThatFailsChangesNothing) {
-    const std::string a = channelFile("a.si", 18);
-    openThroughCommand(a);
+    fx.messages.clear();
     doc.dropFiles({dir.file("gone.si")});
     EXPECT_EQ(fx.messages.texts(), (std::vector<std::string>{"Open1", "Error: Open failed"}));
-    EXPECT_EQ(doc.names().fullPath, a);
+    EXPECT_EQ(doc.names().fullPath, b);
 }
 
 // ---- Transfers ---------------------------------------------------------------------------------------------
 
-TEST_F(DocumentTest, FailedDownloadClearsTheDownloadedFlag) {
-    doc.construct(dir.file("veravaravo.cfg"));
-    doc.download();
-    ASSERT_TRUE(doc.downloaded());
-    doc.setModifiedFlag(false);
-    transfers.downloadResult = -1;
-    doc.download();
-    EXPECT_FALSE(doc.downloaded());
-    EXPECT_FALSE(doc.isModified());
-}
-
-TEST_F(DocumentTest, SaveAfterAFailedSecondDownloadAsksForAName) {
+TEST_F(DocumentTest, AFailedDownloadClearsTheFlagAndSaveThenAsksForAName) {
     openThroughCommand(channelFile("a.si", 21));
     doc.download();
+    ASSERT_TRUE(doc.downloaded());
     transfers.downloadResult = -1;
     fx.messages.script(MessageAnswer::No);  // not saved first
     doc.download();
@@ -398,15 +357,13 @@ TEST_F(DocumentTest, DownloadAsksToSaveAModifiedImageFirst) {
     EXPECT_EQ(fx.messages.asked, std::vector<std::string>{"a.si not saved!\nSave it now?"});
 }
 
-TEST_F(DocumentTest, UploadWithNothingLoadedAsksNothing) {
+TEST_F(DocumentTest, UploadWarnsThenRemovesUnusedProvidersAndSends) {
     doc.construct(dir.file("veravaravo.cfg"));
     doc.upload();
     EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"No document opened or downloaded"});
     EXPECT_TRUE(fx.messages.asked.empty());
     EXPECT_EQ(transfers.uploads, 0);
-}
 
-TEST_F(DocumentTest, UploadWarnsThenRemovesUnusedProvidersAndSends) {
     openThroughCommand(channelFile("a.si", 20));
     fx.build.provider("nobody uses me");
     const auto providersBefore = fx.image().providerCount;
