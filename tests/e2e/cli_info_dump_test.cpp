@@ -61,50 +61,45 @@ TEST_F(CliInfoDump, ExportWritesTheCsvOfTheFileAsTheEditorOpensIt) {
     EXPECT_EQ(cli({"export", dir.file("missing.si")}, dir.path()).exitCode, 1);
 }
 
-TEST_F(CliInfoDump, SortWritesTheSortedImageAndKeepsTheOriginalAsBak) {
-    const auto img = test::makeImage(5, test::fullShape());
-    const std::string path = write(*img, "in.si");
-    Opened opened;
-    ASSERT_EQ(opened.db.load(path), 0);
-    ChannelDatabase& db = opened.db;
-    ASSERT_EQ(sortPrograms(db, SortKey::Provider), 0);
-    db.updateChecksum();
-    const std::string expected(reinterpret_cast<const char*>(&db.image()), kImageSize);
-
-    const test::ProcessResult toFile = cli({"sort", "--by", "provider", "-o", dir.file("out.si"), path}, dir.path());
-    ASSERT_EQ(toFile.exitCode, 0) << toFile.err;
-    EXPECT_TRUE(test::readFile(dir.file("out.si")) == expected);
-    const std::string original = test::readFile(path);
-    const test::ProcessResult inPlace = cli({"sort", "--by", "provider", path}, dir.path());
-    ASSERT_EQ(inPlace.exitCode, 0) << inPlace.err;
-    EXPECT_TRUE(test::readFile(path) == expected);
-    EXPECT_TRUE(test::readFile(path + ".bak") == original);
-    EXPECT_EQ(cli({"sort", "--by", "size", path}, dir.path()).exitCode, 2);
-    EXPECT_EQ(cli({"sort", "--by", "name", "--list", "10", path}, dir.path()).exitCode, 2);
-}
-
-TEST_F(CliInfoDump, ApplyOrderWritesWhatTheEditorGetsAndPrintsTheMatch) {
+// sort and apply-order write what the editor's tools give the file opened the editor's way: to -o OUT, or
+// over FILE after keeping its original as FILE.bak.
+TEST_F(CliInfoDump, SortAndApplyOrderWriteWhatTheEditorGets) {
     const auto img = test::makeImage(6, test::fullShape());
     const std::string reference = write(*img, "ref.si");
     std::reverse(img->programs, img->programs + img->tvCount);  // a new scan in another order
     img->programs[0].serviceId ^= 0x4444;
     img->programs[0].name[0] = '~';  // and one TV program no longer known
     const std::string path = write(*img, "new.si");
-    Opened file, ref;
-    ASSERT_EQ(file.db.load(path), 0);
-    ASSERT_EQ(ref.db.load(reference), 0);
-    ASSERT_TRUE(applyOrder(file.db, ref.db.image(), true));
-    file.db.updateChecksum();
-    const std::string expected(reinterpret_cast<const char*>(&file.db.image()), kImageSize);
+    const auto expected = [&](auto tool) {
+        Opened file, ref;
+        EXPECT_EQ(file.db.load(path), 0);
+        EXPECT_EQ(ref.db.load(reference), 0);
+        tool(file.db, ref.db.image());
+        file.db.updateChecksum();
+        return std::string(reinterpret_cast<const char*>(&file.db.image()), kImageSize);
+    };
+    const std::string sorted = expected([](ChannelDatabase& db, const all_tables_block&) {
+        EXPECT_EQ(sortPrograms(db, SortKey::Provider), 0);
+    });
+    const std::string ordered = expected([](ChannelDatabase& db, const all_tables_block& ref) {
+        EXPECT_TRUE(applyOrder(db, ref, true));
+    });
 
+    const test::ProcessResult toFile = cli({"sort", "--by", "provider", "-o", dir.file("out.si"), path}, dir.path());
+    ASSERT_EQ(toFile.exitCode, 0) << toFile.err;
+    EXPECT_TRUE(test::readFile(dir.file("out.si")) == sorted);
     const std::string original = test::readFile(path);
     const test::ProcessResult r = cli({"apply-order", "--favourites", "--reference", reference, path}, dir.path());
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "TV: 9999 of 10000 matched, Radio: 10000 of 10000 matched\n");
-    EXPECT_TRUE(test::readFile(path) == expected);
+    EXPECT_TRUE(test::readFile(path) == ordered);
     EXPECT_TRUE(test::readFile(path + ".bak") == original);
-    EXPECT_EQ(cli({"apply-order", "--reference", dir.file("missing.si"), path}, dir.path()).exitCode, 1);
-    EXPECT_EQ(cli({"apply-order", path}, dir.path()).exitCode, 2);
+    for (const auto& [args, exit] : std::vector<std::pair<std::vector<std::string>, int>>{
+             {{"sort", "--by", "size", path}, 2},
+             {{"sort", "--by", "name", "--list", "10", path}, 2},
+             {{"apply-order", "--reference", dir.file("missing.si"), path}, 1},
+             {{"apply-order", path}, 2}})
+        EXPECT_EQ(cli(args, dir.path()).exitCode, exit) << args[0] << " " << args[1];
 }
 
 TEST_F(CliInfoDump, CheckReadsTheFileAsItIsAndSaysWhatIsWrong) {
