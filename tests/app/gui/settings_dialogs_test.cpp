@@ -27,43 +27,37 @@ protected:
     std::vector<std::string> devices{"/dev/serial/by-id/usb-FTDI-port0", "/dev/ttyUSB0", "/dev/ttyS0"};
 };
 
-TEST_F(PortDialogTest, ForeignPortShowsCom1AndIsStoredAtOnce) {
+// The port and baud rules are the core's (shell_rules_test); here the form shows and stores them.
+TEST_F(PortDialogTest, TheFormShowsTheRulesChoiceAndOnlyOkStoresIt) {
     config.port = 7;
-    PortDialog dialog(config, settings, devices);
-    EXPECT_TRUE(child<QRadioButton>(dialog, "com1")->isChecked());
-    dialog.reject();
-    EXPECT_EQ(config.port, 1) << "even when cancelled";
-}
-
-TEST_F(PortDialogTest, ForeignBaudRateShows115200AndOkStoresIt) {
-    config.baudRate = 9600;
-    config.port = 4;
-    PortDialog dialog(config, settings, devices);
-    auto* baud = child<QComboBox>(dialog, "baudList");
-    EXPECT_EQ(baud->currentText(), "115200");
-    EXPECT_EQ(baud->count(), 2);
-    EXPECT_TRUE(child<QRadioButton>(dialog, "com4")->isChecked());
-    dialog.accept();
-    EXPECT_EQ(config.baudRate, 115200u);
-    EXPECT_EQ(config.port, 4);
-}
-
-TEST_F(PortDialogTest, SetDefaultThenCancelChangesNothing) {
-    config.port = 3;
     config.baudRate = 57600;
+    {
+        PortDialog dialog(config, settings, devices);
+        EXPECT_TRUE(child<QRadioButton>(dialog, "com1")->isChecked()) << "a foreign port shows COM1";
+        EXPECT_EQ(child<QComboBox>(dialog, "baudList")->currentText(), "57600");
+        EXPECT_EQ(child<QComboBox>(dialog, "baudList")->count(), 2);
+        child<QRadioButton>(dialog, "com3")->setChecked(true);
+        child<QPushButton>(dialog, "cancelButton")->click();
+    }
+    EXPECT_EQ(config.port, 1) << "the foreign port is stored at once, the cancelled choice not";
+    EXPECT_EQ(config.baudRate, 57600u);
     PortDialog dialog(config, settings, devices);
-    EXPECT_EQ(child<QComboBox>(dialog, "baudList")->currentText(), "57600");
+    child<QRadioButton>(dialog, "com4")->setChecked(true);
     child<QPushButton>(dialog, "setDefaultButton")->click();
     EXPECT_TRUE(child<QRadioButton>(dialog, "com1")->isChecked());
-    EXPECT_FALSE(child<QRadioButton>(dialog, "com3")->isChecked());
     EXPECT_EQ(child<QComboBox>(dialog, "baudList")->currentText(), "115200");
-    child<QPushButton>(dialog, "cancelButton")->click();
-    EXPECT_EQ(config.port, 3);
-    EXPECT_EQ(config.baudRate, 57600u);
+    dialog.accept();
+    EXPECT_EQ(config.baudRate, 115200u);
 }
 
-TEST_F(PortDialogTest, EachComNumberKeepsItsDeviceInTheProfile) {
+TEST_F(PortDialogTest, EachComNumberKeepsItsDeviceInTheProfileOnOk) {
     config.port = 1;
+    {
+        PortDialog cancelled(config, settings, devices);
+        child<QComboBox>(cancelled, "deviceList")->setCurrentText("/dev/ttyUSB0");
+        cancelled.reject();
+        EXPECT_EQ(settings.portDevice(1), "/dev/ttyS0");
+    }
     PortDialog dialog(config, settings, devices);
     auto* device = child<QComboBox>(dialog, "deviceList");
     EXPECT_EQ(device->count(), 3);
@@ -80,13 +74,6 @@ TEST_F(PortDialogTest, EachComNumberKeepsItsDeviceInTheProfile) {
     EXPECT_EQ(settings.portDevice(1), "/dev/ttyUSB0");
     EXPECT_EQ(settings.portDevice(2), "/dev/pts/7");
     EXPECT_EQ(settings.portDevice(3), "/dev/ttyS2");
-}
-
-TEST_F(PortDialogTest, CancelKeepsTheDevices) {
-    PortDialog dialog(config, settings, devices);
-    child<QComboBox>(dialog, "deviceList")->setCurrentText("/dev/ttyUSB0");
-    dialog.reject();
-    EXPECT_EQ(settings.portDevice(1), "/dev/ttyS0");
 }
 
 TEST(OptionsDialog, TickFollowsBitZeroOnOkOnly) {
