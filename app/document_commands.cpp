@@ -79,7 +79,7 @@ void DocumentCommands::construct(const std::string& configPath) {
         takeNames(lastPath);
         m_fileOpened = true;
         m_db.state().treeRebuildRequest = true;
-        m_host.imageReplaced();
+        imageReplaced();
         setDocumentTitle(m_names.title);
     }
     m_downloaded = false;
@@ -95,6 +95,13 @@ void DocumentCommands::setModifiedFlag(bool modified) {
 void DocumentCommands::setDocumentTitle(const std::string& title) {
     m_documentTitle = title;
     m_host.setDocumentTitle(title);
+}
+
+void DocumentCommands::imageReplaced() {
+    // The clipboard's programs name providers and transponders of the image they came from by index: in
+    // another image those indices name other records, so a paste would write wrong references.
+    freeSnapshotList(m_db.state().programClipboard);
+    m_host.imageReplaced();
 }
 
 void DocumentCommands::deleteContents() {
@@ -162,8 +169,7 @@ void DocumentCommands::fileOpen() {
     }
     m_fileOpened = true;
     m_db.state().treeRebuildRequest = true;
-    freeSnapshotList(m_db.state().programClipboard);
-    m_host.imageReplaced();
+    imageReplaced();
     setModifiedFlag(false);
     m_host.addRecentFile(path);
     m_host.updateAllViews();
@@ -178,7 +184,7 @@ bool DocumentCommands::openDocument(const std::string& path) {
         return false;
     }
     m_fileOpened = true;
-    m_host.imageReplaced();
+    imageReplaced();
     // The request goes up before the views refresh, so the tree rebuilds in this very refresh (no
     // initial update follows an open here).
     m_db.state().treeRebuildRequest = true;
@@ -211,7 +217,7 @@ bool DocumentCommands::fileNew() {
 
 void DocumentCommands::newDocument() {
     deleteContents();
-    m_host.imageReplaced();
+    m_host.imageReplaced();  // the image stays, and with it what the clipboard refers to
     setModifiedFlag(false);
     setDocumentTitle(m_names.title);
 }
@@ -291,7 +297,7 @@ void DocumentCommands::dropFiles(const std::vector<std::string>& paths) {
     }
     m_fileOpened = true;
     m_db.state().treeRebuildRequest = true;
-    m_host.imageReplaced();
+    imageReplaced();
     takeNames(path);
     setDocumentTitle(m_names.fileName);
     setModifiedFlag(false);
@@ -326,7 +332,7 @@ void DocumentCommands::download() {
         return;
     }
     m_downloaded = true;
-    m_host.imageReplaced();
+    imageReplaced();
     setModifiedFlag(true);
     m_names = {"Channel", "si", "", "Channel.si"};
     deleteContents();
@@ -344,8 +350,11 @@ void DocumentCommands::upload() {
     if (m_messages.ask(warning, MessageButtons::YesNo, MessageIcon::Exclamation) != MessageAnswer::Yes) {
         return;
     }
+    const int providers = m_db.image().providerCount;
     m_db.removeUnusedProviders();
-    m_host.imageSwept();
+    // Only a sweep that removed something is an edit; the CRC alone is refreshed by the upload itself.
+    if (m_db.image().providerCount != providers)
+        m_host.imageSwept();
     m_db.state().treeRebuildRequest = true;
     m_host.updateAllViews();
     m_transfers.upload();

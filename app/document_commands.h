@@ -81,6 +81,8 @@ private:
     bool askToSave(const std::string& question, MessageIcon icon);
     void setDocumentTitle(const std::string& title);
     void deleteContents();
+    // A new image (opened, dropped, reopened or downloaded): the clipboard and the history are forgotten.
+    void imageReplaced();
     void takeNames(const std::string& path);
     FileDialogRequest channelRequest(const std::string& initialName) const;
     // Keeps the file's previous content as NAME.bak the first time this session overwrites it; false

@@ -293,7 +293,9 @@ TEST_F(DocumentTest, NewKeepsImageAndNamesButClearsModified) {
 TEST_F(DocumentTest, ARecentFileOpensWithItsNameOrLeavesTheList) {
     doc.construct(dir.file("veravaravo.cfg"));
     const std::string b = channelFile("b.si", 15);
+    fx.state->programClipboard = new ProgramSnapshot;
     EXPECT_TRUE(doc.openRecentFile(b));
+    EXPECT_EQ(fx.state->programClipboard, nullptr) << "its indices named the records of the old image";
     EXPECT_EQ(doc.documentTitle(), "b.si");
     EXPECT_EQ(host.recent, std::vector<std::string>{b});
     EXPECT_FALSE(doc.openRecentFile(dir.file("gone.si")));
@@ -319,7 +321,9 @@ TEST_F(DocumentTest, DroppedFileOnModifiedImageAsksFirst) {
     EXPECT_TRUE(doc.isModified());
 
     fx.messages.script(MessageAnswer::No);
+    fx.state->programClipboard = new ProgramSnapshot;
     doc.dropFiles({b, a});
+    EXPECT_EQ(fx.state->programClipboard, nullptr);
     EXPECT_EQ(doc.names().fullPath, b) << "only the first dropped file is taken";
     EXPECT_EQ(doc.documentTitle(), "b.si");
     EXPECT_FALSE(doc.isModified());
@@ -335,8 +339,10 @@ TEST_F(DocumentTest, DroppedFileOnModifiedImageAsksFirst) {
 
 TEST_F(DocumentTest, AFailedDownloadClearsTheFlagAndSaveThenAsksForAName) {
     openThroughCommand(channelFile("a.si", 21));
+    fx.state->programClipboard = new ProgramSnapshot;
     doc.download();
     ASSERT_TRUE(doc.downloaded());
+    EXPECT_EQ(fx.state->programClipboard, nullptr);
     transfers.downloadResult = -1;
     fx.messages.script(MessageAnswer::No);  // not saved first
     doc.download();
@@ -365,17 +371,21 @@ TEST_F(DocumentTest, UploadWarnsThenRemovesUnusedProvidersAndSends) {
     EXPECT_EQ(transfers.uploads, 0);
 
     openThroughCommand(channelFile("a.si", 20));
+    fx.messages.script(MessageAnswer::Yes);
+    doc.upload();
+    EXPECT_EQ(host.sweeps, 0) << "nothing to sweep: no edit";
     fx.build.provider("nobody uses me");
     const auto providersBefore = fx.image().providerCount;
     fx.messages.script(MessageAnswer::No);
     doc.upload();
-    EXPECT_EQ(transfers.uploads, 0);
+    EXPECT_EQ(transfers.uploads, 1) << "No sends nothing";
     EXPECT_EQ(fx.image().providerCount, providersBefore);
 
     fx.messages.script(MessageAnswer::Yes);
     doc.upload();
-    EXPECT_EQ(transfers.uploads, 1);
+    EXPECT_EQ(transfers.uploads, 2);
     EXPECT_EQ(fx.image().providerCount, providersBefore - 1);
+    EXPECT_EQ(host.sweeps, 1);
     EXPECT_EQ(fx.messages.asked.back(),
               "Warning: This operation will overwrite database in Your receiver\nDo You wish to continue?");
     EXPECT_FALSE(doc.isModified()) << "an upload does not touch the modified state";

@@ -68,11 +68,13 @@ public:
     void addRecentFile(const std::string& path) override { recent.push_back(path); }
     void modifiedChanged(bool modified) override { modifiedStates.push_back(modified); }
     void removeRecentFile(const std::string& path) override { removedRecent.push_back(path); }
+    void imageSwept() override { ++sweeps; }
 
     std::vector<std::string> titles;
     std::vector<std::string> removedRecent;
     std::vector<std::string> recent;
     std::vector<bool> modifiedStates;
+    int sweeps = 0;
     int updates = 0;
 };
 
