@@ -57,9 +57,12 @@ int DocumentCommands::loadFile(const std::string& path) {
 }
 
 int DocumentCommands::saveFile(const std::string& path) {
-    const int result = m_db.save(path);
+    std::string why;
+    const int result = m_db.save(path, &why);
     if (result == 0)
         m_config.setLastPath(path);
+    else
+        m_messages.show("Error: Save failed!\n" + why, MessageIcon::Exclamation);
     return result;
 }
 
@@ -228,10 +231,8 @@ bool DocumentCommands::fileSave() {
     if (m_fileOpened && !m_downloaded && !m_names.fullPath.empty()) {
         if (!keepBackup(m_names.fullPath))
             return false;
-        if (saveFile(m_names.fullPath) != 0) {
-            m_messages.show("Error: Save failed!", MessageIcon::Exclamation);
+        if (saveFile(m_names.fullPath) != 0)
             return false;
-        }
         setModifiedFlag(false);
         return true;
     }
@@ -262,7 +263,6 @@ bool DocumentCommands::fileSaveAs() {
     takeNames(path);
     setDocumentTitle(m_names.title);
     if (saveFile(path) != 0) {
-        m_messages.show("Error: Save failed!", MessageIcon::Exclamation);
         m_names = previousNames;
         setDocumentTitle(previousTitle);
         return false;
@@ -316,8 +316,8 @@ bool DocumentCommands::exportList() {
         return false;
     const std::string path = withDefaultExtension(chosen, request.defaultExtension);
     const std::string csv = exportCsv(m_db.image());
-    if (!writeFileAtomically(path, csv.data(), csv.size())) {
-        m_messages.show("The list could not be written to " + path + ".", MessageIcon::Exclamation);
+    if (std::string why; !writeFileAtomically(path, csv.data(), csv.size(), &why)) {
+        m_messages.show("The list could not be written:\n" + why, MessageIcon::Exclamation);
         return false;
     }
     return true;

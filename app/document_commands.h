@@ -72,7 +72,8 @@ public:
     bool saveModified();
 
 private:
-    // The channel file read or written; on success the configuration's last path names it.
+    // The channel file read or written; on success the configuration's last path names it. A failed save
+    // says "Error: Save failed!" with the file and the reason.
     int loadFile(const std::string& path);
     int saveFile(const std::string& path);
     // The question asked by Open, Download and a dropped file. false ends the command.

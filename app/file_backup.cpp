@@ -36,9 +36,8 @@ std::string FileBackups::keepBeforeOverwrite(const std::string& path) {
         return "The file " + path + " could not be read to keep a backup (" + std::strerror(errno) +
                ").\nNothing was saved.";
     }
-    if (!writeFileAtomically(backup, content.data(), content.size())) {
-        return "The backup " + backup + " could not be written (" + std::strerror(errno) +
-               ").\nNothing was saved; the file is as it was.";
+    if (std::string why; !writeFileAtomically(backup, content.data(), content.size(), &why)) {
+        return "The backup could not be written:\n" + why + "\nNothing was saved; the file is as it was.";
     }
     m_kept.insert(path);
     return "";

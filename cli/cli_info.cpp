@@ -134,8 +134,8 @@ int writeOutput(const std::string& text, const std::string& out) {
         std::cout << text;
         return std::cout.flush() ? kExitOk : kExitFailed;
     }
-    if (!writeFileAtomically(out, text.data(), text.size())) {
-        std::cerr << "vizud-cli: cannot write " << out << "\n";
+    if (std::string why; !writeFileAtomically(out, text.data(), text.size(), &why)) {
+        std::cerr << "vizud-cli: cannot write " << why << "\n";
         return kExitFailed;
     }
     return kExitOk;

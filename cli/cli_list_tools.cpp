@@ -30,8 +30,8 @@ int writeBack(ChannelDatabase& db, const Arguments& parsed, const std::string& p
         std::cerr << "vizud-cli: " << why << "\n";
         return kExitFailed;
     }
-    if (db.save(out) != 0) {
-        std::cerr << "vizud-cli: cannot write " << out << "\n";
+    if (std::string why; db.save(out, &why) != 0) {
+        std::cerr << "vizud-cli: cannot write " << why << "\n";
         return kExitFailed;
     }
     return kExitOk;

@@ -209,8 +209,8 @@ int runDownload(const std::vector<std::string>& args) {
         return kExitFailed;
     }
     // The file appears only now, whole: a failed or cancelled download leaves nothing behind.
-    if (!writeFileAtomically(out, &transfer.database.image(), kImageSize)) {
-        std::cerr << "vizud-cli: cannot write " << out << "\n";
+    if (std::string why; !writeFileAtomically(out, &transfer.database.image(), kImageSize, &why)) {
+        std::cerr << "vizud-cli: cannot write " << why << "\n";
         return kExitFailed;
     }
     const all_tables_block& image = transfer.database.image();

@@ -41,8 +41,9 @@ public:
     // 0 loaded; -1 "Open1" (cannot open); -3 "Error: Open failed2" (short file or counts beyond the
     // capacities). On failure the previous image and loaded flag stay as they were.
     int load(const std::string& path);
-    // 0 saved; -1 any step failed (the previous file is untouched).
-    int save(const std::string& path);
+    // 0 saved; -1 any step failed: the previous file and the image are untouched, and `why` names the
+    // file and the reason.
+    int save(const std::string& path, std::string* why = nullptr);
     // Writes the program dump; a file that cannot be written is skipped silently.
     void writeProgramsDump(const std::string& path) const;
     // The text writeProgramsDump writes.

@@ -34,9 +34,15 @@ int ChannelDatabase::load(const std::string& path) {
     return 0;
 }
 
-int ChannelDatabase::save(const std::string& path) {
+int ChannelDatabase::save(const std::string& path, std::string* why) {
+    // The file gets a fresh CRC; when it cannot be written, the image keeps the CRC it had.
+    auto* bytes = reinterpret_cast<std::uint8_t*>(&m_state.image);
+    const std::uint32_t crc = m_state.image.imageCrc;
+    const std::uint8_t cleared = bytes[kClearedFlashByte];
     refreshCrc();
-    if (!writeFileAtomically(path, &m_state.image, kImageSize)) {
+    if (!writeFileAtomically(path, &m_state.image, kImageSize, why)) {
+        m_state.image.imageCrc = crc;
+        bytes[kClearedFlashByte] = cleared;
         return -1;
     }
     return 0;

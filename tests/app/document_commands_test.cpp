@@ -195,7 +195,8 @@ TEST_F(DocumentTest, ExportWritesTheListAsCsvWhereTheUserSays) {
     EXPECT_TRUE(test::readFile(dir.file("mine.csv")) == exportCsv(fx.image()));
     files.answers.push_back(dir.file("no/such/folder/x.csv"));
     EXPECT_FALSE(doc.exportList());
-    EXPECT_EQ(fx.messages.texts().back(), "The list could not be written to " + dir.file("no/such/folder/x.csv") + ".");
+    EXPECT_EQ(fx.messages.texts().back(), "The list could not be written:\n" + dir.file("no/such/folder/x.csv") +
+                                              ": the folder " + dir.file("no/such/folder") + " does not exist");
 }
 
 TEST_F(DocumentTest, SaveWithNothingLoadedSaysNothingToSave) {
@@ -259,7 +260,9 @@ TEST_F(DocumentTest, FailedSaveAsSaysSoAndKeepsTheOldNames) {
     openThroughCommand(a);
     files.answers.push_back(dir.file("no/such/folder/x.si"));
     EXPECT_FALSE(doc.fileSaveAs());
-    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"Error: Save failed!"});
+    EXPECT_EQ(fx.messages.texts(),
+              std::vector<std::string>{"Error: Save failed!\n" + dir.file("no/such/folder/x.si") + ": the folder " +
+                                       dir.file("no/such/folder") + " does not exist"});
     EXPECT_EQ(doc.names().fullPath, a);
     EXPECT_EQ(doc.documentTitle(), "a.si");
 }
