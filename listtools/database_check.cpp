@@ -124,18 +124,28 @@ void checkFavourites(const all_tables_block& img, std::vector<Finding>& out) {
     }
 }
 
-std::vector<int> transpondersPerKey(const all_tables_block& img) {
-    std::vector<int> count(256, 0);
+// The transponders each satellite owns: those of its key, for the first satellite that carries the key
+// (the one every lookup by key finds); a later satellite with the same key owns none.
+std::vector<int> ownedTransponders(const all_tables_block& img) {
+    std::vector<int> perKey(256, 0);
     for (int t = 0; t < transponderCount(img); ++t)
-        ++count[img.transponders[t].satId];
-    return count;
+        ++perKey[img.transponders[t].satId];
+    const ProgramPlaces places(img);
+    std::vector<int> owned(static_cast<std::size_t>(satelliteCount(img)), 0);
+    for (int key = 0; key < 256; ++key) {
+        st_ts probe{};
+        probe.satId = static_cast<std::uint8_t>(key);
+        if (const int s = places.satelliteIndexOf(probe); s >= 0)
+            owned[static_cast<std::size_t>(s)] = perKey[static_cast<std::size_t>(key)];
+    }
+    return owned;
 }
 
 void checkCounts(const all_tables_block& img, std::vector<Finding>& out) {
-    const std::vector<int> count = transpondersPerKey(img);
+    const std::vector<int> owned = ownedTransponders(img);
     for (int s = 0; s < satelliteCount(img); ++s) {
         const st_sat& sat = img.satellites[s];
-        const int own = sat.satId < 256 ? count[sat.satId] : 0;
+        const int own = owned[static_cast<std::size_t>(s)];
         if (sat.tpCount != own)
             out.push_back(
                 {FindingKind::Count, format("satellite %d ", s + 1) + quoted(sat.name) +
@@ -220,10 +230,10 @@ Repair repairImage(all_tables_block& img) {
         list.favTvCount = static_cast<std::uint16_t>(tvEntries.size());
         list.favCount = static_cast<std::uint16_t>(tvEntries.size() + radioEntries.size());
     }
-    const std::vector<int> count = transpondersPerKey(img);
+    const std::vector<int> owned = ownedTransponders(img);
     for (int s = 0; s < img.satCount; ++s) {
         st_sat& sat = img.satellites[s];
-        const int own = sat.satId < 256 ? count[sat.satId] : 0;
+        const int own = owned[static_cast<std::size_t>(s)];
         if (sat.tpCount != own) {
             sat.tpCount = static_cast<std::uint16_t>(own);
             ++repair.countsFixed;

@@ -62,6 +62,12 @@ TEST(DatabaseCheck, EachDamageGivesItsOwnFinding) {
         {"radio in tv part", [](all_tables_block& i) { i.favourites[2].favEntries[0] = i.tvCount; },
          FindingKind::Favourite, "is a TV entry naming radio program"},
         {"count", [](all_tables_block& i) { i.satellites[0].tpCount++; }, FindingKind::Count, "satellite 1 \""},
+        {"second of a key",  // the first satellite of a key owns its transponders, a later one none
+         [](all_tables_block& i) {
+             i.satellites[1] = i.satellites[0];
+             i.satCount = 2;
+         },
+         FindingKind::Count, "satellite 2 \""},
     };
     // One satellite, so that a changed satellite key of a transponder names no satellite; the factory
     // keeps every frequency of it apart.
