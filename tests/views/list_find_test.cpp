@@ -32,6 +32,29 @@ TEST(ListFind, NamesMatchIgnoringCaseAndTheirCharacterTableByte) {
         EXPECT_EQ(findRows(fx.db, fill, c.typed), c.rows) << "typed \"" << c.typed << "\"";
 }
 
+// The ends of each range of capitals fold, the characters just beside them do not.
+TEST(ListFind, ExactlyTheLatin1CapitalsFoldToTheirSmallLetters) {
+    const struct {
+        unsigned char stored;
+        const char* typed;  // UTF-8
+        bool found;
+    } cases[] = {
+        {'A', "a", true},           {'Z', "z", true},           {'@', "`", false},
+        {'[', "{", false},          {0xC0, "\xC3\xA0", true},   {0xDE, "\xC3\xBE", true},
+        {0xD7, "\xC3\xB7", false}, {0xBF, "\xC3\x9F", false}, {0xDF, "\xC3\xBF", false},
+    };
+    for (const auto& c : cases) {
+        test::DatabaseFixture fx;
+        fx.build.satellite(1, "Astra");
+        fx.build.transponder(1, 11778);
+        fx.build.provider("P");
+        fx.build.program(std::string(1, static_cast<char>(c.stored)), 0, 0, true);
+        fx.db.setLoaded(1);
+        fx.state->browse.selectedText = "Satellites";
+        EXPECT_EQ(findRows(fx.db, fillRows(fx.db), c.typed).size(), c.found ? 1u : 0u) << int{c.stored};
+    }
+}
+
 TEST(ListFind, NextAndPreviousWrapRound) {
     EXPECT_EQ(nextMatch(-1, 3, true), 0);
     EXPECT_EQ(nextMatch(-1, 3, false), 2);
