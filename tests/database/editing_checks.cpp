@@ -1,8 +1,12 @@
 #include "tests/database/editing_checks.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <map>
+
+#include "database/image_access.h"
+#include "tests/support/image_factory.h"
 
 namespace vizud::test {
 namespace {
@@ -14,16 +18,11 @@ std::string at(const char* what, int index) {
 }  // namespace
 
 std::string brokenRule(const all_tables_block& img, bool sortedTransponders) {
-    if (img.satCount > kMaxSatellites)
-        return "satCount beyond capacity";
-    if (img.programCount > kMaxPrograms)
-        return "programCount beyond capacity";
+    if (img.satCount > kMaxSatellites || img.programCount > kMaxPrograms || img.tpCount > kMaxTransponders ||
+        img.providerCount > kMaxProviders)
+        return "a count beyond its capacity";
     if (img.tvCount > img.programCount)
         return "tvCount above programCount";
-    if (img.tpCount > kMaxTransponders)
-        return "tpCount beyond capacity";
-    if (img.providerCount > kMaxProviders)
-        return "providerCount beyond capacity";
     for (int p = 0; p < img.programCount; ++p) {
         if (img.programs[p].tpIndex >= img.tpCount)
             return at("tpIndex out of range at program", p);
@@ -40,10 +39,8 @@ std::string brokenRule(const all_tables_block& img, bool sortedTransponders) {
             const int e = list.favEntries[i];
             if (e >= img.programCount)
                 return at("entry names no program in list", l) + at(" position", i);
-            if (i < list.favTvCount && e >= img.tvCount)
-                return at("radio program in TV part of list", l);
-            if (i >= list.favTvCount && e < img.tvCount)
-                return at("TV program in radio part of list", l);
+            if ((i < list.favTvCount) != (e < img.tvCount))
+                return at("program of the other kind in a part of list", l);
         }
     }
     for (int s = 0; s < img.satCount; ++s) {
@@ -56,19 +53,15 @@ std::string brokenRule(const all_tables_block& img, bool sortedTransponders) {
         if (first && img.satellites[s].tpCount != owned)
             return at("tpCount wrong at satellite", s);
     }
-    if (sortedTransponders) {
-        std::map<int, int> lastIndex;
-        for (int t = 0; t < img.tpCount; ++t) {
-            const st_ts& tp = img.transponders[t];
-            const auto it = lastIndex.find(tp.satId);
-            if (it != lastIndex.end()) {
-                if (it->second != t - 1)
-                    return at("transponders of a satellite apart at", t);
-                if (img.transponders[t - 1].frequency > tp.frequency)
-                    return at("transponders unsorted at", t);
-            }
-            lastIndex[tp.satId] = t;
-        }
+    std::map<int, int> lastIndex;
+    for (int t = 0; sortedTransponders && t < img.tpCount; ++t) {
+        const st_ts& tp = img.transponders[t];
+        const auto it = lastIndex.find(tp.satId);
+        if (it != lastIndex.end() && it->second != t - 1)
+            return at("transponders of a satellite apart at", t);
+        if (it != lastIndex.end() && img.transponders[t - 1].frequency > tp.frequency)
+            return at("transponders unsorted at", t);
+        lastIndex[tp.satId] = t;
     }
     return "";
 }
@@ -79,14 +72,11 @@ std::string untouchedBytesDiffer(const all_tables_block& before, const all_table
     if (before.imageCrc != after.imageCrc)
         return "CRC field changed";
     for (std::size_t i = 0; i < sizeof(FlashParams_s); ++i) {
-        if (i + offsetof(all_tables_block, flashParams) == kClearedFlashByte)
-            continue;
-        if (before.flashParams.bytes[i] != after.flashParams.bytes[i])
+        if (i + offsetof(all_tables_block, flashParams) != kClearedFlashByte &&
+            before.flashParams.bytes[i] != after.flashParams.bytes[i])
             return "FlashParams_s changed";
     }
-    if (before.reserved10586 != after.reserved10586)
-        return "reserved count word changed";
-    return "";
+    return before.reserved10586 != after.reserved10586 ? "reserved count word changed" : "";
 }
 
 long firstDifference(const all_tables_block& a, const all_tables_block& b) {
@@ -113,6 +103,12 @@ SnapshotList SnapshotList::clone() const {
     return copy;
 }
 
+void SnapshotList::putTvFirst() {
+    std::stable_sort(nodes.begin(), nodes.end(), [](const auto& a, const auto& b) { return a->isTv > b->isTv; });
+    for (std::size_t i = 0; i < nodes.size(); ++i)
+        nodes[i]->next = i + 1 < nodes.size() ? nodes[i + 1].get() : nullptr;
+}
+
 ProgramSnapshot* cloneRawList(const ProgramSnapshot* head) {
     ProgramSnapshot* first = nullptr;
     ProgramSnapshot** link = &first;
@@ -122,6 +118,184 @@ ProgramSnapshot* cloneRawList(const ProgramSnapshot* head) {
         link = &(*link)->next;
     }
     return first;
+}
+
+RecordView words(std::initializer_list<std::pair<int, std::uint32_t>> values, const char* name) {
+    RecordView view;
+    for (const auto& [word, value] : values)
+        view.word[word] = value;
+    view.word16 = name;
+    return view;
+}
+
+Channels::Channels() {
+    build.satellite(7, "Astra");
+    build.satellite(9, "Hotbird");
+    for (const int frequency : {10700, 11720, 12500})
+        build.transponder(7, frequency);
+    build.transponder(9, 10992);
+    build.provider("ARD");
+    build.provider("ZDF");
+    for (int p = 0; p < 9; ++p)
+        build.program("P" + std::to_string(p), p % 4, p % 2, p < 5, 100 + p);
+}
+
+Channels& Channels::text(const std::string& s) {
+    log += " " + s;
+    return *this;
+}
+
+Channels& Channels::tpMove(int t, std::uint32_t satId, std::uint32_t frequency) {
+    RecordView view;
+    db.getRecord(kTableTransponders, t, view);
+    view.word[0] = satId;
+    view.word[7] = frequency;
+    return edit(kTableTransponders, kOpUpdate, t, view);
+}
+
+Channels& Channels::deleteShown(int p) {
+    std::uint32_t mask = 0;
+    db.getFavMembership(p, mask);
+    return deleteInView(p, mask);
+}
+
+Channels& Channels::paste(int position) {
+    state->pasteActive = 1;
+    const int result = db.pasteClipboard(position);
+    state->pasteActive = 0;
+    return value(result);
+}
+
+Channels& Channels::fav(int list, std::initializer_list<int> tvEntries, std::initializer_list<int> radioEntries) {
+    build.favourites(list, tvEntries, radioEntries);
+    return *this;
+}
+
+Channels& Channels::retune(int from, int to) {
+    for (int p = 0; p < image().programCount; ++p) {
+        if (image().programs[p].tpIndex == from)
+            image().programs[p].tpIndex = static_cast<std::uint16_t>(to);
+    }
+    return *this;
+}
+
+Channels& Channels::full(std::uint32_t seed) {
+    makeImage(image(), seed, fullShape());
+    return *this;
+}
+
+Channels& Channels::copy(int p) {
+    ProgramSnapshot** link = &state->programClipboard;
+    while (*link != nullptr)
+        link = &(*link)->next;
+    *link = new ProgramSnapshot;
+    (*link)->pasted = 1;
+    db.getClipSnapshot(p, **link);
+    (*link)->programIndex = p;
+    return *this;
+}
+
+Channels& Channels::cut(int p) {
+    copy(p);
+    ProgramSnapshot* last = state->programClipboard;
+    while (last->next != nullptr)
+        last = last->next;
+    return set(last->programIndex, -1);
+}
+
+Channels& Channels::emptyClipboard() {
+    freeSnapshotList(state->programClipboard);
+    return *this;
+}
+
+Channels& Channels::snap(int p) {
+    ProgramSnapshot node;
+    db.getProgramSnapshot(0, p, node);
+    node.programIndex = p;
+    nodes.append(node);
+    return *this;
+}
+
+Channels& Channels::keep() {
+    kept = std::make_unique<all_tables_block>(image());
+    return *this;
+}
+
+Channels& Channels::programs() {
+    log += " |";
+    for (int p = 0; p < image().programCount; ++p)
+        text((p == image().tvCount ? "/ " : "") + nameText(image().programs[p].name));
+    log += image().tvCount == image().programCount ? " /" : "";
+    return *this;
+}
+
+Channels& Channels::list(int l) {
+    const st_fav& fav = image().favourites[l];
+    log += " |";
+    for (int i = 0; i < fav.favCount; ++i)
+        text((i == fav.favTvCount ? "/ " : "") + std::to_string(fav.favEntries[i]));
+    log += fav.favTvCount == fav.favCount ? " /" : "";
+    return *this;
+}
+
+Channels& Channels::transponders() {
+    log += " |";
+    for (int t = 0; t < image().tpCount; ++t) {
+        const st_ts& tp = image().transponders[t];
+        text(std::to_string(tp.frequency) + (tp.polarization ? "/" + std::to_string(tp.polarization) : ""));
+    }
+    for (int s = 0; s < image().satCount; ++s)
+        log += (s == 0 ? " [" : " ") + std::to_string(image().satellites[s].tpCount);
+    log += "]";
+    return *this;
+}
+
+Channels& Channels::tpRefs() {
+    log += " |";
+    for (int p = 0; p < image().programCount; ++p)
+        value(image().programs[p].tpIndex);
+    return *this;
+}
+
+Channels& Channels::providers() {
+    log += " |";
+    for (int i = 0; i < image().providerCount; ++i)
+        text(nameText(image().providers[i].name));
+    log += " |";
+    for (int p = 0; p < image().programCount; ++p)
+        value(image().programs[p].providerIndex);
+    return *this;
+}
+
+Channels& Channels::clipboard() {
+    log += " | clipboard";
+    for (const ProgramSnapshot* node = state->programClipboard; node != nullptr; node = node->next)
+        value(node->programIndex);
+    return *this;
+}
+
+Channels& Channels::pasted() {
+    log += " | pasted";
+    for (const auto& node : nodes.nodes)
+        value(static_cast<int>(node->pasted));
+    return *this;
+}
+
+Channels& Channels::unchanged() {
+    log += firstDifference(*kept, image()) < 0 ? " | unchanged" : " | changed";
+    return *this;
+}
+
+std::string runCase(const Case& c) {
+    Channels e;
+    c.run(e);
+    std::string out = e.log.empty() ? "" : e.log.substr(1);
+    const std::string broken = brokenRule(e.image(), true);
+    if (!broken.empty())
+        out += " | broken: " + broken;
+    for (std::size_t i = 0; i < e.messages.shown.size(); ++i)
+        out += (i == 0 ? " | said: " : "; ") + e.messages.shown[i].text;
+    return out;
 }
 
 }  // namespace vizud::test

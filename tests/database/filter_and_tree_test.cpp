@@ -1,3 +1,4 @@
+// The tree pane's nodes and the list filter that a selected node drives.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -5,11 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "database/image_access.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/image_factory.h"
 
 namespace vizud {
 namespace {
+
+using Labels = std::vector<std::string>;
 
 // A tree over plain vectors: node 1..3 are the roots, children are numbered as they are appended.
 class VectorTree : public TreeBuilder {
@@ -17,9 +21,8 @@ public:
     Node root(Root which) override { return static_cast<Node>(which) + 1; }
     Node appendChild(Node parent, const std::string& text) override {
         texts.push_back(text);
-        const Node node = texts.size() + 3;
-        children[parent].push_back(node);
-        return node;
+        children[parent].push_back(texts.size() + 3);
+        return texts.size() + 3;
     }
     Node lastChild(Node parent) override {
         const auto it = children.find(parent);
@@ -27,9 +30,10 @@ public:
     }
     std::string text(Node node) override { return texts.at(node - 4); }
 
-    std::vector<std::string> labels(Node parent) {
-        std::vector<std::string> out;
-        for (const Node n : children[parent]) out.push_back(text(n));
+    Labels labels(Node parent) {
+        Labels out;
+        for (const Node n : children[parent])
+            out.push_back(text(n));
         return out;
     }
 
@@ -56,83 +60,69 @@ protected:
         build.program("D", 3, 1, false);
         build.favourites(2, {1}, {3});
     }
-
-    std::vector<int> shown() {
-        std::vector<int> out;
-        for (int p = 0; p < image().programCount; ++p) {
-            if (!db.isFilteredOut(p)) out.push_back(p);
-        }
-        return out;
-    }
-
-    void select(std::uint8_t kind, const std::string& text, const std::string& parent = "") {
-        state->browse.filterKind = kind;
-        state->browse.selectedText = text;
-        state->browse.parentText = parent;
-    }
 };
 
-TEST_F(FilterAndTree, EachNodeKindFiltersTheList) {
-    select(0, "anything");
-    EXPECT_EQ(shown(), (std::vector<int>{0, 1, 2, 3}));
-    select(kFilterSatellite, "Hotbird");
-    EXPECT_EQ(shown(), (std::vector<int>{2, 3}));
-    select(kFilterSatellite, "Nowhere");
-    EXPECT_EQ(shown(), std::vector<int>{});
-    select(kFilterTransponder, "11778(V)", "Astra");
-    EXPECT_EQ(shown(), std::vector<int>{0}) << "same frequency on another satellite is hidden";
-    select(kFilterTransponder, "11778(V)", "Nowhere");
-    EXPECT_EQ(shown(), std::vector<int>{});
-    select(kFilterProvider, "RAI");
-    EXPECT_EQ(shown(), (std::vector<int>{2, 3}));
-    select(kFilterFavs, "Favs");
-    EXPECT_EQ(shown(), (std::vector<int>{1, 3}));
-}
-
-TEST_F(FilterAndTree, SatelliteBitDecidesBeforeTheOthers) {
-    select(kFilterSatellite | kFilterProvider | kFilterFavs, "Astra");
-    EXPECT_EQ(shown(), (std::vector<int>{0, 1}));
-    select(kFilterTransponder | kFilterProvider, "12245(H)", "Astra");
-    EXPECT_EQ(shown(), std::vector<int>{1});
+TEST_F(FilterAndTree, EachNodeKindFiltersTheListAndTheSatelliteBitDecidesFirst) {
+    const struct {
+        std::uint8_t kind;
+        const char* text;
+        const char* parent;
+        std::vector<int> shown;
+    } cases[] = {
+        {0, "anything", "", {0, 1, 2, 3}},
+        {kFilterSatellite, "Hotbird", "", {2, 3}},
+        {kFilterSatellite, "Nowhere", "", {}},
+        {kFilterTransponder, "11778(V)", "Astra", {0}},  // the same frequency on another satellite is hidden
+        {kFilterTransponder, "11778(H)", "Astra", {}},   // and so is another polarisation
+        {kFilterTransponder, "11778(V)", "Nowhere", {}},
+        {kFilterProvider, "RAI", "", {2, 3}},
+        {kFilterFavs, "Favs", "", {1, 3}},
+        {kFilterSatellite | kFilterProvider | kFilterFavs, "Astra", "", {0, 1}},
+        {kFilterTransponder | kFilterProvider, "12245(H)", "Astra", {1}},
+    };
+    for (const auto& c : cases) {
+        state->browse.filterKind = c.kind;
+        state->browse.selectedText = c.text;
+        state->browse.parentText = c.parent;
+        std::vector<int> shown;
+        for (int p = 0; p < image().programCount; ++p) {
+            if (!db.isFilteredOut(p))
+                shown.push_back(p);
+        }
+        EXPECT_EQ(shown, c.shown) << int(c.kind) << " " << c.text;
+    }
 }
 
 TEST_F(FilterAndTree, FillTreeBuildsListsProvidersSatellitesAndTransponders) {
-    for (int l = 0; l < kFavouriteLists; ++l) {
+    for (int l = 0; l < kFavouriteLists; ++l)
         test::setName(image().favourites[l].favName, "Fav_" + std::to_string(l + 1));
-    }
     VectorTree tree;
     EXPECT_EQ(db.fillTree(tree), 0);
-    EXPECT_EQ(tree.labels(1), (std::vector<std::string>{"Fav_1", "Fav_2", "Fav_3", "Fav_4", "Fav_5", "Fav_6",
-                                                        "Fav_7", "Fav_8", "Fav_9"}));
-    EXPECT_EQ(tree.labels(2), (std::vector<std::string>{"ARD", "RAI"}));
-    EXPECT_EQ(tree.labels(3), (std::vector<std::string>{"Astra", "Hotbird", "Empty Sat"}));
+    EXPECT_EQ(tree.labels(1),
+              (Labels{"Fav_1", "Fav_2", "Fav_3", "Fav_4", "Fav_5", "Fav_6", "Fav_7", "Fav_8", "Fav_9"}));
+    EXPECT_EQ(tree.labels(2), (Labels{"ARD", "RAI"}));
+    EXPECT_EQ(tree.labels(3), (Labels{"Astra", "Hotbird", "Empty Sat"}));
     const auto sats = tree.children[3];
-    EXPECT_EQ(tree.labels(sats[0]), (std::vector<std::string>{"11778(V)", "12245(H)", "12500(R)"}));
-    EXPECT_EQ(tree.labels(sats[1]), (std::vector<std::string>{"11778(V)", "11000(L)"}));
-    EXPECT_EQ(tree.labels(sats[2]), std::vector<std::string>{"Empty"});
+    EXPECT_EQ(tree.labels(sats[0]), (Labels{"11778(V)", "12245(H)", "12500(R)"}));
+    EXPECT_EQ(tree.labels(sats[1]), (Labels{"11778(V)", "11000(L)"}));
+    EXPECT_EQ(tree.labels(sats[2]), Labels{"Empty"});
 }
 
 TEST_F(FilterAndTree, NewestProviderIsAppendedOnlyOnce) {
     VectorTree tree;
     db.fillTree(tree);
     db.appendNewestProviderNode(tree);
-    EXPECT_EQ(tree.labels(2), (std::vector<std::string>{"ARD", "RAI"}));
+    EXPECT_EQ(tree.labels(2), (Labels{"ARD", "RAI"}));
     build.provider("Sky");
     db.appendNewestProviderNode(tree);
     db.appendNewestProviderNode(tree);
-    EXPECT_EQ(tree.labels(2), (std::vector<std::string>{"ARD", "RAI", "Sky"}));
-
+    EXPECT_EQ(tree.labels(2), (Labels{"ARD", "RAI", "Sky"}));
     VectorTree empty;
     db.appendNewestProviderNode(empty);
-    EXPECT_EQ(empty.labels(2), std::vector<std::string>{"Sky"});
+    EXPECT_EQ(empty.labels(2), Labels{"Sky"});
 }
 
-}  // namespace
-}  // namespace vizud
-
-namespace vizud {
-namespace {
-
+// The list's fill resolves the selection once for the whole table: it must show what isFilteredOut shows.
 TEST(FilterPass, ShownProgramsAgreesWithIsFilteredOutOnRandomImages) {
     for (std::uint32_t seed = 1; seed <= 30; ++seed) {
         test::DatabaseFixture f;
@@ -144,17 +134,15 @@ TEST(FilterPass, ShownProgramsAgreesWithIsFilteredOutOnRandomImages) {
         for (const std::uint8_t kind : kinds) {
             browse.filterKind = kind;
             const int sat = img.satCount ? static_cast<int>(rng() % img.satCount) : 0;
-            browse.selectedText = std::string(img.satellites[sat].name, strnlen(img.satellites[sat].name, 16));
-            browse.parentText = browse.selectedText;
-            if (kind == kFilterProvider && img.providerCount) {
-                browse.selectedText = std::string(img.providers[0].name, strnlen(img.providers[0].name, 16));
-            }
-            if (kind == kFilterTransponder && img.tpCount) {
+            browse.selectedText = browse.parentText = nameText(img.satellites[sat].name);
+            if (kind == kFilterProvider && img.providerCount)
+                browse.selectedText = nameText(img.providers[0].name);
+            if (kind == kFilterTransponder && img.tpCount)
                 browse.selectedText = std::to_string(img.transponders[rng() % img.tpCount].frequency) + "(H)";
-            }
             std::vector<int> expected;
             for (int p = 0; p < img.programCount; ++p) {
-                if (!f.db.isFilteredOut(p)) expected.push_back(p);
+                if (!f.db.isFilteredOut(p))
+                    expected.push_back(p);
             }
             EXPECT_EQ(f.db.shownPrograms(), expected) << "seed " << seed << " kind " << int(kind);
         }
