@@ -1,32 +1,30 @@
 // An in-memory port for the packet primitives: reads come from a script of bytes, writes are recorded.
-// A read delivers what is left, never waits, and delivers nothing once the script is used up.
+// A read delivers what is left, never waits, and delivers nothing once the script is used up. Also the
+// packets a scripted box sends and a sink that records reports.
 #pragma once
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <deque>
 #include <vector>
 
-#include "link/port_io.h"
+#include "link/packet_link.h"
+#include "link/transfer_reports.h"
 
 namespace vizud::test {
+
+using Bytes = std::vector<std::uint8_t>;
 
 class MemoryPort : public link::PortIo {
 public:
     long read(std::uint8_t* buffer, std::size_t length) override {
         ++reads;
-        if (failReads > 0) {
-            --failReads;
-            return -1;
-        }
         const std::size_t n = std::min(length, input.size());
         std::copy(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(n), buffer);
         input.erase(input.begin(), input.begin() + static_cast<std::ptrdiff_t>(n));
         return static_cast<long>(n);
     }
     long write(const std::uint8_t* buffer, std::size_t length) override {
-        ++writes;
         if (failWrites > 0) {
             --failWrites;
             return -1;
@@ -37,19 +35,49 @@ public:
     }
     void purge() override { input.clear(); }
 
-    void feed(const std::vector<std::uint8_t>& bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }
-    template <std::size_t N>
-    void feed(const std::array<std::uint8_t, N>& bytes) {
+    template <typename Range>
+    void feed(const Range& bytes) {
         input.insert(input.end(), bytes.begin(), bytes.end());
     }
 
     std::deque<std::uint8_t> input;
-    std::vector<std::uint8_t> written;
+    Bytes written;
     std::size_t writeChunk = static_cast<std::size_t>(-1);  // the most one write call takes
     int failWrites = 0;
-    int failReads = 0;
     int reads = 0;
-    int writes = 0;
 };
+
+class RecordingSink : public link::ReportSink {
+public:
+    void post(int code, std::uint32_t value) override { reports.push_back({code, value}); }
+    bool has(int code, std::uint32_t value) const {
+        return std::any_of(reports.begin(), reports.end(),
+                           [&](const link::Report& r) { return r.code == code && r.value == value; });
+    }
+    std::vector<std::uint32_t> values() const {
+        std::vector<std::uint32_t> out;
+        for (const link::Report& r : reports)
+            out.push_back(r.value);
+        return out;
+    }
+    std::vector<link::Report> reports;
+};
+
+inline Bytes commandPacket(std::uint32_t kind, std::uint32_t parameter, const void* payload = nullptr,
+                           std::size_t size = 0) {
+    const link::CommandHeader header = link::makeCommandHeader(kind, parameter);
+    return link::encodePacket(header.data(), header.size(), static_cast<const std::uint8_t*>(payload), size);
+}
+
+inline Bytes dataPacket(std::uint32_t block, std::uint32_t length, std::uint8_t fill) {
+    const link::DataHeader header = link::makeDataHeader(4, block, length);
+    const Bytes payload(length, fill);
+    return link::encodePacket(header.data(), header.size(), payload.data(), length);
+}
+
+inline Bytes ackPacket() {
+    const auto ack = link::makeAckPacket();
+    return Bytes(ack.begin(), ack.end());
+}
 
 }  // namespace vizud::test

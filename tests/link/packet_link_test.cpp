@@ -3,211 +3,178 @@
 
 #include <array>
 #include <atomic>
-#include <vector>
 
-#include "link/packet_link.h"
-#include "link/transfer_reports.h"
 #include "tests/link/memory_port.h"
 
 namespace vizud::link {
 namespace {
 
-class RecordingSink : public ReportSink {
-public:
-    void post(int code, std::uint32_t value) override { reports.push_back({code, value}); }
-    bool has(int code, std::uint32_t value) const {
-        for (const Report& r : reports) {
-            if (r.code == code && r.value == value)
-                return true;
-        }
-        return false;
-    }
-    std::vector<Report> reports;
-};
+using test::Bytes;
 
 struct LinkFixture : ::testing::Test {
     test::MemoryPort port;
     std::atomic<bool> abort{false};
-    RecordingSink sink;
+    test::RecordingSink sink;
     PacketLink link{port, abort, sink, LinkTiming{0, 0}};
 };
-
-std::vector<std::uint8_t> bytesOf(std::initializer_list<int> list) {
-    std::vector<std::uint8_t> out;
-    for (const int b : list)
-        out.push_back(static_cast<std::uint8_t>(b));
-    return out;
-}
-
-std::vector<std::uint8_t> commandPacket(std::uint32_t kind, std::uint32_t parameter,
-                                        const std::vector<std::uint8_t>& payload = {}) {
-    const CommandHeader header = makeCommandHeader(kind, parameter);
-    return encodePacket(header.data(), header.size(), payload.data(), payload.size());
-}
-
-std::vector<std::uint8_t> dataPacket(std::uint32_t block, const std::vector<std::uint8_t>& payload) {
-    const DataHeader header = makeDataHeader(4, block, static_cast<std::uint32_t>(payload.size()));
-    return encodePacket(header.data(), header.size(), payload.data(), payload.size());
-}
 
 TEST(PacketFormat, CrcAndTheExamplePackets) {
     const std::uint8_t check[] = {'1', '2', '3', '4', '5', '6', '7', '8', '9'};
     EXPECT_EQ(crc32IsoHdlc(check, sizeof(check)), 0xCBF43926u);
     EXPECT_EQ(crc32IsoHdlc(check + 4, 5, crc32IsoHdlc(check, 4)), 0xCBF43926u);
 
-    EXPECT_EQ(commandPacket(kKindRequest, 4),
-              bytesOf({0x02, 0x5A, 0x51, 0x45, 0x52, 0x00, 0x02, 0x00, 0x00, 0x04, 0x00, 0x00, 0x00,
-                       0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xDD, 0x90, 0x8A, 0x6F}));
-    const auto ack = makeAckPacket();
-    EXPECT_EQ(std::vector<std::uint8_t>(ack.begin(), ack.end()),
-              bytesOf({0x02, 0x5A, 0x4B, 0x43, 0x41, 0x00, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-                       0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xA0, 0xF5, 0x6C, 0x48}));
-
+    EXPECT_EQ(test::commandPacket(kKindRequest, 4),
+              (Bytes{0x02, 0x5A, 0x51, 0x45, 0x52, 0x00, 0x02, 0x00, 0x00, 0x04, 0x00, 0x00, 0x00,
+                     0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xDD, 0x90, 0x8A, 0x6F}));
+    EXPECT_EQ(test::ackPacket(), (Bytes{0x02, 0x5A, 0x4B, 0x43, 0x41, 0x00, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+                                        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xA0, 0xF5, 0x6C, 0x48}));
     const DataHeader data = makeDataHeader(3, 7, 4095);
-    EXPECT_EQ(std::vector<std::uint8_t>(data.begin(), data.begin() + 24),
-              bytesOf({'Z', 'T', 'D', 'F', 0x00, 0x02, 0, 0, 3,    0,    0,    0,
-                       7,   0,   0,   0,   0xFF, 0x0F, 0, 0, 0x00, 0xF0, 0xFF, 0xFF}));
+    EXPECT_EQ(Bytes(data.begin(), data.begin() + 24),
+              (Bytes{'Z', 'T', 'D', 'F', 0x00, 0x02, 0, 0, 3,    0,    0,    0,
+                     7,   0,   0,   0,   0xFF, 0x0F, 0, 0, 0x00, 0xF0, 0xFF, 0xFF}));
 }
 
 TEST_F(LinkFixture, PartialWritesContinueWithTheBytesNotYetWritten) {
     port.writeChunk = 3;
-    port.failWrites = 2;  // two failed calls are tolerated
-    port.feed(makeAckPacket());
-    const std::vector<std::uint8_t> payload(32, 0xAB);
+    port.feed(test::ackPacket());
+    const Bytes payload(32, 0xAB);
     const CommandHeader header = makeCommandHeader(kKindReport, 4);
     ASSERT_EQ(link.sendCommandPacket(header.data(), payload.data(), payload.size(), true), 0);
-    EXPECT_EQ(port.written, commandPacket(kKindReport, 4, payload));  // each byte exactly once
-
-    port.written.clear();
+    EXPECT_EQ(port.written, test::commandPacket(kKindReport, 4, payload.data(), 32));  // each byte exactly once
+    port.failWrites = 9;  // nine failed calls are tolerated, the tenth gives up
+    EXPECT_EQ(link.writeBytes(payload.data(), payload.size()), 0);
     port.failWrites = 10;
     EXPECT_EQ(link.writeBytes(payload.data(), payload.size()), 1);
 }
 
+// What comes while the host waits for an acknowledgement, and the diagnostics (code 27) it reports.
 TEST_F(LinkFixture, AcknowledgementWaitReportsWhatCameInstead) {
-    const CommandHeader header = makeCommandHeader(kKindRequest, 4);
-    // A right kind with a wrong CRC, another kind, a short read: none is an acknowledgement.
-    auto badAck = makeAckPacket();
-    badAck[24] ^= 1;
-    port.feed(badAck);
-    port.feed(commandPacket(kKindQuery, 4));
-    port.feed(bytesOf({0x02, 0x5A}));
-    EXPECT_EQ(link.sendCommandPacket(header.data(), nullptr, 0, true), 1);
-    EXPECT_TRUE(sink.has(kReportDiagnostic, kDiagAckBadCrc));
-    EXPECT_TRUE(sink.has(kReportDiagnostic, kDiagAckWrongKind));
-    EXPECT_TRUE(sink.has(kReportDiagnostic, kDiagAckShort));
-    EXPECT_EQ(port.reads, kAckReads);
-
-    // Garbage instead of a start byte: its first seven bytes are reported one by one.
-    sink.reports.clear();
-    port.feed(bytesOf({0x41, 0x42, 0x43, 0x44, 0x45, 0x46, 0x47, 0x48, 0x49, 0x4A, 0x4B, 0x4C, 0x4D,
-                       0x4E, 0x4F, 0x50, 0x51, 0x52, 0x53, 0x54, 0x55, 0x56, 0x57, 0x58, 0x59}));
-    port.feed(makeAckPacket());
-    EXPECT_EQ(link.sendCommandPacket(header.data(), nullptr, 0, true), 0);
-    ASSERT_EQ(sink.reports.size(), 7u);
-    EXPECT_EQ(sink.reports[0].value, 0x41u);
-    EXPECT_EQ(sink.reports[6].value, 0x47u);
-
-    // The data packet's wait reports nothing.
-    sink.reports.clear();
-    const DataHeader data = makeDataHeader(4, 0, 4);
-    const std::uint8_t payload[4] = {1, 2, 3, 4};
-    port.feed(bytesOf({0x41}));
-    EXPECT_EQ(link.sendDataPacket(data.data(), payload, true), 1);
-    EXPECT_TRUE(sink.reports.empty());
-}
-
-TEST_F(LinkFixture, StartHuntSkipsUpTo24GarbageBytes) {
-    std::vector<std::uint8_t> input(24, 0x55);
-    auto packet = commandPacket(kKindQuery, 1);
-    input.insert(input.end(), packet.begin(), packet.end());
-    port.feed(input);
-    std::uint8_t header[kCommandHeaderSize];
-    ASSERT_EQ(link.receiveCommandPacket(header, nullptr, 0, true), 0);
-    EXPECT_EQ(headerKind(header), kKindQuery);
-    const auto ack = makeAckPacket();
-    EXPECT_EQ(port.written, std::vector<std::uint8_t>(ack.begin(), ack.end()));
-
-    port.written.clear();
-    input.assign(25, 0x55);
-    input.insert(input.end(), packet.begin(), packet.end());
-    port.feed(input);
-    EXPECT_EQ(link.receiveCommandPacket(header, nullptr, 0, true), 1);
-    EXPECT_TRUE(port.written.empty());
-}
-
-TEST_F(LinkFixture, DamagedCommandPacketIsNotAcknowledgedAndTheNextOneIs) {
-    auto damaged = commandPacket(kKindReport, 0, std::vector<std::uint8_t>(32, 7));
-    damaged[10] ^= 0x40;
-    port.feed(damaged);
-    port.feed(commandPacket(kKindReport, 0, std::vector<std::uint8_t>(32, 9)));
-    std::uint8_t header[kCommandHeaderSize];
-    std::uint8_t payload[32];
-    ASSERT_EQ(link.receiveCommandPacket(header, payload, sizeof(payload), true), 0);
-    EXPECT_EQ(payload[0], 9);
-    EXPECT_EQ(port.written.size(), kAckPacketSize);  // one acknowledgement: for the good packet only
-}
-
-TEST_F(LinkFixture, DataPacketNeverWritesPastItsDestination) {
-    std::uint8_t header[kDataHeaderSize];
-    std::array<std::uint8_t, 64 + 8> destination{};
-    destination.fill(0xEE);
-
-    // A length beyond the capacity, a complement that does not match, a length of 0x800000 or more:
-    // each is rejected before a payload byte is stored.
-    auto tooLong = dataPacket(0, std::vector<std::uint8_t>(65, 1));
-    auto badComplement = dataPacket(0, std::vector<std::uint8_t>(8, 2));
-    writeLe32(badComplement.data() + 1 + 20, 0);
-    auto huge = dataPacket(0, {});
-    writeLe32(huge.data() + 1 + 16, kDataLengthLimit);
-    writeLe32(huge.data() + 1 + 20, ~kDataLengthLimit);
-    for (const auto& packet : {tooLong, badComplement, huge}) {
-        sink.reports.clear();
+    Bytes badCrc = test::ackPacket();
+    badCrc[24] ^= 1;
+    Bytes garbage;
+    for (std::uint8_t b = 0x41; b < 0x41 + 25; ++b)
+        garbage.push_back(b);
+    const std::vector<std::uint32_t> silence(10, kDiagAckShort);  // one for each of the ten reads
+    const struct {
+        const char* what;
+        bool dataPacket;
+        Bytes input;
+        bool ackFollows;
+        std::vector<std::uint32_t> diagnostics;
+    } cases[] = {
+        {"the acknowledgement", false, {}, true, {}},
+        {"a wrong CRC", false, badCrc, true, {kDiagAckBadCrc}},
+        {"another kind", false, test::commandPacket(kKindQuery, 4), true, {kDiagAckWrongKind}},
+        {"garbage: its first seven bytes", false, garbage, true, {0x41, 0x42, 0x43, 0x44, 0x45, 0x46, 0x47}},
+        {"two bytes, then silence", false, {0x02, 0x5A}, false, silence},
+        {"a data packet's wait reports nothing", true, garbage, false, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
         port.input.clear();
-        port.feed(packet);
-        EXPECT_EQ(link.receiveDataPacket(header, destination.data(), packet == huge ? kDataLengthLimit : 64, true), 1);
-        EXPECT_TRUE(sink.has(kReportDiagnostic, kDiagBlockLength));
-        EXPECT_EQ(destination[0], 0xEE);
-        EXPECT_TRUE(port.written.empty()) << "nothing is acknowledged";
+        sink.reports.clear();
+        port.feed(c.input);
+        if (c.ackFollows)
+            port.feed(test::ackPacket());
+        const DataHeader data = makeDataHeader(4, 0, 4);
+        const CommandHeader command = makeCommandHeader(kKindRequest, 4);
+        const int result = c.dataPacket ? link.sendDataPacket(data.data(), garbage.data(), true)
+                                        : link.sendCommandPacket(command.data(), nullptr, 0, true);
+        EXPECT_EQ(result, c.ackFollows ? 0 : 1);
+        EXPECT_EQ(sink.values(), c.diagnostics);
+        EXPECT_EQ(std::count_if(sink.reports.begin(), sink.reports.end(), [](auto& r) { return r.code != 27; }), 0);
     }
-
-    // A packet that fills the capacity exactly is taken and acknowledged; the byte after stays.
-    port.input.clear();
-    port.feed(dataPacket(5, std::vector<std::uint8_t>(64, 3)));
-    sink.reports.clear();
-    ASSERT_EQ(link.receiveDataPacket(header, destination.data(), 64, true), 0);
-    EXPECT_EQ(destination[63], 3);
-    EXPECT_EQ(destination[64], 0xEE);
-    EXPECT_EQ(dataLength(header), 64u);
-    EXPECT_EQ(dataBlockNumber(header), 5u);
-    EXPECT_EQ(port.written.size(), kAckPacketSize);
-    ASSERT_EQ(sink.reports.size(), 4u);
-    EXPECT_EQ(sink.reports[0].value, kDiagBlockStart);
-    EXPECT_EQ(sink.reports[3].value, kDiagBlockLength) << "the acknowledgement is announced with 130";
 }
 
-TEST_F(LinkFixture, DataPacketWithWrongKindOrShortPayloadFails) {
-    std::uint8_t header[kDataHeaderSize];
-    std::uint8_t destination[16];
-    auto wrongKind = dataPacket(0, std::vector<std::uint8_t>(4, 1));
-    wrongKind[1] = 'X';
-    port.feed(wrongKind);
-    auto shortPacket = dataPacket(0, std::vector<std::uint8_t>(16, 1));
-    shortPacket.resize(1 + 32 + 10);
-    port.feed(shortPacket);
-    EXPECT_EQ(link.receiveDataPacket(header, destination, sizeof(destination), true), 1);
-    EXPECT_TRUE(sink.has(kReportDiagnostic, kDiagBlockKind));
-    EXPECT_TRUE(sink.has(kReportDiagnostic, kDiagBlockShort));
-    EXPECT_TRUE(port.written.empty());
+TEST_F(LinkFixture, CommandPacketAfterAtMost24GarbageBytesWithAGoodCrcIsAcknowledged) {
+    Bytes damaged = test::commandPacket(kKindReport, 0, Bytes(32, 7).data(), 32);
+    damaged[10] ^= 0x40;
+    const struct {
+        const char* what;
+        std::size_t garbage;
+        Bytes before;
+        bool taken;
+    } cases[] = {
+        {"24 garbage bytes", 24, {}, true},
+        {"25 garbage bytes", 25, {}, false},
+        {"a damaged packet first", 0, damaged, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        port.input.clear();
+        port.written.clear();
+        port.feed(Bytes(c.garbage, 0x55));
+        port.feed(c.before);
+        port.feed(test::commandPacket(kKindReport, 3, Bytes(32, 9).data(), 32));
+        std::uint8_t header[kCommandHeaderSize];
+        std::uint8_t payload[32] = {};
+        EXPECT_EQ(link.receiveCommandPacket(header, payload, sizeof(payload), true), c.taken ? 0 : 1);
+        EXPECT_EQ(port.written, c.taken ? test::ackPacket() : Bytes{}) << "an acknowledgement for the good packet only";
+        if (c.taken) {
+            EXPECT_EQ(headerParameter(header), 3u);
+            EXPECT_EQ(payload[31], 9);
+        }
+    }
 }
 
-TEST_F(LinkFixture, AbortStopsAHuntAndAnAcknowledgementWait) {
+// Each data packet, its diagnostics, whether it is taken (and acknowledged), and the bytes it may store.
+TEST_F(LinkFixture, DataPacketIsTakenOnlyWhenItFitsAndIsWhole) {
+    const auto changed = [](std::uint32_t length, std::size_t at, std::uint32_t value) {
+        Bytes bytes = test::dataPacket(5, length, 3);
+        writeLe32(bytes.data() + 1 + at, value);
+        return bytes;
+    };
+    Bytes huge = changed(0, 16, kDataLengthLimit);
+    writeLe32(huge.data() + 1 + 20, ~kDataLengthLimit);
+    Bytes shortPayload = test::dataPacket(5, 16, 3);
+    shortPayload.resize(1 + 32 + 10);
+    const std::uint32_t start = kDiagBlockStart, header = kDiagBlockHeader, length = kDiagBlockLength;
+    const struct {
+        const char* what;
+        Bytes bytes;
+        std::size_t capacity;
+        bool taken;
+        std::size_t stored;  // no byte from here on is written
+        std::vector<std::uint32_t> diagnostics;
+    } cases[] = {
+        {"filling the capacity", test::dataPacket(5, 64, 3), 64, true, 64, {start, header, header, length}},
+        {"longer than the capacity", test::dataPacket(5, 65, 3), 64, false, 0, {start, header, length}},
+        {"a complement that does not match", changed(8, 20, 0), 64, false, 0, {start, header, length}},
+        {"a length of 0x800000", huge, kDataLengthLimit, false, 0, {start, header, length}},
+        {"not ZTDF", changed(4, 0, kindCode("XTDF")), 64, false, 0, {start, kDiagBlockKind}},
+        {"a short payload", shortPayload, 64, false, 10, {start, header, kDiagBlockShort}},
+        {"a wrong CRC", changed(8, 32, 0), 64, false, 8, {start, header}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        port.input.clear();
+        port.written.clear();
+        sink.reports.clear();
+        port.feed(c.bytes);
+        std::uint8_t head[kDataHeaderSize];
+        std::array<std::uint8_t, 72> destination;
+        destination.fill(0xEE);
+        EXPECT_EQ(link.receiveDataPacket(head, destination.data(), c.capacity, true), c.taken ? 0 : 1);
+        EXPECT_EQ(sink.values(), c.diagnostics);
+        EXPECT_EQ(port.written, c.taken ? test::ackPacket() : Bytes{});
+        EXPECT_TRUE(std::all_of(destination.begin() + static_cast<std::ptrdiff_t>(c.stored), destination.end(),
+                                [](std::uint8_t b) { return b == 0xEE; }));
+        if (c.taken) {
+            EXPECT_EQ(destination[63], 3);
+            EXPECT_EQ(dataLength(head), 64u);
+            EXPECT_EQ(dataBlockNumber(head), 5u);
+        }
+    }
+}
+
+TEST_F(LinkFixture, AbortStopsAHuntAndAnAcknowledgementWaitAfterOneRead) {
     abort = true;
-    port.feed(commandPacket(kKindQuery, 1));
+    port.feed(test::commandPacket(kKindQuery, 1));
     std::uint8_t header[kCommandHeaderSize];
     EXPECT_EQ(link.receiveCommandPacket(header, nullptr, 0, true), 1);
     EXPECT_EQ(port.reads, 1);
     const CommandHeader request = makeCommandHeader(kKindRequest, 4);
-    port.feed(makeAckPacket());
+    port.feed(test::ackPacket());
     port.reads = 0;
     EXPECT_EQ(link.sendCommandPacket(request.data(), nullptr, 0, true), 1);
     EXPECT_EQ(port.reads, 1);

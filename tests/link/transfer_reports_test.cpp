@@ -9,50 +9,48 @@ namespace vizud::link {
 namespace {
 
 TEST(TransferReports, EachCodeDoesWhatTheDialogShows) {
-    ReportAction a = describeReport(kReportOpeningPort, 3);
-    EXPECT_EQ(a.status, "Opening port COM3");
-    EXPECT_EQ(a.end, DialogEnd::None);
-
-    a = describeReport(kReportPortFailed, 2);
-    EXPECT_EQ(a.message, "Can not open port COM2");
-    EXPECT_EQ(a.messageIcon, MessageIcon::Stop);
-    EXPECT_TRUE(a.setsCancelledFlag);
-    EXPECT_EQ(a.end, DialogEnd::Cancel);
-
-    a = describeReport(kReportTimeout, 50);
-    EXPECT_EQ(a.status, "Timeout - 50");
-    EXPECT_EQ(a.message, "Communication timeout");
-    EXPECT_EQ(a.end, DialogEnd::Cancel);
-    EXPECT_FALSE(a.setsCancelledFlag);
-    EXPECT_EQ(describeReport(kReportTimeout, kStepDlpUnreadable).message, "Can not read the software file");
-
-    EXPECT_EQ(describeReport(kReportThreadFailed, 0).message, "Can not run communication thread");
-    EXPECT_EQ(describeReport(kReportUnexpectedData, 0).message, "Received different data then expected");
-    EXPECT_EQ(describeReport(kReportWaiting, 0).status, "Waiting for answer from Set Top Box");
-    EXPECT_EQ(describeReport(kReportDiagnostic, 128).status, "Data Download from Set Top Box...");
-    EXPECT_EQ(describeReport(kReportUploading, 12).status, "Data Upload to Set Top Box...");
-
-    for (const int code : {kReportDownloadDone, kReportSendDone}) {
-        a = describeReport(code, 0);
-        EXPECT_EQ(a.status, "Complete");
-        EXPECT_EQ(a.end, DialogEnd::Ok);
-        EXPECT_TRUE(a.message.empty());
+    const std::string timeout = "Communication timeout";
+    const struct {
+        int code;
+        std::uint32_t value;
+        std::string status, message;
+        bool cancelledFlag;
+        DialogEnd end;
+    } cases[] = {
+        {kReportThreadFailed, 0, "", "Can not run communication thread", false, DialogEnd::Cancel},
+        {kReportOpeningPort, 3, "Opening port COM3", "", false, DialogEnd::None},
+        {kReportPortFailed, 2, "", "Can not open port COM2", true, DialogEnd::Cancel},
+        {kReportWaiting, 0, "Waiting for answer from Set Top Box", "", false, DialogEnd::None},
+        {kReportTimeout, 50, "Timeout - 50", timeout, false, DialogEnd::Cancel},
+        {kReportTimeout, kStepDlpUnreadable, "Timeout - 90", "Can not read the software file", false,
+         DialogEnd::Cancel},
+        {kReportTimeout, kStepImageTooLarge, "Timeout - 68",
+         timeout + "\nThe Set Top Box announced more data than a database can hold.", false, DialogEnd::Cancel},
+        {kReportUnexpectedData, 0, "", "Received different data then expected", false, DialogEnd::Cancel},
+        {kReportDownloadDone, 0, "Complete", "", false, DialogEnd::Ok},
+        {kReportSendDone, 0, "Complete", "", false, DialogEnd::Ok},
+        {kReportDiagnostic, 128, "Data Download from Set Top Box...", "", false, DialogEnd::None},
+        {kReportAborted, 1, "Wait for Close.....", "", false, DialogEnd::Cancel},
+        {kReportUploading, 12, "Data Upload to Set Top Box...", "", false, DialogEnd::None},
+        {7, 1, "", "", false, DialogEnd::None},
+    };
+    for (const auto& c : cases) {
+        const ReportAction a = describeReport(c.code, c.value);
+        SCOPED_TRACE(std::to_string(c.code) + "/" + std::to_string(c.value));
+        EXPECT_EQ(a.status, c.status);
+        EXPECT_EQ(a.message, c.message);
+        EXPECT_EQ(a.messageIcon, c.message.empty() ? MessageIcon::None : MessageIcon::Stop);
+        EXPECT_EQ(a.setsCancelledFlag, c.cancelledFlag);
+        EXPECT_EQ(a.end, c.end);
+        EXPECT_FALSE(a.progress);
     }
-    a = describeReport(kReportAborted, 1);
-    EXPECT_EQ(a.status, "Wait for Close.....");
-    EXPECT_EQ(a.end, DialogEnd::Cancel);
-
-    a = describeReport(kReportProgress, (100u << 16) | 37);
-    EXPECT_TRUE(a.progress);
-    EXPECT_EQ(a.packetText, "37 / 100");
-    EXPECT_EQ(a.percent, 37);
-    a = describeReport(kReportProgress, 5);  // range 0
-    EXPECT_EQ(a.percent, 0);
-    EXPECT_EQ(a.packetText, "5 / 0");
-
-    a = describeReport(7, 1);
-    EXPECT_TRUE(a.status.empty() && a.message.empty() && !a.progress);
-    EXPECT_EQ(a.end, DialogEnd::None);
+    const ReportAction progress = describeReport(kReportProgress, (100u << 16) | 37);
+    EXPECT_TRUE(progress.progress);
+    EXPECT_EQ(progress.packetText, "37 / 100");
+    EXPECT_EQ(progress.percent, 37);
+    EXPECT_EQ(describeReport(kReportProgress, (200u << 16) | 50).percent, 25);
+    EXPECT_EQ(describeReport(kReportProgress, 5).percent, 0) << "range 0";
+    EXPECT_EQ(describeReport(kReportProgress, 5).packetText, "5 / 0");
 }
 
 TEST(TransferReports, ChannelKeepsOrderAcrossThreadsAndWakesTheReader) {
