@@ -2,6 +2,7 @@
 // transfers against it with the editor's own session and records every report.
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <thread>
@@ -58,6 +59,11 @@ private:
     std::thread m_thread;
 };
 
+inline std::vector<std::uint8_t> bytesOf(const all_tables_block& image) {
+    const auto* p = reinterpret_cast<const std::uint8_t*>(&image);
+    return std::vector<std::uint8_t>(p, p + sizeof(image));
+}
+
 struct HostRun {
     link::TransferOutcome outcome;
     std::vector<link::Report> reports;
@@ -65,17 +71,10 @@ struct HostRun {
     double afterCancel = 0;  // cancel to end
 
     bool has(int code, std::uint32_t value) const {
-        for (const link::Report& r : reports) {
-            if (r.code == code && r.value == value)
-                return true;
-        }
-        return false;
+        return std::any_of(reports.begin(), reports.end(), [&](auto& r) { return r.code == code && r.value == value; });
     }
     int count(int code) const {
-        int n = 0;
-        for (const link::Report& r : reports)
-            n += r.code == code;
-        return n;
+        return static_cast<int>(std::count_if(reports.begin(), reports.end(), [&](auto& r) { return r.code == code; }));
     }
 };
 

@@ -1,0 +1,319 @@
+// Downloads, uploads and software upgrades with the box simulator over a pseudo-terminal, through the
+// session and through ChannelDatabase::download and upload: what arrives, each of the box's faults, and
+// cancelling in every state of both exchanges.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <random>
+#include <tuple>
+
+#include "database/image_crc.h"
+#include "link/transfer_workers.h"
+#include "tests/link/box_on_pty.h"
+#include "tests/support/database_fixture.h"
+#include "tests/support/image_factory.h"
+#include "tests/support/temp_dir.h"
+
+namespace vizud::link {
+namespace {
+
+using test::bytesOf;
+
+boxsim::BoxConfig boxWith(boxsim::BoxFaults faults, std::uint32_t deviceId = 0x03010101) {
+    boxsim::BoxConfig config;
+    config.faults = faults;
+    config.deviceId = deviceId;
+    return config;
+}
+
+class Transfer : public test::DatabaseFixture, public ::testing::Test {
+protected:
+    Transfer() {
+        db.setProgramsDumpPath(dir.file("programs.nfo"));
+        test::makeImage(image(), 8, test::randomShape(rng));
+    }
+    test::HostRun run(test::BoxOnPty& box, TransferMode mode, const std::string& dlp = {}) {
+        EXPECT_TRUE(box.ok());
+        TransferRequest request = test::hostRequest(box.path(), mode);
+        request.dlpPath = dlp;
+        return test::runHost(session, request);
+    }
+    // A runner for ChannelDatabase that records the reports in `seen`; it cancels after `cancelAfterMs`.
+    DirectTransferRunner runner(const std::string& device, int cancelAfterMs = -1) {
+        seen.reports.clear();
+        const auto start = std::chrono::steady_clock::now();
+        return DirectTransferRunner(
+            session, test::hostRequest(device, TransferMode::Download),
+            [this](const Report& r, const ReportAction&) { seen.reports.push_back(r); },
+            [=] {
+                return cancelAfterMs >= 0 &&
+                       std::chrono::steady_clock::now() - start > std::chrono::milliseconds(cancelAfterMs);
+            });
+    }
+    // A .dlp file whose head names the built-in hardware with `deviceId`; the rest is random.
+    std::string writeDlp(std::size_t length, std::uint32_t deviceId = 0x03010101, const char* name = "soft.dlp") {
+        dlpBytes.resize(length);
+        std::mt19937 bytes(static_cast<unsigned>(length));
+        for (auto& b : dlpBytes)
+            b = static_cast<std::uint8_t>(bytes());
+        DeviceRecord record = builtInHostRecord();
+        record.deviceId = deviceId;
+        std::memcpy(dlpBytes.data(), &record, std::min<std::size_t>(length, 24));
+        test::writeFile(dir.file(name), dlpBytes.data(), dlpBytes.size());
+        return dir.file(name);
+    }
+
+    std::mt19937 rng{7};
+    std::unique_ptr<all_tables_block> boxImage = test::makeImage(7, test::randomShape(rng));
+    test::TempDir dir;
+    TransferSession session{image()};
+    test::HostRun seen;
+    std::vector<std::uint8_t> dlpBytes;
+};
+
+TEST_F(Transfer, DownloadReplacesTheImageWritesTheDumpAndFreesThePortACancelledOneChangesNothing) {
+    const auto before = bytesOf(image());
+    {
+        test::BoxOnPty silent(boxWith({.silent = true}));
+        auto direct = runner(silent.path(), 300);
+        EXPECT_EQ(db.download(direct), -1);
+        EXPECT_EQ(db.isLoaded(), 0u);
+        EXPECT_EQ(bytesOf(image()), before);
+        EXPECT_FALSE(test::fileExists(dir.file("programs.nfo")));
+    }
+    test::BoxOnPty box({}, bytesOf(*boxImage));
+    auto direct = runner(box.path());
+    EXPECT_EQ(db.download(direct), 0);
+    EXPECT_EQ(db.isLoaded(), 1u);
+    EXPECT_EQ(bytesOf(image()), bytesOf(*boxImage));
+    EXPECT_EQ(test::readFile(dir.file("programs.nfo")), db.programsDumpText());
+    ASSERT_GE(seen.reports.size(), 3u);
+    EXPECT_EQ(std::tuple(seen.reports[0].code, seen.reports[0].value, seen.reports[1].code),
+              std::tuple(kReportOpeningPort, 2u, kReportWaiting));
+    EXPECT_TRUE(seen.has(kReportProgress, (100u << 16) | 50));
+    EXPECT_TRUE(seen.has(kReportProgress, (100u << 16) | 100));
+    EXPECT_EQ(seen.count(kReportDownloadDone), 1) << "completion is reported once, after the copy";
+    ASSERT_TRUE(box.box().waitForTransfers(1, 5000));
+    EXPECT_EQ(box.box().outcomes()[0], boxsim::BoxOutcome::DownloadServed);
+    SerialPort port;
+    EXPECT_TRUE(port.open(box.path(), 115200).ok) << "the transfer let go of the port";
+}
+
+TEST_F(Transfer, UploadSendsTheRefreshedImageAsOneMebibyteIn256BlocksAndAsksToWaitForTheReboot) {
+    test::BoxOnPty box;
+    auto direct = runner(box.path());
+    ++image().imageCrc;
+    EXPECT_EQ(db.upload(direct), 0);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please wait until STB reboots..."});
+    EXPECT_EQ(direct.lastOutcome().ending.code, kReportSendDone);
+    EXPECT_TRUE(seen.has(kReportUploading, 12));
+    EXPECT_TRUE(seen.has(kReportProgress, (100u << 16) | 1));  // block 0 of 256: (0 + 1) * 100 / 256
+    EXPECT_TRUE(seen.has(kReportProgress, (100u << 16) | 100));
+    ASSERT_TRUE(box.box().waitForTransfers(1, 5000));
+    EXPECT_EQ(box.box().outcomes()[0], boxsim::BoxOutcome::UploadReceived);
+    std::vector<std::uint8_t> expected = bytesOf(image());
+    expected.resize(0x100000, 0);
+    EXPECT_EQ(box.box().database(), expected);
+    EXPECT_EQ(image().imageCrc, computeImageCrc(image())) << "the CRC is refreshed before sending";
+    const DeviceRecord host = session.hostRecord();
+    const DeviceRecord builtIn = builtInHostRecord();
+    EXPECT_EQ(std::memcmp(&host, &builtIn, sizeof(host)), 0);
+}
+
+TEST_F(Transfer, FailedOrCancelledUploadDoesNotAskToWait) {
+    const struct {
+        boxsim::BoxConfig box;
+        const char* device;  // null: the box's line
+        int cancelAfterMs;
+        int ending;
+    } cases[] = {
+        {boxWith({}, 0x12345678), nullptr, -1, kReportTimeout},  // not in the device table
+        {boxWith({.silent = true}), nullptr, 300, kReportAborted},
+        {{}, "/nonexistent/ttyS9", -1, kReportPortFailed},
+    };
+    for (const auto& c : cases) {
+        test::BoxOnPty box(c.box);
+        auto direct = runner(c.device != nullptr ? c.device : box.path(), c.cancelAfterMs);
+        EXPECT_EQ(db.upload(direct), 0);
+        EXPECT_EQ(direct.lastOutcome().ending.code, c.ending);
+    }
+    EXPECT_TRUE(messages.texts().empty());
+}
+
+// The file's size picks the transfer type; everything after its 64-byte head goes out, zero-filled to
+// the size of the type, and its first 24 bytes become the host's record.
+TEST_F(Transfer, UpgradeSendsTheFileByItsSize) {
+    const struct {
+        std::size_t length;
+        std::uint32_t diagnostic;
+        bool asDatabase;  // type 4 is the box's database type: it lands as an uploaded database
+        std::uint32_t size;
+    } cases[] = {{0xFFFFF, 0, true, 0x100000}, {0x100000, 1, false, 0x600000}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.length);
+        test::BoxOnPty box;
+        const test::HostRun r = run(box, TransferMode::Upgrade, writeDlp(c.length));
+        EXPECT_EQ(r.outcome.end, DialogEnd::Ok);
+        EXPECT_TRUE(r.has(kReportDiagnostic, static_cast<std::uint32_t>(c.length)));
+        EXPECT_TRUE(r.has(kReportDiagnostic, c.diagnostic));
+        ASSERT_TRUE(box.box().waitForTransfers(1, 5000));
+        std::vector<std::uint8_t> expected(dlpBytes.begin() + 64, dlpBytes.end());
+        expected.resize(c.size, 0);
+        EXPECT_EQ(c.asDatabase ? box.box().database() : box.box().upgradeImage(), expected);
+        if (!c.asDatabase) {
+            EXPECT_EQ(box.box().outcomes()[0], boxsim::BoxOutcome::UpgradeReceived);
+            const FileHeader h = box.box().lastUpgradeHeader();
+            EXPECT_EQ(std::tuple(h.imageType, h.imageSize, h.blockCount, h.target, box.box().lastUpgradeType()),
+                      std::tuple(3u, 0x600000u, 1536u, 0x00690000u, 3u));
+        }
+        const DeviceRecord host = session.hostRecord();
+        EXPECT_EQ(std::memcmp(&host, dlpBytes.data(), 24), 0);
+        const std::uint8_t zeros[8] = {};
+        EXPECT_EQ(std::memcmp(host.unused, zeros, 8), 0) << "the last 8 bytes keep their value, not the file's";
+    }
+    const struct {
+        std::uint64_t length;
+        std::uint32_t type, diagnostic;
+    } types[] = {{0xFFFFF, kTransferDatabase, 0},
+                 {0x100000, kTransferSoftware, 1},
+                 {0x6FFFFF, kTransferSoftware, 1},
+                 {0x700000, kTransferSoftwareFull, 2}};
+    for (const auto& t : types) {
+        std::uint32_t diagnostic = 9;
+        EXPECT_EQ(upgradeTransferType(t.length, &diagnostic), t.type) << t.length;
+        EXPECT_EQ(diagnostic, t.diagnostic) << t.length;
+    }
+}
+
+// Each of the box's faults ends the transfer with the report that names it, and the editor's image stays.
+TEST_F(Transfer, EachFaultEndsTheTransferWithItsReport) {
+    auto foreign = test::makeImage(9, test::ImageShape{});
+    foreign->programCount = kMaxPrograms + 1;
+    const std::string family = writeDlp(0x100000, 0x03010201, "family.dlp");  // bits 8..11 differ from the box's
+    const std::string tooShort = writeDlp(63, 0x03010101, "short.dlp");
+    using M = TransferMode;
+    using Check = std::function<void(const test::HostRun&, test::BoxOnPty&)>;
+    const Check toldNo = [](auto&, test::BoxOnPty& box) {
+        ASSERT_TRUE(box.box().waitForTransfers(1, 5000));
+        EXPECT_EQ(box.box().outcomes()[0], boxsim::BoxOutcome::Failed) << "the box was told no";
+    };
+    const Check noBlock = [](auto& r, auto&) { EXPECT_FALSE(r.has(kReportDiagnostic, kDiagBlockStart)); };
+    const Check oneHunt = [](auto& r, auto&) { EXPECT_TRUE(r.seconds > 4.5 && r.seconds < 8) << "25 reads of 202 ms"; };
+    const Check familyDiag = [](auto& r, auto&) { EXPECT_TRUE(r.has(kReportDiagnostic, kDiagHeaderIdsDiffer)); };
+    const struct Case {
+        const char* what;
+        M mode;
+        boxsim::BoxFaults faults;
+        std::uint32_t step;
+        Check check = {};
+        std::uint32_t deviceId = 0x03010101;
+        std::string dlp = {};
+        const all_tables_block* served = nullptr;
+    } cases[] = {
+        {"download: refused", M::Download, {.refuse = true}, kStepBoxRefused},
+        {"download: silent", M::Download, {.silent = true}, kStepRequestNotAcked},
+        {"download: request not acknowledged", M::Download, {.withholdAck = 1}, kStepRequestNotAcked},
+        {"download: report not acknowledged", M::Download, {.withholdAck = 2}, kStepReportNotAcked},
+        {"download: more than a database", M::Download, {.oversize = true}, kStepImageTooLarge, noBlock},
+        {"download: counts beyond the tables",
+         M::Download,
+         {},
+         kStepNotAChannelImage,
+         {},
+         0x03010101,
+         {},
+         foreign.get()},
+        {"upload: silent", M::Upload, {.silent = true}, kStepNoRequest, oneHunt},
+        {"upload: a box not in the device table", M::Upload, {}, kStepNoFileHeader, toldNo, 0x03010301},
+        {"upload: the wildcard box", M::Upload, {}, kStepNoFileHeader, toldNo, 0x7FFFFFFF},
+        {"upload: query not acknowledged", M::Upload, {.withholdAck = 1}, kStepQueryNotAcked},
+        {"upload: file header not acknowledged", M::Upload, {.withholdAck = 2}, kStepHeaderNotAcked},
+        {"upload: block 0 not acknowledged", M::Upload, {.withholdAck = 3}, kStepBlockFailed},
+        {"upload: block 197 not acknowledged", M::Upload, {.withholdAck = 200}, kStepBlockFailed},
+        {"upgrade: software for another family", M::Upgrade, {}, kStepNoFileHeader, familyDiag, 0x03010101, family},
+        {"upgrade: no such file", M::Upgrade, {}, kStepDlpUnreadable, {}, 0x03010101, dir.file("missing.dlp")},
+        {"upgrade: shorter than its head", M::Upgrade, {}, kStepDlpTooShort, {}, 0x03010101, tooShort},
+    };
+    const auto before = bytesOf(image());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::BoxOnPty box(boxWith(c.faults, c.deviceId), bytesOf(c.served != nullptr ? *c.served : *boxImage));
+        const test::HostRun r = run(box, c.mode, c.dlp);
+        EXPECT_EQ(std::tuple(r.outcome.end, r.outcome.ending.code, r.outcome.ending.value),
+                  std::tuple(DialogEnd::Cancel, kReportTimeout, c.step));
+        EXPECT_EQ(r.count(kReportDownloadDone) + r.count(kReportSendDone), 0);
+        EXPECT_EQ(bytesOf(image()), before) << "a failed transfer leaves the editor's image as it was";
+        if (c.check)
+            c.check(r, box);
+    }
+}
+
+// Damaged packets are sent again and garbage before a packet is skipped: the transfer still succeeds.
+TEST_F(Transfer, DamagedPacketsAndGarbageAreOvercome) {
+    const auto before = bytesOf(image());
+    const struct {
+        TransferMode mode;
+        boxsim::BoxFaults faults;  // packet 1 is the query (download) or the box's report (upload); 4 a block
+    } cases[] = {{TransferMode::Download, {.garbage = 24}},
+                 {TransferMode::Download, {.corruptPacket = 1}},
+                 {TransferMode::Download, {.corruptPacket = 4}},
+                 {TransferMode::Download, {.corruptPacket = 100}},
+                 {TransferMode::Upload, {.garbage = 20, .corruptPacket = 1}}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.faults.corruptPacket);
+        std::memcpy(&image(), before.data(), before.size());
+        test::BoxOnPty box(boxWith(c.faults), bytesOf(*boxImage));
+        EXPECT_EQ(run(box, c.mode).outcome.end, DialogEnd::Ok);
+        ASSERT_TRUE(box.box().waitForTransfers(1, 5000));
+        std::vector<std::uint8_t> received = box.box().database();
+        received.resize(sizeof(all_tables_block));
+        EXPECT_EQ(c.mode == TransferMode::Download ? bytesOf(image()) : received,
+                  c.mode == TransferMode::Download ? bytesOf(*boxImage) : before);
+    }
+}
+
+TEST(Abort, EndsEveryStateWithinASecond) {
+    const struct {
+        TransferMode mode;
+        bool silent;
+        int stallAfter;  // the box falls silent after this many packets
+        const char* where;
+    } cases[] = {
+        {TransferMode::Download, true, 0, "request: waiting for the acknowledgement"},
+        {TransferMode::Download, false, 1, "query: hunting for the box's query"},
+        {TransferMode::Download, false, 3, "status: waiting for the box's status"},
+        {TransferMode::Download, false, 4, "transfer: waiting for the file header"},
+        {TransferMode::Download, false, 40, "transfer: waiting for a data block"},
+        {TransferMode::Upload, true, 0, "waiting for the box's request"},
+        {TransferMode::Upload, false, 1, "negotiate: waiting for the query's acknowledgement"},
+        {TransferMode::Upload, false, 2, "negotiate: waiting for the box's report"},
+        {TransferMode::Upload, false, 3, "transfer: waiting for the file header's acknowledgement"},
+        {TransferMode::Upload, false, 30, "transfer: waiting for a block's acknowledgement"},
+    };
+    auto image = test::makeImage(11, test::ImageShape{});
+    const std::vector<std::uint8_t> before = bytesOf(*image);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        test::BoxOnPty box(boxWith({.silent = c.silent, .stallAfter = c.stallAfter}),
+                           std::vector<std::uint8_t>(sizeof(all_tables_block), 0));
+        ASSERT_TRUE(box.ok());
+        TransferSession session(*image);
+        // The real time-outs: without the abort the host would wait 1.5 s or more in each of these states.
+        TransferRequest request = test::hostRequest(box.path(), c.mode, true);
+        request.timing.blockPauseMs = 0;
+        const test::HostRun run = test::runHost(session, request, 600);
+        EXPECT_EQ(
+            std::tuple(run.outcome.end, run.outcome.cancelledFlag, run.outcome.ending.code, run.outcome.ending.value),
+            std::tuple(DialogEnd::Cancel, true, kReportAborted, 1u));
+        EXPECT_LT(run.afterCancel, 1.0);
+        if (c.stallAfter >= 30) {
+            EXPECT_GT(run.count(kReportProgress), 0) << "cancelled among the blocks";
+        }
+        EXPECT_EQ(bytesOf(*image), before);
+    }
+}
+
+}  // namespace
+}  // namespace vizud::link
