@@ -1,6 +1,7 @@
 // The program dialog's model: what it shows for a program, what OK stores, every refusal leaving the
 // image as it was, and the add mode's placement and preselection from the tree.
 #include <functional>
+#include <tuple>
 
 #include "database/image_access.h"
 #include "dialogs/program_dialog_model.h"
@@ -24,18 +25,13 @@ protected:
 
 TEST_F(ProgramDialog, EditShowsTheRecordAndOkWithoutChangesStoresTheSameBytes) {
     ProgramFields& f = start(1, kProgramDialogEdit).fields;
-    EXPECT_EQ(f.name, "News");
-    EXPECT_EQ(f.provider, "News") << "providers are listed without their table byte";
-    EXPECT_EQ(f.satelliteSelection, 1);
-    EXPECT_EQ(model.transponders().size(), 1u);
-    EXPECT_EQ(f.transponderSelection, 0);
-    EXPECT_EQ(f.serviceId, "17");
-    EXPECT_TRUE(f.tv);
-    EXPECT_FALSE(f.classEnabled);
-    EXPECT_FALSE(f.pidsEnabled);
+    // Name and provider are shown without their table byte.
+    EXPECT_EQ(std::tuple(f.name, f.provider, f.serviceId, f.favouriteNames[8], model.title()),
+              std::tuple("News", "News", "17", "Fav_9", ""));
+    EXPECT_EQ(std::tuple(f.satelliteSelection, model.transponders().size(), f.transponderSelection),
+              std::tuple(1, 1u, 0));
+    EXPECT_EQ(std::tuple(f.tv, f.classEnabled, f.pidsEnabled), std::tuple(true, false, false));
     EXPECT_EQ(f.favourite, (std::array<bool, 9>{false, false, false, true}));
-    EXPECT_EQ(f.favouriteNames[8], "Fav_9");
-    EXPECT_TRUE(model.title().empty());
     ASSERT_TRUE(model.ok());
     EXPECT_TRUE(unchanged());
     EXPECT_EQ(state->addedProgramIndex, 1);
@@ -53,17 +49,12 @@ TEST_F(ProgramDialog, OkStoresEveryFieldAndTheNineListMemberships) {
     f.pcrPid = " 300kbit";
     f.serviceId = "65535";
     f.locked = true;
-    f.favourite = {false, true, false, false, false, false, false, false, true};
+    f.favourite = {false, true, false, false, false, false, false, false, true};  // and out of list 1
     ASSERT_TRUE(model.ok());
     const st_program& p = image().programs[2];
     EXPECT_EQ(nameText(p.name), "Bayern 3 Extra ");
-    EXPECT_EQ(p.providerIndex, 0);
-    EXPECT_EQ(p.tpIndex, 3);
-    EXPECT_EQ(p.videoPid, 17);
-    EXPECT_EQ(p.audioPid, 8190);
-    EXPECT_EQ(p.pcrPid, 300);
-    EXPECT_EQ(p.serviceId, 65535);
-    EXPECT_EQ(p.programFlags, 0b110);
+    EXPECT_EQ(std::tuple(p.providerIndex, p.tpIndex, p.videoPid, p.audioPid, p.pcrPid, p.serviceId, p.programFlags),
+              std::tuple(0, 3, 17, 8190, 300, 65535, 0b110));
     EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{0}));
     EXPECT_EQ(test::entries(image().favourites[1]), (std::vector<int>{2}));
     EXPECT_EQ(test::entries(image().favourites[8]), (std::vector<int>{2}));
@@ -71,123 +62,124 @@ TEST_F(ProgramDialog, OkStoresEveryFieldAndTheNineListMemberships) {
     EXPECT_EQ(test::brokenRule(image(), true), "");
 }
 
-TEST_F(ProgramDialog, EveryRefusedFieldShowsItsMessageAndChangesNothing) {
-    using Change = std::function<void(ProgramFields&)>;
-    const auto scpc = [this](Change change) {
-        return [this, change](ProgramFields& f) {
-            model.scpcClicked(true);
-            f.videoPid = "100";
-            f.audioPid = "101";
-            f.pcrPid = "102";
-            change(f);
-        };
-    };
+// Every field OK refuses, and what the image would refuse, each with its message before anything changed.
+TEST_F(ProgramDialog, EveryRefusalShowsItsMessageNamesItsFieldAndChangesNothing) {
+    using M = ProgramDialogModel;
     using F = DialogField;
+    const std::string pid = " PID error!\nExpected digit 17..8190", notAuto = "PIDs for SCPC program can not be 'Auto'";
+    const std::string service = "Service ID error!\nExpected digit 0..65535";
+    const auto pristine = std::make_unique<all_tables_block>(image());
     const struct {
         const char* what;
-        Change change;
-        const char* message;
+        std::function<void(M&)> change;
+        std::string message;
         DialogField field;
+        bool scpc = false;  // SCPC checked and valid PIDs typed before the change
+        int index = 0, mode = kProgramDialogEdit;
+        std::function<void(all_tables_block&)> setup = {};
     } cases[] = {
-        {"video 16", scpc([](ProgramFields& f) { f.videoPid = "16"; }), "Video PID error!\nExpected digit 17..8190",
-         F::VideoPid},
-        {"video 8191", scpc([](ProgramFields& f) { f.videoPid = "8191"; }), "Video PID error!\nExpected digit 17..8190",
-         F::VideoPid},
-        {"video Auto", scpc([](ProgramFields& f) { f.videoPid = "Auto"; }), "PIDs for SCPC program can not be 'Auto'",
-         F::VideoPid},
-        {"video Reserved", scpc([](ProgramFields& f) { f.videoPid = "RESERVED"; }),
-         "PIDs for SCPC program can not be 'Reserved'", F::VideoPid},
-        {"audio Reserved", scpc([](ProgramFields& f) { f.audioPid = "reserved"; }),
-         "Audio PID error!\nExpected digit 17..8190", F::AudioPid},
-        {"audio auto", scpc([](ProgramFields& f) { f.audioPid = "auto"; }), "PIDs for SCPC program can not be 'Auto'",
-         F::AudioPid},
-        {"pcr empty", scpc([](ProgramFields& f) { f.pcrPid = ""; }), "PCR PID error!\nExpected digit 17..8190",
-         F::PcrPid},
-        {"pcr wraps", scpc([](ProgramFields& f) { f.pcrPid = "4294967396"; }),
-         "PCR PID error!\nExpected digit 17..8190", F::PcrPid},
-        {"service 65536", [](ProgramFields& f) { f.serviceId = "65536"; }, "Service ID error!\nExpected digit 0..65535",
-         F::ServiceId},
-        {"service -1", [](ProgramFields& f) { f.serviceId = "-1"; }, "Service ID error!\nExpected digit 0..65535",
-         F::ServiceId},
-        {"service none", [](ProgramFields& f) { f.serviceId = "x"; }, "Service ID error!\nExpected digit 0..65535",
-         F::ServiceId},
-        {"euro in name", [](ProgramFields& f) { f.name = "Euro \xE2\x82\xAC"; },
+        {"video 16", [](M& m) { m.fields.videoPid = "16"; }, "Video" + pid, F::VideoPid, true},
+        {"video 8191", [](M& m) { m.fields.videoPid = "8191"; }, "Video" + pid, F::VideoPid, true},
+        {"video Auto", [](M& m) { m.fields.videoPid = "Auto"; }, notAuto, F::VideoPid, true},
+        {"video Reserved", [](M& m) { m.fields.videoPid = "RESERVED"; }, "PIDs for SCPC program can not be 'Reserved'",
+         F::VideoPid, true},
+        {"audio reserved", [](M& m) { m.fields.audioPid = "reserved"; }, "Audio" + pid, F::AudioPid, true},
+        {"audio auto", [](M& m) { m.fields.audioPid = "auto"; }, notAuto, F::AudioPid, true},
+        {"pcr empty", [](M& m) { m.fields.pcrPid = ""; }, "PCR" + pid, F::PcrPid, true},
+        {"pcr wraps", [](M& m) { m.fields.pcrPid = "4294967396"; }, "PCR" + pid, F::PcrPid, true},
+        {"service 65536", [](M& m) { m.fields.serviceId = "65536"; }, service, F::ServiceId},
+        {"service -1", [](M& m) { m.fields.serviceId = "-1"; }, service, F::ServiceId},
+        {"service none", [](M& m) { m.fields.serviceId = "x"; }, service, F::ServiceId},
+        {"euro in name", [](M& m) { m.fields.name = "Euro \xE2\x82\xAC"; },
          "Channel name: the character '\xE2\x82\xAC' cannot be stored in the box's channel list.", F::Name},
         // A typed new provider followed by a refused field must not leave the provider behind.
-        {"new provider, bad id",
-         [](ProgramFields& f) {
-             f.provider = "Brand New";
-             f.serviceId = "70000";
-         },
-         "Service ID error!\nExpected digit 0..65535", F::ServiceId},
-        {"empty provider", [](ProgramFields& f) { f.provider = ""; }, "Please enter a provider name.", F::Provider},
+        {"new provider, bad id", [](M& m) { m.fields.provider = "Brand New", m.fields.serviceId = "70000"; }, service,
+         F::ServiceId},
+        {"empty provider", [](M& m) { m.fields.provider = ""; }, "Please enter a provider name.", F::Provider},
+        {"a new program on a satellite without transponders",
+         [](M& m) { m.satelliteChanged(2), m.fields.provider = "New one"; },
+         "The chosen satellite has no transponder.\nAdd a transponder to it first.", F::Transponder, false, 0,
+         kProgramDialogAdd},
+        {"a full list", [](M& m) { m.fields.favourite[5] = true, m.fields.provider = "New one"; },
+         "Favourite list Fav_6 is full.", F::Favourites, false, 2, kProgramDialogEdit,
+         [](all_tables_block& img) {
+             img.favourites[5].favCount = img.favourites[5].favTvCount = kMaxFavouriteEntries - 1;
+         }},
+        {"a full provider table", [](M& m) { m.fields.provider = "New one"; }, "Provider table is full.", F::Provider,
+         false, 0, kProgramDialogEdit, [](all_tables_block& img) { img.providerCount = kMaxProviders; }},
+        {"a full program table", [](M& m) { m.fields.provider = "ZDF"; }, "Database is full.", F::None, false, 0,
+         kProgramDialogAdd, [](all_tables_block& img) { img.programCount = kMaxPrograms; }},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::memcpy(&image(), pristine.get(), sizeof(all_tables_block));
+        if (c.setup)
+            c.setup(image());
+        remember();
         messages.clear();
-        start(0, kProgramDialogEdit);
-        c.change(model.fields);
-        EXPECT_FALSE(model.ok()) << c.what;
-        EXPECT_EQ(messages.texts(), Texts{c.message}) << c.what;
-        EXPECT_EQ(model.refusedField(), c.field) << c.what;
-        EXPECT_TRUE(unchanged()) << c.what;
+        start(c.index, c.mode);
+        if (c.scpc) {
+            model.scpcClicked(true);
+            model.fields.videoPid = "100", model.fields.audioPid = "101", model.fields.pcrPid = "102";
+        }
+        c.change(model);
+        EXPECT_FALSE(model.ok());
+        EXPECT_EQ(messages.texts(), Texts{c.message});
+        EXPECT_EQ(model.refusedField(), c.field);
+        EXPECT_TRUE(unchanged());
     }
 }
 
 TEST_F(ProgramDialog, ScpcTogglesThePidFields) {
     ProgramFields& f = start(0, kProgramDialogEdit).fields;
     model.scpcClicked(true);
-    EXPECT_TRUE(f.pidsEnabled);
-    EXPECT_EQ(f.videoPid, "0");
+    EXPECT_EQ(std::tuple(f.pidsEnabled, f.videoPid, f.audioPid, f.pcrPid), std::tuple(true, "0", "0", "0"));
     model.scpcClicked(false);
-    EXPECT_FALSE(f.pidsEnabled);
-    EXPECT_EQ(f.pcrPid, "Auto");
+    EXPECT_EQ(std::tuple(f.pidsEnabled, f.videoPid, f.audioPid, f.pcrPid), std::tuple(false, "Auto", "Auto", "Auto"));
     f.pcrPid = "nonsense";
     EXPECT_TRUE(model.ok()) << "PIDs are not read without SCPC";
     EXPECT_EQ(image().programs[0].pcrPid, 0x7FFF);
 }
 
+// A new program goes where its class says, with an existing provider or a typed one appended once.
 TEST_F(ProgramDialog, AddPlacesTheProgramByItsClassAndGivesItsIndexBack) {
     const struct {
         int index;
         bool tv;
         int placed;
-    } cases[] = {{1, false, 2}, {3, true, 0}, {-1, false, 2}, {0, true, 0}, {3, false, 3}};
+        const char *provider, *stored;
+        int providerIndex, providers;
+    } cases[] = {{1, false, 2, "ZDF", "ZDF", 1, 3},
+                 {3, true, 0, "ZDF", "ZDF", 1, 3},
+                 {-1, false, 2, "Sky Deutschland Extra", "Sky Deutschland", 3, 4},
+                 {0, true, 0, "ZDF", "ZDF", 1, 3},
+                 {3, false, 3, "ZDF", "ZDF", 1, 3}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.index);
         std::memcpy(&image(), before.get(), sizeof(all_tables_block));
         ProgramFields& f = start(c.index, kProgramDialogAdd).fields;
-        EXPECT_TRUE(f.classEnabled);
-        EXPECT_EQ(model.title(), "Programm hinzuf\xC3\xBCgen");
-        EXPECT_TRUE(f.name.empty());
+        EXPECT_EQ(std::tuple(f.classEnabled, model.title(), f.name),
+                  std::tuple(true, "Programm hinzuf\xC3\xBCgen", ""));
         f.tv = c.tv;
         f.radio = !c.tv;
         f.name = "Neu";
-        f.provider = "ZDF";
+        f.provider = c.provider;
         f.favourite[2] = true;
-        ASSERT_TRUE(model.ok()) << c.index;
-        EXPECT_EQ(state->addedProgramIndex, c.placed) << c.index;
-        EXPECT_EQ(state->newProgramKind, -1);
-        EXPECT_EQ(image().programCount, 5);
-        EXPECT_EQ(image().tvCount, c.tv ? 3 : 2);
-        EXPECT_EQ(nameText(image().programs[c.placed].name), "Neu");
+        ASSERT_TRUE(model.ok());
+        EXPECT_EQ(std::tuple(state->addedProgramIndex, state->newProgramKind, image().programCount, image().tvCount),
+                  std::tuple(c.placed, -1, 5, c.tv ? 3 : 2));
+        const st_program& p = image().programs[c.placed];
+        EXPECT_EQ(std::tuple(nameText(p.name), p.providerIndex, image().providerCount),
+                  std::tuple("Neu", c.providerIndex, c.providers));
+        EXPECT_EQ(nameText(image().providers[c.providerIndex].name), c.stored);
         EXPECT_EQ(test::entries(image().favourites[2]), (std::vector<int>{c.placed}));
-        EXPECT_EQ(test::brokenRule(image(), true), "") << c.index;
+        EXPECT_EQ(test::brokenRule(image(), true), "");
     }
-}
-
-TEST_F(ProgramDialog, ATypedNewProviderIsAppendedOnce) {
-    ProgramFields& f = start(0, kProgramDialogAdd).fields;
-    f.provider = "Sky Deutschland Extra";
-    f.tv = true;
-    ASSERT_TRUE(model.ok());
-    EXPECT_EQ(image().providerCount, 4);
-    EXPECT_EQ(nameText(image().providers[3].name), "Sky Deutschland");
-    EXPECT_EQ(image().programs[0].providerIndex, 3);
 }
 
 TEST_F(ProgramDialog, AddTakesSatelliteTransponderOrProviderFromTheTreeSelection) {
     const struct {
-        const char* selected;
-        const char* parent;
+        const char *selected, *parent;
         int satellite, transponder;
         const char* provider;
     } cases[] = {
@@ -198,76 +190,36 @@ TEST_F(ProgramDialog, AddTakesSatelliteTransponderOrProviderFromTheTreeSelection
         state->browse.selectedText = c.selected;
         state->browse.parentText = c.parent;
         const ProgramFields& f = start(-1, kProgramDialogAdd).fields;
-        EXPECT_EQ(f.satelliteSelection, c.satellite) << c.selected;
-        EXPECT_EQ(f.transponderSelection, c.transponder) << c.selected;
-        EXPECT_EQ(f.provider, c.provider) << c.selected;
+        EXPECT_EQ(std::tuple(f.satelliteSelection, f.transponderSelection, f.provider),
+                  std::tuple(c.satellite, c.transponder, c.provider))
+            << c.selected;
     }
-}
-
-TEST_F(ProgramDialog, TheListsCategoryFixesTheClassOfANewProgram) {
+    // The list's category fixes the class of a new program.
     state->browse.viewMode = kViewRadioOnly | kViewWholeTable;
-    EXPECT_TRUE(start(0, kProgramDialogAdd).fields.radio);
-    EXPECT_FALSE(model.fields.classEnabled);
-    state->browse.viewMode = kViewTvOnly | kViewWholeTable;
-    EXPECT_TRUE(start(3, kProgramDialogAdd).fields.tv);
-    EXPECT_FALSE(model.fields.classEnabled);
-}
-
-TEST_F(ProgramDialog, UncheckingEveryListRemovesTheProgramFromAll) {
-    start(0, kProgramDialogEdit).fields.favourite = {};
-    ASSERT_TRUE(model.ok());
-    EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{2}));
-}
-
-TEST_F(ProgramDialog, WhatTheImageWouldRefuseIsRefusedBeforeAnythingChanges) {
-    // A satellite without transponders gives a new program nothing to be tuned to.
     start(0, kProgramDialogAdd);
-    model.satelliteChanged(2);
-    model.fields.provider = "New one";
-    EXPECT_FALSE(model.ok());
-    EXPECT_TRUE(unchanged());
-
-    // A full list, a full provider table, a full program table.
-    image().favourites[5].favCount = kMaxFavouriteEntries - 1;
-    image().favourites[5].favTvCount = kMaxFavouriteEntries - 1;
-    remember();
-    start(2, kProgramDialogEdit).fields.favourite[5] = true;
-    model.fields.provider = "New one";
-    messages.clear();
-    EXPECT_FALSE(model.ok());
-    EXPECT_EQ(messages.texts(), Texts{"Favourite list Fav_6 is full."});
-    EXPECT_TRUE(unchanged());
-
-    image().providerCount = kMaxProviders;
-    remember();
-    start(2, kProgramDialogEdit).fields.provider = "New one";
-    messages.clear();
-    EXPECT_FALSE(model.ok());
-    EXPECT_EQ(messages.texts(), Texts{"Provider table is full."});
-    EXPECT_TRUE(unchanged());
+    EXPECT_EQ(std::tuple(model.fields.radio, model.fields.classEnabled), std::tuple(true, false));
+    state->browse.viewMode = kViewTvOnly | kViewWholeTable;
+    start(3, kProgramDialogAdd);
+    EXPECT_EQ(std::tuple(model.fields.tv, model.fields.classEnabled), std::tuple(true, false));
 }
 
 TEST_F(ProgramDialog, APrepareWhoseReadFailsReportsAndDoesNotOpen) {
     image().programs[2].providerIndex = 40;
     image().programs[3].tpIndex = 300;
+    image().transponders[0].satId = 99;  // a transponder of no satellite
     const struct {
         int index, mode;
         const char* message;
     } cases[] = {
-        {2, kProgramDialogEdit, "Error: 503->(-3)"},
-        {3, kProgramDialogAdd, "Error: 502->(-3)"},
-        {9, kProgramDialogEdit, "Error: 501->(-3)"},
-        {-1, kProgramDialogEdit, "Error: 501->(-3)"},
+        {2, kProgramDialogEdit, "Error: 503->(-3)"}, {3, kProgramDialogAdd, "Error: 502->(-3)"},
+        {9, kProgramDialogEdit, "Error: 501->(-3)"}, {-1, kProgramDialogEdit, "Error: 501->(-3)"},
+        {0, kProgramDialogEdit, "Error: 500->(-2)"},
     };
     for (const auto& c : cases) {
         messages.clear();
         EXPECT_NE(model.prepare(c.index, c.mode), 0);
         EXPECT_EQ(messages.texts(), Texts{c.message});
     }
-    image().transponders[0].satId = 99;  // a transponder of no satellite
-    messages.clear();
-    EXPECT_NE(model.prepare(0, kProgramDialogEdit), 0);
-    EXPECT_EQ(messages.texts(), Texts{"Error: 500->(-2)"});
 }
 
 }  // namespace
