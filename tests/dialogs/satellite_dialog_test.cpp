@@ -1,6 +1,7 @@
 // The satellite dialog's model: fields from the record, the LO rule, the positioner rules, "Default" from
 // the predefined table, and OK writing nothing until every field has passed.
 #include <functional>
+#include <tuple>
 
 #include "database/image_access.h"
 #include "dialogs/predefined_satellites.h"
@@ -11,6 +12,10 @@ namespace vizud {
 namespace {
 
 using Texts = std::vector<std::string>;
+
+EditableChoice typed(const char* text) {
+    return {-1, text};
+}
 
 class SatelliteDialog : public test::DialogFixture {
 protected:
@@ -35,26 +40,25 @@ protected:
 
 TEST_F(SatelliteDialog, OpensWithTheRecordAndStoresItUnchanged) {
     const SatelliteFields& f = start();
-    EXPECT_EQ(state->editedSatName, "Astra");
-    EXPECT_EQ(f.degree, "19,2");
-    EXPECT_EQ(f.eastWest.selection, 0);
-    EXPECT_EQ(model.lowerLoEntries().front(), "9000") << "a value that is not standard stands in the first entry";
-    EXPECT_EQ(f.lowerLo.selection, 0);
-    EXPECT_EQ(model.upperLoEntries().front(), "0");
-    EXPECT_EQ(f.upperLo.selection, 4);
-    EXPECT_EQ(f.diseqc11, 10) << "port 10 is stored as 0x10";
-    EXPECT_EQ(f.tone, 2);
-    EXPECT_EQ(f.positionerNo, "30");
+    // A lower LO that is not standard stands in the first entry; port 10 is stored as 0x10.
+    EXPECT_EQ(std::tuple(state->editedSatName, f.degree, f.eastWest.selection, f.tone, f.positionerNo, f.diseqc11),
+              std::tuple("Astra", "19,2", 0, 2, "30", 10));
+    EXPECT_EQ(std::tuple(model.lowerLoEntries().front(), f.lowerLo.selection, model.upperLoEntries().front(),
+                         f.upperLo.selection),
+              std::tuple("9000", 0, "0", 4));
     ASSERT_TRUE(model.ok());
     EXPECT_TRUE(unchanged());
+
+    EXPECT_NE(model.prepare("Nowhere"), 0);
+    EXPECT_EQ(messages.texts(), Texts{"Error: 500->(-2)"}) << "a satellite that does not exist is not opened";
 }
 
 TEST_F(SatelliteDialog, OkStoresTheFieldsThroughTheMappings) {
     SatelliteFields& f = start();
     f.name = "Astra 19,2\xC2\xB0";  // with a degree sign, which Latin-1 holds
     f.degree = "-5";
-    f.eastWest = {-1, "w"};
-    f.upperLo = {-1, "-9750"};
+    f.eastWest = typed("w");
+    f.upperLo = typed("-9750");
     f.lowerLo = {7, "11475"};
     f.diseqc11 = 16;
     f.diseqcMode = 6;
@@ -63,92 +67,65 @@ TEST_F(SatelliteDialog, OkStoresTheFieldsThroughTheMappings) {
     f.diseqc12 = true;
     ASSERT_TRUE(model.ok());
     const st_sat& s = image().satellites[0];
-    EXPECT_EQ(nameText(s.name), "Astra 19,2\xB0");
-    EXPECT_EQ(state->editedSatName, "Astra 19,2\xB0");
-    EXPECT_EQ(s.position, 50);
-    EXPECT_EQ(s.eastWest, 'W');
-    EXPECT_EQ(s.lnbHighLo, 9750);
-    EXPECT_EQ(s.lnbLowLo, 11475);
-    EXPECT_EQ(s.diseqc11Port, 0x16);
-    EXPECT_EQ(s.diseqcMode, 6);
-    EXPECT_EQ(s.tone22k, 1);
+    EXPECT_EQ(std::tuple(nameText(s.name), state->editedSatName), std::tuple("Astra 19,2\xB0", "Astra 19,2\xB0"));
+    EXPECT_EQ(std::tuple(s.position, s.eastWest, s.lnbHighLo, s.lnbLowLo, s.diseqc11Port, s.diseqcMode, s.tone22k),
+              std::tuple(50, 'W', 9750, 11475, 0x16, 6, 1));
     EXPECT_EQ(s.motorEnabled, 1);
     EXPECT_EQ(s.positionerNo, 29) << "a positioner turned on without a number gets the first free one";
 }
 
-TEST_F(SatelliteDialog, EveryRefusedFieldShowsItsMessageAndWritesNothing) {
+// Each refused field with its message, nothing written (not even a new name typed before), and the typed
+// oscillators and positioners at their limits accepted.
+TEST_F(SatelliteDialog, EveryFieldIsCheckedAtItsLimits) {
+    using F = DialogField;
     using Change = std::function<void(SatelliteFields&)>;
     const std::string range =
         "Your designated value is beyond the limited range,\n please input proper value(28 ~ 200)";
-    using F = DialogField;
+    const std::string upper = "LNB Upper LO Range expected 3350...14900",
+                      lower = "LNB Lower LO Range expected 3350...14900";
     const struct {
         const char* what;
         Change change;
-        std::string message;
-        DialogField field;
+        std::string message;  // empty: accepted
+        DialogField field = DialogField::None;
+        int storedLo = 0, storedPositioner = 0;
     } cases[] = {
-        {"positioner 201", [](SatelliteFields& f) { f.positionerNo = "201"; }, range, F::Positioner},
-        {"positioner -3", [](SatelliteFields& f) { f.positionerNo = "-3"; }, range, F::Positioner},
-        {"positioner none", [](SatelliteFields& f) { f.positionerNo = "x"; }, range, F::Positioner},
-        {"positioner of Hotbird", [](SatelliteFields& f) { f.positionerNo = "45"; },
+        {"positioner 201", [](auto& f) { f.positionerNo = "201"; }, range, F::Positioner},
+        {"positioner -3", [](auto& f) { f.positionerNo = "-3"; }, range, F::Positioner},
+        {"positioner none", [](auto& f) { f.positionerNo = "x"; }, range, F::Positioner},
+        {"positioner of Hotbird", [](auto& f) { f.positionerNo = "45"; },
          "Hotbird(45) already exist as given DisEqC 1.2 position!", F::Positioner},
-        {"upper LO 3349",
-         [](SatelliteFields& f) {
-             f.upperLo = {-1, "3349"};
-         },
-         "LNB Upper LO Range expected 3350...14900", F::UpperLo},
-        {"lower LO 14901",
-         [](SatelliteFields& f) {
-             f.lowerLo = {-1, "14901"};
-         },
-         "LNB Lower LO Range expected 3350...14900", F::LowerLo},
-        {"lower LO text",
-         [](SatelliteFields& f) {
-             f.lowerLo = {-1, "ku band"};
-         },
-         "LNB Lower LO Range expected 3350...14900", F::LowerLo},
-        {"degree none", [](SatelliteFields& f) { f.degree = "east"; },
+        {"upper LO 3349", [](auto& f) { f.upperLo = typed("3349"); }, upper, F::UpperLo},
+        {"lower LO 14901", [](auto& f) { f.lowerLo = typed("14901"); }, lower, F::LowerLo},
+        {"lower LO text", [](auto& f) { f.lowerLo = typed("ku band"); }, lower, F::LowerLo},
+        {"degree none", [](auto& f) { f.degree = "east"; },
          "Degree error!\nExpected a position in degrees, such as 19,2", F::Degree},
-        {"direction",
-         [](SatelliteFields& f) {
-             f.eastWest = {-1, "N"};
-         },
-         "Direction error!\nExpected E or W", F::Direction},
-        {"empty name", [](SatelliteFields& f) { f.name = ""; }, "Please enter a satellite name.", F::Name},
-        {"another's name", [](SatelliteFields& f) { f.name = "Thor"; }, "A satellite named Thor already exists.",
-         F::Name},
-        // The new name must not survive a later refusal.
-        {"new name, bad LO",
-         [](SatelliteFields& f) {
-             f.name = "Renamed";
-             f.upperLo = {-1, "1"};
-         },
-         "LNB Upper LO Range expected 3350...14900", F::UpperLo},
+        {"direction", [](auto& f) { f.eastWest = typed("N"); }, "Direction error!\nExpected E or W", F::Direction},
+        {"empty name", [](auto& f) { f.name = ""; }, "Please enter a satellite name.", F::Name},
+        {"another's name", [](auto& f) { f.name = "Thor"; }, "A satellite named Thor already exists.", F::Name},
+        {"new name, bad LO", [](auto& f) { f.name = "Renamed", f.upperLo = typed("1"); }, upper, F::UpperLo},
+        {"LO 3350, positioner 30", [](auto& f) { f.upperLo = typed("3350"), f.positionerNo = "30"; }, "", F::None, 3350,
+         30},
+        {"LO 14900, positioner 200", [](auto& f) { f.upperLo = typed("14900"), f.positionerNo = "200"; }, "", F::None,
+         14900, 200},
+        {"LO 10750, positioner 1", [](auto& f) { f.upperLo = typed("10750"), f.positionerNo = "1"; }, "", F::None,
+         10750, 1},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::memcpy(&image(), before.get(), sizeof(all_tables_block));
         messages.clear();
         c.change(start());
-        EXPECT_FALSE(model.ok()) << c.what;
-        EXPECT_EQ(messages.texts(), Texts{c.message}) << c.what;
-        EXPECT_EQ(model.refusedField(), c.field) << c.what;
-        EXPECT_TRUE(unchanged()) << c.what;
-        EXPECT_EQ(state->editedSatName, "Astra") << c.what;
-    }
-}
-
-TEST_F(SatelliteDialog, TypedOscillatorsAndPositionersAtTheirLimitsAreAccepted) {
-    const struct {
-        const char* lo;
-        const char* positioner;
-        int storedLo, storedPositioner;
-    } cases[] = {{"3350", "30", 3350, 30}, {"14900", "200", 14900, 200}, {"10750", "1", 10750, 1}};
-    for (const auto& c : cases) {
-        SatelliteFields& f = start();
-        f.upperLo = {-1, c.lo};
-        f.positionerNo = c.positioner;
-        ASSERT_TRUE(model.ok()) << c.lo;
-        EXPECT_EQ(image().satellites[0].lnbHighLo, c.storedLo);
-        EXPECT_EQ(image().satellites[0].positionerNo, c.storedPositioner);
+        EXPECT_EQ(model.ok(), c.message.empty());
+        EXPECT_EQ(model.refusedField(), c.field);
+        EXPECT_EQ(messages.texts(), c.message.empty() ? Texts{} : Texts{c.message});
+        if (!c.message.empty()) {
+            EXPECT_TRUE(unchanged());
+            EXPECT_EQ(state->editedSatName, "Astra");
+        } else {
+            EXPECT_EQ(std::tuple(image().satellites[0].lnbHighLo, image().satellites[0].positionerNo),
+                      std::tuple(c.storedLo, c.storedPositioner));
+        }
     }
 }
 
@@ -156,15 +133,9 @@ TEST_F(SatelliteDialog, DefaultFillsFromThePredefinedRowOfThatName) {
     SatelliteFields& f = start();
     f.name = "Hotbird 2-8";
     model.setDefaults();
-    EXPECT_EQ(f.degree, "13,0");
-    EXPECT_EQ(f.eastWest.text, "E");
-    EXPECT_EQ(f.lowerLo.selection, 2);
-    EXPECT_EQ(f.upperLo.selection, 4);
-    EXPECT_EQ(f.diseqcMode, 0);
-    EXPECT_EQ(f.diseqc11, 0);
-    EXPECT_EQ(f.tone, 0);
-    EXPECT_EQ(f.positionerNo, "1");
-    EXPECT_FALSE(f.diseqc12);
+    EXPECT_EQ(std::tuple(f.degree, f.eastWest.text, f.lowerLo.selection, f.upperLo.selection, f.positionerNo),
+              std::tuple("13,0", "E", 2, 4, "1"));
+    EXPECT_EQ(std::tuple(f.diseqcMode, f.diseqc11, f.tone, f.diseqc12), std::tuple(0, 0, 0, false));
     EXPECT_TRUE(unchanged()) << "Default changes only the fields";
 
     f.name = "Paksat1-C";
@@ -184,9 +155,7 @@ TEST_F(SatelliteDialog, ANewSatelliteStartsFromItsRowAndIsAppendedOnlyOnOk) {
     model.prepareNew(SatelliteDialogModel::startingRecord(findPredefinedSatellite("Hotbird 2-8")));
     model.open();
     SatelliteFields& f = model.fields;
-    EXPECT_EQ(f.name, "Hotbird 2-8");
-    EXPECT_EQ(f.degree, "13,0");
-    EXPECT_EQ(f.positionerNo, "1");
+    EXPECT_EQ(std::tuple(f.name, f.degree, f.positionerNo), std::tuple("Hotbird 2-8", "13,0", "1"));
     f.name = "Thor";
     EXPECT_FALSE(model.ok());
     EXPECT_EQ(messages.texts(), Texts{"A satellite named Thor already exists."});
@@ -195,33 +164,24 @@ TEST_F(SatelliteDialog, ANewSatelliteStartsFromItsRowAndIsAppendedOnlyOnOk) {
     ASSERT_TRUE(model.ok());
     ASSERT_EQ(image().satCount, 4);
     const st_sat& added = image().satellites[3];
-    EXPECT_STREQ(added.name, "Hotbird neu");
-    EXPECT_EQ(added.position, 130);
-    EXPECT_EQ(added.tpCount, 0);
-    EXPECT_EQ(added.satId, 3) << "its index, a key no one uses";
-    EXPECT_EQ(state->editedSatName, "Hotbird neu");
+    // Its key is its index, a key no one uses.
+    EXPECT_EQ(std::tuple(nameText(added.name), added.position, added.tpCount, added.satId, state->editedSatName),
+              std::tuple("Hotbird neu", 130, 0, 3, "Hotbird neu"));
 
     model.prepareNew(SatelliteDialogModel::startingRecord(-1));
     model.open();
-    EXPECT_EQ(model.fields.name, "");
-    EXPECT_EQ(model.fields.degree, "0,0");
-    EXPECT_EQ(model.fields.eastWest.text, "E");
-    EXPECT_EQ(model.lowerLoEntries()[static_cast<std::size_t>(model.fields.lowerLo.selection)], "9750");
-    EXPECT_EQ(model.upperLoEntries()[static_cast<std::size_t>(model.fields.upperLo.selection)], "10600");
+    EXPECT_EQ(std::tuple(f.name, f.degree, f.eastWest.text), std::tuple("", "0,0", "E"));
+    EXPECT_EQ(model.lowerLoEntries()[static_cast<std::size_t>(f.lowerLo.selection)], "9750");
+    EXPECT_EQ(model.upperLoEntries()[static_cast<std::size_t>(f.upperLo.selection)], "10600");
     EXPECT_FALSE(model.ok()) << "a blank satellite needs a name";
     while (image().satCount < kMaxSatellites)
         build.satellite(1000 + image().satCount, "Filler " + std::to_string(image().satCount));
     remember();
     messages.clear();
-    model.fields.name = "One too many";
+    f.name = "One too many";
     EXPECT_FALSE(model.ok());
     EXPECT_EQ(messages.texts(), Texts{satelliteTableFullText()});
     EXPECT_TRUE(unchanged());
-}
-
-TEST_F(SatelliteDialog, ASatelliteThatDoesNotExistIsReportedAndNotOpened) {
-    EXPECT_NE(model.prepare("Nowhere"), 0);
-    EXPECT_EQ(messages.texts(), Texts{"Error: 500->(-2)"});
 }
 
 }  // namespace

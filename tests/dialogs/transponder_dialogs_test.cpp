@@ -1,6 +1,6 @@
 // Both transponder dialogs' models: the checks of OK at their limits, what each stores, the current
 // transponder frequency the tree variant hands back, and the list variant's satellite and frequency choice.
-#include <functional>
+#include <tuple>
 
 #include "database/image_access.h"
 #include "dialogs/transponder_list_dialog_model.h"
@@ -31,97 +31,77 @@ protected:
 };
 
 TEST_F(TreeTransponderDialog, EveryFieldIsCheckedAtItsLimits) {
-    using Change = std::function<void(TransponderFields&)>;
-    const auto set = [](std::string TransponderFields::*field, const char* text) {
-        return [field, text](TransponderFields& f) { f.*field = text; };
-    };
+    using T = TransponderFields;
     using F = DialogField;
+    const std::string id = "!\nYou must enter value 0..65535";
     const struct {
-        Change change;
-        const char* refusal;  // nullptr: accepted
-        DialogField field = DialogField::None;
+        std::string T::*field;
+        const char* text;
+        std::string refusal;  // empty: accepted
+        DialogField refused = DialogField::None;
     } cases[] = {
-        {set(&TransponderFields::frequency, "999"), "Unknown Frequency value: 999!\nYou must enter value 1000..13000",
-         F::Frequency},
-        {set(&TransponderFields::frequency, "13001"),
-         "Unknown Frequency value: 13001!\nYou must enter value 1000..13000", F::Frequency},
-        {set(&TransponderFields::frequency, "1000"), nullptr},
-        {set(&TransponderFields::frequency, "13000MHz"), nullptr},
-        {set(&TransponderFields::symbolRate, "999"), "Unknown Symbolrate value: 999!\nYou must enter value 1000..50000",
-         F::SymbolRate},
-        {set(&TransponderFields::symbolRate, "50001"),
-         "Unknown Symbolrate value: 50001!\nYou must enter value 1000..50000", F::SymbolRate},
-        {set(&TransponderFields::symbolRate, "50000"), nullptr},
-        {set(&TransponderFields::tsId, "x1"), "Unknown Transport Stream ID value: x1!\nYou must enter value 0..65535",
-         F::TsId},
-        {set(&TransponderFields::networkId, "-1"), "Unknown Network ID value: -1!\nYou must enter value 0..65535",
-         F::NetworkId},
-        {set(&TransponderFields::networkId, "65535"), nullptr},
-        {set(&TransponderFields::originalNetworkId, "65536"),
-         "Unknown Oryginal Network ID value: 65536!\nYou must enter value 0..65535", F::OriginalNetworkId},
+        {&T::frequency, "999", "Unknown Frequency value: 999!\nYou must enter value 1000..13000", F::Frequency},
+        {&T::frequency, "13001", "Unknown Frequency value: 13001!\nYou must enter value 1000..13000", F::Frequency},
+        {&T::frequency, "1000", ""},
+        {&T::frequency, "13000MHz", ""},
+        {&T::symbolRate, "999", "Unknown Symbolrate value: 999!\nYou must enter value 1000..50000", F::SymbolRate},
+        {&T::symbolRate, "50001", "Unknown Symbolrate value: 50001!\nYou must enter value 1000..50000", F::SymbolRate},
+        {&T::symbolRate, "50000", ""},
+        {&T::tsId, "x1", "Unknown Transport Stream ID value: x1" + id, F::TsId},
+        {&T::networkId, "-1", "Unknown Network ID value: -1" + id, F::NetworkId},
+        {&T::networkId, "65535", ""},
+        {&T::originalNetworkId, "65536", "Unknown Oryginal Network ID value: 65536" + id, F::OriginalNetworkId},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
         std::memcpy(&image(), before.get(), sizeof(all_tables_block));
         messages.clear();
-        c.change(start(1, kTransponderEdit));
-        EXPECT_EQ(model.ok(), c.refusal == nullptr);
-        EXPECT_EQ(model.refusedField(), c.field);
-        if (c.refusal != nullptr) {
-            EXPECT_EQ(messages.texts(), Texts{c.refusal});
+        start(1, kTransponderEdit).*c.field = c.text;
+        EXPECT_EQ(model.ok(), c.refusal.empty());
+        EXPECT_EQ(model.refusedField(), c.refused);
+        EXPECT_EQ(messages.texts(), c.refusal.empty() ? Texts{} : Texts{c.refusal});
+        if (!c.refusal.empty()) {
             EXPECT_TRUE(unchanged());
             EXPECT_EQ(state->currentTpFrequency, -1);
-        } else {
-            EXPECT_TRUE(messages.texts().empty());
         }
     }
 }
 
 TEST_F(TreeTransponderDialog, EditStoresTheFieldsAndHandsTheFrequencyBack) {
     TransponderFields& f = start(1, kTransponderEdit);
-    EXPECT_EQ(model.title(), "Edit transponder");
-    EXPECT_EQ(model.satelliteName(), "Astra");
-    EXPECT_EQ(f.frequency, "11720");
-    EXPECT_EQ(f.polarisation, 1);
-    EXPECT_TRUE(model.restoreEnabled());
+    EXPECT_EQ(std::tuple(model.title(), model.satelliteName(), f.frequency, f.polarisation, model.restoreEnabled()),
+              std::tuple("Edit transponder", "Astra", "11720", 1, true));
     f.frequency = "12600";
     f.polarisation = 3;
     f.fec = 4;  // FEC 5
     f.tsId = "1079";
     model.restore();
-    EXPECT_EQ(f.frequency, "11720") << "Restore puts the loaded values back";
+    EXPECT_EQ(std::tuple(f.frequency, f.polarisation, f.tsId), std::tuple("11720", 1, "0")) << "Restore";
     f.frequency = "12600";
     f.polarisation = 3;
     f.fec = 4;
     ASSERT_TRUE(model.ok());
-    EXPECT_EQ(state->currentTpFrequency, 12600);
-    EXPECT_EQ(model.polarisation(), 3);
+    EXPECT_EQ(std::tuple(state->currentTpFrequency, model.polarisation()), std::tuple(12600, 3));
     EXPECT_EQ(frequencies(image()), (std::vector<int>{10700, 12500, 12600, 10992})) << "kept in frequency order";
     EXPECT_EQ(image().transponders[2].fec, 5);
     EXPECT_EQ(image().programs[2].tpIndex, 2) << "its program followed it";
     EXPECT_EQ(test::brokenRule(image(), true), "");
-}
 
-TEST_F(TreeTransponderDialog, AFecWithoutAButtonSurvivesOk) {
-    image().transponders[1].fec = 4;
-    TransponderFields& f = start(1, kTransponderEdit);
-    EXPECT_EQ(f.fec, -1);
+    image().transponders[2].fec = 4;  // a FEC without a button survives OK
+    EXPECT_EQ(start(2, kTransponderEdit).fec, -1);
     ASSERT_TRUE(model.ok());
-    EXPECT_EQ(image().transponders[1].fec, 4);
+    EXPECT_EQ(image().transponders[2].fec, 4);
 }
 
 TEST_F(TreeTransponderDialog, AddJoinsTheSatelliteOfTheMenuAndADuplicateStaysOpen) {
     TransponderFields& f = start(11, kTransponderAdd);
-    EXPECT_EQ(model.title(), "Add transponder");
-    EXPECT_EQ(model.satelliteName(), "Thor");
-    EXPECT_FALSE(model.restoreEnabled());
-    EXPECT_EQ(f.polarisation, 0);
-    EXPECT_EQ(f.fec, 0);
+    EXPECT_EQ(std::tuple(model.title(), model.satelliteName(), model.restoreEnabled(), f.polarisation, f.fec),
+              std::tuple("Add transponder", "Thor", false, 0, 0));
     f = {"11216", "24500", "20", "70", "70", 1, 2};
     ASSERT_TRUE(model.ok());
-    EXPECT_EQ(state->currentTpFrequency, 11216);
-    EXPECT_EQ(image().tpCount, 5);
-    EXPECT_EQ(image().transponders[4].satId, 11);
-    EXPECT_EQ(image().satellites[2].tpCount, 1);
+    EXPECT_EQ(std::tuple(state->currentTpFrequency, image().tpCount, image().transponders[4].satId,
+                         image().satellites[2].tpCount),
+              std::tuple(11216, 5, 11, 1));
 
     remember();
     start(11, kTransponderAdd) = {"11216", "24500", "20", "70", "70", 1, 2};
@@ -130,11 +110,10 @@ TEST_F(TreeTransponderDialog, AddJoinsTheSatelliteOfTheMenuAndADuplicateStaysOpe
     EXPECT_TRUE(unchanged());
     model.cancel();
     EXPECT_EQ(state->currentTpFrequency, -1);
-}
+    messages.clear();
 
-TEST_F(TreeTransponderDialog, APrepareWithNothingBehindItDoesNotOpen) {
     EXPECT_NE(model.prepare(42, kTransponderAdd), 0) << "no satellite has key 42";
-    EXPECT_NE(model.prepare(4, kTransponderEdit), 0) << "a free slot";
+    EXPECT_NE(model.prepare(5, kTransponderEdit), 0) << "a free slot";
     EXPECT_EQ(messages.texts(), (Texts{"Error: 500->(-2)", "Error: 502->(-3)"}));
 }
 
@@ -148,43 +127,33 @@ protected:
     TransponderListDialogModel model{db, messages};
 };
 
-TEST_F(ListTransponderDialog, EditShowsTheProgramsTransponderAndChangesIt) {
+TEST_F(ListTransponderDialog, EditShowsTheProgramsTransponderAndOkChangesTheOneTheFieldsShow) {
     TransponderFields& f = start(2, kTransponderEdit);  // Bayern 3 on Astra 11720
-    EXPECT_EQ(model.satelliteSelection, 0);
-    EXPECT_EQ(model.frequencySelection, 1);
-    EXPECT_EQ(f.frequency, "11720");
+    EXPECT_EQ(std::tuple(model.satelliteSelection, model.frequencySelection, f.frequency), std::tuple(0, 1, "11720"));
     f.symbolRate = "22000";
     ASSERT_TRUE(model.ok());
     EXPECT_EQ(image().transponders[1].symbolRate, 22000);
-}
-
-TEST_F(ListTransponderDialog, OkChangesTheTransponderTheFieldsShowAfterAnotherChoice) {
-    TransponderFields& f = start(2, kTransponderEdit);
     model.frequencyChanged(2);
-    EXPECT_EQ(f.frequency, "12500");
-    EXPECT_EQ(model.shownTransponder(), 2);
+    EXPECT_EQ(std::tuple(f.frequency, model.shownTransponder()), std::tuple("12500", 2));
     model.satelliteChanged(1);
-    EXPECT_EQ(f.frequency, "10992") << "the first transponder of the new satellite is loaded";
-    EXPECT_EQ(model.frequencySelection, 0);
+    EXPECT_EQ(std::tuple(f.frequency, model.frequencySelection), std::tuple("10992", 0))
+        << "the first transponder of the new satellite is loaded";
     f.tsId = "4711";
     ASSERT_TRUE(model.ok());
     EXPECT_EQ(image().transponders[3].tsId, 4711);
-    EXPECT_EQ(image().transponders[1].tsId, 0) << "the transponder the dialog was opened for is untouched";
-    EXPECT_EQ(image().transponders[2].tsId, 0);
+    EXPECT_EQ(std::tuple(image().transponders[1].tsId, image().transponders[2].tsId), std::tuple(0, 0))
+        << "the transponders shown before are untouched";
 }
 
-TEST_F(ListTransponderDialog, AddPutsANewTransponderOnTheChosenSatellite) {
+TEST_F(ListTransponderDialog, AddPutsANewTransponderOnTheChosenSatelliteOnce) {
     TransponderFields& f = start(0, kTransponderAdd);
-    EXPECT_EQ(model.title(), "Add transponder");
-    EXPECT_TRUE(f.frequency.empty());
-    EXPECT_EQ(model.frequencySelection, -1);
+    EXPECT_EQ(std::tuple(model.title(), f.frequency, model.frequencySelection), std::tuple("Add transponder", "", -1));
     model.satelliteChanged(2);
     f.frequency = "10872";
     f.symbolRate = "27500";
     f.tsId = f.networkId = f.originalNetworkId = "0";
     ASSERT_TRUE(model.ok());
-    EXPECT_EQ(image().tpCount, 5);
-    EXPECT_EQ(image().transponders[4].satId, 11);
+    EXPECT_EQ(std::tuple(image().tpCount, image().transponders[4].satId), std::tuple(5, 11));
 
     const TransponderFields typed = f;
     remember();
