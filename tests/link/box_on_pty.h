@@ -13,40 +13,26 @@
 
 namespace vizud::test {
 
-// Short line timing for the host: a single-byte read waits 202 ms instead of 1020 ms.
-inline link::PortTimeouts fastHostTimeouts() {
-    return {100, 2, 200, 2, 500};
-}
-// The box resends an unacknowledged packet after about a second, well inside the host's start hunt.
-inline link::PortTimeouts fastBoxTimeouts() {
-    return {100, 20, 500, 2, 500};
-}
-
 class BoxOnPty {
 public:
     explicit BoxOnPty(boxsim::BoxConfig config = {}, std::vector<std::uint8_t> database = {}) {
-        if (!m_pty.open()) {
+        if (!m_pty.open())
             return;
-        }
         m_port.adopt(m_pty.master);
         config.flushFd = m_pty.slave;
-        if (config.timeouts.readConstantMs == link::PortTimeouts{}.readConstantMs) {
-            config.timeouts = fastBoxTimeouts();
-        }
+        // The box resends an unacknowledged packet after about a second, well inside the host's start hunt.
+        if (config.timeouts.readConstantMs == link::PortTimeouts{}.readConstantMs)
+            config.timeouts = {100, 20, 500, 2, 500};
         m_box = std::make_unique<boxsim::BoxSimulator>(m_port, config, std::move(database));
         m_thread = std::thread([this] { m_box->serve(); });
     }
     ~BoxOnPty() {
-        if (m_box) {
+        if (m_box)
             m_box->stop();
-        }
-        if (m_thread.joinable()) {
+        if (m_thread.joinable())
             m_thread.join();
-        }
         m_pty.close();
     }
-    BoxOnPty(const BoxOnPty&) = delete;
-    BoxOnPty& operator=(const BoxOnPty&) = delete;
 
     bool ok() const { return m_box != nullptr; }
     const std::string& path() const { return m_pty.path; }
@@ -84,7 +70,7 @@ inline link::TransferRequest hostRequest(const std::string& device, TransferMode
     request.port.number = 2;
     request.port.device = device;
     if (!realTiming) {
-        request.port.timeouts = fastHostTimeouts();
+        request.port.timeouts = {100, 2, 200, 2, 500};  // a single-byte read waits 202 ms instead of 1020 ms
         request.timing.garbagePauseMs = 10;
         request.timing.blockPauseMs = 0;
     }

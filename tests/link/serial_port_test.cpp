@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <chrono>
 #include <memory>
+#include <tuple>
 
 #include "link/serial_port.h"
 #include "tests/link/box_on_pty.h"
@@ -49,55 +50,42 @@ TEST(SerialPort, FailuresNameTheDeviceAndTheReason) {
     EXPECT_NE(denied.reason().find("dialout"), std::string::npos);
 }
 
-TEST(SerialPort, DeviceHeldByAnotherOpenFailsUntilItIsClosed) {
+TEST(SerialPort, OpenIsExclusiveAndReadsWaitAsTheLineTimeoutsSay) {
     boxsim::PseudoTerminal pty;
     ASSERT_TRUE(pty.open());
     FdPort master(pty.master);
-    SerialPort first;
-    ASSERT_TRUE(first.open(pty.path, 115200).ok);
-    SerialPort second;
-    const PortOpenResult busy = second.open(pty.path, 57600);
-    EXPECT_FALSE(busy.ok);
-    EXPECT_EQ(busy.error, EBUSY);
-    EXPECT_NE(busy.reason().find("in use"), std::string::npos);
-    first.close();
-    EXPECT_FALSE(second.open(pty.path, 9600).ok) << "only 115200 and 57600";
-    EXPECT_TRUE(second.open(pty.path, 57600).ok);
-    pty.close();
-}
-
-TEST(SerialPort, ReadsWaitAsTheLineTimeoutsSay) {
-    boxsim::PseudoTerminal pty;
-    ASSERT_TRUE(pty.open());
-    FdPort master(pty.master);
-    SerialPort port;
+    SerialPort port, second;
     ASSERT_TRUE(port.open(pty.path, 115200).ok);
-    std::uint8_t buffer[32];
+    const PortOpenResult busy = second.open(pty.path, 57600);
+    EXPECT_EQ(std::tuple(busy.ok, busy.error), std::tuple(false, EBUSY));
+    EXPECT_NE(busy.reason().find("in use"), std::string::npos);
 
-    // Nothing comes, at the real timing: 20 ms per requested byte plus a second.
-    Clock::time_point start = Clock::now();
-    EXPECT_EQ(port.read(buffer, 25), 0);
-    EXPECT_NEAR(secondsSince(start), 1.5, 0.1);
-
-    // Nothing comes: 10 ms per requested byte plus 200 ms.
-    port.setTimeouts({100, 10, 200, 10, 200});
-    start = Clock::now();
-    EXPECT_EQ(port.read(buffer, 10), 0);
-    EXPECT_NEAR(secondsSince(start), 0.30, 0.08);
-
-    // Three bytes, then silence: the read returns one interval after the last byte.
-    const std::uint8_t three[3] = {1, 2, 3};
-    ASSERT_EQ(master.write(three, 3), 3);
-    start = Clock::now();
-    EXPECT_EQ(port.read(buffer, 30), 3);
-    EXPECT_NEAR(secondsSince(start), 0.10, 0.06);
-
-    // A set abort flag ends a waiting read at once.
-    std::atomic<bool> abort{true};
+    // Nothing comes, at the real timing (20 ms per requested byte plus a second) and at a short one (10 ms
+    // plus 200 ms); three bytes come and the read returns one interval after the last; a set abort flag
+    // ends a waiting read at once.
+    std::atomic<bool> abort{false};
     port.setAbortFlag(&abort);
-    start = Clock::now();
-    EXPECT_EQ(port.read(buffer, 30), 0);
-    EXPECT_LT(secondsSince(start), 0.05);
+    const struct {
+        bool realTiming, abort;
+        std::size_t sent, requested;
+        double seconds, tolerance;
+    } cases[] = {{true, false, 0, 25, 1.5, 0.1},
+                 {false, false, 0, 10, 0.30, 0.08},
+                 {false, false, 3, 30, 0.10, 0.06},
+                 {false, true, 0, 30, 0.0, 0.05}};
+    for (const auto& c : cases) {
+        port.setTimeouts(c.realTiming ? PortTimeouts{} : PortTimeouts{100, 10, 200, 10, 200});
+        abort = c.abort;
+        const std::uint8_t sent[3] = {1, 2, 3};
+        ASSERT_EQ(master.write(sent, c.sent), static_cast<long>(c.sent));
+        std::uint8_t buffer[32];
+        const Clock::time_point start = Clock::now();
+        EXPECT_EQ(port.read(buffer, c.requested), static_cast<long>(c.sent));
+        EXPECT_NEAR(secondsSince(start), c.seconds, c.tolerance) << c.requested;
+    }
+    port.close();
+    EXPECT_FALSE(second.open(pty.path, 9600).ok) << "only 115200 and 57600";
+    EXPECT_TRUE(second.open(pty.path, 57600).ok) << "free once the other let go";
     pty.close();
 }
 
