@@ -7,10 +7,10 @@
 #include <iostream>
 #include <memory>
 
-#include "database/atomic_file.h"
 #include "app/config_record.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_options.h"
+#include "database/atomic_file.h"
 #include "database/channel_database.h"
 #include "database/image_access.h"
 #include "link/transfer_loop.h"
@@ -82,7 +82,7 @@ public:
             if (!action.message.empty()) {
                 std::cerr << "vizud-cli: " << action.message << "\n";
             }
-            if (report.code == link::kReportPortFailed) {
+            if (link::namesPortFailure(report.code)) {
                 std::cerr << "vizud-cli: " << m_session.lastPortFailure().reason() << "\n";
             }
             if (report.code == link::kReportAborted) {

@@ -35,6 +35,7 @@ FdPort::~FdPort() {
 void FdPort::adopt(int fd) {
     close();
     m_fd = fd;
+    m_lost = 0;
     if (m_fd >= 0) {
         const int flags = ::fcntl(m_fd, F_GETFL);
         if (flags >= 0) {
@@ -48,6 +49,23 @@ void FdPort::close() {
         ::close(m_fd);
         m_fd = -1;
     }
+    m_lost = 0;
+}
+
+long FdPort::lose(int error, std::size_t transferred) {
+    m_lost = error != 0 ? error : EIO;
+    return transferred > 0 ? static_cast<long>(transferred) : -1;
+}
+
+int FdPort::probeLine() {
+    if (m_fd < 0 || m_lost != 0) {
+        return m_lost;
+    }
+    pollfd pfd{m_fd, 0, 0};
+    if (::poll(&pfd, 1, 0) > 0 && (pfd.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0) {
+        m_lost = (pfd.revents & POLLNVAL) != 0 ? EBADF : EIO;
+    }
+    return m_lost;
 }
 
 void FdPort::purge() {
@@ -60,7 +78,7 @@ void FdPort::purge() {
 }
 
 long FdPort::read(std::uint8_t* buffer, std::size_t length) {
-    if (m_fd < 0) {
+    if (m_fd < 0 || m_lost != 0) {
         return -1;
     }
     if (length == 0) {
@@ -86,12 +104,12 @@ long FdPort::read(std::uint8_t* buffer, std::size_t length) {
         pollfd pfd{m_fd, POLLIN, 0};
         const int ready = ::poll(&pfd, 1, wait);
         if (ready < 0 && errno != EINTR) {
-            return got > 0 ? static_cast<long>(got) : -1;
+            return lose(errno, got);
         }
         if (ready > 0) {
             if ((pfd.revents & POLLIN) == 0) {
                 // Hang-up or error without data: the line is gone.
-                return got > 0 ? static_cast<long>(got) : -1;
+                return lose((pfd.revents & POLLNVAL) != 0 ? EBADF : EIO, got);
             }
             const ssize_t n = ::read(m_fd, buffer + got, length - got);
             if (n > 0) {
@@ -99,8 +117,12 @@ long FdPort::read(std::uint8_t* buffer, std::size_t length) {
                 interval = Clock::now() + std::chrono::milliseconds(m_timeouts.readIntervalMs);
                 continue;
             }
-            if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
-                return got > 0 ? static_cast<long>(got) : -1;
+            // After poll() reported data, end of file means the other side hung up.
+            if (n == 0) {
+                return lose(EIO, got);
+            }
+            if (errno != EAGAIN && errno != EINTR) {
+                return lose(errno, got);
             }
         }
         const Clock::time_point now = Clock::now();
@@ -112,7 +134,7 @@ long FdPort::read(std::uint8_t* buffer, std::size_t length) {
 }
 
 long FdPort::write(const std::uint8_t* buffer, std::size_t length) {
-    if (m_fd < 0) {
+    if (m_fd < 0 || m_lost != 0) {
         return -1;
     }
     const Clock::time_point total =
@@ -127,7 +149,7 @@ long FdPort::write(const std::uint8_t* buffer, std::size_t length) {
             continue;
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            return done > 0 ? static_cast<long>(done) : -1;
+            return lose(errno, done);
         }
         const int wait = msUntil(total);
         if (wait <= 0) {
@@ -135,10 +157,10 @@ long FdPort::write(const std::uint8_t* buffer, std::size_t length) {
         }
         pollfd pfd{m_fd, POLLOUT, 0};
         if (::poll(&pfd, 1, wait) < 0 && errno != EINTR) {
-            return done > 0 ? static_cast<long>(done) : -1;
+            return lose(errno, done);
         }
         if ((pfd.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0 && (pfd.revents & POLLOUT) == 0) {
-            return done > 0 ? static_cast<long>(done) : -1;
+            return lose((pfd.revents & POLLNVAL) != 0 ? EBADF : EIO, done);
         }
     }
     return static_cast<long>(done);

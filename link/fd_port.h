@@ -4,6 +4,9 @@
 //     at the latest after readPerByteMs per requested byte plus readConstantMs;
 //   - a write gives up after writePerByteMs per byte plus writeConstantMs.
 // The defaults are the real values; tests shorten them.
+// A read or write that finds the device gone (EIO after a USB adapter was pulled, a hang-up of the other
+// side of a pseudo-terminal) marks the line lost; from then on both fail at once instead of waiting out
+// their time-outs, so a transfer ends quickly and says why.
 #pragma once
 
 #include <atomic>
@@ -32,6 +35,8 @@ public:
     long read(std::uint8_t* buffer, std::size_t length) override;
     long write(const std::uint8_t* buffer, std::size_t length) override;
     void purge() override;
+    int lineLost() const override { return m_lost; }
+    int probeLine() override;
 
     void adopt(int fd);
     void close();
@@ -45,7 +50,11 @@ public:
     void setAbortFlag(const std::atomic<bool>* abort) { m_abort = abort; }
 
 private:
+    // Reads and writes that fail for good (not a time-out, not EAGAIN or EINTR) mark the line lost.
+    long lose(int error, std::size_t transferred);
+
     int m_fd = -1;
+    int m_lost = 0;
     PortTimeouts m_timeouts;
     const std::atomic<bool>* m_abort = nullptr;
 };

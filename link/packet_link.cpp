@@ -14,7 +14,7 @@ PacketLink::PacketLink(PortIo& port, const std::atomic<bool>& abort, ReportSink&
 void PacketLink::pause(int ms) const {
     using Clock = std::chrono::steady_clock;
     const Clock::time_point end = Clock::now() + std::chrono::milliseconds(ms);
-    while (!aborted()) {
+    while (!aborted() && m_port.probeLine() == 0) {
         const auto left = end - Clock::now();
         if (left <= Clock::duration::zero()) {
             return;
@@ -41,9 +41,12 @@ int PacketLink::writeBytes(const std::uint8_t* buffer, std::size_t length) {
 }
 
 std::size_t PacketLink::readBytes(std::uint8_t* buffer, std::size_t length) {
+    const bool wasLost = m_port.lineLost() != 0;
     const long n = m_port.read(buffer, length);
     if (n < 0) {
-        std::fputs("netd_read() Error\n", stdout);
+        if (!wasLost) {
+            std::fputs("netd_read() Error\n", stdout);
+        }
         return 0;
     }
     return static_cast<std::size_t>(n);

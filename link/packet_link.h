@@ -42,7 +42,8 @@ public:
     // Writes the whole buffer, continuing after a partial write with the bytes not yet written. Ten
     // calls that fail or write nothing give up.
     int writeBytes(const std::uint8_t* buffer, std::size_t length);
-    // One read call; a failed call prints "netd_read() Error" and counts as a read of nothing.
+    // One read call; a failed call prints "netd_read() Error" (once, when it finds the line lost) and
+    // counts as a read of nothing.
     std::size_t readBytes(std::uint8_t* buffer, std::size_t length);
     // Up to 25 single-byte reads looking for 0x02; fails at once when the abort flag is set.
     int huntStartByte();
@@ -58,10 +59,13 @@ public:
     // `capacity` bytes, whatever the packet claims.
     int receiveDataPacket(std::uint8_t* header, std::uint8_t* destination, std::size_t capacity, bool sendAck);
 
-    bool aborted() const { return m_abort.load(); }
+    // True once the abort flag is set or the line is lost: either way nothing more can be exchanged.
+    bool aborted() const { return m_abort.load() || m_port.lineLost() != 0; }
+    // The errno value with which the line was lost, 0 while it is there.
+    int lineLost() const { return m_port.lineLost(); }
     ReportSink& reports() { return m_reports; }
     const LinkTiming& timing() const { return m_timing; }
-    // Sleeps `ms`, returning early when the abort flag is set.
+    // Sleeps `ms`, returning early when the abort flag is set or the line hangs up.
     void pause(int ms) const;
 
 private:

@@ -18,6 +18,11 @@ public:
     virtual long write(const std::uint8_t* buffer, std::size_t length) = 0;
     // Discards the bytes received and not yet read.
     virtual void purge() = 0;
+    // Non-zero (an errno value) once the line is gone for good: the device was unplugged or the other
+    // side hung up. Every read and write fails at once from then on.
+    virtual int lineLost() const { return 0; }
+    // Looks for a hang-up without reading or writing (used while pausing), then returns lineLost().
+    virtual int probeLine() { return lineLost(); }
 };
 
 }  // namespace vizud::link

@@ -93,7 +93,7 @@ void TransferDialog::apply(const link::Report& report) {
     }
     if (!action.message.empty()) {
         std::string message = action.message;
-        if (report.code == link::kReportPortFailed) {
+        if (link::namesPortFailure(report.code)) {
             const std::string reason = m_backend.portFailureReason();
             if (!reason.empty()) {
                 message += "\n" + reason;

@@ -86,6 +86,13 @@ ReportAction describeReport(int code, std::uint32_t value) {
         case kReportUploading:
             action.status = "Data Upload to Set Top Box...";
             break;
+        case kReportLineLost:
+            action.status = "Connection lost";
+            action.message = "The serial device disappeared during the transfer";
+            action.messageIcon = MessageIcon::Stop;
+            action.setsCancelledFlag = true;
+            action.end = DialogEnd::Cancel;
+            break;
         default:
             break;
     }

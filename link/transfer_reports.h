@@ -39,6 +39,12 @@ inline constexpr int kReportSendDone = 21;       // value 0: the box took the wh
 inline constexpr int kReportDiagnostic = 27;     // value: diagnostic (not shown)
 inline constexpr int kReportAborted = 28;        // value 1: the exchange noticed the abort flag
 inline constexpr int kReportUploading = 29;      // value 12: negotiation done, sending
+inline constexpr int kReportLineLost = 30;       // value: errno; the serial device disappeared mid-transfer
+
+// Reports whose message gets a second line naming the device and the reason (lastPortFailure()).
+inline bool namesPortFailure(int code) {
+    return code == kReportPortFailed || code == kReportLineLost;
+}
 
 // ---- Step numbers reported with code 5 ------------------------------------------------------------
 // Send exchange (upload, upgrade):

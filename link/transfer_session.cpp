@@ -53,12 +53,12 @@ PortOpenResult TransferSession::lastPortFailure() const {
 void TransferSession::work(TransferRequest request) {
     PortOpenResult portFailure;
     DeviceRecord host = hostRecord();
-    // Stores the port failure before report 3 reaches the channel, so the UI can read it on receipt.
+    // Stores the port failure before report 3 or 30 reaches the channel, so the UI can read it on receipt.
     class FailureFirst : public ReportSink {
     public:
         FailureFirst(TransferSession& session, PortOpenResult& failure) : m_session(session), m_failure(failure) {}
         void post(int code, std::uint32_t value) override {
-            if (code == kReportPortFailed) {
+            if (namesPortFailure(code)) {
                 std::lock_guard<std::mutex> lock(m_session.m_mutex);
                 m_session.m_portFailure = m_failure;
             }

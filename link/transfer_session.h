@@ -13,7 +13,7 @@
 //   Report r;
 //   while (session.reports().tryPop(r)) {
 //       ReportAction a = describeReport(r.code, r.value);   // status, progress, message, end
-//       if (r.code == kReportPortFailed) second message line: session.lastPortFailure().reason()
+//       if (namesPortFailure(r.code)) second message line: session.lastPortFailure().reason()
 //       if (a.end != DialogEnd::None) { session.join(); close the dialog with a.end; stop draining; }
 //   }
 //   Cancel button: session.cancel(); keep the dialog open until the report that ends it (28) arrives.

@@ -14,7 +14,8 @@ namespace vizud::link {
 namespace {
 
 // Opens the chosen port as every worker starts: report 2, open, report 3 on failure, purge, report 4.
-bool openWorkerPort(const WorkerContext& context, SerialPort& port) {
+// `device` receives the path opened.
+bool openWorkerPort(const WorkerContext& context, SerialPort& port, std::string& device) {
     const auto number = static_cast<std::uint32_t>(context.port.number);
     context.reports.post(kReportOpeningPort, number);
     const PortOpenResult result = context.port.device.empty()
@@ -25,6 +26,7 @@ bool openWorkerPort(const WorkerContext& context, SerialPort& port) {
         context.reports.post(kReportPortFailed, number);
         return false;
     }
+    device = result.device;
     port.setTimeouts(context.port.timeouts);
     port.setAbortFlag(&context.abort);
     port.purge();
@@ -46,6 +48,38 @@ public:
 private:
     ReportSink& m_inner;
 };
+
+// While the line is there, passes every report on. Once the device has disappeared, the failure the
+// exchange reports for it (a time-out of some step, an abort) is held back: endLostLine() then ends the
+// transfer with report 30, which names the device and the reason.
+class LineWatch : public ReportSink {
+public:
+    LineWatch(ReportSink& inner, const PortIo& port) : m_inner(inner), m_port(port) {}
+    void post(int code, std::uint32_t value) override {
+        if (m_port.lineLost() != 0 && describeReport(code, value).end == DialogEnd::Cancel) {
+            return;
+        }
+        m_inner.post(code, value);
+    }
+
+private:
+    ReportSink& m_inner;
+    const PortIo& m_port;
+};
+
+// After an exchange that failed: when the line was lost, reports it (port failure first, then report 30)
+// and returns true.
+bool endLostLine(const WorkerContext& context, const PortIo& port, const std::string& device) {
+    const int error = port.lineLost();
+    if (error == 0) {
+        return false;
+    }
+    context.portFailure.ok = false;
+    context.portFailure.error = error;
+    context.portFailure.device = device;
+    context.reports.post(kReportLineLost, static_cast<std::uint32_t>(error));
+    return true;
+}
 
 // The download's transfer buffer, laid out so its start can be checked as an image.
 struct DownloadBuffer {
@@ -90,19 +124,22 @@ std::uint32_t upgradeTransferType(std::uint64_t fileLength, std::uint32_t* diagn
 
 void runDownloadWorker(const WorkerContext& context, all_tables_block& image) {
     SerialPort port;
-    if (!openWorkerPort(context, port)) {
+    std::string device;
+    if (!openWorkerPort(context, port, device)) {
         return;
     }
     // Zero-filled, so a box that sends less than the image leaves zeros rather than stale memory.
     auto buffer = std::make_unique<DownloadBuffer>();
-    HoldCompletion reports(context.reports);
+    LineWatch watch(context.reports, port);
+    HoldCompletion reports(watch);
     PacketLink link(port, context.abort, reports, context.timing);
     const int result =
         runReceiveExchange(link, kTransferDatabase, reinterpret_cast<std::uint8_t*>(buffer.get()), sizeof(*buffer));
-    port.close();
     if (result != kExchangeOk) {
+        endLostLine(context, port, device);
         return;
     }
+    port.close();
     if (!countsWithinCapacity(buffer->image)) {
         context.reports.post(kReportTimeout, kStepNotAChannelImage);
         return;
@@ -113,19 +150,24 @@ void runDownloadWorker(const WorkerContext& context, all_tables_block& image) {
 
 void runUploadWorker(const WorkerContext& context, const all_tables_block& image, DeviceRecord& hostRecord) {
     SerialPort port;
-    if (!openWorkerPort(context, port)) {
+    std::string device;
+    if (!openWorkerPort(context, port, device)) {
         return;
     }
     hostRecord = builtInHostRecord();
     std::vector<std::uint8_t> buffer(kTransferBufferSize, 0);
     std::memcpy(buffer.data(), &image, sizeof(all_tables_block));
-    PacketLink link(port, context.abort, context.reports, context.timing);
-    runSendExchange(link, kTransferDatabase, buffer.data(), 0x100000, hostRecord);
+    LineWatch reports(context.reports, port);
+    PacketLink link(port, context.abort, reports, context.timing);
+    if (runSendExchange(link, kTransferDatabase, buffer.data(), 0x100000, hostRecord) != kExchangeOk) {
+        endLostLine(context, port, device);
+    }
 }
 
 void runUpgradeWorker(const WorkerContext& context, const std::string& path, DeviceRecord& hostRecord) {
     SerialPort port;
-    if (!openWorkerPort(context, port)) {
+    std::string device;
+    if (!openWorkerPort(context, port, device)) {
         return;
     }
     std::vector<std::uint8_t> file;
@@ -144,8 +186,11 @@ void runUpgradeWorker(const WorkerContext& context, const std::string& path, Dev
     std::uint32_t diagnostic = 0;
     const std::uint32_t type = upgradeTransferType(file.size(), &diagnostic);
     context.reports.post(kReportDiagnostic, diagnostic);
-    PacketLink link(port, context.abort, context.reports, context.timing);
-    runSendExchange(link, type, file.data() + kDlpHead, file.size() - kDlpHead, hostRecord);
+    LineWatch reports(context.reports, port);
+    PacketLink link(port, context.abort, reports, context.timing);
+    if (runSendExchange(link, type, file.data() + kDlpHead, file.size() - kDlpHead, hostRecord) != kExchangeOk) {
+        endLostLine(context, port, device);
+    }
 }
 
 }  // namespace vizud::link

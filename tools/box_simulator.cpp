@@ -156,7 +156,14 @@ bool BoxSimulator::counted() {
     if (m_config.faults.stallAfter > 0 && m_packetsSeen > m_config.faults.stallAfter) {
         m_stalled = true;
     }
-    return !m_stalled;
+    if (m_config.faults.hangupAfter > 0 && m_packetsSeen > m_config.faults.hangupAfter && !m_hungUp) {
+        // As a cable pulled out: the host's next read or write finds the line gone.
+        log("hanging up after " + std::to_string(m_config.faults.hangupAfter) + " packets");
+        m_hungUp = true;
+        m_port.close();
+        m_stop.store(true);
+    }
+    return !m_stalled && !m_hungUp;
 }
 
 bool BoxSimulator::takeAck() {
@@ -166,7 +173,7 @@ bool BoxSimulator::takeAck() {
         log("withholding acknowledgement " + std::to_string(m_acksSent));
         return false;
     }
-    return !m_stalled;
+    return !m_stalled && !m_hungUp;
 }
 
 bool BoxSimulator::readAck() {

@@ -29,6 +29,7 @@ struct BoxFaults {
     int withholdAck = 0;    // once: the N-th acknowledgement of a transfer (counting from 1) is not sent
     bool oversize = false;  // a download announces an image of type 1 with 0x7FFFFF bytes
     int stallAfter = 0;     // the box falls silent for good after N packets of a transfer (sent or received)
+    int hangupAfter = 0;    // the box closes its side of the line after N packets of a transfer and stops
 };
 
 struct BoxConfig {
@@ -76,7 +77,7 @@ private:
     int sendPacket(std::vector<std::uint8_t> bytes, bool waitAck);
     bool readAck();
     bool takeAck();  // false when this acknowledgement is to be withheld
-    bool counted();  // counts one packet; false once the box stalls
+    bool counted();  // counts one packet; false once the box stalls or hung up
     void finish(BoxOutcome outcome, const std::string& text);
     void idleTimeouts(int constantMs);
     void log(const std::string& text) const;
@@ -93,6 +94,7 @@ private:
     bool m_corruptDone = false;
     bool m_withholdDone = false;
     bool m_stalled = false;
+    bool m_hungUp = false;
 
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;

@@ -39,7 +39,8 @@ const char* const kUsage =
     "  --garbage N          send N garbage bytes (at most 24) before every packet\n"
     "  --corrupt-once N     damage the N-th packet of a transfer, once\n"
     "  --withhold-ack N     withhold the N-th acknowledgement of a transfer, once\n"
-    "  --oversize           announce a 0x7FFFFF-byte image on download\n";
+    "  --oversize           announce a 0x7FFFFF-byte image on download\n"
+    "  --hangup-after N     close the line after N packets of a transfer, as a cable pulled out\n";
 
 volatile std::sig_atomic_t g_stop = 0;
 boxsim::BoxSimulator* g_box = nullptr;
@@ -124,6 +125,9 @@ int main(int argc, char** argv) {
         } else if (a == "--withhold-ack") {
             ok = value(n) && n >= 1 && n <= 100000;
             config.faults.withholdAck = static_cast<int>(n);
+        } else if (a == "--hangup-after") {
+            ok = value(n) && n >= 1 && n <= 100000;
+            config.faults.hangupAfter = static_cast<int>(n);
         } else if (a == "--oversize") {
             config.faults.oversize = true;
         } else {

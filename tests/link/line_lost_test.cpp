@@ -1,0 +1,148 @@
+// A box that goes away mid-transfer, as a USB adapter pulled out: the simulator closes its side of the
+// pseudo-terminal after N packets. Every transfer must then end within a second with the device named,
+// leave the editor's image as it was and let go of the port.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <thread>
+
+#include "link/transfer_workers.h"
+#include "tests/link/box_on_pty.h"
+#include "tests/support/database_fixture.h"
+#include "tests/support/image_factory.h"
+#include "tests/support/temp_dir.h"
+
+namespace vizud::link {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int openDescriptors() {
+    return static_cast<int>(
+        std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator{}));
+}
+
+// The simulator on a pseudo-terminal of its own that remembers when it hung up.
+class HangingBox {
+public:
+    HangingBox(int hangupAfter, std::vector<std::uint8_t> database) {
+        if (!m_pty.open())
+            return;
+        m_port.adopt(m_pty.master);
+        boxsim::BoxConfig config;
+        config.flushFd = m_pty.slave;
+        config.timeouts = {100, 20, 500, 2, 500};
+        config.faults.hangupAfter = hangupAfter;
+        m_box = std::make_unique<boxsim::BoxSimulator>(m_port, config, std::move(database));
+        m_box->setLog([this](const std::string& line) {
+            if (line.rfind("hanging up", 0) == 0)
+                m_hungUp.store(Clock::now().time_since_epoch().count());
+        });
+        m_thread = std::thread([this] { m_box->serve(); });
+    }
+    ~HangingBox() {
+        if (m_box)
+            m_box->stop();
+        if (m_thread.joinable())
+            m_thread.join();
+        m_pty.close();
+    }
+    const std::string& path() const { return m_pty.path; }
+    bool hungUp() const { return m_hungUp.load() != 0; }
+    double secondsSinceHangup() const {
+        return std::chrono::duration<double>(Clock::now().time_since_epoch() - Clock::duration(m_hungUp.load()))
+            .count();
+    }
+
+private:
+    boxsim::PseudoTerminal m_pty;
+    FdPort m_port;
+    std::unique_ptr<boxsim::BoxSimulator> m_box;
+    std::thread m_thread;
+    std::atomic<Clock::rep> m_hungUp{0};
+};
+
+class LineLost : public test::DatabaseFixture, public ::testing::Test {
+protected:
+    LineLost() { test::makeImage(image(), 8, test::randomShape(rng)); }
+
+    std::mt19937 rng{3};
+    test::TempDir dir;
+    TransferSession session{image()};
+};
+
+// Hang-ups in the negotiation, right after it and among the data blocks, for each transfer. The host
+// runs with the real line timing: waiting out its time-outs instead would take many seconds.
+TEST_F(LineLost, EveryTransferEndsWithinASecondNamingTheDeviceAndLetsGoOfThePort) {
+    std::vector<std::uint8_t> dlp(0x100000);
+    for (auto& b : dlp)
+        b = static_cast<std::uint8_t>(rng());
+    const DeviceRecord record = builtInHostRecord();
+    std::memcpy(dlp.data(), &record, 24);
+    test::writeFile(dir.file("soft.dlp"), dlp.data(), dlp.size());
+    const auto boxImage = test::makeImage(5, test::randomShape(rng));
+
+    for (const TransferMode mode : {TransferMode::Download, TransferMode::Upload, TransferMode::Upgrade}) {
+        for (const int after : {1, 3, 6, 40}) {
+            SCOPED_TRACE(testing::Message() << "mode " << static_cast<int>(mode) << ", hang-up after " << after);
+            const int descriptors = openDescriptors();
+            const auto before = test::bytesOf(image());
+            {
+                HangingBox box(after, test::bytesOf(*boxImage));
+                TransferRequest request = test::hostRequest(box.path(), mode, true);
+                request.dlpPath = dir.file("soft.dlp");
+                const test::HostRun run = test::runHost(session, request);
+                ASSERT_TRUE(box.hungUp());
+                EXPECT_LE(box.secondsSinceHangup(), 1.0);
+                EXPECT_EQ(run.outcome.ending.code, kReportLineLost);
+                EXPECT_EQ(run.outcome.end, DialogEnd::Cancel);
+                EXPECT_EQ(session.lastPortFailure().reason(), box.path() + ": " + std::strerror(EIO));
+                EXPECT_EQ(run.count(kReportTimeout) + run.count(kReportAborted), 0)
+                    << "the failure of the step is not reported besides";
+            }
+            EXPECT_EQ(test::bytesOf(image()), before);
+            EXPECT_EQ(openDescriptors(), descriptors) << "the port is closed";
+        }
+    }
+    const ReportAction action = describeReport(kReportLineLost, EIO);
+    EXPECT_EQ(action.message, "The serial device disappeared during the transfer");
+    EXPECT_TRUE(namesPortFailure(kReportLineLost));
+}
+
+// The port itself: once the other side hung up, reads and writes fail at once (not after their
+// time-outs) and keep failing; a port given a new descriptor starts afresh.
+TEST(FdPortLineLost, AHangUpFailsEveryReadAndWriteAtOnceUntilANewDescriptor) {
+    boxsim::PseudoTerminal pty;
+    ASSERT_TRUE(pty.open());
+    SerialPort host;
+    ASSERT_TRUE(host.open(pty.path, 115200).ok);
+    host.setTimeouts({200, 20, 2000, 20, 2000});
+    EXPECT_EQ(host.probeLine(), 0);
+    ::close(pty.master);
+    pty.close();
+
+    std::uint8_t byte = 0;
+    const Clock::time_point start = Clock::now();
+    EXPECT_EQ(host.read(&byte, 1), -1);
+    EXPECT_EQ(host.lineLost(), EIO);
+    EXPECT_EQ(host.write(&byte, 1), -1);
+    EXPECT_EQ(host.read(&byte, 1), -1);
+    EXPECT_LT(Clock::now() - start, std::chrono::milliseconds(500));
+
+    boxsim::PseudoTerminal again;
+    ASSERT_TRUE(again.open());
+    ASSERT_TRUE(host.open(again.path, 115200).ok);
+    EXPECT_EQ(host.lineLost(), 0);
+    ::close(again.master);
+    EXPECT_EQ(host.probeLine(), EIO) << "a hang-up is seen without reading";
+    again.close();
+}
+
+}  // namespace
+}  // namespace vizud::link
