@@ -1,0 +1,198 @@
+#include "tests/fuzz/fuzz_support.h"
+
+#include <cstring>
+
+#include "database/image_access.h"
+#include "tests/support/image_factory.h"
+
+namespace vizud::fuzz {
+
+TreeBuilder::Node CountingTree::root(Root which) {
+    if (m_nodes.empty()) {
+        m_nodes.push_back({kNoNode, "Favourites"});
+        m_nodes.push_back({kNoNode, "Providers"});
+        m_nodes.push_back({kNoNode, "Satellites"});
+    }
+    return static_cast<Node>(which) + 1;
+}
+
+TreeBuilder::Node CountingTree::appendChild(Node parent, const std::string& text) {
+    m_nodes.push_back({parent, text});
+    if (parent >= 1 && parent < m_nodes.size())
+        m_nodes[parent - 1].lastChild = m_nodes.size();
+    return m_nodes.size();
+}
+
+TreeBuilder::Node CountingTree::lastChild(Node parent) {
+    return parent >= 1 && parent <= m_nodes.size() ? m_nodes[parent - 1].lastChild : kNoNode;
+}
+
+std::string CountingTree::text(Node node) {
+    return node >= 1 && node <= m_nodes.size() ? m_nodes[node - 1].text : std::string();
+}
+
+void startingImage(all_tables_block& img, unsigned variant) {
+    static const auto images = [] {
+        std::vector<std::unique_ptr<all_tables_block>> made;
+        const test::ImageShape shapes[] = {
+            {10, 30, 10, 3, 80, 50, 16},   // a typical small list
+            {3, 9, 4, 1, 40, 0, 12},        // radio only
+            {2, 4, 2, 0, 25, 25, 400},      // TV only, with full favourite lists
+            {0, 0, 0, 0, 0, 0, 0},          // empty
+        };
+        for (unsigned i = 0; i < std::size(shapes); ++i)
+            made.push_back(test::makeImage(100 + i, shapes[i]));
+        return made;
+    }();
+    std::memcpy(&img, images[variant % images.size()].get(), kImageSize);
+}
+
+namespace {
+
+// A new value for a field: mostly a small step from the old one, sometimes 0, its maximum or anything.
+// (Wild counts are kept rare: a count far beyond the generated records makes thousands of random ones,
+// slow to check and export, and rarely new.)
+template <typename T>
+T changed(FuzzedDataProvider& in, T current) {
+    switch (in.ConsumeIntegralInRange<int>(0, 9)) {
+        case 0:
+        case 1:
+            return static_cast<T>(current + 1);
+        case 2:
+        case 3:
+            return static_cast<T>(current - 1);
+        case 4:
+        case 5:
+        case 6:
+            return static_cast<T>(current + in.ConsumeIntegralInRange<int>(-8, 8));
+        case 7:
+            return T{};
+        case 8:
+            return static_cast<T>(~T{});
+        default:
+            return in.ConsumeIntegral<T>();
+    }
+}
+
+// An index among `count` slots in use, sometimes just past them.
+int slot(FuzzedDataProvider& in, int count, int capacity) {
+    return in.ConsumeIntegralInRange<int>(0, std::min(std::max(count, 0) + 1, capacity - 1));
+}
+
+void changeName(FuzzedDataProvider& in, char (&name)[16]) {
+    const std::string bytes = in.ConsumeBytesAsString(in.ConsumeIntegralInRange<std::size_t>(0, 16));
+    const std::size_t at = in.ConsumeIntegralInRange<std::size_t>(0, 16 - bytes.size());
+    std::memcpy(name + at, bytes.data(), bytes.size());
+}
+
+}  // namespace
+
+void applyChanges(FuzzedDataProvider& in, all_tables_block& img, int maxChanges) {
+    const int changes = in.ConsumeIntegralInRange<int>(0, maxChanges);
+    for (int c = 0; c < changes && in.remaining_bytes() > 0; ++c) {
+        switch (in.ConsumeIntegralInRange<int>(0, 9)) {
+            case 0: {
+                std::uint16_t* counts[] = {&img.satCount, &img.programCount, &img.tvCount, &img.tpCount,
+                                           &img.providerCount};
+                std::uint16_t& count = *counts[in.ConsumeIntegralInRange<std::size_t>(0, std::size(counts) - 1)];
+                count = changed(in, count);
+                break;
+            }
+            case 1: {
+                st_program& p = img.programs[slot(in, img.programCount, kMaxPrograms)];
+                std::uint16_t* fields[] = {&p.providerIndex, &p.tpIndex, &p.serviceId, &p.programFlags, &p.videoPid};
+                std::uint16_t& field = *fields[in.ConsumeIntegralInRange<std::size_t>(0, std::size(fields) - 1)];
+                field = changed(in, field);
+                break;
+            }
+            case 2: {
+                st_ts& t = img.transponders[slot(in, img.tpCount, kMaxTransponders)];
+                switch (in.ConsumeIntegralInRange<int>(0, 3)) {
+                    case 0:
+                        t.satId = changed(in, t.satId);
+                        break;
+                    case 1:
+                        t.polarization = changed(in, t.polarization);
+                        break;
+                    case 2:
+                        t.fec = changed(in, t.fec);
+                        break;
+                    default:
+                        t.frequency = changed(in, t.frequency);
+                        break;
+                }
+                break;
+            }
+            case 3: {
+                st_sat& s = img.satellites[slot(in, img.satCount, kMaxSatellites)];
+                switch (in.ConsumeIntegralInRange<int>(0, 3)) {
+                    case 0:
+                        s.satId = changed(in, s.satId);
+                        break;
+                    case 1:
+                        s.tpCount = changed(in, s.tpCount);
+                        break;
+                    case 2:
+                        s.position = changed(in, s.position);
+                        break;
+                    default:
+                        s.eastWest = static_cast<std::int8_t>(in.PickValueInArray<char>({'E', 'W', 0, 'x'}));
+                        break;
+                }
+                break;
+            }
+            case 4:
+                changeName(in, img.programs[slot(in, img.programCount, kMaxPrograms)].name);
+                break;
+            case 5:
+                switch (in.ConsumeIntegralInRange<int>(0, 2)) {
+                    case 0:
+                        changeName(in, img.providers[slot(in, img.providerCount, kMaxProviders)].name);
+                        break;
+                    case 1:
+                        changeName(in, img.satellites[slot(in, img.satCount, kMaxSatellites)].name);
+                        break;
+                    default:
+                        changeName(in, img.favourites[in.ConsumeIntegralInRange<int>(0, kFavouriteLists - 1)].favName);
+                        break;
+                }
+                break;
+            case 6: {
+                st_fav& list = img.favourites[in.ConsumeIntegralInRange<int>(0, kFavouriteLists - 1)];
+                switch (in.ConsumeIntegralInRange<int>(0, 2)) {
+                    case 0:
+                        list.favCount = changed(in, list.favCount);
+                        break;
+                    case 1:
+                        list.favTvCount = changed(in, list.favTvCount);
+                        break;
+                    default: {
+                        std::uint16_t& entry = list.favEntries[slot(in, list.favCount, kMaxFavouriteEntries)];
+                        entry = changed(in, entry);
+                        break;
+                    }
+                }
+                break;
+            }
+            case 7:
+                img.imageCrc = in.ConsumeIntegral<std::uint32_t>();
+                break;
+            default: {
+                auto* bytes = reinterpret_cast<std::uint8_t*>(&img);
+                bytes[in.ConsumeIntegralInRange<std::size_t>(0, kImageSize - 1)] = in.ConsumeIntegral<std::uint8_t>();
+                break;
+            }
+        }
+    }
+}
+
+bool openImage(ChannelDatabase& db, EditorState& state, const all_tables_block& img) {
+    if (!countsWithinCapacity(img))
+        return false;
+    std::memcpy(&state.image, &img, kImageSize);
+    db.setLoaded(1);
+    db.removeUnusedProviders();
+    return true;
+}
+
+}  // namespace vizud::fuzz
