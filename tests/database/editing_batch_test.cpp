@@ -7,6 +7,7 @@
 #include <cstring>
 #include <memory>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "database/image_access.h"
@@ -16,6 +17,20 @@
 
 namespace vizud {
 namespace {
+
+// A program apart from its table references, which a snapshot paste may resolve to an equal provider or
+// transponder elsewhere, and the programs a list names that way.
+std::string programContent(const st_program& prog) {
+    return nameText(prog.name) + "|" + std::to_string(prog.serviceId) + "|" + std::to_string(prog.videoPid) + "|" +
+           std::to_string(prog.audioPid) + "|" + std::to_string(prog.pcrPid) + "|" + std::to_string(prog.programFlags);
+}
+
+std::vector<std::string> listContent(const all_tables_block& img, int list) {
+    std::vector<std::string> out;
+    for (const int e : test::entries(img.favourites[list]))
+        out.push_back(programContent(img.programs[e]));
+    return out;
+}
 
 class BatchAgainstPerRow : public ::testing::Test {
 protected:
@@ -115,55 +130,38 @@ protected:
     std::unique_ptr<test::DatabaseFixture> batch;
 };
 
-TEST_F(BatchAgainstPerRow, DeleteProgramsIsTheSequenceOfDeletes) {
-    for (int round = 0; round < 300; ++round) {
-        twinImages(test::randomShape(rng));
-        const std::vector<int> indices = rows(perRow->image().programCount);
-        std::vector<int> expected;
-        RecordView view;
-        for (const int p : indices)
-            expected.push_back(perRow->db.modifyRecord(kTablePrograms, kOpDelete, p, view));
-        std::vector<int> results;
-        batch->db.deletePrograms(indices, &results);
-        EXPECT_EQ(results, expected);
-        expectSame("deletePrograms", round);
-    }
-}
-
-TEST_F(BatchAgainstPerRow, DeleteInViewManyIsTheSequenceOfDeleteInView) {
-    for (int round = 0; round < 300; ++round) {
+// deletePrograms, deleteInViewMany and removeListEntries against 551, deleteInView and 553 row by row.
+TEST_F(BatchAgainstPerRow, BatchDeletesAreTheSequenceOfSingleDeletes) {
+    const char* const names[] = {"deletePrograms", "deleteInViewMany", "removeListEntries"};
+    for (int round = 0; round < 700; ++round) {
+        const int kind = round < 300 ? 0 : round < 600 ? 1 : 2;
         twinImages(test::randomShape(rng));
         sameMode();
-        const std::vector<int> indices = rows(perRow->image().programCount);
-        std::vector<int> expected;
-        for (const int p : indices) {
-            std::uint32_t mask = 0;
-            perRow->db.getFavMembership(p, mask);
-            expected.push_back(perRow->db.deleteInView(p, mask));
-        }
-        std::vector<int> results;
-        batch->db.deleteInViewMany(indices, &results);
-        EXPECT_EQ(results, expected);
-        expectSame("deleteInViewMany", round);
-    }
-}
-
-TEST_F(BatchAgainstPerRow, RemoveListEntriesIsTheSequenceOfRemovals) {
-    for (int round = 0; round < 100; ++round) {
-        twinImages(test::randomShape(rng));
         const int list = uniform(0, 9);
         const bool radio = chance(50);
-        const std::vector<int> positions = rows(list < kFavouriteLists ? perRow->image().favourites[list].favCount : 3);
-        std::vector<int> expected;
+        const all_tables_block& img = perRow->image();
+        const std::vector<int> indices = rows(kind < 2                 ? img.programCount
+                                              : list < kFavouriteLists ? img.favourites[list].favCount
+                                                                       : 3);
+        std::vector<int> expected, results;
         RecordView view;
         view.word[0] = static_cast<std::uint32_t>(list);
         view.word[1] = radio ? 1 : 0;
-        for (const int p : positions)
-            expected.push_back(perRow->db.modifyRecord(kTablePrograms, kOpRemoveListEntry, p, view));
-        std::vector<int> results;
-        batch->db.removeListEntries(list, radio, positions, &results);
+        for (const int p : indices) {
+            std::uint32_t mask = 0;
+            perRow->db.getFavMembership(p, mask);
+            expected.push_back(kind == 0   ? perRow->db.modifyRecord(kTablePrograms, kOpDelete, p, view)
+                               : kind == 1 ? perRow->db.deleteInView(p, mask)
+                                           : perRow->db.modifyRecord(kTablePrograms, kOpRemoveListEntry, p, view));
+        }
+        if (kind == 0)
+            batch->db.deletePrograms(indices, &results);
+        else if (kind == 1)
+            batch->db.deleteInViewMany(indices, &results);
+        else
+            batch->db.removeListEntries(list, radio, indices, &results);
         EXPECT_EQ(results, expected);
-        expectSame("removeListEntries", round);
+        expectSame(names[kind], round);
     }
 }
 
@@ -258,6 +256,17 @@ TEST_F(BatchAgainstPerRow, MoveProgramsIsTheDragThroughSnapshots) {
                   0);
         perRow->state->dragActive = batch->state->dragActive = 0;
         ASSERT_EQ(batch->db.movePrograms(sources, position), 0) << "round " << round;
+        // The drag gives every program back at the drop place, each list names what it named, and a
+        // consistent image stays consistent.
+        for (int k = 0; k < n; ++k) {
+            EXPECT_EQ(programContent(perRow->image().programs[position + k]),
+                      programContent(original->programs[sources[static_cast<std::size_t>(k)]]));
+        }
+        for (int l = 0; l < kFavouriteLists; ++l)
+            EXPECT_EQ(listContent(perRow->image(), l), listContent(*original, l)) << "round " << round;
+        if (test::brokenRule(*original, false).empty()) {
+            EXPECT_EQ(test::brokenRule(perRow->image(), false), "") << "round " << round;
+        }
 
         bool unchanged = perRow->image().programCount == count;
         for (int k = 0; k < n && unchanged; ++k) {
@@ -305,12 +314,21 @@ TEST_F(BatchAgainstPerRow, MoveListEntriesIsTheDropThroughSnapshots) {
         test::SnapshotList nodes;
         if (!snapshots(mode, picked, programs, nodes))
             continue;
+        // The picked entries leave their places and stand together at the drop place of their part.
+        const int offset = radioView ? tvEntries : 0;
+        std::vector<int> expected;
+        for (int i = 0; i < fav.favCount; ++i) {
+            if (std::find(picked.begin(), picked.end(), i - offset) == picked.end())
+                expected.push_back(fav.favEntries[i]);
+        }
+        expected.insert(expected.begin() + offset + position, programs.begin(), programs.end());
         std::vector<int> removals;
         for (int k = 0; k < n; ++k)
             removals.push_back(picked[static_cast<std::size_t>(k)] - k);
         perRow->db.removeListEntries(list, radioView, removals);
         const int result = perRow->db.pasteSnapshots(kTableFavourites, list, position, nodes.head(), mode);
         ASSERT_EQ(batch->db.moveListEntries(list, radioView, picked, position), 0) << "round " << round;
+        EXPECT_EQ(test::entries(batch->image().favourites[list]), expected) << "round " << round;
         int pasted = 0;
         for (const auto& node : nodes.nodes)
             pasted += static_cast<int>(node->pasted);

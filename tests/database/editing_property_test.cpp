@@ -32,20 +32,6 @@ const std::string kEditTexts =
     "|Select position to paste Your data!|Not enought free space in transponder table."
     "|Transponder with entered values exist|Provider table is full.|";
 
-// The content of a program apart from its table references, which a paste may resolve to an equal
-// provider or transponder elsewhere.
-std::string programContent(const st_program& prog) {
-    return nameText(prog.name) + "|" + std::to_string(prog.serviceId) + "|" + std::to_string(prog.videoPid) + "|" +
-           std::to_string(prog.audioPid) + "|" + std::to_string(prog.pcrPid) + "|" + std::to_string(prog.programFlags);
-}
-
-std::vector<std::string> listContent(const all_tables_block& img, int list) {
-    std::vector<std::string> out;
-    for (const int e : test::entries(img.favourites[list]))
-        out.push_back(programContent(img.programs[e]));
-    return out;
-}
-
 int pastedCount(const ProgramSnapshot* node) {
     int pasted = 0;
     for (; node != nullptr; node = node->next)
@@ -177,9 +163,8 @@ private:
             case 8:
                 return pasteSnapshots(before);
             case 9:
-                return dragInTable(before);
             case 10:
-                return dragInList(before);
+                return pasteSnapshots(before);
             case 11:
                 refused = setSatellite() != 0;
                 break;
@@ -217,7 +202,8 @@ private:
                 break;
             }
             case 21:
-                return deleteSatellite(before);
+                refused = db().deleteSatellite(index(img().satCount)) != 0;
+                break;
             default: {
                 randomMode();
                 std::vector<int> rows(static_cast<std::size_t>(uniform(0, 8)));
@@ -251,14 +237,6 @@ private:
                 rows.push_back(s);
         }
         return rows;
-    }
-
-    // The row of the view a drag ends on, kept in the block of the dragged rows and counted in the view
-    // without them.
-    int dropTarget(const std::vector<int>& rows, int rowsShown, int firstBlock, bool second) {
-        int d = uniform(0, std::max(0, rowsShown - 1));
-        d = second ? std::max(d, firstBlock) : std::min(d, firstBlock);
-        return d - static_cast<int>(std::count_if(rows.begin(), rows.end(), [d](int s) { return s < d; }));
     }
 
     // The list's Copy and Cut: nodes for the selected rows, then (Cut) the rows deleted highest first.
@@ -376,187 +354,6 @@ private:
             return "pasted flags disagree (504)";
         if (img().tpCount > before.tpCount)
             m_sorted = false;
-        return checkAfter(before, false);
-    }
-
-    // The list's drag in the whole table: take the selected rows of one block out with dragActive set, then
-    // renumberAfterDrop and pasteSnapshots at the drop row. The lists must name the same programs after.
-    std::string dragInTable(const all_tables_block& before) {
-        const bool radioView = chance(30);
-        state().browse.viewMode = kViewWholeTable | (radioView ? kViewRadioOnly : kViewTvAndRadio);
-        const int tv = img().tvCount;
-        const int rowsShown = radioView ? img().programCount - tv : img().programCount;
-        const int offset = radioView ? tv : 0;
-        const int firstBlock = radioView ? rowsShown : tv;
-        const bool second = !radioView && chance(50);
-        const std::vector<int> rows = second ? randomRows(firstBlock, rowsShown, 40) : randomRows(0, firstBlock, 40);
-        ProgramSnapshot probe;
-        for (const int s : rows) {
-            if (db().getProgramSnapshot(0, s + offset, probe) != 0)
-                return "";  // no satellite: not draggable
-        }
-        if (rows.empty())
-            return "";
-        std::vector<std::vector<std::string>> lists;
-        for (int l = 0; l < kFavouriteLists; ++l)
-            lists.push_back(listContent(img(), l));
-
-        state().dragActive = 1;
-        freeSnapshotList(state().dragBuffer);
-        ProgramSnapshot** link = &state().dragBuffer;
-        std::vector<int> deletions;
-        for (std::size_t k = 0; k < rows.size(); ++k) {
-            *link = new ProgramSnapshot;
-            db().getProgramSnapshot(0, rows[k] + offset, **link);  // read before any row is deleted
-            (*link)->programIndex = rows[k];
-            link = &(*link)->next;
-            deletions.push_back(rows[k] + offset - static_cast<int>(k));
-        }
-        RecordView view;
-        if (chance(50)) {
-            db().deletePrograms(deletions);
-        } else {
-            for (const int p : deletions)
-                db().modifyRecord(kTablePrograms, kOpDelete, p, view);
-        }
-        const int target = dropTarget(rows, rowsShown, firstBlock, second);
-        db().modifyRecord(kTableSatellites, 0, target, view);  // renumberAfterDrop
-        const int position = radioView ? target + img().tvCount : target;
-        ProgramSnapshot* dragged = state().dragBuffer;
-        const std::uint32_t mode = state().browse.viewMode;
-        const int result = chance(50) ? db().pasteSnapshots(kTablePrograms, -1, position, dragged, mode)
-                                      : db().pasteSnapshotsBatch(kTablePrograms, -1, position, dragged, mode);
-        state().dragActive = 0;
-        if (result != 0)
-            return "a drag inside its block was refused with " + std::to_string(result);
-        for (std::size_t k = 0; k < rows.size(); ++k) {
-            if (programContent(img().programs[position + k]) != programContent(before.programs[rows[k] + offset]))
-                return "dragged program not at its drop place";
-        }
-        for (int l = 0; l < kFavouriteLists; ++l) {
-            if (listContent(img(), l) != lists[l])
-                return "list " + std::to_string(l) + " names other programs";
-        }
-        return checkAfter(before, false);
-    }
-
-    // The list's drag inside a favourite list: entries taken out with 501/553, put back with 504.
-    std::string dragInList(const all_tables_block& before) {
-        const int listNo = uniform(0, 8);
-        const bool radioView = chance(30);
-        const std::uint32_t mode =
-            (1u << (kViewFirstFavouriteBit + listNo)) | (radioView ? kViewRadioOnly : kViewTvAndRadio);
-        state().browse.viewMode = mode;
-        const st_fav& list = img().favourites[listNo];
-        const int tvEntries = list.favTvCount;
-        const int rowsShown = radioView ? list.favCount - tvEntries : list.favCount;
-        const int firstBlock = radioView ? rowsShown : tvEntries;
-        const bool second = !radioView && chance(50);
-        const std::vector<int> rows = second ? randomRows(firstBlock, rowsShown, 20) : randomRows(0, firstBlock, 20);
-        ProgramSnapshot probe;
-        for (const int s : rows) {
-            if (db().getProgramSnapshot(mode, s, probe) != 0)
-                return "";
-        }
-        if (rows.empty())
-            return "";
-        const std::vector<std::string> content = listContent(img(), listNo);
-        state().dragActive = 1;
-        test::SnapshotList nodes;
-        for (std::size_t k = 0; k < rows.size(); ++k) {
-            ProgramSnapshot node;
-            const int s = rows[k] - static_cast<int>(k);
-            db().getProgramSnapshot(mode, s, node);
-            node.programIndex = rows[k];
-            if (chance(50)) {
-                RecordView view;
-                view.word[0] = static_cast<std::uint32_t>(listNo);
-                view.word[1] = radioView ? 1 : 0;
-                db().modifyRecord(kTablePrograms, kOpRemoveListEntry, s, view);
-            } else {
-                db().removeListEntries(listNo, radioView, std::vector<int>{s});
-            }
-            nodes.append(node);
-        }
-        const int target = dropTarget(rows, rowsShown, firstBlock, second);
-        const int entriesBefore = img().favourites[listNo].favCount;
-        const int result = db().pasteSnapshots(kTableFavourites, listNo, target, nodes.head(), mode);
-        state().dragActive = 0;
-        const int pasted = pastedCount(nodes.head());
-        if (img().favourites[listNo].favCount - entriesBefore != pasted)
-            return "pasted flags disagree (list drag)";
-        // A node finds its program by content: the first equal program of the table, which is another one
-        // when the table holds copies. The order is only certain without copies.
-        bool unique = true;
-        for (const auto& node : nodes.nodes) {
-            unique = unique && std::count_if(img().programs, img().programs + img().programCount, [&](const auto& p) {
-                                   return std::memcmp(p.name, node->name, 16) == 0 && p.serviceId == node->serviceId;
-                               }) == 1;
-        }
-        if (result == 0 && pasted == static_cast<int>(nodes.nodes.size()) && unique) {
-            const int offset = radioView ? tvEntries : 0;
-            std::vector<std::string> expected;
-            std::vector<std::string> moved;
-            for (int i = 0; i < static_cast<int>(content.size()); ++i) {
-                const bool dragged = i >= offset && std::find(rows.begin(), rows.end(), i - offset) != rows.end();
-                (dragged ? moved : expected).push_back(content[i]);
-            }
-            expected.insert(expected.begin() + offset + target, moved.begin(), moved.end());
-            if (listContent(img(), listNo) != expected)
-                return "list order after the drag is wrong";
-        }
-        return checkAfter(before, false);
-    }
-
-    // Deleting a satellite: the programs of its transponders go, the others stay in their order with
-    // their own transponder, and the lists keep their entries of the programs that stay.
-    std::string deleteSatellite(const all_tables_block& before) {
-        const int s = index(img().satCount);
-        const auto contents = db().satelliteContents(s);
-        const bool owns = s >= 0 && s < before.satCount &&
-                          std::count_if(before.satellites, before.satellites + before.satCount,
-                                        [&](const st_sat& o) { return o.satId == before.satellites[s].satId; }) == 1;
-        const auto stays = [&](int p) {
-            const int t = before.programs[p].tpIndex;
-            return !owns || t >= before.tpCount || before.transponders[t].satId != before.satellites[s].satId;
-        };
-        const auto described = [](const all_tables_block& i, int p) {
-            st_program prog = i.programs[p];
-            const st_ts tp = prog.tpIndex < i.tpCount ? i.transponders[prog.tpIndex] : st_ts{};
-            prog.tpIndex = 0;
-            return std::string(reinterpret_cast<const char*>(&prog), sizeof prog) +
-                   std::string(reinterpret_cast<const char*>(&tp), sizeof tp);
-        };
-        const auto describedList = [&](const all_tables_block& i, int l, bool onlyStaying) {
-            std::vector<std::string> out;
-            for (const int e : test::entries(i.favourites[l]))
-                if (!onlyStaying || stays(e))
-                    out.push_back(described(i, e));
-            return out;
-        };
-        std::vector<std::string> expected;
-        std::vector<std::vector<std::string>> lists;
-        for (int p = 0; p < before.programCount; ++p)
-            if (stays(p))
-                expected.push_back(described(before, p));
-        for (int l = 0; l < kFavouriteLists; ++l)
-            lists.push_back(describedList(before, l, true));
-        if (db().deleteSatellite(s) != 0)
-            return checkAfter(before, true);
-        if (img().satCount != before.satCount - 1 || img().programCount != static_cast<int>(expected.size()))
-            return "the satellite's programs did not go";
-        if (owns && (before.programCount - contents.programs != img().programCount ||
-                     before.tpCount - contents.transponders != img().tpCount))
-            return "satelliteContents counted other records than deleteSatellite took";
-        for (int t = 0; owns && t < img().tpCount; ++t)
-            if (img().transponders[t].satId == before.satellites[s].satId)
-                return "a transponder of the deleted satellite stayed";
-        for (int p = 0; p < img().programCount; ++p)
-            if (described(img(), p) != expected[p])
-                return "program " + std::to_string(p) + " is not the one that stayed";
-        for (int l = 0; l < kFavouriteLists; ++l)
-            if (describedList(img(), l, false) != lists[l])
-                return "list " + std::to_string(l) + " lost or gained an entry";
         return checkAfter(before, false);
     }
 

@@ -91,6 +91,12 @@ const test::Case kCases[] = {
          e.programs().transponders().tpRefs().list(0);
      },
      "3 7 1 -8 | unchanged 0 -1 0 | P3 / P7 | 10992 [1] | 0 0 | 0 / 1"},
+    {"a second satellite of a key owns no transponders: it goes alone",
+     [](Channels& e) {
+         e.build.satellite(7, "Astra copy");
+         e.fav(0, {3}, {7}).value(e.db.deleteSatellite(2)).value(e.image().satCount).programs().transponders().list(0);
+     },
+     "0 2 | P0 P1 P2 P3 P4 / P5 P6 P7 P8 | 10700 11720 12500 10992 [3 1] | 3 / 7"},
     {"a provider put in before others pushes their programs on; renames and inserts stop at the table's ends",
      [](Channels& e) {
          e.provider(kOpInsert, 2, "Sky Deutschland!").provider(kOpInsert, 1, "Sky Deutschland!");
