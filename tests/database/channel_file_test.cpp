@@ -1,8 +1,6 @@
 // The channel file (the bare image), the program dump written on load, and the provider sweep.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <cstring>
 #include <string>
 
@@ -151,21 +149,6 @@ TEST_F(ChannelFile, LoadSweepsAndWritesTheDumpWithCharacterTableBytesInHex) {
     std::remove(dir.file("programs.nfo").c_str());
     ASSERT_EQ(db.load(writeImage(*img, "a.si")), 0);
     EXPECT_EQ(test::readFile(dir.file("programs.nfo")), "");
-}
-
-TEST_F(ChannelFile, FailedSaveKeepsTheOldFileAndReportsMinusOne) {
-    const std::string target = dir.file("keep.si");
-    test::writeFile(target, "old", 3);
-    EXPECT_EQ(db.save(dir.file("no/such/folder/x.si")), -1);
-    if (::geteuid() != 0) {  // root writes anywhere; the read-only folder case needs an ordinary user
-        ASSERT_EQ(::chmod(dir.path().c_str(), 0500), 0);
-        EXPECT_EQ(db.save(target), -1);
-        ::chmod(dir.path().c_str(), 0700);
-        EXPECT_EQ(test::readFile(target), "old");
-    }
-    ::mkdir(dir.file("folder.si").c_str(), 0700);  // a folder in place of the file: the rename fails
-    EXPECT_EQ(db.save(dir.file("folder.si")), -1);
-    EXPECT_TRUE(messages.shown.empty()) << "save reports failures by its result only";
 }
 
 TEST_F(ChannelFile, ProvidersOfCutProgramsStayUntilAnotherFileIsLoaded) {
