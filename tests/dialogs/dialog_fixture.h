@@ -1,7 +1,8 @@
 // A small database for the dialog models: satellites Astra (7) with 10700, 11720 and 12500 MHz, Hotbird
 // (9) with 10992 MHz, and Thor (11) with none; providers ARD, ZDF and a name with a character-table byte;
 // two TV and two radio programs; two favourite lists in use. The CRC is refreshed, so an image the
-// dialogs left alone compares equal byte for byte.
+// dialogs left alone compares equal byte for byte. ModelFixture adds a dialog's model and the checks of
+// its OK.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,10 +12,13 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/dialog_field.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/image_factory.h"
 
 namespace vizud::test {
+
+using Texts = std::vector<std::string>;
 
 class DialogFixture : public ::testing::Test, public DatabaseFixture {
 protected:
@@ -46,6 +50,33 @@ protected:
     bool unchanged() const { return std::memcmp(before.get(), &state->image, sizeof(all_tables_block)) == 0; }
 
     std::unique_ptr<all_tables_block> before = std::make_unique<all_tables_block>();
+};
+
+template <typename Model>
+class ModelFixture : public DialogFixture {
+protected:
+    // Prepares and opens the dialog; its fields.
+    template <typename... Args>
+    auto& start(Args... args) {
+        EXPECT_EQ(model.prepare(args...), 0);
+        model.open();
+        return model.fields;
+    }
+    // The image taken last and no messages: the next case starts afresh.
+    void reset() {
+        std::memcpy(&image(), before.get(), sizeof(all_tables_block));
+        messages.clear();
+    }
+    // OK refuses with `message` on `field` and writes nothing, or, with no message, is taken.
+    void expectOk(const std::string& message, DialogField field = DialogField::None) {
+        EXPECT_EQ(model.ok(), message.empty());
+        EXPECT_EQ(model.refusedField(), field);
+        EXPECT_EQ(messages.texts(), message.empty() ? Texts{} : Texts{message});
+        if (!message.empty()) {
+            EXPECT_TRUE(unchanged());
+        }
+    }
+    Model model{db, messages};
 };
 
 }  // namespace vizud::test

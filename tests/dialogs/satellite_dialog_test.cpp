@@ -11,13 +11,13 @@
 namespace vizud {
 namespace {
 
-using Texts = std::vector<std::string>;
+using test::Texts;
 
 EditableChoice typed(const char* text) {
     return {-1, text};
 }
 
-class SatelliteDialog : public test::DialogFixture {
+class SatelliteDialog : public test::ModelFixture<SatelliteDialogModel> {
 protected:
     void SetUp() override {
         DialogFixture::SetUp();
@@ -30,12 +30,7 @@ protected:
         db.updateChecksum();
         remember();
     }
-    SatelliteFields& start(const std::string& name = "Astra") {
-        EXPECT_EQ(model.prepare(name), 0);
-        model.open();
-        return model.fields;
-    }
-    SatelliteDialogModel model{db, messages};
+    SatelliteFields& start(const std::string& name = "Astra") { return ModelFixture::start(name); }
 };
 
 TEST_F(SatelliteDialog, OpensWithTheRecordAndStoresItUnchanged) {
@@ -113,14 +108,10 @@ TEST_F(SatelliteDialog, EveryFieldIsCheckedAtItsLimits) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        std::memcpy(&image(), before.get(), sizeof(all_tables_block));
-        messages.clear();
+        reset();
         c.change(start());
-        EXPECT_EQ(model.ok(), c.message.empty());
-        EXPECT_EQ(model.refusedField(), c.field);
-        EXPECT_EQ(messages.texts(), c.message.empty() ? Texts{} : Texts{c.message});
+        expectOk(c.message, c.field);
         if (!c.message.empty()) {
-            EXPECT_TRUE(unchanged());
             EXPECT_EQ(state->editedSatName, "Astra");
         } else {
             EXPECT_EQ(std::tuple(image().satellites[0].lnbHighLo, image().satellites[0].positionerNo),

@@ -13,16 +13,15 @@
 namespace vizud {
 namespace {
 
-using Texts = std::vector<std::string>;
+using test::Texts;
 
-class TransponderDelete : public test::DialogFixture {
+class TransponderDelete : public test::ModelFixture<TransponderDeleteModel> {
 protected:
     void start(int tpIndex, int currentFrequency) {
         state->currentTpFrequency = currentFrequency;
         ASSERT_EQ(model.prepare(tpIndex, 2), 0);
         model.open();
     }
-    TransponderDeleteModel model{db, messages};
 };
 
 TEST_F(TransponderDelete, OffersTheTransponderOfTheCurrentFrequencyOnItsSatellite) {

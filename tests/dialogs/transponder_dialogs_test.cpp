@@ -11,7 +11,9 @@
 namespace vizud {
 namespace {
 
-using Texts = std::vector<std::string>;
+using test::Texts;
+using TreeTransponderDialog = test::ModelFixture<TransponderTreeDialogModel>;
+using ListTransponderDialog = test::ModelFixture<TransponderListDialogModel>;
 
 std::vector<int> frequencies(const all_tables_block& img) {
     std::vector<int> out;
@@ -19,16 +21,6 @@ std::vector<int> frequencies(const all_tables_block& img) {
         out.push_back(img.transponders[t].frequency);
     return out;
 }
-
-class TreeTransponderDialog : public test::DialogFixture {
-protected:
-    TransponderFields& start(int number, int mode) {
-        EXPECT_EQ(model.prepare(number, mode), 0);
-        model.open();
-        return model.fields;
-    }
-    TransponderTreeDialogModel model{db, messages};
-};
 
 TEST_F(TreeTransponderDialog, EveryFieldIsCheckedAtItsLimits) {
     using T = TransponderFields;
@@ -54,14 +46,10 @@ TEST_F(TreeTransponderDialog, EveryFieldIsCheckedAtItsLimits) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
-        std::memcpy(&image(), before.get(), sizeof(all_tables_block));
-        messages.clear();
+        reset();
         start(1, kTransponderEdit).*c.field = c.text;
-        EXPECT_EQ(model.ok(), c.refusal.empty());
-        EXPECT_EQ(model.refusedField(), c.refused);
-        EXPECT_EQ(messages.texts(), c.refusal.empty() ? Texts{} : Texts{c.refusal});
+        expectOk(c.refusal, c.refused);
         if (!c.refusal.empty()) {
-            EXPECT_TRUE(unchanged());
             EXPECT_EQ(state->currentTpFrequency, -1);
         }
     }
@@ -116,16 +104,6 @@ TEST_F(TreeTransponderDialog, AddJoinsTheSatelliteOfTheMenuAndADuplicateStaysOpe
     EXPECT_NE(model.prepare(5, kTransponderEdit), 0) << "a free slot";
     EXPECT_EQ(messages.texts(), (Texts{"Error: 500->(-2)", "Error: 502->(-3)"}));
 }
-
-class ListTransponderDialog : public test::DialogFixture {
-protected:
-    TransponderFields& start(int program, int mode) {
-        EXPECT_EQ(model.prepare(program, mode), 0);
-        model.open();
-        return model.fields;
-    }
-    TransponderListDialogModel model{db, messages};
-};
 
 TEST_F(ListTransponderDialog, EditShowsTheProgramsTransponderAndOkChangesTheOneTheFieldsShow) {
     TransponderFields& f = start(2, kTransponderEdit);  // Bayern 3 on Astra 11720
