@@ -1,9 +1,10 @@
 // An in-memory port for the packet primitives: reads come from a script of bytes, writes are recorded.
 // A read delivers what is left, never waits, and delivers nothing once the script is used up. Also the
-// packets a scripted box sends and a sink that records reports.
+// packets a scripted box sends, a sink that records reports, and a packet link over such a port.
 #pragma once
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <vector>
@@ -61,6 +62,18 @@ public:
         return out;
     }
     std::vector<link::Report> reports;
+};
+
+struct ScriptedLink {
+    void clear() {
+        port.input.clear();
+        port.written.clear();
+        sink.reports.clear();
+    }
+    MemoryPort port;
+    std::atomic<bool> abort{false};
+    RecordingSink sink;
+    link::PacketLink link{port, abort, sink, link::LinkTiming{0, 0}};
 };
 
 inline Bytes commandPacket(std::uint32_t kind, std::uint32_t parameter, const void* payload = nullptr,

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <atomic>
 
 #include "tests/link/memory_port.h"
 
@@ -11,12 +10,7 @@ namespace {
 
 using test::Bytes;
 
-struct LinkFixture : ::testing::Test {
-    test::MemoryPort port;
-    std::atomic<bool> abort{false};
-    test::RecordingSink sink;
-    PacketLink link{port, abort, sink, LinkTiming{0, 0}};
-};
+struct LinkFixture : ::testing::Test, test::ScriptedLink {};
 
 TEST(PacketFormat, CrcAndTheExamplePackets) {
     const std::uint8_t check[] = {'1', '2', '3', '4', '5', '6', '7', '8', '9'};
@@ -71,8 +65,7 @@ TEST_F(LinkFixture, AcknowledgementWaitReportsWhatCameInstead) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        port.input.clear();
-        sink.reports.clear();
+        clear();
         port.feed(c.input);
         if (c.ackFollows)
             port.feed(test::ackPacket());
@@ -101,8 +94,7 @@ TEST_F(LinkFixture, CommandPacketAfterAtMost24GarbageBytesWithAGoodCrcIsAcknowle
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        port.input.clear();
-        port.written.clear();
+        clear();
         port.feed(Bytes(c.garbage, 0x55));
         port.feed(c.before);
         port.feed(test::commandPacket(kKindReport, 3, Bytes(32, 9).data(), 32));
@@ -147,9 +139,7 @@ TEST_F(LinkFixture, DataPacketIsTakenOnlyWhenItFitsAndIsWhole) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        port.input.clear();
-        port.written.clear();
-        sink.reports.clear();
+        clear();
         port.feed(c.bytes);
         std::uint8_t head[kDataHeaderSize];
         std::array<std::uint8_t, 72> destination;

@@ -2,8 +2,6 @@
 // and nothing is written past the buffer whatever the box announces.
 #include <gtest/gtest.h>
 
-#include <atomic>
-
 #include "link/exchanges.h"
 #include "tests/link/memory_port.h"
 
@@ -20,14 +18,12 @@ Bytes fileHeader(std::uint32_t type, std::uint32_t size, std::uint32_t blocks) {
     return test::commandPacket(kKindFileHeader, 0, &file, sizeof(file));
 }
 
-class ReceiveExchange : public ::testing::Test {
+class ReceiveExchange : public ::testing::Test, public test::ScriptedLink {
 protected:
     // The box's side: the acknowledgement of the request, its query, the acknowledgement of the host's
     // report, its status, then `rest`.
     int run(std::size_t capacity, const std::vector<Bytes>& rest, std::uint32_t status = 0) {
-        port.input.clear();
-        port.written.clear();
-        sink.reports.clear();
+        clear();
         for (const Bytes& packet : {test::ackPacket(), test::commandPacket(kKindQuery, 4), test::ackPacket(),
                                     test::commandPacket(kKindStatus, status)})
             port.feed(packet);
@@ -38,10 +34,6 @@ protected:
     }
     Report last() const { return sink.reports.empty() ? Report{} : sink.reports.back(); }
 
-    test::MemoryPort port;
-    std::atomic<bool> abort{false};
-    test::RecordingSink sink;
-    PacketLink link{port, abort, sink, LinkTiming{0, 0}};
     Bytes buffer;
 };
 
