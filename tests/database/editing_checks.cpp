@@ -71,20 +71,30 @@ std::string untouchedBytesDiffer(const all_tables_block& before, const all_table
         return "imageLead changed";
     if (before.imageCrc != after.imageCrc)
         return "CRC field changed";
-    for (std::size_t i = 0; i < sizeof(FlashParams_s); ++i) {
-        if (i + offsetof(all_tables_block, flashParams) != kClearedFlashByte &&
-            before.flashParams.bytes[i] != after.flashParams.bytes[i])
-            return "FlashParams_s changed";
-    }
+    // Every byte of the box's parameters but the one the CRC rule clears.
+    const std::size_t cleared = kClearedFlashByte - offsetof(all_tables_block, flashParams);
+    const std::uint8_t* a = before.flashParams.bytes;
+    const std::uint8_t* b = after.flashParams.bytes;
+    if (std::memcmp(a, b, cleared) != 0 ||
+        std::memcmp(a + cleared + 1, b + cleared + 1, sizeof(FlashParams_s) - cleared - 1) != 0)
+        return "FlashParams_s changed";
     return before.reserved10586 != after.reserved10586 ? "reserved count word changed" : "";
 }
 
 long firstDifference(const all_tables_block& a, const all_tables_block& b) {
     const auto* x = reinterpret_cast<const unsigned char*>(&a);
     const auto* y = reinterpret_cast<const unsigned char*>(&b);
-    for (std::size_t i = 0; i < kImageSize; ++i) {
-        if (x[i] != y[i])
-            return static_cast<long>(i);
+    // Block by block with memcmp, byte by byte only in the block that differs: the fuzzers call this
+    // after every step, and a plain loop over 722 KB would be most of their time.
+    constexpr std::size_t kBlock = 4096;
+    for (std::size_t start = 0; start < kImageSize; start += kBlock) {
+        const std::size_t length = std::min(kBlock, kImageSize - start);
+        if (std::memcmp(x + start, y + start, length) == 0)
+            continue;
+        for (std::size_t i = start; i < start + length; ++i) {
+            if (x[i] != y[i])
+                return static_cast<long>(i);
+        }
     }
     return -1;
 }
