@@ -337,7 +337,9 @@ private:
     // messages are theirs to choose, and a stored satellite refreshes the CRC.)
     std::string checkDialog(const all_tables_block& before, bool stored) {
         if (!stored && test::firstDifference(before, img()) >= 0)
-            return "a refused OK changed byte " + std::to_string(test::firstDifference(before, img()));
+            return "a refused OK changed byte " + std::to_string(test::firstDifference(before, img())) + " (" +
+                   (m_fx->messages.shown.empty() ? "no message" : "\"" + m_fx->messages.shown.back().text + "\"") +
+                   ")";
         m_before->imageCrc = img().imageCrc;
         const std::string failure = test::untouchedBytesDiffer(*m_before, img());
         return failure.empty() ? test::brokenRule(img(), m_sorted) : failure;
@@ -362,10 +364,13 @@ private:
             f.transponderSelection = uniform(-1, static_cast<int>(model.transponders().size()));
         if (chance(40))
             model.scpcClicked(!f.scpc);
-        for (std::string* pid : {&f.videoPid, &f.audioPid, &f.pcrPid, &f.serviceId})
-            if (chance(25))
+        // What the form lets a user change: the PIDs only while enabled, the class only where it is.
+        for (std::string* pid : {&f.videoPid, &f.audioPid, &f.pcrPid})
+            if (f.pidsEnabled && chance(25))
                 *pid = typed(6);
-        if (chance(30))
+        if (chance(25))
+            f.serviceId = typed(6);
+        if (f.classEnabled && chance(30))
             f.tv = !f.tv, f.radio = !f.tv;
         for (bool& member : f.favourite)
             if (chance(10))
