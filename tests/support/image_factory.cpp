@@ -1,9 +1,9 @@
 #include "tests/support/image_factory.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <numeric>
+#include <string>
 #include <vector>
 
 #include "database/image_crc.h"
@@ -16,9 +16,7 @@ int uniform(std::mt19937& rng, int lo, int hi) {
 }
 
 std::string randomName(std::mt19937& rng, const char* prefix, int number) {
-    char buf[32];
-    std::snprintf(buf, sizeof(buf), "%s%d", prefix, number);
-    std::string name = buf;
+    std::string name = prefix + std::to_string(number);
     // Some names use the full 16 bytes (no terminator), some start with a character-table byte.
     const int style = uniform(rng, 0, 9);
     if (style == 0) {
@@ -39,15 +37,8 @@ void setName(char (&field)[16], std::string_view name) {
 }
 
 ImageShape fullShape() {
-    ImageShape shape;
-    shape.satellites = kMaxSatellites;
-    shape.transponders = kMaxTransponders;
-    shape.providers = kMaxProviders;
-    shape.unusedProviders = kMaxProviders / 2;
-    shape.programs = kMaxPrograms;
-    shape.tv = kMaxPrograms / 2;
-    shape.favouriteEntries = kMaxFavouriteEntries;
-    return shape;
+    return {kMaxSatellites, kMaxTransponders, kMaxProviders,       kMaxProviders / 2,
+            kMaxPrograms,   kMaxPrograms / 2, kMaxFavouriteEntries};
 }
 
 ImageShape randomShape(std::mt19937& rng) {
@@ -65,9 +56,8 @@ ImageShape randomShape(std::mt19937& rng) {
 void makeImage(all_tables_block& image, std::uint32_t seed, const ImageShape& shape) {
     std::mt19937 rng(seed);
     auto* bytes = reinterpret_cast<std::uint8_t*>(&image);
-    for (std::size_t i = 0; i < kImageSize; ++i) {
+    for (std::size_t i = 0; i < kImageSize; ++i)
         bytes[i] = static_cast<std::uint8_t>(rng());
-    }
 
     image.satCount = static_cast<std::uint16_t>(shape.satellites);
     std::vector<int> ids(255);
@@ -93,9 +83,8 @@ void makeImage(all_tables_block& image, std::uint32_t seed, const ImageShape& sh
     // Keep satIds unique: a collision between an shuffled id and an index id is replaced by a fresh one.
     for (int s = 0; s < shape.satellites; ++s) {
         for (int t = 0; t < s; ++t) {
-            if (image.satellites[t].satId == image.satellites[s].satId) {
+            if (image.satellites[t].satId == image.satellites[s].satId)
                 image.satellites[s].satId = static_cast<std::uint16_t>(1000 + s);
-            }
         }
     }
 
@@ -115,7 +104,6 @@ void makeImage(all_tables_block& image, std::uint32_t seed, const ImageShape& sh
                 sat = uniform(rng, 0, shape.satellites - 1);
         } while (image.satellites[sat].satId > 255);
         st_ts record{};
-        std::memset(&record, 0, sizeof(record));
         record.satId = static_cast<std::uint8_t>(image.satellites[sat].satId);
         record.reserved1 = static_cast<std::uint8_t>(rng());
         record.polarization = static_cast<std::uint8_t>(uniform(rng, 0, 3));
@@ -142,14 +130,12 @@ void makeImage(all_tables_block& image, std::uint32_t seed, const ImageShape& sh
     }
 
     image.providerCount = static_cast<std::uint16_t>(shape.providers);
-    std::vector<int> usedProviders;
     std::vector<int> order(shape.providers);
     std::iota(order.begin(), order.end(), 0);
     std::shuffle(order.begin(), order.end(), rng);
-    for (int i = 0; i < shape.providers; ++i) {
+    for (int i = 0; i < shape.providers; ++i)
         setName(image.providers[i].name, randomName(rng, "Provider ", i));
-    }
-    usedProviders.assign(order.begin() + std::min(shape.unusedProviders, shape.providers), order.end());
+    std::vector<int> usedProviders(order.begin() + std::min(shape.unusedProviders, shape.providers), order.end());
     std::sort(usedProviders.begin(), usedProviders.end());
 
     image.programCount = static_cast<std::uint16_t>(shape.programs);
@@ -170,9 +156,7 @@ void makeImage(all_tables_block& image, std::uint32_t seed, const ImageShape& sh
 
     for (int l = 0; l < kFavouriteLists; ++l) {
         st_fav& list = image.favourites[l];
-        char name[16];
-        std::snprintf(name, sizeof(name), "Fav_%d", l + 1);
-        setName(list.favName, name);
+        setName(list.favName, "Fav_" + std::to_string(l + 1));
         const int radioPrograms = shape.programs - shape.tv;
         const int wanted = std::min(shape.favouriteEntries, kMaxFavouriteEntries);
         const int tvEntries = std::min(shape.tv, wanted / 2 + (wanted % 2));
@@ -182,13 +166,10 @@ void makeImage(all_tables_block& image, std::uint32_t seed, const ImageShape& sh
         std::iota(radioPick.begin(), radioPick.end(), shape.tv);
         std::shuffle(tvPick.begin(), tvPick.end(), rng);
         std::shuffle(radioPick.begin(), radioPick.end(), rng);
-        int n = 0;
-        for (int i = 0; i < tvEntries; ++i)
-            list.favEntries[n++] = static_cast<std::uint16_t>(tvPick[i]);
-        for (int i = 0; i < radioEntries; ++i)
-            list.favEntries[n++] = static_cast<std::uint16_t>(radioPick[i]);
+        std::copy_n(tvPick.begin(), tvEntries, list.favEntries);
+        std::copy_n(radioPick.begin(), radioEntries, list.favEntries + tvEntries);
         list.favTvCount = static_cast<std::uint16_t>(tvEntries);
-        list.favCount = static_cast<std::uint16_t>(n);
+        list.favCount = static_cast<std::uint16_t>(tvEntries + radioEntries);
     }
     refreshCrc(image);
 }

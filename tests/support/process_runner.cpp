@@ -11,25 +11,21 @@ namespace vizud::test {
 
 ProcessResult runProcess(const std::vector<std::string>& argv, const std::string& cwd) {
     ProcessResult result;
-    int outPipe[2];
-    int errPipe[2];
-    if (::pipe2(outPipe, O_CLOEXEC) != 0) return result;
-    if (::pipe2(errPipe, O_CLOEXEC) != 0) {
-        ::close(outPipe[0]);
-        ::close(outPipe[1]);
-        return result;
-    }
+    int outPipe[2], errPipe[2];
+    if (::pipe2(outPipe, O_CLOEXEC) != 0 || ::pipe2(errPipe, O_CLOEXEC) != 0)
+        return result;  // out of descriptors
     std::vector<char*> args;
-    for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+    for (const std::string& a : argv)
+        args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
 
     const pid_t pid = ::fork();
     if (pid == 0) {
-        const int devNull = ::open("/dev/null", O_RDONLY);
-        ::dup2(devNull, 0);
+        ::dup2(::open("/dev/null", O_RDONLY), 0);
         ::dup2(outPipe[1], 1);
         ::dup2(errPipe[1], 2);
-        if (!cwd.empty() && ::chdir(cwd.c_str()) != 0) ::_exit(127);
+        if (!cwd.empty() && ::chdir(cwd.c_str()) != 0)
+            ::_exit(127);
         ::execv(args[0], args.data());
         ::_exit(127);
     }
@@ -45,11 +41,13 @@ ProcessResult runProcess(const std::vector<std::string>& argv, const std::string
     int open = 2;
     while (open > 0) {
         if (::poll(fds, 2, -1) < 0) {
-            if (errno == EINTR) continue;
+            if (errno == EINTR)
+                continue;
             break;
         }
         for (int i = 0; i < 2; ++i) {
-            if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+            if (fds[i].fd < 0 || !(fds[i].revents & (POLLIN | POLLHUP | POLLERR)))
+                continue;
             char buf[65536];
             const ssize_t n = ::read(fds[i].fd, buf, sizeof(buf));
             if (n > 0) {

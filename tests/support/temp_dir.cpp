@@ -5,20 +5,15 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <stdexcept>
-#include <vector>
 
 namespace vizud::test {
 
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "vizud-test-XXXXXX").string();
-    std::vector<char> name(pattern.begin(), pattern.end());
-    name.push_back('\0');
-    if (::mkdtemp(name.data()) == nullptr) {
+    m_path = (std::filesystem::temp_directory_path() / "vizud-test-XXXXXX").string();
+    if (::mkdtemp(m_path.data()) == nullptr)
         throw std::runtime_error("mkdtemp failed");
-    }
-    m_path = name.data();
 }
 
 TempDir::~TempDir() {
@@ -37,9 +32,7 @@ ScopedChdir::~ScopedChdir() {
 
 std::string readFile(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
-    std::ostringstream out;
-    out << file.rdbuf();
-    return out.str();
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
 bool writeFile(const std::string& path, const void* data, std::size_t length) {
@@ -48,8 +41,8 @@ bool writeFile(const std::string& path, const void* data, std::size_t length) {
     return static_cast<bool>(file);
 }
 
-}  // namespace vizud::test
+bool fileExists(const std::string& path) {
+    return std::filesystem::exists(path);
+}
 
-namespace vizud::test {
-bool fileExists(const std::string& path) { return std::filesystem::exists(path); }
 }  // namespace vizud::test

@@ -34,9 +34,6 @@ private:
 
 std::string readFile(const std::string& path);
 bool writeFile(const std::string& path, const void* data, std::size_t length);
-
-}  // namespace vizud::test
-
-namespace vizud::test {
 bool fileExists(const std::string& path);
+
 }  // namespace vizud::test

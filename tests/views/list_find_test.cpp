@@ -7,61 +7,40 @@
 namespace vizud {
 namespace {
 
+// Names match ignoring case and their character-table byte; of Latin-1 exactly the capitals fold (the ends
+// of each range of capitals do, the characters just beside them do not).
 TEST(ListFind, NamesMatchIgnoringCaseAndTheirCharacterTableByte) {
     test::DatabaseFixture fx;
     fx.build.satellite(1, "Astra");
     fx.build.transponder(1, 11778);
     fx.build.provider("ARD");
-    for (const char* name : {"ARD",
-                             "\x05"
-                             "Das Erste",
-                             "ZDF", "\xC4rzte TV", "radio eins"})
+    for (const char* name :
+         {"ARD",
+          "\x05"
+          "Das Erste",
+          "ZDF", "\xC4rzte TV", "radio eins", "A", "Z", "@", "[", "\xC0", "\xDE", "\xD7", "\xBF", "\xDF"})
         fx.build.program(name, 0, 0, true);
     fx.db.setLoaded(1);
     fx.state->browse.selectedText = "Satellites";
     const ListFill fill = fillRows(fx.db);
     const struct {
-        const char* typed;
+        const char* typed;  // UTF-8
         std::vector<int> rows;
     } cases[] = {
-        {"da", {1}},  {"ERSTE", {1}}, {"d", {0, 1, 2, 4}},  {"\xC3\xA4rz", {3}},  // "ärz" matches "Ärzte"
-        {"\x05", {}}, {"", {}},       {"\xE2\x82\xAC", {}},                       // the euro sign: no name has it
-        {"TV", {3}},  {"s x", {}},    {"o e", {4}},
+        {"da", {1}},        {"ERSTE", {1}},   {"d", {0, 1, 2, 4}},  {"\xC3\xA4rz", {3}},  // "ärz" matches "Ärzte"
+        {"\x05", {}},       {"", {}},         {"\xE2\x82\xAC", {}},                       // no name has the euro
+        {"TV", {3}},        {"s x", {}},      {"o e", {4}},         {"a", {0, 1, 4, 5}}, {"z", {2, 3, 6}},
+        {"`", {}},          {"{", {}},        {"\xC3\xA0", {9}},    {"\xC3\xBE", {10}},  {"\xC3\xB7", {}},
+        {"\xC3\x9F", {13}}, {"\xC3\xBF", {}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(findRows(fx.db, fill, c.typed), c.rows) << "typed \"" << c.typed << "\"";
 }
 
-// The ends of each range of capitals fold, the characters just beside them do not.
-TEST(ListFind, ExactlyTheLatin1CapitalsFoldToTheirSmallLetters) {
-    const struct {
-        unsigned char stored;
-        const char* typed;  // UTF-8
-        bool found;
-    } cases[] = {
-        {'A', "a", true},           {'Z', "z", true},           {'@', "`", false},
-        {'[', "{", false},          {0xC0, "\xC3\xA0", true},   {0xDE, "\xC3\xBE", true},
-        {0xD7, "\xC3\xB7", false}, {0xBF, "\xC3\x9F", false}, {0xDF, "\xC3\xBF", false},
-    };
-    for (const auto& c : cases) {
-        test::DatabaseFixture fx;
-        fx.build.satellite(1, "Astra");
-        fx.build.transponder(1, 11778);
-        fx.build.provider("P");
-        fx.build.program(std::string(1, static_cast<char>(c.stored)), 0, 0, true);
-        fx.db.setLoaded(1);
-        fx.state->browse.selectedText = "Satellites";
-        EXPECT_EQ(findRows(fx.db, fillRows(fx.db), c.typed).size(), c.found ? 1u : 0u) << int{c.stored};
-    }
-}
-
 TEST(ListFind, NextAndPreviousWrapRound) {
-    EXPECT_EQ(nextMatch(-1, 3, true), 0);
-    EXPECT_EQ(nextMatch(-1, 3, false), 2);
-    EXPECT_EQ(nextMatch(2, 3, true), 0);
-    EXPECT_EQ(nextMatch(0, 3, false), 2);
-    EXPECT_EQ(nextMatch(1, 3, true), 2);
-    EXPECT_EQ(nextMatch(0, 0, true), -1);
+    const int cases[][4] = {{-1, 3, 1, 0}, {-1, 3, 0, 2}, {2, 3, 1, 0}, {0, 3, 0, 2}, {1, 3, 1, 2}, {0, 0, 1, -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(nextMatch(c[0], c[1], c[2] != 0), c[3]) << c[0] << " of " << c[1];
 }
 
 }  // namespace
