@@ -5,87 +5,42 @@
 #include <random>
 
 #include "database/image_access.h"
-#include "tests/support/database_fixture.h"
 #include "tests/support/image_factory.h"
+#include "tests/views/random_views.h"
 #include "views/list_rows.h"
 #include "views/row_texts.h"
 
 namespace vizud {
 namespace {
 
-// The fill as the box's editor made it: every sequence number of the category range asked in turn.
+// The fill as the box's editor made it: every sequence number of the list shown asked in turn, kept when
+// its category is shown and the tree's filter lets it through.
 std::vector<ListRow> rowsOneByOne(const ChannelDatabase& db) {
     const all_tables_block& img = db.image();
-    const BrowseState& browse = db.state().browse;
-    const std::uint32_t mode = browse.viewMode;
-    int list = -1;
-    int total = programCount(img);
-    int tv = std::min<int>(img.tvCount, total);
-    if (!(mode & kViewWholeTable)) {
-        for (int k = 0; k < kFavouriteLists && list < 0; ++k) {
-            if (mode & (1u << (kViewFirstFavouriteBit + k)))
-                list = k;
-        }
-        total = favouriteCount(img.favourites[list]);
-        tv = favouriteTvCount(img.favourites[list]);
-    }
-    int start = 0, count = 0;
-    if (mode & kViewTvAndRadio)
-        count = total;
-    if (mode & kViewTvOnly)
-        count = tv;
-    if (mode & kViewRadioOnly)
-        start = tv, count = total - tv;
+    const std::uint32_t mode = db.state().browse.viewMode;
+    int list = mode & kViewWholeTable ? -1 : 0;
+    while (list >= 0 && !(mode & (1u << (kViewFirstFavouriteBit + list))))
+        ++list;
+    const int total = list < 0 ? programCount(img) : favouriteCount(img.favourites[list]);
+    const int tv = list < 0 ? std::min<int>(img.tvCount, total) : favouriteTvCount(img.favourites[list]);
     std::vector<ListRow> rows;
-    for (int s = start; s < start + count; ++s) {
-        if (browse.filterKind != 0 && db.isFilteredOut(s))
-            continue;
-        rows.push_back({s, list < 0 ? s : img.favourites[list].favEntries[s]});
+    for (int s = 0; s < total; ++s) {
+        const bool category = (mode & kViewTvAndRadio) || (mode & (s < tv ? kViewTvOnly : kViewRadioOnly));
+        if (category && (db.state().browse.filterKind == 0 || !db.isFilteredOut(s)))
+            rows.push_back({s, list < 0 ? s : img.favourites[list].favEntries[s]});
     }
     return rows;
 }
 
 TEST(ListRows, EveryFillListsWhatTheRowByRowWalkLists) {
     std::mt19937 rng(3);
-    auto pick = [&rng](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
     for (int round = 0; round < 40; ++round) {
         test::DatabaseFixture fx;
         test::makeImage(fx.image(), static_cast<std::uint32_t>(rng()), test::randomShape(rng));
-        const all_tables_block& img = fx.image();
-        BrowseState& browse = fx.state->browse;
+        fx.state->browse.viewMode = kViewTvAndRadio;
+        EXPECT_TRUE(fillRows(fx.db).unknownList) << "a list needs its bit";
         for (int step = 0; step < 12; ++step) {
-            const std::uint32_t category = 1u << pick(3);
-            const int source = pick(10);
-            browse.viewMode = category | (source == 9 ? kViewWholeTable : 1u << (kViewFirstFavouriteBit + source));
-            browse.filterKind = 0;
-            if (source == 9) {
-                switch (pick(5)) {
-                    case 0:
-                        if (img.providerCount > 0) {
-                            browse.filterKind = kFilterProvider;
-                            browse.selectedText = nameText(img.providers[pick(img.providerCount)].name);
-                        }
-                        break;
-                    case 1:
-                    case 2:
-                        if (img.satCount > 0 && img.tpCount > 0) {
-                            const st_ts& tp = img.transponders[pick(img.tpCount)];
-                            const int s = fx.db.findSatIndexById(tp.satId);
-                            browse.filterKind = pick(2) ? kFilterSatellite : kFilterTransponder;
-                            browse.satelliteIndex = pick(2) ? s : -1;
-                            browse.parentText = s < 0 ? "" : nameText(img.satellites[s].name);
-                            browse.selectedText = browse.filterKind == kFilterSatellite
-                                                      ? browse.parentText
-                                                      : std::to_string(tp.frequency) + "(H)";
-                        }
-                        break;
-                    case 3:
-                        browse.filterKind = kFilterFavs;
-                        break;
-                    default:
-                        break;
-                }
-            }
+            test::randomView(rng, fx);
             const ListFill fill = fillRows(fx.db);
             const std::vector<ListRow> expected = rowsOneByOne(fx.db);
             ASSERT_EQ(fill.rows.size(), expected.size()) << "round " << round << " step " << step;
@@ -97,20 +52,6 @@ TEST(ListRows, EveryFillListsWhatTheRowByRowWalkLists) {
     }
 }
 
-TEST(ListRows, CategoriesNumberRadioAfterTvAndAListNeedsItsBit) {
-    test::DatabaseFixture fx;
-    test::ImageShape shape;
-    shape.programs = 500;
-    shape.tv = 300;
-    test::makeImage(fx.image(), 5, shape);
-    fx.state->browse.viewMode = kViewRadioOnly | kViewWholeTable;
-    const ListFill radio = fillRows(fx.db);
-    ASSERT_EQ(radio.rows.size(), 200u);
-    EXPECT_EQ(radio.rows.front().sequence, 300) << "the first radio row reads 0301";
-    fx.state->browse.viewMode = kViewTvAndRadio;
-    EXPECT_TRUE(fillRows(fx.db).unknownList);
-}
-
 class RowTexts : public ::testing::Test, public test::DatabaseFixture {
 protected:
     void SetUp() override {
@@ -118,7 +59,9 @@ protected:
         build.satellite(7, "Astra copy");  // the first satellite of a key names its transponders
         build.transponder(7, 11778, 1, 27500);
         image().transponders[0].fec = 0;
-        build.provider("\x05" "ARD");
+        build.provider(
+            "\x05"
+            "ARD");
         build.program(
             "\x05"
             "News",
