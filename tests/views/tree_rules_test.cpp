@@ -63,8 +63,6 @@ protected:
         build.provider("ARD");
         build.program("A", 1, 0, true);
         build.program("B", 2, 0, true);
-        image().satellites[0].lnbLowLo = 9750;
-        image().satellites[0].lnbHighLo = 10600;
     }
 };
 
@@ -86,7 +84,7 @@ TEST_F(TreeEdits, RenamesStoreFifteenCharactersAndRefuseRootsAndEmptyNames) {
                                        "A name can not be empty. The old name is kept."}));
 }
 
-TEST_F(TreeEdits, ATransponderNodeNamesItsOwnTransponder) {
+TEST_F(TreeEdits, ATransponderNodeNamesItsOwnTransponderAndGoesBeforeTheFirstOfItsFrequency) {
     EXPECT_EQ(transponderNodeText(12245, 0), "12245(H)");
     EXPECT_EQ(transponderNodeText(12245, 2), "12245(L)");
     EXPECT_EQ(transponderNodeText(12245, 7), "12245(R)");
@@ -94,6 +92,11 @@ TEST_F(TreeEdits, ATransponderNodeNamesItsOwnTransponder) {
     EXPECT_EQ(findNodeTransponder(db, 1, "11778(H)"), 1);
     EXPECT_EQ(findNodeTransponder(db, 0, "11778(V)"), 0);
     EXPECT_EQ(findNodeTransponder(db, 0, "Empty"), -1);
+    const std::vector<std::string> children{"10700(H)", "11720(V)", "12500(H)"};
+    EXPECT_EQ(transponderNodePlace(children, 11720), 1);
+    EXPECT_EQ(transponderNodePlace(children, 10000), 0);
+    EXPECT_EQ(transponderNodePlace(children, 12600), 3);
+    EXPECT_EQ(nodeFrequency("Empty"), 0);
 
     // The list of the second satellite's vertical transponder holds that transponder's program only.
     state->browse.viewMode = kViewTvAndRadio | kViewWholeTable;
@@ -102,14 +105,6 @@ TEST_F(TreeEdits, ATransponderNodeNamesItsOwnTransponder) {
     const ListFill fill = fillRows(db);
     ASSERT_EQ(fill.rows.size(), 1u);
     EXPECT_EQ(fill.rows[0].program, 1);
-}
-
-TEST_F(TreeEdits, ANewTransponderNodeGoesBeforeTheFirstOfItsFrequencyOrLast) {
-    const std::vector<std::string> children{"10700(H)", "11720(V)", "12500(H)"};
-    EXPECT_EQ(transponderNodePlace(children, 11720), 1);
-    EXPECT_EQ(transponderNodePlace(children, 10000), 0);
-    EXPECT_EQ(transponderNodePlace(children, 12600), 3);
-    EXPECT_EQ(nodeFrequency("Empty"), 0);
 }
 
 TEST_F(TreeEdits, ToolTipsOfRootsSatellitesAndTransponders) {

@@ -1,19 +1,19 @@
-// The program list model under Qt's model tester, and the tree and list in the real main window: open a
-// file, browse, switch categories, rename and save, add and delete transponders and edit a satellite
-// through their dialogs, answered as a user would.
+// The program list model under Qt's model tester, and the tree and list in the real main window, driven by
+// keys, mouse events and answered dialogs as a user would: browsing, renames, transponders, clipboard keys,
+// undo and redo, find, drags, remembered widths, printing; what reaches the saved file.
 #include <gtest/gtest.h>
 
 #include <QtCore/QTimer>
 #include <QtGui/QClipboard>
-
+#include <QtGui/QUndoStack>
+#include <QtPrintSupport/QPrinter>
 #include <QtTest/QAbstractItemModelTester>
 #include <QtTest/QTest>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
-#include <cstring>
-#include <memory>
+#include <QtWidgets/QSplitter>
 
 #include "app/command_ids.h"
 #include "database/image_access.h"
@@ -21,48 +21,14 @@
 #include "dialogs/transponder_fields.h"
 #include "tests/app/gui/gui_fixture.h"
 #include "tests/database/editing_checks.h"
+#include "views/find_bar.h"
 #include "views/left_view.h"
 #include "views/program_list_view.h"
 
 namespace vizud {
 namespace {
 
-class TreeAndList : public ::testing::Test, public test::GuiFixture {
-protected:
-    // A file with 30 programs (20 TV) on generated satellites, opened in the window.
-    void open() {
-        start();
-        path = channelFile("list.si", 7);
-        ASSERT_TRUE(doc.commands().openDocument(path));
-        settle();
-        tree = frame->leftView();
-        list = frame->listView();
-    }
-    QTreeWidgetItem* root(const char* name) { return tree->rootItem(name); }
-    int rows() { return list->model()->rowCount(); }
-    QString cell(int row, int column) { return list->model()->index(row, column).data().toString(); }
-    void select(QTreeWidgetItem* node) {
-        tree->setCurrentItem(node);
-        settle();
-    }
-    // Answers the next modal dialog: `fill` types into it, then OK is clicked.
-    template <typename Fill>
-    void answerDialog(Fill fill) {
-        QTimer::singleShot(0, [fill] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            ASSERT_NE(dialog, nullptr);
-            fill(*dialog);
-            dialog->findChild<QPushButton*>("okButton")->click();
-        });
-    }
-    static void set(QWidget& dialog, const char* field, const QString& text) {
-        dialog.findChild<QLineEdit*>(field)->setText(text);
-    }
-
-    std::string path;
-    CLeftView* tree = nullptr;
-    CViz_ud_app_17View* list = nullptr;
-};
+using Rows = std::vector<int>;
 
 TEST(ProgramListModel, PassesTheModelTesterThroughFillsOfEveryKind) {
     test::DatabaseFixture fx;
@@ -85,8 +51,90 @@ TEST(ProgramListModel, PassesTheModelTesterThroughFillsOfEveryKind) {
     EXPECT_EQ(model.programAt(0), -1);
 }
 
-TEST_F(TreeAndList, BrowsingTheTreeFiltersTheList) {
-    open();
+// A file with 30 programs (20 TV) opened in a shown, active window whose list shows about eight rows.
+class Window : public ::testing::Test, public test::GuiFixture {
+protected:
+    void SetUp() override {
+        start();
+        path = channelFile("list.si", 7);
+        ASSERT_TRUE(doc.commands().openDocument(path));
+        frame->resize(900, 330);
+        frame->show();
+        QApplication::setActiveWindow(frame.get());
+        tree = frame->leftView();
+        list = frame->listView();
+        list->setFocus();
+        settle();
+        opened = std::make_unique<all_tables_block>(fx.image());
+    }
+    QTreeWidgetItem* root(const char* name) { return tree->rootItem(name); }
+    int rows() { return list->model()->rowCount(); }
+    QString cell(int row, int column) { return list->model()->index(row, column).data().toString(); }
+    std::string name(int program) { return nameText(fx.image().programs[program].name); }
+    Rows selected() const { return list->selectedRowsAscending(); }
+    void select(QTreeWidgetItem* node) {
+        tree->setCurrentItem(node);
+        settle();
+    }
+    void select(int first, int count) {
+        list->selectRows(first, count, true);
+        settle();  // the commands are enabled by the idle update
+    }
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(list, static_cast<Qt::Key>(key), modifiers);
+        settle();
+    }
+    std::string undoText() const { return frame->action(kCmdEditUndo)->text().toStdString(); }
+    bool unchanged() { return test::firstDifference(*opened, fx.image()) == -1; }
+    // Answers the next modal dialog: `fill` types into it, then OK is clicked.
+    template <typename Fill>
+    void answerDialog(Fill fill) {
+        QTimer::singleShot(0, [fill] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            ASSERT_NE(dialog, nullptr);
+            fill(*dialog);
+            dialog->findChild<QPushButton*>("okButton")->click();
+        });
+    }
+    static void set(QWidget& dialog, const char* field, const QString& text) {
+        dialog.findChild<QLineEdit*>(field)->setText(text);
+    }
+    void answerTransponder(const char* frequency, const char* symbolRate, const char* ids) {
+        answerDialog([=](QWidget& dialog) {
+            set(dialog, "frequencyEdit", frequency);
+            set(dialog, "symbolRateEdit", symbolRate);
+            for (const char* field : {"tsIdEdit", "networkIdEdit", "originalNetworkIdEdit"})
+                set(dialog, field, ids);
+        });
+    }
+    // Mouse events on the list as a user makes them.
+    QPoint rowPoint(int row) const { return list->visualRect(list->model()->index(row, 1)).center(); }
+    void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent event(type, at, list->viewport()->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &event);
+    }
+    void press(int row, Qt::MouseButton button = Qt::LeftButton) {
+        mouse(QEvent::MouseButtonPress, rowPoint(row), button, button);
+    }
+    void moveTo(QPoint at, Qt::MouseButton held = Qt::LeftButton) { mouse(QEvent::MouseMove, at, Qt::NoButton, held); }
+    void release(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        mouse(QEvent::MouseButtonRelease, at, button, Qt::NoButton);
+        settle();
+    }
+    // Selects `count` rows from `row` and starts dragging them.
+    void startDrag(int row, int count) {
+        select(row, count);
+        press(row);
+        moveTo(rowPoint(row) + QPoint(0, 12));
+    }
+
+    std::string path;
+    CLeftView* tree = nullptr;
+    CViz_ud_app_17View* list = nullptr;
+    std::unique_ptr<all_tables_block> opened;
+};
+
+TEST_F(Window, BrowsingTheTreeFiltersTheList) {
     const all_tables_block& img = fx.image();
     EXPECT_EQ(root(kProvidersRoot)->childCount(), img.providerCount);
     EXPECT_EQ(root(kSatellitesRoot)->childCount(), img.satCount);
@@ -97,22 +145,22 @@ TEST_F(TreeAndList, BrowsingTheTreeFiltersTheList) {
     EXPECT_FALSE(list->selectionModel()->hasSelection());
 
     const int provider = img.programs[4].providerIndex;
-    select(root(kProvidersRoot)->child(provider));
-    int expected = 0;
-    for (int p = 0; p < img.programCount; ++p)
-        expected += img.programs[p].providerIndex == provider ? 1 : 0;
-    EXPECT_EQ(rows(), expected);
+    QTreeWidgetItem* node = root(kProvidersRoot)->child(provider);
+    select(node);
+    EXPECT_EQ(rows(), std::count_if(img.programs, img.programs + img.programCount,
+                                    [&](const st_program& p) { return p.providerIndex == provider; }));
     for (int r = 0; r < rows(); ++r)
-        EXPECT_EQ(cell(r, kColumnProvider), root(kProvidersRoot)->child(provider)->text(0));
+        EXPECT_EQ(cell(r, kColumnProvider), node->text(0));
     // Names show without a character-table byte, in the tree and in the list, and keep it when renamed.
     fx.image().providers[provider].name[0] = '\x05';
     fx.state->treeRebuildRequest = true;
     doc.updateAllViews();
     settle();
-    EXPECT_EQ(root(kProvidersRoot)->child(provider)->text(0).front(), QChar(img.providers[provider].name[1]));
-    tree->renameItem(root(kProvidersRoot)->child(provider), "Sky");
+    node = root(kProvidersRoot)->child(provider);
+    EXPECT_EQ(node->text(0).front(), QChar(img.providers[provider].name[1]));
+    tree->renameItem(node, "Sky");
     EXPECT_EQ(nameText(img.providers[provider].name), "\x05Sky");
-    EXPECT_EQ(root(kProvidersRoot)->child(provider)->text(0), "Sky");
+    EXPECT_EQ(node->text(0), "Sky");
 
     QTreeWidgetItem* satellite = root(kSatellitesRoot)->child(0);
     for (int s = 0; s < root(kSatellitesRoot)->childCount(); ++s) {
@@ -123,15 +171,10 @@ TEST_F(TreeAndList, BrowsingTheTreeFiltersTheList) {
     for (int r = 0; r < rows() && !cell(r, kColumnIndex).isEmpty(); ++r)
         EXPECT_EQ(cell(r, kColumnSatellite), satellite->text(0));
     select(satellite->child(0));
-    const QString frequency = satellite->child(0)->text(0).section('(', 0, 0);
     for (int r = 0; r < rows() && !cell(r, kColumnIndex).isEmpty(); ++r)
-        EXPECT_EQ(cell(r, kColumnFrequency), frequency);
-
+        EXPECT_EQ(cell(r, kColumnFrequency), satellite->child(0)->text(0).section('(', 0, 0));
     select(root(kFavsRoot)->child(1));
     EXPECT_EQ(rows(), std::max(1, static_cast<int>(img.favourites[1].favCount)));
-    select(root(kProvidersRoot));
-    select(root(kFavsRoot));
-    EXPECT_EQ(fx.state->browse.filterKind, kFilterFavs) << "a root after a root shows its own programs";
 
     select(root(kSatellitesRoot));
     frame->action(kCmdShowRadio)->trigger();
@@ -146,18 +189,24 @@ TEST_F(TreeAndList, BrowsingTheTreeFiltersTheList) {
     EXPECT_FALSE(frame->action(kCmdShowTvAndRadio)->isChecked());
 }
 
-TEST_F(TreeAndList, RenamedProviderAndListReachTheSavedFile) {
-    open();
+TEST_F(Window, RenamesAreStepsAndReachTheSavedFile) {
     // Typed in place, as with F2: the typed label goes through the rename rule.
+    const QString old = root(kProvidersRoot)->child(0)->text(0);
     tree->editItem(root(kProvidersRoot)->child(0));
     auto* editor = tree->findChild<QLineEdit*>();
     ASSERT_NE(editor, nullptr);
     editor->setText("Renamed provider!");
     QTest::keyClick(editor, Qt::Key_Return);
     settle();
+    EXPECT_EQ(root(kProvidersRoot)->child(0)->text(0), "Renamed provide");
+    EXPECT_EQ(undoText(), "&Undo Rename provider");
+    frame->action(kCmdEditUndo)->trigger();
+    settle();
+    EXPECT_EQ(root(kProvidersRoot)->child(0)->text(0), old) << "undone in the tree too";
+    EXPECT_TRUE(unchanged());
+    frame->action(kCmdEditRedo)->trigger();
     tree->renameItem(root(kFavsRoot)->child(2), "Kinder");
     tree->renameItem(root(kFavsRoot)->child(3), "");
-    EXPECT_EQ(root(kProvidersRoot)->child(0)->text(0), "Renamed provide");
     EXPECT_EQ(root(kFavsRoot)->child(3)->text(0), "Fav_4") << "an empty name is refused";
     EXPECT_TRUE(doc.isModified());
     ASSERT_TRUE(doc.commands().fileSave());
@@ -166,17 +215,10 @@ TEST_F(TreeAndList, RenamedProviderAndListReachTheSavedFile) {
     EXPECT_EQ(nameText(saved->favourites[2].favName), "Kinder");
 }
 
-TEST_F(TreeAndList, TranspondersComeAndGoThroughTheirDialogs) {
-    open();
+TEST_F(Window, TranspondersAndSatellitesChangeThroughTheirDialogs) {
     QTreeWidgetItem* satellite = root(kSatellitesRoot)->child(0);
     const int before = satellite->childCount();
-    answerDialog([](QWidget& dialog) {
-        set(dialog, "frequencyEdit", "10001");
-        set(dialog, "symbolRateEdit", "27500");
-        set(dialog, "tsIdEdit", "1");
-        set(dialog, "networkIdEdit", "1");
-        set(dialog, "originalNetworkIdEdit", "1");
-    });
+    answerTransponder("10001", "27500", "1");
     tree->addTransponder(satellite->child(0));
     ASSERT_EQ(satellite->childCount(), before + 1);
     EXPECT_EQ(satellite->child(0)->text(0), "10001(H)") << "before every higher frequency";
@@ -197,66 +239,89 @@ TEST_F(TreeAndList, TranspondersComeAndGoThroughTheirDialogs) {
     }
     ASSERT_EQ(satellite->childCount(), 1);
     EXPECT_EQ(satellite->child(0)->text(0), kPlaceholderNode);
-    answerDialog([](QWidget& dialog) {
-        set(dialog, "frequencyEdit", "12000");
-        set(dialog, "symbolRateEdit", "22000");
-        set(dialog, "tsIdEdit", "2");
-        set(dialog, "networkIdEdit", "2");
-        set(dialog, "originalNetworkIdEdit", "2");
-    });
+    answerTransponder("12000", "22000", "2");
     tree->addTransponder(satellite->child(0));
     ASSERT_EQ(satellite->childCount(), 1);
     EXPECT_EQ(satellite->child(0)->text(0), "12000(H)");
     EXPECT_EQ(test::brokenRule(fx.image(), false), "");
-}
 
-TEST_F(TreeAndList, TheSatelliteDialogRenamesItsOwnNode) {
-    open();
-    QTreeWidgetItem* satellite = root(kSatellitesRoot)->child(1);
+    // The satellite dialog renames its own node.
+    satellite = root(kSatellitesRoot)->child(1);
     answerDialog([](QWidget& dialog) { set(dialog, "nameEdit", "Eutelsat 16A"); });
     tree->editSatellite(satellite);
     EXPECT_EQ(satellite->text(0), "Eutelsat 16A");
     EXPECT_EQ(nameText(fx.image().satellites[1].name), "Eutelsat 16A");
 }
 
-TEST_F(TreeAndList, DeleteCopyAndPasteByKeyboardReachTheSavedFile) {
-    open();
-    frame->show();  // shortcuts reach a window that is shown and active
-    QApplication::setActiveWindow(frame.get());
-    list->setFocus();
-    settle();
-    const auto selectRows = [this](int first, int last) {
-        list->selectionModel()->select(QItemSelection(list->model()->index(first, 0), list->model()->index(last, 0)),
-                                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        settle();
-    };
-    const std::string third = nameText(fx.image().programs[3].name);
-    selectRows(0, 2);
-    QTest::keyClick(list, Qt::Key_Delete);
-    settle();
-    EXPECT_EQ(fx.image().programCount, 27);
-    EXPECT_EQ(cell(0, kColumnName).toStdString(), third);
-    EXPECT_EQ(list->currentIndex().row(), 0) << "the row after the deleted block";
+TEST_F(Window, KeyboardEditsAreUndoneAndRedoneByEveryShortcutAndReachTheSavedFile) {
+    const std::string eighth = name(8);
+    select(5, 3);
+    key(Qt::Key_Delete);
+    const auto deleted = std::make_unique<all_tables_block>(fx.image());
+    EXPECT_EQ(deleted->programCount, 27);
+    EXPECT_EQ(cell(5, kColumnName).toStdString(), eighth);
+    EXPECT_EQ(list->currentIndex().row(), 5) << "the row after the deleted block";
+    EXPECT_EQ(undoText(), "&Undo Delete 3 programs");
+    EXPECT_TRUE(frame->isWindowModified());
 
-    selectRows(0, 0);
-    QTest::keyClick(list, Qt::Key_C, Qt::ControlModifier);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(unchanged()) << "undone byte for byte";
+    EXPECT_EQ(selected(), (Rows{5, 6, 7})) << "the rows are back and selected";
+    EXPECT_EQ(frame->action(kCmdEditRedo)->text().toStdString(), "&Redo Delete 3 programs");
+    EXPECT_FALSE(doc.isModified()) << "back at the state of the file";
+    EXPECT_FALSE(frame->isWindowModified());
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(test::firstDifference(*deleted, fx.image()), -1);
+    EXPECT_TRUE(doc.isModified());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(test::firstDifference(*deleted, fx.image()), -1) << "Ctrl+Y redoes too";
+    EXPECT_EQ(selected(), (Rows{5}));
+
+    select(0, 1);
+    key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Ch Index\tChannel Name"));
-    selectRows(5, 5);
-    QTest::keyClick(list, Qt::Key_V, Qt::ControlModifier);
-    settle();
+    select(9, 1);
+    key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(fx.image().programCount, 28);
-    EXPECT_EQ(cell(5, kColumnName).toStdString(), third);
-    EXPECT_EQ(list->currentIndex().row(), 6);
-
+    EXPECT_EQ(cell(9, kColumnName), cell(0, kColumnName));
+    EXPECT_EQ(list->currentIndex().row(), 10);
     ASSERT_TRUE(doc.commands().fileSave());
     const auto saved = savedImage(path);
     EXPECT_EQ(saved->programCount, 28);
-    EXPECT_EQ(nameText(saved->programs[5].name), third);
+    EXPECT_EQ(nameText(saved->programs[9].name), name(0));
     EXPECT_EQ(test::brokenRule(*saved, false), "");
 }
 
-TEST_F(TreeAndList, TheListOpensTheProgramAndTransponderDialogsOnItsRows) {
-    open();
+TEST_F(Window, TheModifiedMarkFollowsTheSavedStateAndOpeningForgetsTheSteps) {
+    select(0, 1);
+    key(Qt::Key_Delete);
+    ASSERT_TRUE(doc.commands().fileSave());
+    EXPECT_FALSE(frame->isWindowModified());
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(doc.isModified()) << "the image differs from the file again";
+    key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_FALSE(doc.isModified());
+
+    ASSERT_TRUE(doc.commands().openDocument(path));
+    EXPECT_FALSE(doc.undoStack().canUndo());
+    EXPECT_EQ(undoText(), "&Undo");
+    EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled());
+}
+
+TEST_F(Window, TheListsDialogsAndMoveToAreSteps) {
+    select(15, 1);
+    const std::string fifteenth = name(15);
+    EXPECT_TRUE(frame->action(kCmdEditMoveTo)->isEnabled());
+    list->moveSelectedTo(3);
+    settle();
+    EXPECT_EQ(name(2), fifteenth);
+    EXPECT_EQ(selected(), (Rows{2}));
+    EXPECT_EQ(undoText(), "&Undo Move 1 program");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(unchanged());
+    EXPECT_EQ(selected(), (Rows{15}));
+
     const int providers = root(kProvidersRoot)->childCount();
     answerDialog([](QWidget& dialog) {
         set(dialog, "nameEdit", "Neues Programm");
@@ -268,11 +333,158 @@ TEST_F(TreeAndList, TheListOpensTheProgramAndTransponderDialogsOnItsRows) {
     EXPECT_EQ(cell(list->currentIndex().row(), kColumnName), "Neues Programm") << "the new program is selected";
     EXPECT_EQ(root(kProvidersRoot)->childCount(), providers + 1) << "the tree shows the new provider";
     EXPECT_TRUE(doc.isModified());
-
     answerDialog([](QWidget& dialog) { set(dialog, "symbolRateEdit", "1234"); });
     list->openTransponderEditor(added, kTransponderEdit);
     EXPECT_EQ(cell(added, kColumnSymbolRate), "1234");
     EXPECT_EQ(test::brokenRule(fx.image(), false), "");
+}
+
+TEST_F(Window, ToolsAndSatelliteDeletesAreStepsTheTreeFollows) {
+    frame->action(kCmdToolsSortByName)->trigger();
+    settle();
+    EXPECT_EQ(undoText(), "&Undo Sort by name");
+    const auto sorted = std::make_unique<all_tables_block>(fx.image());
+    EXPECT_FALSE(unchanged());
+
+    const int satellites = root(kSatellitesRoot)->childCount();
+    int full = 0;
+    while (fx.db.satelliteContents(full).programs == 0)
+        ++full;
+    fx.messages.script(MessageAnswer::Yes);
+    tree->deleteSatellite(root(kSatellitesRoot)->child(full));
+    settle();
+    EXPECT_EQ(undoText(), "&Undo Delete satellite");
+    EXPECT_EQ(root(kSatellitesRoot)->childCount(), satellites - 1);
+    EXPECT_LT(fx.image().programCount, opened->programCount);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(test::firstDifference(*sorted, fx.image()), -1);
+    EXPECT_EQ(root(kSatellitesRoot)->childCount(), satellites) << "the tree shows it again";
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(unchanged());
+}
+
+TEST_F(Window, FindMarksSelectsAndSelectsAllMatches) {
+    Rows expected;
+    for (int row = 0; row < rows(); ++row) {
+        if (cell(row, kColumnName).toLower().contains("tv 1"))
+            expected.push_back(row);
+    }
+    ASSERT_GT(expected.size(), 2u);
+    frame->action(kCmdEditFind)->trigger();
+    FindBar* bar = frame->findBar();
+    ASSERT_TRUE(bar->isVisible());
+    QTest::keyClicks(bar->textField(), "tv 1");
+    EXPECT_EQ(bar->matchCount(), static_cast<int>(expected.size()));
+    EXPECT_EQ(selected(), (Rows{expected[0]})) << "the first match";
+    EXPECT_EQ(bar->countText().toStdString(), "1 of " + std::to_string(expected.size()));
+    QTest::keyClick(bar->textField(), Qt::Key_F3);
+    EXPECT_EQ(selected(), (Rows{expected[1]}));
+    QTest::keyClick(bar->textField(), Qt::Key_F3, Qt::ShiftModifier);
+    QTest::keyClick(bar->textField(), Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(selected(), (Rows{expected.back()})) << "wraps round";
+    bar->selectAllMatches();
+    EXPECT_EQ(selected(), expected);
+    QTest::keyClick(bar->textField(), Qt::Key_Escape);
+    EXPECT_FALSE(bar->isVisible());
+}
+
+TEST_F(Window, TheColumnWidthsAndTheSplitterAreRemembered) {
+    list->setColumnWidth(kColumnName, 321);
+    auto* splitter = frame->findChild<QSplitter*>("splitter");
+    splitter->setSizes({400, 600});
+    const QList<int> sizes = splitter->sizes();
+    frame.reset();
+    frame = std::make_unique<CMainFrame>(doc);
+    frame->resize(900, 330);
+    frame->show();
+    settle();
+    EXPECT_EQ(frame->listView()->columnWidth(kColumnName), 321);
+    EXPECT_EQ(frame->findChild<QSplitter*>("splitter")->sizes(), sizes);
+}
+
+TEST_F(Window, PrintingAFullListFillsAsManyPagesAsItSays) {
+    ASSERT_TRUE(doc.commands().openDocument(channelFile("full.si", 3, kMaxPrograms, kMaxPrograms / 2)));
+    settle();
+    ASSERT_EQ(rows(), kMaxPrograms);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(QString::fromStdString(dir.file("list.pdf")));
+    const int pages = frame->printList(printer);
+    const std::string pdf = test::readFile(dir.file("list.pdf"));
+    int pageObjects = 0;
+    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+        pageObjects += pdf.compare(at, 12, "/Type /Pages") != 0 ? 1 : 0;
+    EXPECT_EQ(pageObjects, pages);
+    EXPECT_GT(pages, kMaxPrograms / 120) << "an A4 page holds no more than about a hundred rows";
+    EXPECT_LT(pages, kMaxPrograms / 40);
+    ASSERT_TRUE(doc.commands().openDocument(path));
+    settle();
+    EXPECT_EQ(frame->printList(printer), 1) << "30 rows: one page";
+}
+
+TEST_F(Window, RowsDraggedOntoARowLandBeforeItAndReachTheSavedFile) {
+    const std::string second = name(2), third = name(3), eighth = name(8);
+    startDrag(2, 2);
+    ASSERT_TRUE(list->dragHandler().dragging());
+    moveTo(rowPoint(8));
+    EXPECT_EQ(list->dragHandler().dropMarkRow(), 8) << "the drop position is shown";
+    release(rowPoint(8));
+    EXPECT_FALSE(list->dragHandler().dragging());
+    EXPECT_EQ(name(6), second);
+    EXPECT_EQ(name(7), third);
+    EXPECT_EQ(name(8), eighth);
+    EXPECT_EQ(selected(), (Rows{6, 7})) << "the moved rows stay selected";
+    EXPECT_TRUE(doc.isModified());
+    ASSERT_TRUE(doc.commands().fileSave());
+    EXPECT_EQ(test::firstDifference(*savedImage(path), fx.image()), -1) << "the file holds what the list shows";
+}
+
+TEST_F(Window, HeldBelowTheListADragScrollsToTheEndOfTheTvRowsAndDropsThere) {
+    const std::string first = name(0);
+    startDrag(0, 1);
+    ASSERT_TRUE(list->dragHandler().dragging());
+    const QPoint below(40, list->viewport()->height() + 30);
+    moveTo(below);
+    const int topBefore = list->rowAt(0);
+    QTest::qWait(ListDragHandler::kScrollInterval * 40);
+    const int top = list->rowAt(0);
+    EXPECT_GT(top, topBefore) << "the list scrolled by itself";
+    QTest::qWait(ListDragHandler::kScrollInterval * 4);
+    EXPECT_EQ(list->rowAt(0), top) << "and stopped";
+    // It stops once the first radio row (20) is shown, so that the end of the TV rows can be reached.
+    const int lastShown = list->rowAt(list->viewport()->height() - 2);
+    EXPECT_GE(lastShown, 20);
+    EXPECT_LE(lastShown, 21);
+    EXPECT_EQ(list->dragHandler().dropMarkRow(), 20) << "below the list: the last row shown, kept in the TV rows";
+    release(below);
+    EXPECT_EQ(name(19), first) << "at the end of the TV rows";
+    EXPECT_EQ(fx.image().tvCount, 20);
+}
+
+TEST_F(Window, MixedOrAbandonedDragsAndRightDragsChangeNothing) {
+    startDrag(19, 2);  // TV and radio rows do not drag together
+    moveTo(rowPoint(5));
+    release(rowPoint(5));
+    EXPECT_FALSE(list->dragHandler().dragging());
+    ASSERT_FALSE(fx.messages.texts().empty());
+    EXPECT_EQ(fx.messages.texts().back(), kMixedDragText);
+    startDrag(3, 1);  // Esc during a drag gives up
+    ASSERT_TRUE(list->dragHandler().dragging());
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_FALSE(list->dragHandler().dragging());
+    release(rowPoint(7));
+
+    // A right drag selects from where it started; no menu follows it.
+    press(4, Qt::RightButton);
+    moveTo(rowPoint(7), Qt::RightButton);
+    EXPECT_EQ(selected(), (Rows{4, 5, 6, 7}));
+    moveTo(rowPoint(2), Qt::RightButton);
+    EXPECT_EQ(selected(), (Rows{2, 3, 4}));
+    release(rowPoint(2), Qt::RightButton);
+    EXPECT_EQ(selected(), (Rows{2, 3, 4}));
+    EXPECT_TRUE(unchanged());
+    EXPECT_FALSE(doc.isModified());
 }
 
 }  // namespace
