@@ -14,11 +14,8 @@ TEST(ListFind, NamesMatchIgnoringCaseAndTheirCharacterTableByte) {
     fx.build.satellite(1, "Astra");
     fx.build.transponder(1, 11778);
     fx.build.provider("ARD");
-    for (const char* name :
-         {"ARD",
-          "\x05"
-          "Das Erste",
-          "ZDF", "\xC4rzte TV", "radio eins", "A", "Z", "@", "[", "\xC0", "\xDE", "\xD7", "\xBF", "\xDF"})
+    for (const char* name : {"ARD", "\5Das Erste", "ZDF", "\xC4rzte TV", "radio eins", "A", "Z", "@", "[", "\xC0",
+                             "\xDE", "\xD7", "\xBF", "\xDF"})
         fx.build.program(name, 0, 0, true);
     fx.db.setLoaded(1);
     fx.state->browse.selectedText = "Satellites";

@@ -59,13 +59,8 @@ protected:
         build.satellite(7, "Astra copy");  // the first satellite of a key names its transponders
         build.transponder(7, 11778, 1, 27500);
         image().transponders[0].fec = 0;
-        build.provider(
-            "\x05"
-            "ARD");
-        build.program(
-            "\x05"
-            "News",
-            0, 0, true);
+        build.provider("\5ARD");
+        build.program("\5News", 0, 0, true);
         build.program("SixteenCharacter", 0, 0, false);
         image().programs[0].programFlags = 0b111;
         build.favourites(1, {0}, {});
