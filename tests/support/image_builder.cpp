@@ -1,5 +1,7 @@
 #include "tests/support/image_builder.h"
 
+#include <algorithm>
+
 #include "tests/support/image_factory.h"
 
 namespace vizud::test {
@@ -42,9 +44,7 @@ int ImageBuilder::provider(std::string_view name) {
 
 int ImageBuilder::program(std::string_view name, int tpIndex, int providerIndex, bool tv, int serviceId) {
     const int index = m_image.programCount++;
-    if (tv) {
-        m_image.tvCount++;
-    }
+    m_image.tvCount += tv ? 1 : 0;
     st_program& prog = m_image.programs[index];
     prog = st_program{};
     prog.serviceId = static_cast<std::uint16_t>(serviceId);
@@ -59,11 +59,10 @@ int ImageBuilder::program(std::string_view name, int tpIndex, int providerIndex,
 
 void ImageBuilder::favourites(int list, std::initializer_list<int> tvEntries, std::initializer_list<int> radioEntries) {
     st_fav& fav = m_image.favourites[list];
-    int n = 0;
-    for (const int e : tvEntries) fav.favEntries[n++] = static_cast<std::uint16_t>(e);
-    for (const int e : radioEntries) fav.favEntries[n++] = static_cast<std::uint16_t>(e);
+    std::copy(tvEntries.begin(), tvEntries.end(), fav.favEntries);
+    std::copy(radioEntries.begin(), radioEntries.end(), fav.favEntries + tvEntries.size());
     fav.favTvCount = static_cast<std::uint16_t>(tvEntries.size());
-    fav.favCount = static_cast<std::uint16_t>(n);
+    fav.favCount = static_cast<std::uint16_t>(tvEntries.size() + radioEntries.size());
 }
 
 }  // namespace vizud::test
