@@ -1,4 +1,5 @@
-// A random edit run: edits of every table and kind on a consistent image, undo and redo through the edit
+// A random edit run: edits of every table and kind on a consistent image, their batch forms against a
+// twin database, the program and satellite dialogs' OK with typed fields, undo and redo through the edit
 // history, each step checked. The editing property test draws its choices from a seeded generator, the
 // edit fuzz target from the fuzzer's bytes.
 #pragma once
@@ -8,21 +9,25 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <functional>
 #include <memory>
 #include <new>
 #include <random>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "app/state_delta.h"
 #include "database/image_access.h"
 #include "dialogs/program_dialog_model.h"
 #include "dialogs/satellite_dialog_model.h"
+#include "dialogs/transponder_delete_model.h"
 #include "tests/database/editing_checks.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/image_factory.h"
+#include "tests/support/reference_walks.h"
 
 namespace vizud::test {
 
@@ -35,6 +40,20 @@ inline const std::string kEditTexts =
     "|Program table is full. Can't add program!|Favorite Table is full!|Favourite Table is full!"
     "|Select position to paste Your data!|Not enought free space in transponder table."
     "|Transponder with entered values exist|Provider table is full.|";
+
+// A program apart from its table references, which a snapshot paste may resolve to an equal provider or
+// transponder elsewhere, and the programs a list names that way.
+inline std::string programContent(const st_program& prog) {
+    return nameText(prog.name) + "|" + std::to_string(prog.serviceId) + "|" + std::to_string(prog.videoPid) + "|" +
+           std::to_string(prog.audioPid) + "|" + std::to_string(prog.pcrPid) + "|" + std::to_string(prog.programFlags);
+}
+
+inline std::vector<std::string> listContent(const all_tables_block& img, int list) {
+    std::vector<std::string> out;
+    for (const int e : test::entries(img.favourites[list]))
+        out.push_back(programContent(img.programs[e]));
+    return out;
+}
 
 inline int pastedCount(const ProgramSnapshot* node) {
     int pasted = 0;
@@ -66,15 +85,15 @@ inline std::size_t imageHash(const all_tables_block& img) {
     return std::hash<std::string_view>{}(std::string_view(reinterpret_cast<const char*>(&img), kImageSize));
 }
 
-// Random edits of every table and kind, undo and redo of them through the edit history, each checked: the
-// image stays consistent, a refused edit changes nothing, no byte outside the tables and counts moves,
-// and an undo or redo gives back the exact image of that point of the history.
+// Random edits of every table and kind, undo and redo of them through the edit history, the program and
+// satellite dialogs' OK with typed fields, each step checked: the image stays consistent, a refused edit
+// changes nothing, no byte outside the tables and counts moves, a batch form leaves what its per-row
+// sequence leaves, and an undo or redo gives back the exact image of that point of the history.
 class EditRun {
 public:
     // `name` starts every failure text (the seed, for a replay). `imageMaker`, when given, makes the
     // starting images (consistent ones); else they are random, now and then with a table near capacity.
-    explicit EditRun(Choices& choices, std::string name = {},
-                     std::function<void(all_tables_block&)> imageMaker = {})
+    explicit EditRun(Choices& choices, std::string name = {}, std::function<void(all_tables_block&)> imageMaker = {})
         : m_choices(choices), m_name(std::move(name)), m_imageMaker(std::move(imageMaker)) {}
 
     // Returns "" or the description of the first failure. A new image every `newImageEvery` steps.
@@ -89,9 +108,11 @@ public:
         return "";
     }
 
-    // Each new image starts in the editor state of the last one, made afresh in place: a fuzzer runs a
-    // short sequence per input, and a new 722 KB state per input would cost it most of its speed.
+    // Each new image starts in the editor states of the last one, made afresh in place: a fuzzer runs a
+    // short sequence per input, and two new 722 KB states per input would cost it most of its speed.
     void reuseState() { m_reuse = true; }
+
+    std::map<std::string, int> compared;  // how often each batch form was compared
 
 private:
     int uniform(int lo, int hi) { return m_choices.uniform(lo, hi); }
@@ -114,17 +135,22 @@ private:
         return limit > 0 ? uniform(0, limit - 1) : 0;
     }
 
-    // False when the image maker gave an image that is not consistent.
-    bool newImage() {
-        if (m_reuse && m_fx) {
-            EditorState& state = *m_fx->state;
+    void freshFixture(std::unique_ptr<test::DatabaseFixture>& fx) {
+        if (m_reuse && fx) {
+            EditorState& state = *fx->state;
             state.~EditorState();
             new (&state) EditorState();
-            m_fx->messages.clear();
-            m_fx->db.setLoaded(0);
+            fx->messages.clear();
+            fx->db.setLoaded(0);
         } else {
-            m_fx = std::make_unique<test::DatabaseFixture>();
+            fx = std::make_unique<test::DatabaseFixture>();
         }
+    }
+
+    // False when the image maker gave an image that is not consistent.
+    bool newImage() {
+        freshFixture(m_fx);
+        freshFixture(m_twin);
         m_sorted = true;
         m_nextSatId = 256;
         if (m_imageMaker) {
@@ -188,10 +214,10 @@ private:
     }
 
     std::string step() {
-        const int op = uniform(0, 27);
-        if (op >= 22 && op <= 25)
-            return undoRedo(op <= 23);
-        const std::string failure = editStep(op);
+        const int op = uniform(0, 30);
+        if (op >= 26 && op <= 28)
+            return undoRedo(op <= 27);
+        const std::string failure = op == 29 ? programDialog() : op == 30 ? satelliteDialog() : editStep(op);
         if (!failure.empty())
             return failure;
         if (op == 4)
@@ -199,6 +225,87 @@ private:
         else
             remember();
         return "";
+    }
+
+    // A field's text as a user might type it: digits, signs, blanks, letters, a Latin-1 letter, a
+    // character Latin-1 cannot hold, a control byte.
+    std::string typed(int maxLength) {
+        static const char* const pieces[] = {"0", "1", "5", "9", "12", " ", "-", "+", ",", ".", "x", "E", "W",
+                                             "\xc3\xa9", "\xe2\x82\xac", "\x01", "65536", "4294967296"};
+        std::string text;
+        for (int n = uniform(0, maxLength); n > 0; --n)
+            text += pieces[uniform(0, static_cast<int>(std::size(pieces)) - 1)];
+        return text;
+    }
+
+    // After a dialog's OK: a refused OK changed nothing; a stored one kept every rule. (The dialogs' own
+    // messages are theirs to choose, and a stored program or satellite refreshes the CRC.)
+    std::string checkDialog(bool stored) {
+        if (!stored && test::firstDifference(*m_before, img()) >= 0)
+            return "a refused OK changed byte " + std::to_string(test::firstDifference(*m_before, img())) + " (" +
+                   (m_fx->messages.shown.empty() ? "no message" : "\"" + m_fx->messages.shown.back().text + "\"") +
+                   ")";
+        m_before->imageCrc = img().imageCrc;
+        const std::string failure = test::untouchedBytesDiffer(*m_before, img());
+        return failure.empty() ? test::brokenRule(img(), m_sorted) : failure;
+    }
+
+    // The program dialog, to edit a program or add one, filled as its form allows.
+    std::string programDialog() {
+        std::memcpy(m_before.get(), &img(), kImageSize);
+        m_fx->messages.clear();
+        ProgramDialogModel model(db(), m_fx->messages);
+        const bool add = chance(50);
+        m_what = add ? "program dialog: add" : "program dialog: edit";
+        if (model.prepare(index(img().programCount), add ? kProgramDialogAdd : kProgramDialogEdit) != 0)
+            return checkDialog(false);
+        model.open();
+        ProgramFields& f = model.fields;
+        if (chance(50))
+            f.name = typed(20);
+        if (chance(30))
+            f.provider = typed(18);
+        if (chance(30) && !model.satellites().empty())
+            model.satelliteChanged(uniform(0, static_cast<int>(model.satellites().size()) - 1));
+        if (chance(30))
+            f.transponderSelection = uniform(-1, static_cast<int>(model.transponders().size()));
+        if (chance(40))
+            model.scpcClicked(!f.scpc);
+        // What the form lets a user change: the PIDs only while enabled, the class only where it is.
+        for (std::string* pid : {&f.videoPid, &f.audioPid, &f.pcrPid})
+            if (f.pidsEnabled && chance(25))
+                *pid = typed(6);
+        if (chance(25))
+            f.serviceId = typed(6);
+        if (f.classEnabled && chance(30))
+            f.tv = !f.tv, f.radio = !f.tv;
+        for (bool& member : f.favourite)
+            if (chance(10))
+                member = !member;
+        return checkDialog(model.ok());
+    }
+
+    std::string satelliteDialog() {
+        std::memcpy(m_before.get(), &img(), kImageSize);
+        m_fx->messages.clear();
+        SatelliteDialogModel model(db(), m_fx->messages);
+        m_what = "satellite dialog";
+        if (model.prepareAt(index(img().satCount)) != 0)
+            return checkDialog(false);
+        model.open();
+        SatelliteFields& f = model.fields;
+        if (chance(40))
+            f.name = typed(18);
+        if (chance(50))
+            f.degree = typed(6);
+        if (chance(30))
+            f.eastWest.text = typed(2);
+        if (chance(30))
+            f.lowerLo.text = typed(6);
+        if (chance(30))
+            f.positionerNo = typed(4);
+        f.diseqcMode = uniform(0, 6);
+        return checkDialog(model.ok());
     }
 
     RecordView programView(char* name) {
@@ -257,10 +364,6 @@ private:
             }
             case 4:
                 return cutOrCopy(before);
-            case 26:
-                return programDialog(before);
-            case 27:
-                return satelliteDialog(before);
             case 5:
             case 6:
                 return pasteClipboard(before);
@@ -268,8 +371,10 @@ private:
             case 8:
                 return pasteSnapshots(before);
             case 9:
+                return moveInTable(before);
             case 10:
-                return pasteSnapshots(before);
+            case 23:
+                return moveInList(before);
             case 11:
                 refused = setSatellite() != 0;
                 break;
@@ -309,94 +414,14 @@ private:
             case 21:
                 refused = db().deleteSatellite(index(img().satCount)) != 0;
                 break;
-            default: {
-                randomMode();
-                std::vector<int> rows(static_cast<std::size_t>(uniform(0, 8)));
-                for (int& row : rows)
-                    row = index(img().programCount);
-                std::sort(rows.rbegin(), rows.rend());
-                db().deleteInViewMany(rows);
-                break;
-            }
+            case 24:
+                return deleteTransponderPrograms(before);
+            case 25:
+                return filterPass(before);
+            default:
+                return deleteRows(before);
         }
         return checkAfter(before, refused);
-    }
-
-    // A field's text as a user might type it: digits, signs, blanks, letters, a Latin-1 letter, a
-    // character Latin-1 cannot hold, a control byte.
-    std::string typed(int maxLength) {
-        static const char* const pieces[] = {"0", "1", "5", "9", "12", " ", "-", "+", ",", ".", "x", "E", "W",
-                                             "\xc3\xa9", "\xe2\x82\xac", "\x01", "65536", "4294967296"};
-        std::string text;
-        for (int n = uniform(0, maxLength); n > 0; --n)
-            text += pieces[uniform(0, static_cast<int>(std::size(pieces)) - 1)];
-        return text;
-    }
-
-    // After a dialog's OK: a refused OK changed nothing; a stored one kept every rule. (The dialogs' own
-    // messages are theirs to choose, and a stored satellite refreshes the CRC.)
-    std::string checkDialog(const all_tables_block& before, bool stored) {
-        if (!stored && test::firstDifference(before, img()) >= 0)
-            return "a refused OK changed byte " + std::to_string(test::firstDifference(before, img())) + " (" +
-                   (m_fx->messages.shown.empty() ? "no message" : "\"" + m_fx->messages.shown.back().text + "\"") +
-                   ")";
-        m_before->imageCrc = img().imageCrc;
-        const std::string failure = test::untouchedBytesDiffer(*m_before, img());
-        return failure.empty() ? test::brokenRule(img(), m_sorted) : failure;
-    }
-
-    // The program dialog, to edit a program or add one, with typed fields and chosen entries.
-    std::string programDialog(const all_tables_block& before) {
-        ProgramDialogModel model(db(), m_fx->messages);
-        const bool add = chance(50);
-        m_what = add ? "program dialog: add" : "program dialog: edit";
-        if (model.prepare(index(img().programCount), add ? kProgramDialogAdd : kProgramDialogEdit) != 0)
-            return checkDialog(before, false);
-        model.open();
-        ProgramFields& f = model.fields;
-        if (chance(50))
-            f.name = typed(20);
-        if (chance(30))
-            f.provider = typed(18);
-        if (chance(30) && !model.satellites().empty())
-            model.satelliteChanged(uniform(0, static_cast<int>(model.satellites().size()) - 1));
-        if (chance(30))
-            f.transponderSelection = uniform(-1, static_cast<int>(model.transponders().size()));
-        if (chance(40))
-            model.scpcClicked(!f.scpc);
-        // What the form lets a user change: the PIDs only while enabled, the class only where it is.
-        for (std::string* pid : {&f.videoPid, &f.audioPid, &f.pcrPid})
-            if (f.pidsEnabled && chance(25))
-                *pid = typed(6);
-        if (chance(25))
-            f.serviceId = typed(6);
-        if (f.classEnabled && chance(30))
-            f.tv = !f.tv, f.radio = !f.tv;
-        for (bool& member : f.favourite)
-            if (chance(10))
-                member = !member;
-        return checkDialog(before, model.ok());
-    }
-
-    std::string satelliteDialog(const all_tables_block& before) {
-        SatelliteDialogModel model(db(), m_fx->messages);
-        m_what = "satellite dialog";
-        if (model.prepareAt(index(img().satCount)) != 0)
-            return checkDialog(before, false);
-        model.open();
-        SatelliteFields& f = model.fields;
-        if (chance(40))
-            f.name = typed(18);
-        if (chance(50))
-            f.degree = typed(6);
-        if (chance(30))
-            f.eastWest.text = typed(2);
-        if (chance(30))
-            f.lowerLo.text = typed(6);
-        if (chance(30))
-            f.positionerNo = typed(4);
-        f.diseqcMode = uniform(0, 6);
-        return checkDialog(before, model.ok());
     }
 
     std::string checkAfter(const all_tables_block& before, bool refused) {
@@ -410,6 +435,306 @@ private:
             return "a refused operation changed byte " + std::to_string(test::firstDifference(before, img()));
         const std::string failure = test::untouchedBytesDiffer(before, img());
         return failure.empty() ? test::brokenRule(img(), m_sorted) : failure;
+    }
+
+    // The twin takes the image, clipboard and view of the database; its messages start empty.
+    void syncTwin() {
+        EditorState& twin = *m_twin->state;
+        std::memcpy(&twin.image, &img(), kImageSize);
+        freeSnapshotList(twin.programClipboard);
+        twin.programClipboard = test::cloneRawList(state().programClipboard);
+        twin.browse = state().browse;
+        twin.dragActive = state().dragActive;
+        m_twin->messages.clear();
+    }
+
+    // "" when the twin's batch form left what the per-row form left here; else what differs.
+    std::string twinDiffers(const std::string& form, const std::vector<int>& expected = {},
+                            const std::vector<int>& results = {}) {
+        ++compared[form];
+        if (results != expected)
+            return form + " gave other results";
+        const long at = test::firstDifference(img(), m_twin->image());
+        if (at >= 0)
+            return form + " left byte " + std::to_string(at) + " otherwise";
+        const ProgramSnapshot* a = state().programClipboard;
+        const ProgramSnapshot* b = m_twin->state->programClipboard;
+        for (; a != nullptr && b != nullptr; a = a->next, b = b->next) {
+            if (a->programIndex != b->programIndex)
+                return form + " renumbered the clipboard otherwise";
+        }
+        return m_fx->messages.texts() == m_twin->messages.texts() ? "" : form + " said other things";
+    }
+
+    // Up to 40 rows below `count` as the list passes them: highest first (cut, delete), the shrinking
+    // indices of a drag's collect (s - k), or any order; now and then with rows outside.
+    std::vector<int> batchRows(int count) {
+        std::vector<int> picked;
+        for (int i = count > 0 ? uniform(0, std::min(count, 40)) : 0; i > 0; --i) {
+            const int s = uniform(0, count - 1);
+            if (std::find(picked.begin(), picked.end(), s) == picked.end())
+                picked.push_back(s);
+        }
+        if (chance(15))
+            picked.push_back(count + uniform(0, 3));
+        if (chance(10))
+            picked.push_back(-1);
+        const int order = uniform(0, 2);
+        if (order == 0)
+            std::sort(picked.rbegin(), picked.rend());
+        if (order == 1) {
+            std::sort(picked.begin(), picked.end());
+            for (std::size_t k = 0; k < picked.size(); ++k)
+                picked[k] -= static_cast<int>(k);
+        }
+        return picked;
+    }
+
+    // Row by row with 551, the list's Delete or 553, against deletePrograms, deleteInViewMany and
+    // removeListEntries on the twin; the clipboard may hold nodes naming any program, and a delete may run
+    // during a drag (then the image goes back, since the lists wait for the drop).
+    std::string deleteRows(const all_tables_block& before) {
+        const int kind = uniform(0, 2);
+        randomMode();
+        const int list = uniform(0, kFavouriteLists);
+        const bool radio = chance(50);
+        const bool drag = kind == 0 && chance(30);
+        const bool anyNodes = chance(30);
+        ProgramSnapshot* saved = drag ? test::cloneRawList(state().programClipboard) : nullptr;
+        if (anyNodes) {
+            freeSnapshotList(state().programClipboard);
+            for (int i = uniform(1, 6); i > 0; --i) {
+                auto* node = new ProgramSnapshot;
+                node->programIndex = uniform(-2, img().programCount + 3);
+                node->next = state().programClipboard;
+                state().programClipboard = node;
+            }
+        }
+        state().dragActive = drag ? 1 : 0;
+        syncTwin();
+        const std::vector<int> rows = batchRows(kind < 2                 ? img().programCount
+                                                : list < kFavouriteLists ? img().favourites[list].favCount
+                                                                         : 3);
+        std::vector<int> expected, results;
+        RecordView view;
+        view.word[0] = static_cast<std::uint32_t>(list);
+        view.word[1] = radio ? 1 : 0;
+        for (const int p : rows) {
+            std::uint32_t mask = 0;
+            db().getFavMembership(p, mask);
+            expected.push_back(kind == 0   ? db().modifyRecord(kTablePrograms, kOpDelete, p, view)
+                               : kind == 1 ? db().deleteInView(p, mask)
+                                           : db().modifyRecord(kTablePrograms, kOpRemoveListEntry, p, view));
+        }
+        ChannelDatabase& twin = m_twin->db;
+        if (kind == 0)
+            twin.deletePrograms(rows, &results);
+        else if (kind == 1)
+            twin.deleteInViewMany(rows, &results);
+        else
+            twin.removeListEntries(list, radio, rows, &results);
+        const char* const forms[] = {"deletePrograms", "deleteInViewMany", "removeListEntries"};
+        const std::string differs = twinDiffers(forms[kind], expected, results);
+        if (anyNodes)
+            freeSnapshotList(state().programClipboard);
+        if (drag) {
+            std::memcpy(&img(), &before, kImageSize);
+            freeSnapshotList(state().programClipboard);
+            state().programClipboard = saved;
+            state().dragActive = 0;
+        }
+        return differs.empty() ? checkAfter(before, false) : differs;
+    }
+
+    // The transponder delete dialog's one pass over the table against one 551 per program, on a
+    // transponder that holds the programs tuned to it, or a third of them, or more than half.
+    std::string deleteTransponderPrograms(const all_tables_block& before) {
+        if (img().tpCount == 0)
+            return "";
+        const auto t = static_cast<std::uint16_t>(uniform(0, img().tpCount - 1));
+        const int bunched = uniform(0, 2) * 30;
+        for (int p = 0; p < img().programCount; ++p) {
+            if (chance(bunched))
+                img().programs[p].tpIndex = t;
+        }
+        syncTwin();
+        const int walked = test::deleteProgramsOfTransponderOneByOne(db(), t);
+        const int counted = deleteProgramsOfTransponder(m_twin->db, t);
+        const std::string differs = twinDiffers("deleteProgramsOfTransponder", {walked}, {counted});
+        return differs.empty() ? checkAfter(before, false) : differs;
+    }
+
+    // The list's fill resolves the tree's selection once for the whole table: it must show the programs
+    // isFilteredOut lets through, one by one.
+    std::string filterPass(const all_tables_block& before) {
+        const BrowseState saved = state().browse;
+        BrowseState& browse = state().browse;
+        const std::uint8_t kinds[] = {0, kFilterProvider, kFilterSatellite, kFilterTransponder, kFilterFavs, 0x0F};
+        browse.filterKind = kinds[uniform(0, 5)];
+        const int sat = img().satCount > 0 ? uniform(0, img().satCount - 1) : 0;
+        browse.selectedText = browse.parentText = nameText(img().satellites[sat].name);
+        if (browse.filterKind == kFilterProvider && img().providerCount > 0)
+            browse.selectedText = nameText(img().providers[uniform(0, img().providerCount - 1)].name);
+        if (browse.filterKind == kFilterTransponder && img().tpCount > 0) {
+            browse.selectedText = std::to_string(img().transponders[uniform(0, img().tpCount - 1)].frequency) + "(" +
+                                  "HVLR"[uniform(0, 3)] + ")";
+        }
+        std::vector<int> expected;
+        for (int p = 0; p < img().programCount; ++p) {
+            if (!db().isFilteredOut(p))
+                expected.push_back(p);
+        }
+        const bool agrees = db().shownPrograms() == expected;
+        ++compared["shownPrograms"];
+        state().browse = saved;
+        return agrees ? checkAfter(before, true) : "shownPrograms disagrees with isFilteredOut";
+    }
+
+    // Snapshots of the given rows of a view, naming `names`; false when one has no satellite.
+    bool snapshots(std::uint32_t mode, const std::vector<int>& rows, const std::vector<int>& names,
+                   test::SnapshotList& nodes) {
+        for (std::size_t k = 0; k < rows.size(); ++k) {
+            ProgramSnapshot node;
+            if (db().getProgramSnapshot(mode, rows[k], node) != 0)
+                return false;
+            node.programIndex = names[k];
+            nodes.append(node);
+        }
+        return true;
+    }
+
+    // The list's drop in the whole table: the rows of one block taken out with dragActive set (551 row by
+    // row or deletePrograms), renumberAfterDrop, a snapshot paste (either form) at the drop place. Every program comes
+    // back there and the lists name what they named; where every program came back unchanged, movePrograms on the twin
+    // must leave the same bytes. (The snapshots write a program's two reserved bytes as zero, movePrograms keeps them:
+    // they are zero here.)
+    std::string moveInTable(const all_tables_block& before) {
+        for (auto* image : {&img(), m_before.get()}) {
+            for (st_program& prog : image->programs)
+                prog.reserved12[0] = prog.reserved12[1] = 0;
+        }
+        freeSnapshotList(state().programClipboard);
+        const int count = img().programCount, tv = img().tvCount;
+        const bool radio = chance(40);
+        const std::uint32_t mode = kViewWholeTable | (radio && chance(50) ? kViewRadioOnly : kViewTvAndRadio);
+        state().browse.viewMode = mode;
+        const std::vector<int> sources = randomRows(radio ? tv : 0, radio ? count : tv, 40);
+        const int n = static_cast<int>(sources.size());
+        const int low = radio ? tv : 0, high = radio ? count - n : tv - n;
+        const int shownFrom = (mode & kViewRadioOnly) != 0 ? tv : 0;  // the drag names rows of the view
+        std::vector<int> rows;
+        for (const int p : sources)
+            rows.push_back(p - shownFrom);
+        test::SnapshotList nodes;
+        if (n == 0 || high < low || !snapshots(0, sources, rows, nodes))
+            return checkAfter(before, false);
+        const int position = uniform(low, high);
+        std::vector<std::vector<std::string>> lists;
+        for (int l = 0; l < kFavouriteLists; ++l)
+            lists.push_back(listContent(img(), l));
+        syncTwin();
+        state().dragActive = 1;
+        freeSnapshotList(state().dragBuffer);
+        state().dragBuffer = test::cloneRawList(nodes.head());
+        std::vector<int> deletions;
+        for (int k = 0; k < n; ++k)
+            deletions.push_back(sources[static_cast<std::size_t>(k)] - k);
+        RecordView view;
+        if (chance(50)) {
+            db().deletePrograms(deletions);
+        } else {
+            for (const int p : deletions)
+                db().modifyRecord(kTablePrograms, kOpDelete, p, view);
+        }
+        db().renumberAfterDrop(position - shownFrom);
+        ProgramSnapshot* dropped = state().dragBuffer;
+        const int result = chance(50) ? db().pasteSnapshots(kTablePrograms, -1, position, dropped, mode)
+                                      : db().pasteSnapshotsBatch(kTablePrograms, -1, position, dropped, mode);
+        state().dragActive = 0;
+        if (result != 0 || m_twin->db.movePrograms(sources, position) != 0)
+            return "a move inside its block was refused";
+        bool unchanged = img().programCount == count;
+        for (int k = 0; k < n; ++k) {
+            const st_program& moved = img().programs[position + k];
+            const st_program& was = before.programs[sources[static_cast<std::size_t>(k)]];
+            if (programContent(moved) != programContent(was))
+                return "a moved program is not at its drop place";
+            unchanged = unchanged && std::memcmp(&moved, &was, sizeof was) == 0;
+        }
+        for (int l = 0; l < kFavouriteLists; ++l) {
+            if (listContent(img(), l) != lists[l])
+                return "list " + std::to_string(l) + " names other programs";
+        }
+        // Else a moved program was given the first equal provider or transponder instead of its own.
+        const std::string differs = unchanged ? twinDiffers("movePrograms") : "";
+        return differs.empty() ? checkAfter(before, false) : differs;
+    }
+
+    // The list's drop inside a favourite list: the entries taken out (553 row by row or removeListEntries)
+    // and pasted back with pasteSnapshots. moveListEntries on the twin puts the entries together at the drop
+    // place of their part, and where the paste placed every node both leave the same bytes.
+    std::string moveInList(const all_tables_block& before) {
+        const int list = uniform(0, kFavouriteLists - 1);
+        const bool radioView = chance(40);
+        const std::uint32_t mode =
+            (1u << (kViewFirstFavouriteBit + list)) | (radioView ? kViewRadioOnly : kViewTvAndRadio);
+        state().browse.viewMode = mode;
+        const std::vector<int> entries = test::entries(img().favourites[list]);
+        const int tvEntries = img().favourites[list].favTvCount;
+        const int offset = radioView ? tvEntries : 0;
+        const int rowsShown = static_cast<int>(entries.size()) - offset;
+        const bool second = !radioView && chance(50);
+        const int from = second ? tvEntries : 0, to = second || radioView ? rowsShown : tvEntries;
+        const std::vector<int> picked = randomRows(from, to, 20);
+        const int n = static_cast<int>(picked.size());
+        const int partEnd = to - n;
+        std::vector<int> programs;
+        for (const int r : picked)
+            programs.push_back(entries[static_cast<std::size_t>(r + offset)]);
+        test::SnapshotList nodes;
+        if (n == 0 || partEnd < from || !snapshots(mode, picked, programs, nodes))
+            return checkAfter(before, false);
+        const int position = uniform(from, partEnd);
+        std::vector<int> expected;
+        for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
+            if (std::find(picked.begin(), picked.end(), i - offset) == picked.end())
+                expected.push_back(entries[static_cast<std::size_t>(i)]);
+        }
+        expected.insert(expected.begin() + offset + position, programs.begin(), programs.end());
+        syncTwin();
+        if (m_twin->db.moveListEntries(list, radioView, picked, position) != 0)
+            return "a list move inside its part was refused";
+        if (test::entries(m_twin->image().favourites[list]) != expected)
+            return "moveListEntries put the entries elsewhere";
+        state().dragActive = 1;
+        std::vector<int> removals;
+        for (int k = 0; k < n; ++k)
+            removals.push_back(picked[static_cast<std::size_t>(k)] - k);
+        if (chance(50)) {
+            db().removeListEntries(list, radioView, removals);
+        } else {
+            RecordView view;
+            view.word[0] = static_cast<std::uint32_t>(list);
+            view.word[1] = radioView ? 1 : 0;
+            for (const int r : removals)
+                db().modifyRecord(kTablePrograms, kOpRemoveListEntry, r, view);
+        }
+        const int entriesBefore = img().favourites[list].favCount;
+        const int result = db().pasteSnapshots(kTableFavourites, list, position, nodes.head(), mode);
+        state().dragActive = 0;
+        const int pasted = pastedCount(nodes.head());
+        if (img().favourites[list].favCount - entriesBefore != pasted)
+            return "pasted flags disagree (list drop)";
+        // Else a node found its program in another place, or the list named it twice; and a node finds the
+        // first program of the table equal to its own, so only a table without copies gives the same list.
+        bool placed = result == 0 && pasted == n && img().programCount == m_twin->image().programCount;
+        for (const auto& node : nodes.nodes) {
+            placed = placed && std::count_if(img().programs, img().programs + img().programCount, [&](const auto& p) {
+                                   return std::memcmp(p.name, node->name, 16) == 0 && p.serviceId == node->serviceId;
+                               }) == 1;
+        }
+        const std::string differs = placed ? twinDiffers("moveListEntries") : "";
+        return differs.empty() ? checkAfter(before, false) : differs;
     }
 
     std::vector<int> randomRows(int lo, int hi, int most) {
@@ -447,17 +772,18 @@ private:
             *link = node;
             link = &node->next;
         }
+        if (!cut)
+            return checkAfter(before, false);
         const std::vector<int> descending(programs.rbegin(), programs.rend());
-        if (cut && chance(50)) {
-            db().deleteInViewMany(descending);
-        } else if (cut) {
-            for (const int p : descending) {
-                std::uint32_t mask = 0;
-                db().getFavMembership(p, mask);
-                db().deleteInView(p, mask);
-            }
+        syncTwin();
+        m_twin->db.deleteInViewMany(descending);
+        for (const int p : descending) {
+            std::uint32_t mask = 0;
+            db().getFavMembership(p, mask);
+            db().deleteInView(p, mask);
         }
-        return checkAfter(before, false);
+        const std::string differs = twinDiffers("deleteInViewMany");
+        return differs.empty() ? checkAfter(before, false) : differs;
     }
 
     std::string pasteClipboard(const all_tables_block& before) {
@@ -493,20 +819,27 @@ private:
         }
         node.isTv = p >= 0 && p < img().tvCount ? 1 : 0;
         node.programIndex = chance(50) ? p : -1;
+        // A missing satellite, provider or transponder, now and then one that other nodes of the paste
+        // miss too: it is made once.
+        const int shared = m_pasteKey + uniform(0, 2);
         if (chance(20))
-            node.satId = static_cast<std::uint16_t>(m_nextSatId++);
+            node.satId = static_cast<std::uint16_t>(chance(50) ? m_nextSatId++ : shared);
         if (chance(20))
-            std::snprintf(node.providerName, 16, "NewProv %d", uniform(0, 999));
+            std::snprintf(node.providerName, 16, "NewProv %d", chance(50) ? uniform(0, 999) : shared);
         if (chance(20)) {
             node.tpSatId = static_cast<std::uint8_t>(uniform(0, 255));
             node.frequency = static_cast<std::uint16_t>(uniform(10700, 12750));
         }
+        if (chance(15))
+            node.frequency = static_cast<std::uint16_t>(shared);
         if (chance(10))
             node.isTv = 1 - node.isTv;
         return node;
     }
 
     std::string pasteSnapshots(const all_tables_block& before) {
+        m_pasteKey = m_nextSatId;
+        m_nextSatId += 3;
         test::SnapshotList nodes;
         for (int i = uniform(0, 6); i > 0; --i)
             nodes.append(randomNode());
@@ -514,6 +847,8 @@ private:
             nodes.putTvFirst();  // as the list always does
         state().dragActive = 0;
         const bool toList = chance(50);
+        syncTwin();
+        test::SnapshotList twinNodes = nodes.clone();
         const int list = toList ? index(kFavouriteLists) : -1;
         const bool listInRange = list >= 0 && list < kFavouriteLists;
         const std::uint32_t mode =
@@ -523,9 +858,22 @@ private:
             toList ? (chance(20) ? -1 : index(entriesBefore + 1)) : (chance(5) ? -1 : index(img().programCount + 1));
         const int programsBefore = img().programCount;
         const int table = toList ? kTableFavourites : kTablePrograms;
-        const int result = chance(50) ? db().pasteSnapshots(table, list, position, nodes.head(), mode)
-                                      : db().pasteSnapshotsBatch(table, list, position, nodes.head(), mode);
+        const int result = toList && chance(50) ? db().pasteSnapshotsBatch(table, list, position, nodes.head(), mode)
+                                                : db().pasteSnapshots(table, list, position, nodes.head(), mode);
         const int pasted = pastedCount(nodes.head());
+        if (!toList) {
+            const int twinResult = m_twin->db.pasteSnapshotsBatch(table, list, position, twinNodes.head(), mode);
+            const std::string differs = twinDiffers("pasteSnapshotsBatch", {result}, {twinResult});
+            if (!differs.empty())
+                return differs;
+            for (std::size_t i = 0; i < nodes.nodes.size(); ++i) {
+                const ProgramSnapshot& a = *nodes.nodes[i];
+                const ProgramSnapshot& b = *twinNodes.nodes[i];
+                if (std::tuple(a.pasted, a.programIndex, a.providerIndex, a.tpIndex) !=
+                    std::tuple(b.pasted, b.programIndex, b.providerIndex, b.tpIndex))
+                    return "pasteSnapshotsBatch left other node fields";
+            }
+        }
         // (A list's paste looks up the satellite, provider and transponder of a node even when its program is
         // already in the list and the entry is not added, so there only the program table must stay.)
         if (pasted == 0 && result != 0 && !toList && test::firstDifference(before, img()) >= 0)
@@ -577,11 +925,13 @@ private:
     std::vector<StateDelta> m_history;
     std::vector<std::size_t> m_hashes;  // the image at each point of the history
     std::size_t m_at = 0;               // the point the live state is at
+    std::unique_ptr<test::DatabaseFixture> m_twin;  // takes the batch forms
     std::unique_ptr<all_tables_block> m_before = std::make_unique<all_tables_block>();
     int m_step = 0;
     std::string m_what;
     bool m_sorted = true;
     int m_nextSatId = 256;
+    int m_pasteKey = 0;  // the first of three keys a paste's nodes may share
     bool m_reuse = false;
 };
 
