@@ -1,14 +1,11 @@
-// The transponder delete dialog's model: what it offers, the question, Yes and No, and its one-pass
-// deletion of the transponder's programs against the one-at-a-time walk it replaces.
-#include <random>
+// The transponder delete dialog's model: what it offers, the question, Yes and No. (Its one-pass deletion
+// of the transponder's programs is compared with the walk it replaces in the random edit sequences.)
 #include <tuple>
 
 #include "database/image_access.h"
 #include "dialogs/transponder_delete_model.h"
 #include "tests/database/editing_checks.h"
 #include "tests/dialogs/dialog_fixture.h"
-#include "tests/support/image_factory.h"
-#include "tests/support/reference_walks.h"
 
 namespace vizud {
 namespace {
@@ -71,48 +68,6 @@ TEST_F(TransponderDelete, YesDeletesTheTransponderAndItsProgramsNoOrACutProgramK
     EXPECT_EQ(messages.texts(),
               Texts{"Transponder 12500 (MHz) is still used by a program in the clipboard.\nPaste it first."});
     EXPECT_TRUE(unchanged());
-}
-
-// The one-pass deletion against the walk of one deletion per program: on random images, with the
-// transponder's programs spread or bunched and clipboard nodes that name programs, both leave the same
-// image, clipboard and messages.
-TEST(TransponderDeleteOnePass, EqualsTheOneAtATimeWalk) {
-    std::mt19937 rng(8);
-    auto uniform = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    for (int round = 0; round < 60; ++round) {
-        test::ImageShape shape = test::randomShape(rng);
-        shape.transponders = std::max(shape.transponders, 1);
-        shape.satellites = std::max(shape.satellites, 1);
-        shape.providers = std::max(shape.providers, 1);
-        const auto source = test::makeImage(static_cast<std::uint32_t>(rng()), shape);
-        const int tp = uniform(0, source->tpCount - 1);
-        // Bunch some programs onto the transponder: neighbours, a run, the first and the last.
-        for (int p = 0; p < source->programCount; ++p) {
-            if (uniform(0, 99) < (round % 3) * 30)
-                source->programs[p].tpIndex = static_cast<std::uint16_t>(tp);
-        }
-        test::DatabaseFixture oneByOne;
-        test::DatabaseFixture onePass;
-        for (test::DatabaseFixture* fx : {&oneByOne, &onePass}) {
-            std::memcpy(&fx->image(), source.get(), kImageSize);
-            ProgramSnapshot** link = &fx->state->programClipboard;
-            std::mt19937 nodes(static_cast<std::uint32_t>(round));
-            for (int i = 0; i < 4; ++i) {
-                *link = new ProgramSnapshot{};
-                (*link)->programIndex = std::uniform_int_distribution<int>(-1, source->programCount)(nodes);
-                (*link)->tpIndex = static_cast<std::uint16_t>(tp + 1);
-                link = &(*link)->next;
-            }
-        }
-        const int walked = test::deleteProgramsOfTransponderOneByOne(oneByOne.db, tp);
-        EXPECT_EQ(deleteProgramsOfTransponder(onePass.db, tp), walked);
-        ASSERT_EQ(test::firstDifference(oneByOne.image(), onePass.image()), -1) << "round " << round;
-        for (const ProgramSnapshot *a = oneByOne.state->programClipboard, *b = onePass.state->programClipboard;
-             a != nullptr; a = a->next, b = b->next) {
-            EXPECT_EQ(a->programIndex, b->programIndex) << "round " << round;
-        }
-        EXPECT_EQ(oneByOne.messages.texts(), onePass.messages.texts());
-    }
 }
 
 }  // namespace
