@@ -124,6 +124,12 @@ const test::Case kCases[] = {
     {"a radio snapshot before a TV one is refused, by the batch paste too",
      [](Channels& e) { e.snap(6).snap(0).keep().pasteSnapshots(kTablePrograms, -1, 5, kWhole, true).unchanged(); },
      "-8 | unchanged | said: Can't put TV program among Radio program"},
+    {"a snapshot list that exactly fills the table is pasted",
+     [](Channels& e) {
+         e.full(5).remove(0).snap(20).pasteSnapshots(kTablePrograms, -1, 5, kWhole).pasted();
+         e.value(e.image().programCount);
+     },
+     "0 0 | pasted 1 20000"},
     {"a full table refuses the whole snapshot list",
      [](Channels& e) { e.full(5).snap(20).pasteSnapshots(kTablePrograms, -1, 5, kWhole).pasted(); },
      "-100 | pasted 0 | said: Not enought free space in programs table"},

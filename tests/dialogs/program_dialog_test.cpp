@@ -139,6 +139,7 @@ TEST_F(ProgramDialog, AddPlacesTheProgramByItsClassAndGivesItsIndexBack) {
         int providerIndex, providers;
     } cases[] = {{1, false, 2, "ZDF", "ZDF", 1, 3},
                  {3, true, 0, "ZDF", "ZDF", 1, 3},
+                 {2, true, 0, "ZDF", "ZDF", 1, 3},  // on the first radio row: a TV program goes to the top
                  {-1, false, 2, "Sky Deutschland Extra", "Sky Deutschland", 3, 4},
                  {0, true, 0, "ZDF", "ZDF", 1, 3},
                  {3, false, 3, "ZDF", "ZDF", 1, 3}};

@@ -75,6 +75,10 @@ TEST_F(TreeTransponderDialog, EditStoresTheFieldsAndHandsTheFrequencyBack) {
     EXPECT_EQ(image().programs[2].tpIndex, 2) << "its program followed it";
     EXPECT_EQ(test::brokenRule(image(), true), "");
 
+    start(2, kTransponderEdit).fec = 0;  // the first button, "Auto", is a button like the others
+    ASSERT_TRUE(model.ok());
+    EXPECT_EQ(image().transponders[2].fec, 0);
+
     image().transponders[2].fec = 4;  // a FEC without a button survives OK
     EXPECT_EQ(start(2, kTransponderEdit).fec, -1);
     ASSERT_TRUE(model.ok());

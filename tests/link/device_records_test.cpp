@@ -37,6 +37,10 @@ TEST(DeviceRecords, CompatibilityForEveryTransferAndDeviceType) {
     DeviceRecord shortNameHost = host;
     std::memcpy(shortName.modelName, "AB\0x\0\0\0\0", 8);
     std::memcpy(shortNameHost.modelName, "AB\0y\0\0\0\0", 8);
+    DeviceRecord longName = host;  // eight characters and no terminator: the eighth counts too
+    DeviceRecord longNameHost = host;
+    std::memcpy(longName.modelName, "ABCDEFGH", 8);
+    std::memcpy(longNameHost.modelName, "ABCDEFGX", 8);
     // For a software image of type 1: the verdict for device types 0..9, Y compatible.
     const struct {
         const char* what;
@@ -51,6 +55,7 @@ TEST(DeviceRecords, CompatibilityForEveryTransferAndDeviceType) {
         {"a box with the top bit", host, boxLike(host.deviceId | 0x80000000u), "NNNNYYNYNN"},
         {"a host with the top bit", flaggedHost, host, "NNNNYYNYNN"},
         {"names equal up to the terminator", shortNameHost, shortName, "YYYYYYYYNN"},
+        {"names differing in the eighth character", longNameHost, longName, "NNNNYYYYNN"},
     };
     for (const auto& c : cases) {
         for (std::uint32_t d = 0; d <= 9; ++d) {
