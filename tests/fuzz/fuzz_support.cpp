@@ -35,10 +35,10 @@ void startingImage(all_tables_block& img, unsigned variant) {
     static const auto images = [] {
         std::vector<std::unique_ptr<all_tables_block>> made;
         const test::ImageShape shapes[] = {
-            {10, 30, 10, 3, 80, 50, 16},   // a typical small list
-            {3, 9, 4, 1, 40, 0, 12},        // radio only
-            {2, 4, 2, 0, 25, 25, 400},      // TV only, with full favourite lists
-            {0, 0, 0, 0, 0, 0, 0},          // empty
+            {10, 30, 10, 3, 80, 50, 16},  // a typical small list
+            {3, 9, 4, 1, 40, 0, 12},      // radio only
+            {2, 4, 2, 0, 25, 25, 400},    // TV only, with full favourite lists
+            {0, 0, 0, 0, 0, 0, 0},        // empty
         };
         for (unsigned i = 0; i < std::size(shapes); ++i)
             made.push_back(test::makeImage(100 + i, shapes[i]));

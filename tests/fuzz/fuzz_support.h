@@ -5,8 +5,8 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <memory>
-#include <vector>
 #include <string>
+#include <vector>
 
 #include "database/channel_database.h"
 #include "database/tree_builder.h"
@@ -18,6 +18,16 @@ public:
     void show(const std::string&, MessageIcon) override {}
     MessageAnswer ask(const std::string&, MessageButtons, MessageIcon) override { return answer; }
     MessageAnswer answer = MessageAnswer::Cancel;
+};
+
+// The editor's state and database as a fuzz target keeps them from input to input, with an image to
+// change beside them.
+struct Editor {
+    std::unique_ptr<EditorState> state = std::make_unique<EditorState>();
+    SilentMessages messages;
+    ChannelDatabase db{*state, messages};
+    std::unique_ptr<all_tables_block> img = std::make_unique<all_tables_block>();
+    Editor() { db.setProgramsDumpPath(""); }
 };
 
 // Hands out node numbers and remembers the texts, so the tree fill's lookups of earlier nodes work.

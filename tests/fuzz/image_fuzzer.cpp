@@ -81,12 +81,11 @@ void browse(FuzzedDataProvider& in, ChannelDatabase& db, EditorState& state, fuz
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static auto state = std::make_unique<EditorState>();
-    static fuzz::SilentMessages messages;
-    static ChannelDatabase db(*state, messages);
-    static auto img = std::make_unique<all_tables_block>();
+    static fuzz::Editor editor;
+    ChannelDatabase& db = editor.db;
+    const auto& state = editor.state;
+    const auto& img = editor.img;
     static fuzz::CountingTree tree;
-    db.setProgramsDumpPath("");
 
     FuzzedDataProvider in(data, size);
     const std::uint8_t how = in.ConsumeIntegral<std::uint8_t>();

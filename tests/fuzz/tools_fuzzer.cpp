@@ -1,11 +1,11 @@
 // The channel-list tools on changed images: the export, the check and its repair, the sorts and the
 // order from a second changed image. Besides what the sanitizers catch, each tool keeps its promise:
 // a repaired image has nothing left to repair, and a sort or a reordering only permutes the programs.
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
-#include <cstdint>
 
 #include "database/image_access.h"
 #include "listtools/apply_order.h"
@@ -49,12 +49,11 @@ void require(bool holds) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static auto state = std::make_unique<EditorState>();
-    static fuzz::SilentMessages messages;
-    static ChannelDatabase db(*state, messages);
-    static auto img = std::make_unique<all_tables_block>();
+    static fuzz::Editor editor;
+    ChannelDatabase& db = editor.db;
+    const auto& state = editor.state;
+    const auto& img = editor.img;
     static auto reference = std::make_unique<all_tables_block>();
-    db.setProgramsDumpPath("");
 
     FuzzedDataProvider in(data, size);
     const std::uint8_t how = in.ConsumeIntegral<std::uint8_t>();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -15,7 +16,9 @@ namespace vizud::test {
 
 class BoxOnPty {
 public:
-    explicit BoxOnPty(boxsim::BoxConfig config = {}, std::vector<std::uint8_t> database = {}) {
+    // `log`, when given, hears the box's events (from the box's thread).
+    explicit BoxOnPty(boxsim::BoxConfig config = {}, std::vector<std::uint8_t> database = {},
+                      std::function<void(const std::string&)> log = {}) {
         if (!m_pty.open())
             return;
         m_port.adopt(m_pty.master);
@@ -24,6 +27,7 @@ public:
         if (config.timeouts.readConstantMs == link::PortTimeouts{}.readConstantMs)
             config.timeouts = {100, 20, 500, 2, 500};
         m_box = std::make_unique<boxsim::BoxSimulator>(m_port, config, std::move(database));
+        m_box->setLog(std::move(log));
         m_thread = std::thread([this] { m_box->serve(); });
     }
     ~BoxOnPty() {

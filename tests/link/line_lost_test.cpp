@@ -28,44 +28,16 @@ int openDescriptors() {
         std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator{}));
 }
 
-// The simulator on a pseudo-terminal of its own that remembers when it hung up.
-class HangingBox {
-public:
-    HangingBox(int hangupAfter, std::vector<std::uint8_t> database) {
-        if (!m_pty.open())
-            return;
-        m_port.adopt(m_pty.master);
-        boxsim::BoxConfig config;
-        config.flushFd = m_pty.slave;
-        config.timeouts = {100, 20, 500, 2, 500};
-        config.faults.hangupAfter = hangupAfter;
-        m_box = std::make_unique<boxsim::BoxSimulator>(m_port, config, std::move(database));
-        m_box->setLog([this](const std::string& line) {
-            if (line.rfind("hanging up", 0) == 0)
-                m_hungUp.store(Clock::now().time_since_epoch().count());
-        });
-        m_thread = std::thread([this] { m_box->serve(); });
+// When the box hung up, for the time from the fault to the end of the transfer.
+struct Hangup {
+    std::atomic<Clock::rep> at{0};
+    void hear(const std::string& line) {
+        if (line.rfind("hanging up", 0) == 0)
+            at.store(Clock::now().time_since_epoch().count());
     }
-    ~HangingBox() {
-        if (m_box)
-            m_box->stop();
-        if (m_thread.joinable())
-            m_thread.join();
-        m_pty.close();
+    double secondsSince() const {
+        return std::chrono::duration<double>(Clock::now().time_since_epoch() - Clock::duration(at.load())).count();
     }
-    const std::string& path() const { return m_pty.path; }
-    bool hungUp() const { return m_hungUp.load() != 0; }
-    double secondsSinceHangup() const {
-        return std::chrono::duration<double>(Clock::now().time_since_epoch() - Clock::duration(m_hungUp.load()))
-            .count();
-    }
-
-private:
-    boxsim::PseudoTerminal m_pty;
-    FdPort m_port;
-    std::unique_ptr<boxsim::BoxSimulator> m_box;
-    std::thread m_thread;
-    std::atomic<Clock::rep> m_hungUp{0};
 };
 
 class LineLost : public test::DatabaseFixture, public ::testing::Test {
@@ -94,12 +66,16 @@ TEST_F(LineLost, EveryTransferEndsWithinASecondNamingTheDeviceAndLetsGoOfThePort
             const int descriptors = openDescriptors();
             const auto before = test::bytesOf(image());
             {
-                HangingBox box(after, test::bytesOf(*boxImage));
+                Hangup hangup;
+                boxsim::BoxConfig config;
+                config.faults.hangupAfter = after;
+                test::BoxOnPty box(config, test::bytesOf(*boxImage),
+                                   [&](const std::string& line) { hangup.hear(line); });
                 TransferRequest request = test::hostRequest(box.path(), mode, true);
                 request.dlpPath = dir.file("soft.dlp");
                 const test::HostRun run = test::runHost(session, request);
-                ASSERT_TRUE(box.hungUp());
-                EXPECT_LE(box.secondsSinceHangup(), 1.0);
+                ASSERT_NE(hangup.at.load(), 0) << "the box hung up";
+                EXPECT_LE(hangup.secondsSince(), 1.0);
                 EXPECT_EQ(run.outcome.ending.code, kReportLineLost);
                 EXPECT_EQ(run.outcome.end, DialogEnd::Cancel);
                 EXPECT_EQ(session.lastPortFailure().reason(), box.path() + ": " + std::strerror(EIO));
