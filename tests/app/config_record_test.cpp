@@ -9,6 +9,7 @@
 namespace vizud {
 namespace {
 
+// A record as the file holds it: port, options, two reserved bytes, the baud rate and the last path.
 std::string recordBytes(std::uint8_t port, std::uint8_t options, std::uint32_t baud, const std::string& path) {
     std::string bytes(264, '\0');
     bytes[0] = static_cast<char>(port);
@@ -20,61 +21,52 @@ std::string recordBytes(std::uint8_t port, std::uint8_t options, std::uint32_t b
     return bytes;
 }
 
-TEST(ConfigRecordFile, WholeRecordIsReadAsIs) {
+TEST(ConfigRecordFile, AWholeRecordIsTakenAsIsAnythingLessGivesTheDefaults) {
+    struct Case {
+        std::string bytes;  // empty: no file at all
+        std::uint8_t port, options;
+        std::uint32_t baud;
+        std::string path;
+        std::uint8_t reserved;
+        bool writtenBackAsRead;
+    };
+    const std::string astra = recordBytes(3, 0x01, 57600, "/data/astra.si");
+    std::string unterminated = recordBytes(1, 1, 115200, "");
+    std::memset(&unterminated[8], 'z', 256);
+    const Case cases[] = {
+        {astra, 3, 0x01, 57600, "/data/astra.si", 0x11, true},
+        // Only the first 264 bytes are read; a foreign port is corrected by the port dialog, not here.
+        {recordBytes(7, 0, 9600, "") + "extra", 7, 0, 9600, "", 0x11, true},
+        {unterminated, 1, 1, 115200, std::string(255, 'z'), 0x11, false},
+        // Defaults: COM1, 115200, no re-opening; the other option bits and the reserved bytes stay.
+        {astra.substr(0, 263), 1, 0x02, 115200, "", 9, false},
+        {"", 1, 0x02, 115200, "", 9, false},
+    };
     test::TempDir dir;
-    const std::string file = dir.file("veravaravo.cfg");
-    const std::string bytes = recordBytes(3, 0x01, 57600, "/data/astra.si");
-    test::writeFile(file, bytes.data(), bytes.size());
-    ConfigRecord config;
-    readConfiguration(config, file);
-    EXPECT_EQ(config.port, 3);
-    EXPECT_EQ(config.options, 0x01);
-    EXPECT_EQ(config.baudRate, 57600u);
-    EXPECT_EQ(config.lastPathText(), "/data/astra.si");
-    EXPECT_EQ(config.reserved[0], 0x11);
-    EXPECT_EQ(config.reserved[1], 0x22);
-
-    ASSERT_TRUE(saveConfiguration(config, file));
-    EXPECT_EQ(test::readFile(file), bytes) << "written back byte for byte";
-}
-
-TEST(ConfigRecordFile, ShortOrMissingFileGivesDefaultsAndKeepsReservedBytes) {
-    test::TempDir dir;
-    const std::string file = dir.file("veravaravo.cfg");
-    const std::string bytes = recordBytes(3, 0x01, 57600, "/data/astra.si").substr(0, 263);
-    test::writeFile(file, bytes.data(), bytes.size());
-
-    ConfigRecord config;
-    config.port = 4;
-    config.options = 0x03;
-    config.baudRate = 57600;
-    config.reserved[0] = 9;
-    config.setLastPath("/old.si");
-    readConfiguration(config, file);
-    EXPECT_EQ(config.port, 1);
-    EXPECT_EQ(config.baudRate, 115200u);
-    EXPECT_EQ(config.options & kOptionReopenLast, 0);
-    EXPECT_EQ(config.lastPathText(), "");
-    EXPECT_EQ(config.reserved[0], 9);
-
-    ConfigRecord fresh;
-    readConfiguration(fresh, dir.file("missing.cfg"));
-    EXPECT_EQ(fresh.port, 1);
-    EXPECT_EQ(fresh.baudRate, 115200u);
-}
-
-TEST(ConfigRecordFile, SavedFileIsAlways264BytesAndPortOutsideRangeIsKept) {
-    test::TempDir dir;
-    const std::string file = dir.file("veravaravo.cfg");
-    const std::string bytes = recordBytes(7, 0, 9600, "") + "extra";
-    test::writeFile(file, bytes.data(), bytes.size());
-    ConfigRecord config;
-    readConfiguration(config, file);
-    EXPECT_EQ(config.port, 7) << "corrected by the port dialog, not here";
-    EXPECT_EQ(config.baudRate, 9600u);
-    ASSERT_TRUE(saveConfiguration(config, file));
-    EXPECT_EQ(test::readFile(file).size(), 264u);
-    EXPECT_FALSE(saveConfiguration(config, dir.file("no/such/dir/veravaravo.cfg")));
+    for (const Case& c : cases) {
+        const std::string file = dir.file(c.bytes.empty() ? "missing.cfg" : "veravaravo.cfg");
+        if (!c.bytes.empty())
+            test::writeFile(file, c.bytes.data(), c.bytes.size());
+        ConfigRecord config;
+        config.port = 4;
+        config.options = 0x03;
+        config.baudRate = 57600;
+        config.reserved[0] = 9;
+        config.setLastPath("/old.si");
+        readConfiguration(config, file);
+        EXPECT_EQ(config.port, c.port) << c.bytes.size();
+        EXPECT_EQ(config.options, c.options);
+        EXPECT_EQ(config.baudRate, c.baud);
+        EXPECT_EQ(config.lastPathText(), c.path);
+        EXPECT_EQ(config.reserved[0], c.reserved);
+        ASSERT_TRUE(saveConfiguration(config, file));
+        const std::string written = test::readFile(file);
+        EXPECT_EQ(written.size(), 264u);
+        if (c.writtenBackAsRead) {
+            EXPECT_EQ(written, c.bytes.substr(0, 264)) << "written back byte for byte";
+        }
+    }
+    EXPECT_FALSE(saveConfiguration(ConfigRecord{}, dir.file("no/such/dir/veravaravo.cfg")));
 }
 
 TEST(ConfigRecordFile, PathTooLongForTheFieldIsNotRemembered) {
@@ -84,17 +76,6 @@ TEST(ConfigRecordFile, PathTooLongForTheFieldIsNotRemembered) {
     config.setLastPath(std::string(256, 'b'));
     EXPECT_EQ(config.lastPathText(), "");
     EXPECT_EQ(config.lastPath[255], '\0');
-}
-
-TEST(ConfigRecordFile, UnterminatedPathInFileReadsAsAtMost255Bytes) {
-    test::TempDir dir;
-    const std::string file = dir.file("veravaravo.cfg");
-    std::string bytes = recordBytes(1, 1, 115200, "");
-    std::memset(&bytes[8], 'z', 256);
-    test::writeFile(file, bytes.data(), bytes.size());
-    ConfigRecord config;
-    readConfiguration(config, file);
-    EXPECT_EQ(config.lastPathText(), std::string(255, 'z'));
 }
 
 }  // namespace

@@ -3,60 +3,19 @@
 #include <cstring>
 
 #include "app/document_commands.h"
-#include "database/image_layout.h"
 #include "listtools/csv_export.h"
 #include "tests/app/document_fakes.h"
-#include "tests/support/database_fixture.h"
-#include "tests/support/image_factory.h"
-#include "tests/support/temp_dir.h"
 
 namespace vizud {
 namespace {
 
-using test::ScriptedFiles;
-
-class DocumentTest : public ::testing::Test {
+class DocumentTest : public ::testing::Test, public test::DocumentRig {
 protected:
-    DocumentTest() : chdir(dir.path()) {}
-
-    // Writes a consistent channel file with `programs` programs of which `tv` are TV.
-    std::string channelFile(const std::string& name, std::uint32_t seed, int programs = 30, int tv = 20) {
-        test::ImageShape shape;
-        shape.programs = programs;
-        shape.tv = tv;
-        shape.unusedProviders = 0;
-        const auto image = test::makeImage(seed, shape);
-        const std::string path = dir.file(name);
-        test::writeFile(path, image.get(), kImageSize);
-        return path;
+    // 30 programs, 20 of them TV, every provider in use.
+    std::string file(const std::string& name, std::uint32_t seed) {
+        return test::channelFile(dir, name, seed, 30, 20, 0);
     }
-
-    void writeConfig(std::uint8_t options, const std::string& lastPath) {
-        ConfigRecord written;
-        written.options = options;
-        written.setLastPath(lastPath);
-        ASSERT_TRUE(saveConfiguration(written, dir.file("veravaravo.cfg")));
-    }
-
-    // The document after a start without re-opening, with `path` opened through the Open command.
-    void openThroughCommand(const std::string& path) {
-        doc.construct(dir.file("veravaravo.cfg"));
-        files.answers.push_back(path);
-        doc.fileOpen();
-        ASSERT_TRUE(doc.fileOpened());
-        fx.messages.clear();
-        host.recent.clear();
-    }
-
-    test::TempDir dir;
-    test::ScopedChdir chdir;
-    test::DatabaseFixture fx;
-    ScriptedFiles files;
-    test::MemoryProfile profile;
-    test::FakeTransfers transfers;
-    test::RecordingHost host;
-    ConfigRecord config;
-    DocumentCommands doc{fx.db, fx.messages, files, profile, transfers, host, config};
+    const std::vector<std::string> openFailed{"Open1", "Error: Open failed"};
 };
 
 // ---- Start-up ----------------------------------------------------------------------------------------------
@@ -66,47 +25,62 @@ TEST_F(DocumentTest, StartReopensTheLastFileOnlyWhenTheConfigurationSaysSo) {
         std::uint8_t options;
         std::string lastPath;
         bool opened;
-        const char* title;        // names().title
-        const char* shownTitle;   // the window's title field
+        const char* title;  // names().title
         std::vector<std::string> messages;
     };
-    const std::string file = channelFile("my.list.si", 2);
+    const std::string my = file("my.list.si", 2);
     const Case cases[] = {
-        {0, file, false, "Channel", "", {}},
-        {kOptionReopenLast, "", false, "Channel", "", {}},
-        {kOptionReopenLast, file, true, "my", "my", {}},
-        {kOptionReopenLast, dir.file("gone.si"), false, "Untitled", "", {"Open1", "Open last edited failed"}},
+        {0, my, false, "Channel", {}},
+        {kOptionReopenLast, "", false, "Channel", {}},
+        {kOptionReopenLast, my, true, "my", {}},
+        {kOptionReopenLast, dir.file("gone.si"), false, "Untitled", {"Open1", "Open last edited failed"}},
     };
     for (const Case& c : cases) {
         test::DatabaseFixture run;
-        ConfigRecord read;
+        ConfigRecord written, read;
         test::RecordingHost runHost;
         DocumentCommands document{run.db, run.messages, files, profile, transfers, runHost, read};
-        writeConfig(c.options, c.lastPath);
-        document.construct(dir.file("veravaravo.cfg"));
+        written.options = c.options;
+        written.setLastPath(c.lastPath);
+        ASSERT_TRUE(saveConfiguration(written));
+        document.construct();
         EXPECT_EQ(document.fileOpened(), c.opened) << c.lastPath;
         EXPECT_EQ(run.db.isLoaded() != 0, c.opened);
         EXPECT_EQ(document.names().title, c.title);
         EXPECT_EQ(read.lastPathText(), c.lastPath) << "the configuration is read whether or not it is acted on";
         EXPECT_EQ(run.messages.texts(), c.messages);
         EXPECT_EQ(run.state->treeRebuildRequest, c.opened);
+        EXPECT_EQ(document.documentTitle(), c.opened ? "my" : "");
         if (c.opened) {
             EXPECT_EQ(document.names().fileName, "my.list.si");
-            EXPECT_EQ(document.documentTitle(), c.shownTitle);
             EXPECT_TRUE(test::fileExists(dir.file("programs.nfo")));
         }
     }
 }
 
-// ---- Open, Save, Save As -----------------------------------------------------------------------------------
+// ---- Commands with nothing loaded --------------------------------------------------------------------------
+
+TEST_F(DocumentTest, CommandsWithNothingLoadedSaySoAndDoNothing) {
+    doc.construct();
+    EXPECT_FALSE(doc.exportList());
+    EXPECT_FALSE(doc.fileSave());
+    doc.upload();
+    EXPECT_EQ(fx.messages.texts(),
+              (std::vector<std::string>{"Nothing to export!", "Nothing to save!", "No document opened or downloaded"}));
+    EXPECT_TRUE(fx.messages.asked.empty());
+    EXPECT_TRUE(files.requests.empty());
+    EXPECT_EQ(transfers.uploads, 0);
+}
+
+// ---- Open, Save, Save As, Export ---------------------------------------------------------------------------
 
 TEST_F(DocumentTest, OpenLoadsNamesAndEmptiesTheClipboard) {
-    doc.construct(dir.file("veravaravo.cfg"));
+    doc.construct();
     fx.state->programClipboard = new ProgramSnapshot;
     doc.setModifiedFlag(true);
     fx.messages.script(MessageAnswer::No);
-    const std::string file = channelFile("hotbird.si", 3);
-    files.answers.push_back(file);
+    const std::string hotbird = file("hotbird.si", 3);
+    files.answers.push_back(hotbird);
     doc.fileOpen();
     EXPECT_EQ(fx.messages.asked, std::vector<std::string>{"Channel.si not saved!\nSave it now?"});
     ASSERT_EQ(files.requests.size(), 1u);
@@ -115,26 +89,22 @@ TEST_F(DocumentTest, OpenLoadsNamesAndEmptiesTheClipboard) {
     EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(doc.documentTitle(), "hotbird.si");
     EXPECT_EQ(fx.state->programClipboard, nullptr);
-    EXPECT_EQ(host.recent, std::vector<std::string>{file});
+    EXPECT_EQ(host.recent, std::vector<std::string>{hotbird});
     EXPECT_EQ(host.updates, 1);
 }
 
-TEST_F(DocumentTest, SaveFirstCancelEndsOpenBeforeTheDialog) {
-    openThroughCommand(channelFile("a.si", 4));
+TEST_F(DocumentTest, SaveFirstCancelEndsOpenBeforeTheDialogAndYesWritesBeforeOpening) {
+    const std::string a = file("a.si", 5);
+    openThroughCommand(a);
+    fx.image().programs[0].serviceId = 4242;
     doc.setModifiedFlag(true);
     fx.messages.script(MessageAnswer::Cancel);
     doc.fileOpen();
     EXPECT_EQ(files.requests.size(), 1u) << "only the first Open showed a file dialog";
     EXPECT_TRUE(doc.isModified());
-}
 
-TEST_F(DocumentTest, SaveFirstYesWritesBeforeOpening) {
-    const std::string a = channelFile("a.si", 5);
-    openThroughCommand(a);
-    fx.image().programs[0].serviceId = 4242;
-    doc.setModifiedFlag(true);
     fx.messages.script(MessageAnswer::Yes);
-    files.answers.push_back(channelFile("b.si", 6));
+    files.answers.push_back(file("b.si", 6));
     doc.fileOpen();
     all_tables_block saved{};
     const std::string bytes = test::readFile(a);
@@ -145,7 +115,7 @@ TEST_F(DocumentTest, SaveFirstYesWritesBeforeOpening) {
 }
 
 TEST_F(DocumentTest, FailedOpenKeepsTheNamesOfTheImageStillLoaded) {
-    const std::string a = channelFile("a.si", 7);
+    const std::string a = file("a.si", 7);
     openThroughCommand(a);
     const std::string shortFile = dir.file("short.si");
     test::writeFile(shortFile, "abc", 3);
@@ -160,7 +130,7 @@ TEST_F(DocumentTest, FailedOpenKeepsTheNamesOfTheImageStillLoaded) {
 }
 
 TEST_F(DocumentTest, TheFirstOverwriteOfASessionKeepsTheOriginalAsBak) {
-    const std::string a = channelFile("a.si", 8);
+    const std::string a = file("a.si", 8);
     const std::string original = test::readFile(a);
     openThroughCommand(a);
     for (int save = 0; save < 2; ++save) {
@@ -174,7 +144,7 @@ TEST_F(DocumentTest, TheFirstOverwriteOfASessionKeepsTheOriginalAsBak) {
     EXPECT_NE(test::readFile(a), original);
 
     // A backup that cannot be written (its temporary name is too long here) stops the save.
-    const std::string b = channelFile(std::string(245, 'b') + ".si", 9);
+    const std::string b = file(std::string(245, 'b') + ".si", 9);
     const std::string before = test::readFile(b);
     openThroughCommand(b);
     fx.image().programs[0].serviceId = 7;
@@ -185,10 +155,7 @@ TEST_F(DocumentTest, TheFirstOverwriteOfASessionKeepsTheOriginalAsBak) {
 }
 
 TEST_F(DocumentTest, ExportWritesTheListAsCsvWhereTheUserSays) {
-    doc.construct(dir.file("veravaravo.cfg"));
-    EXPECT_FALSE(doc.exportList());
-    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"Nothing to export!"});
-    openThroughCommand(channelFile("a.si", 8));
+    openThroughCommand(file("a.si", 8));
     files.answers.push_back(dir.file("mine"));
     ASSERT_TRUE(doc.exportList());
     EXPECT_EQ(files.requests.back().initialName, "a.csv");
@@ -199,15 +166,8 @@ TEST_F(DocumentTest, ExportWritesTheListAsCsvWhereTheUserSays) {
                                               ": the folder " + dir.file("no/such/folder") + " does not exist");
 }
 
-TEST_F(DocumentTest, SaveWithNothingLoadedSaysNothingToSave) {
-    doc.construct(dir.file("veravaravo.cfg"));
-    EXPECT_FALSE(doc.fileSave());
-    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"Nothing to save!"});
-    EXPECT_TRUE(files.requests.empty());
-}
-
 TEST_F(DocumentTest, SaveAfterDownloadRunsSaveAsThenSavesInPlace) {
-    doc.construct(dir.file("veravaravo.cfg"));
+    doc.construct();
     test::makeImage(fx.image(), 9, test::ImageShape{});
     doc.download();
     ASSERT_TRUE(doc.downloaded());
@@ -219,7 +179,6 @@ TEST_F(DocumentTest, SaveAfterDownloadRunsSaveAsThenSavesInPlace) {
     EXPECT_TRUE(doc.fileSave());
     ASSERT_EQ(files.requests.size(), 1u);
     EXPECT_EQ(files.requests[0].initialName, "*.si");
-    EXPECT_TRUE(test::fileExists(dir.file("fresh.si")));
     EXPECT_EQ(test::readFile(dir.file("fresh.si")).size(), kImageSize);
     EXPECT_FALSE(doc.downloaded());
     EXPECT_TRUE(doc.fileOpened());
@@ -233,8 +192,9 @@ TEST_F(DocumentTest, SaveAfterDownloadRunsSaveAsThenSavesInPlace) {
     EXPECT_EQ(files.requests.size(), 1u) << "the second Save writes in place";
 }
 
-TEST_F(DocumentTest, SaveAsAsksBeforeReplacingAnExistingFile) {
-    openThroughCommand(channelFile("a.si", 10));
+TEST_F(DocumentTest, SaveAsAsksBeforeReplacingAnExistingFileAndKeepsTheNamesWhenItFails) {
+    const std::string a = file("a.si", 10);
+    openThroughCommand(a);
     doc.setModifiedFlag(true);
     EXPECT_FALSE(doc.fileSaveAs()) << "the name dialog cancelled";
     EXPECT_TRUE(doc.isModified());
@@ -243,10 +203,17 @@ TEST_F(DocumentTest, SaveAsAsksBeforeReplacingAnExistingFile) {
     files.answers.push_back(other);
     fx.messages.script(MessageAnswer::No);
     EXPECT_FALSE(doc.fileSaveAs());
-    ASSERT_EQ(fx.messages.asked.size(), 1u);
-    EXPECT_EQ(fx.messages.asked[0], other + " already exists.\nDo you want to replace it?");
+    EXPECT_EQ(fx.messages.asked, std::vector<std::string>{other + " already exists.\nDo you want to replace it?"});
     EXPECT_EQ(test::readFile(other), "keep");
     EXPECT_EQ(doc.names().fileName, "a.si");
+
+    files.answers.push_back(dir.file("no/such/folder/x.si"));
+    EXPECT_FALSE(doc.fileSaveAs());
+    EXPECT_EQ(fx.messages.texts(),
+              std::vector<std::string>{"Error: Save failed!\n" + dir.file("no/such/folder/x.si") + ": the folder " +
+                                       dir.file("no/such/folder") + " does not exist"});
+    EXPECT_EQ(doc.names().fullPath, a);
+    EXPECT_EQ(doc.documentTitle(), "a.si");
 
     files.answers.push_back(other);
     fx.messages.script(MessageAnswer::Yes);
@@ -255,22 +222,10 @@ TEST_F(DocumentTest, SaveAsAsksBeforeReplacingAnExistingFile) {
     EXPECT_EQ(doc.names().fullPath, other);
 }
 
-TEST_F(DocumentTest, FailedSaveAsSaysSoAndKeepsTheOldNames) {
-    const std::string a = channelFile("a.si", 11);
-    openThroughCommand(a);
-    files.answers.push_back(dir.file("no/such/folder/x.si"));
-    EXPECT_FALSE(doc.fileSaveAs());
-    EXPECT_EQ(fx.messages.texts(),
-              std::vector<std::string>{"Error: Save failed!\n" + dir.file("no/such/folder/x.si") + ": the folder " +
-                                       dir.file("no/such/folder") + " does not exist"});
-    EXPECT_EQ(doc.names().fullPath, a);
-    EXPECT_EQ(doc.documentTitle(), "a.si");
-}
-
-// ---- Framework questions: close, New, recent files ---------------------------------------------------------
+// ---- Framework questions: close, New, recent and dropped files ---------------------------------------------
 
 TEST_F(DocumentTest, CloseQuestionCancelledSaveKeepsTheWindow) {
-    doc.construct(dir.file("veravaravo.cfg"));
+    doc.construct();
     test::makeImage(fx.image(), 13, test::ImageShape{});
     doc.download();
     fx.messages.clear();
@@ -282,7 +237,7 @@ TEST_F(DocumentTest, CloseQuestionCancelledSaveKeepsTheWindow) {
 }
 
 TEST_F(DocumentTest, NewKeepsImageAndNamesButClearsModified) {
-    const std::string a = channelFile("a.si", 14);
+    const std::string a = file("a.si", 14);
     openThroughCommand(a);
     doc.setModifiedFlag(true);
     fx.messages.script(MessageAnswer::No);
@@ -294,33 +249,30 @@ TEST_F(DocumentTest, NewKeepsImageAndNamesButClearsModified) {
 }
 
 TEST_F(DocumentTest, ARecentFileOpensWithItsNameOrLeavesTheList) {
-    doc.construct(dir.file("veravaravo.cfg"));
-    const std::string b = channelFile("b.si", 15);
+    doc.construct();
+    const std::string b = file("b.si", 15);
     fx.state->programClipboard = new ProgramSnapshot;
     EXPECT_TRUE(doc.openRecentFile(b));
     EXPECT_EQ(fx.state->programClipboard, nullptr) << "its indices named the records of the old image";
     EXPECT_EQ(doc.documentTitle(), "b.si");
     EXPECT_EQ(host.recent, std::vector<std::string>{b});
     EXPECT_FALSE(doc.openRecentFile(dir.file("gone.si")));
-    EXPECT_EQ(fx.messages.texts(), (std::vector<std::string>{"Open1", "Error: Open failed"}));
+    EXPECT_EQ(fx.messages.texts(), openFailed);
     EXPECT_EQ(doc.names().fullPath, b);
     EXPECT_EQ(host.removedRecent, std::vector<std::string>{dir.file("gone.si")});
 }
 
-// ---- Dropped files -----------------------------------------------------------------------------------------
-
 TEST_F(DocumentTest, DroppedFileOnModifiedImageAsksFirst) {
-    const std::string a = channelFile("a.si", 16);
+    const std::string a = file("a.si", 16);
     openThroughCommand(a);
-    const std::uint16_t edited = 777;
-    fx.image().programs[0].serviceId = edited;
+    fx.image().programs[0].serviceId = 777;
     doc.setModifiedFlag(true);
-    const std::string b = channelFile("b.si", 17);
+    const std::string b = file("b.si", 17);
 
     fx.messages.script(MessageAnswer::Cancel);
     doc.dropFiles({b, a});
     EXPECT_EQ(fx.messages.asked.size(), 1u);
-    EXPECT_EQ(fx.image().programs[0].serviceId, edited) << "Cancel keeps the unsaved edit";
+    EXPECT_EQ(fx.image().programs[0].serviceId, 777) << "Cancel keeps the unsaved edit";
     EXPECT_TRUE(doc.isModified());
 
     fx.messages.script(MessageAnswer::No);
@@ -334,14 +286,21 @@ TEST_F(DocumentTest, DroppedFileOnModifiedImageAsksFirst) {
 
     fx.messages.clear();
     doc.dropFiles({dir.file("gone.si")});
-    EXPECT_EQ(fx.messages.texts(), (std::vector<std::string>{"Open1", "Error: Open failed"}));
+    EXPECT_EQ(fx.messages.texts(), openFailed);
     EXPECT_EQ(doc.names().fullPath, b);
 }
 
 // ---- Transfers ---------------------------------------------------------------------------------------------
 
-TEST_F(DocumentTest, AFailedDownloadClearsTheFlagAndSaveThenAsksForAName) {
-    openThroughCommand(channelFile("a.si", 21));
+TEST_F(DocumentTest, DownloadAsksToSaveFirstAndAFailedOneClearsTheFlagSoSaveAsksForAName) {
+    openThroughCommand(file("a.si", 21));
+    doc.setModifiedFlag(true);
+    fx.messages.script(MessageAnswer::Cancel);
+    doc.download();
+    EXPECT_EQ(transfers.downloads, 0);
+    EXPECT_EQ(fx.messages.asked, std::vector<std::string>{"a.si not saved!\nSave it now?"});
+
+    fx.messages.script(MessageAnswer::No);
     fx.state->programClipboard = new ProgramSnapshot;
     doc.download();
     ASSERT_TRUE(doc.downloaded());
@@ -357,23 +316,8 @@ TEST_F(DocumentTest, AFailedDownloadClearsTheFlagAndSaveThenAsksForAName) {
     EXPECT_EQ(test::readFile(dir.file("named.si")).size(), kImageSize);
 }
 
-TEST_F(DocumentTest, DownloadAsksToSaveAModifiedImageFirst) {
-    openThroughCommand(channelFile("a.si", 19));
-    doc.setModifiedFlag(true);
-    fx.messages.script(MessageAnswer::Cancel);
-    doc.download();
-    EXPECT_EQ(transfers.downloads, 0);
-    EXPECT_EQ(fx.messages.asked, std::vector<std::string>{"a.si not saved!\nSave it now?"});
-}
-
 TEST_F(DocumentTest, UploadWarnsThenRemovesUnusedProvidersAndSends) {
-    doc.construct(dir.file("veravaravo.cfg"));
-    doc.upload();
-    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"No document opened or downloaded"});
-    EXPECT_TRUE(fx.messages.asked.empty());
-    EXPECT_EQ(transfers.uploads, 0);
-
-    openThroughCommand(channelFile("a.si", 20));
+    openThroughCommand(file("a.si", 20));
     fx.messages.script(MessageAnswer::Yes);
     doc.upload();
     EXPECT_EQ(host.sweeps, 0) << "nothing to sweep: no edit";
@@ -395,7 +339,7 @@ TEST_F(DocumentTest, UploadWarnsThenRemovesUnusedProvidersAndSends) {
 }
 
 TEST_F(DocumentTest, UpgradeRemembersTheSoftwareFileInTheProfile) {
-    doc.construct(dir.file("veravaravo.cfg"));
+    doc.construct();
     profile.values["Binary_File_Section/Item_1"] = std::string(400, 'x');
     doc.upgrade();  // cancelled
     ASSERT_EQ(files.requests.size(), 1u);

@@ -1,6 +1,9 @@
 // Scripted stand-ins for the document's surroundings: file choosers that answer from a queue, a profile in
-// memory, transfers that report what they were asked, and a host that records titles and refreshes.
+// memory, transfers that report what they were asked, and a host that records titles and refreshes; and a
+// document over them in a temporary working folder (the configuration and programs.nfo are written there).
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <deque>
 #include <map>
@@ -9,6 +12,9 @@
 
 #include "app/document_commands.h"
 #include "app/document_services.h"
+#include "tests/support/database_fixture.h"
+#include "tests/support/image_factory.h"
+#include "tests/support/temp_dir.h"
 
 namespace vizud::test {
 
@@ -76,6 +82,42 @@ public:
     std::vector<bool> modifiedStates;
     int sweeps = 0;
     int updates = 0;
+};
+
+// Writes a consistent channel file of `programs` programs of which `tv` are TV; returns its path.
+inline std::string channelFile(const TempDir& dir, const std::string& name, std::uint32_t seed, int programs = 120,
+                               int tv = 70, int unusedProviders = 3) {
+    ImageShape shape;
+    shape.programs = programs;
+    shape.tv = tv;
+    shape.unusedProviders = unusedProviders;
+    const auto image = makeImage(seed, shape);
+    writeFile(dir.file(name), image.get(), kImageSize);
+    return dir.file(name);
+}
+
+struct DocumentRig {
+    DocumentRig() : chdir(dir.path()) {}
+
+    // The document after a start without re-opening, with `path` opened through the Open command.
+    void openThroughCommand(const std::string& path) {
+        doc.construct();
+        files.answers.push_back(path);
+        doc.fileOpen();
+        ASSERT_TRUE(doc.fileOpened());
+        fx.messages.clear();
+        host.recent.clear();
+    }
+
+    TempDir dir;
+    ScopedChdir chdir;
+    DatabaseFixture fx;
+    ScriptedFiles files;
+    MemoryProfile profile;
+    FakeTransfers transfers;
+    RecordingHost host;
+    ConfigRecord config;
+    DocumentCommands doc{fx.db, fx.messages, files, profile, transfers, host, config};
 };
 
 }  // namespace vizud::test

@@ -2,48 +2,17 @@
 // sorted, the reference file opened apart from the image, and the check's repair.
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <algorithm>
 
-#include "app/document_commands.h"
 #include "app/list_tool_commands.h"
-#include "database/image_crc.h"
 #include "tests/app/document_fakes.h"
-#include "tests/support/database_fixture.h"
-#include "tests/support/image_factory.h"
-#include "tests/support/temp_dir.h"
 
 namespace vizud {
 namespace {
 
-class ListTools : public ::testing::Test {
+class ListTools : public ::testing::Test, public test::DocumentRig {
 protected:
-    ListTools() : chdir(dir.path()) {}
-
-    std::string channelFile(const std::string& name, std::uint32_t seed) {
-        const auto image = test::makeImage(seed, test::ImageShape{});
-        refreshCrc(*image);
-        const std::string path = dir.file(name);
-        test::writeFile(path, image.get(), kImageSize);
-        return path;
-    }
-    void open(const std::string& path) {
-        doc.construct(dir.file("veravaravo.cfg"));
-        files.answers.push_back(path);
-        doc.fileOpen();
-        ASSERT_TRUE(doc.fileOpened());
-        fx.messages.clear();
-    }
     std::string image() const { return std::string(reinterpret_cast<const char*>(&fx.state->image), kImageSize); }
-
-    test::TempDir dir;
-    test::ScopedChdir chdir;
-    test::DatabaseFixture fx;
-    test::ScriptedFiles files;
-    test::MemoryProfile profile;
-    test::FakeTransfers transfers;
-    test::RecordingHost host;
-    ConfigRecord config;
-    DocumentCommands doc{fx.db, fx.messages, files, profile, transfers, host, config};
     ListToolCommands tools{fx.db, fx.messages, files, doc};
 };
 
@@ -58,7 +27,7 @@ TEST_F(ListTools, NothingHappensWithoutAList) {
 }
 
 TEST_F(ListTools, AFavouriteListViewSortsTheListAndAnyOtherViewTheTable) {
-    open(channelFile("a.si", 3));
+    openThroughCommand(test::channelFile(dir, "a.si", 3));
     const all_tables_block& img = fx.image();
     const std::vector<std::uint16_t> table(reinterpret_cast<const std::uint16_t*>(img.programs),
                                            reinterpret_cast<const std::uint16_t*>(img.programs + img.programCount));
@@ -74,8 +43,8 @@ TEST_F(ListTools, AFavouriteListViewSortsTheListAndAnyOtherViewTheTable) {
 }
 
 TEST_F(ListTools, TheReferenceIsOpenedApartAndTheAnswerDecidesOnTheLists) {
-    const std::string reference = channelFile("ref.si", 4);
-    open(channelFile("new.si", 4));
+    const std::string reference = test::channelFile(dir, "ref.si", 4);
+    openThroughCommand(test::channelFile(dir, "new.si", 4));
     std::reverse(fx.image().programs, fx.image().programs + fx.image().tvCount);
     for (st_fav& list : fx.image().favourites)
         list.favCount = list.favTvCount = 0;
@@ -101,7 +70,7 @@ TEST_F(ListTools, TheReferenceIsOpenedApartAndTheAnswerDecidesOnTheLists) {
 }
 
 TEST_F(ListTools, RepairLeavesNothingRepairableAndSaysWhatItDid) {
-    open(channelFile("a.si", 5));
+    openThroughCommand(test::channelFile(dir, "a.si", 5));
     fx.image().favourites[2].favEntries[0] = 60000;
     fx.image().satellites[0].tpCount += 3;
     ASSERT_EQ(tools.check().size(), 2u) << "the entry and the count; the editor refreshes the CRC itself";

@@ -12,15 +12,9 @@
 namespace vizud {
 namespace {
 
-TEST(DesktopExec, PlainPathStaysAsIs) {
+TEST(DesktopExec, BlanksQuoteThePathAndReservedCharactersAreEscaped) {
     EXPECT_EQ(desktopExecArgument("/usr/bin/vizud"), "/usr/bin/vizud");
-}
-
-TEST(DesktopExec, PathWithBlanksIsQuoted) {
     EXPECT_EQ(desktopExecArgument("/home/anna/my tools/vizud"), "\"/home/anna/my tools/vizud\"");
-}
-
-TEST(DesktopExec, ReservedCharactersAreEscapedInsideQuotes) {
     // A backslash is escaped for the quoting (\\) and again for the string value (\\\\).
     EXPECT_EQ(desktopExecArgument("/opt/a\\b"), "\"/opt/a\\\\\\\\b\"");
     EXPECT_EQ(desktopExecArgument("/opt/$x\"y`"), "\"/opt/\\\\$x\\\\\"y\\\\`\"");
@@ -68,12 +62,6 @@ TEST(SerialDevices, ByIdFirstThenUsbAcmAndBuiltInInNaturalOrder) {
     EXPECT_EQ(listSerialDevices(dir.path()), expected);
     EXPECT_TRUE(listSerialDevices(dir.file("missing")).empty());
 }
-
-}  // namespace
-}  // namespace vizud
-
-namespace vizud {
-namespace {
 
 // The files cmake --install puts in place say the same as those written for the user at start.
 TEST(Registration, InstalledFilesMatchTheOnesWrittenAtStart) {

@@ -10,21 +10,17 @@
 namespace vizud {
 namespace {
 
-TEST(CountsPane, DashesUntilAnImageArrives) {
-    test::DatabaseFixture fx;
-    const CountsPane pane = countsPane(fx.db, false, false);
-    EXPECT_EQ(pane.text, "---");
-    EXPECT_EQ(pane.width, 70);
-}
-
-TEST(CountsPane, TvAndRadioCountsOfTheImage) {
+TEST(CountsPane, DashesUntilAnImageArrivesThenTvAndRadioCounts) {
     test::DatabaseFixture fx;
     fx.image().programCount = 1200;
     fx.image().tvCount = 800;
+    const CountsPane none = countsPane(fx.db, false, false);
+    EXPECT_EQ(none.text, "---");
+    EXPECT_EQ(none.width, 70);
     EXPECT_EQ(countsPane(fx.db, true, false).text, "TV:800, Radio:400");
     EXPECT_EQ(countsPane(fx.db, false, true).width, 100);
     fx.image().tvCount = 1300;  // a damaged image never gives a negative radio count
-    EXPECT_EQ(countsPane(fx.db, true, false).text, "TV:1300, Radio:0");
+    EXPECT_EQ(countsPane(fx.db, false, true).text, "TV:1300, Radio:0");
 }
 
 TEST(FilterCommands, SetOnlyTheCategoryBits) {
@@ -47,28 +43,19 @@ TEST(FilterRefresh, ReportsEachChangeOnce) {
     EXPECT_FALSE(refresh.takeChange(kViewTvOnly | kViewWholeTable));
 }
 
-TEST(PortSettings, ForeignPortIsShownAsCom1AndStoredAtOnce) {
+TEST(PortSettings, ForeignValuesShowAsCom1And115200AndTheLowestTickedPortWins) {
     ConfigRecord config;
     config.port = 7;
-    const PortChoice shown = openPortSettings(config);
-    EXPECT_EQ(shown.port, 1);
-    EXPECT_EQ(config.port, 1) << "corrected when the dialog opens, before OK or Cancel";
-}
-
-TEST(PortSettings, ForeignBaudRateShowsAndStores115200) {
-    ConfigRecord config;
     config.baudRate = 9600;
     const PortChoice shown = openPortSettings(config);
+    EXPECT_EQ(shown.port, 1);
     EXPECT_EQ(shown.baudItem, kBaudItem115200);
-    EXPECT_EQ(config.baudRate, 9600u);
+    EXPECT_EQ(config.port, 1) << "the port is corrected when the dialog opens, before OK or Cancel";
+    EXPECT_EQ(config.baudRate, 9600u) << "the baud rate only on OK";
     acceptPortSettings({false, false, true, false}, shown.baudItem, config);
     EXPECT_EQ(config.baudRate, 115200u);
     EXPECT_EQ(config.port, 3);
-}
 
-TEST(PortSettings, LowestSelectedPortWinsAnd57600IsItemOne) {
-    ConfigRecord config;
-    config.port = 3;
     config.baudRate = 57600;
     EXPECT_EQ(openPortSettings(config).baudItem, kBaudItem57600);
     acceptPortSettings({false, true, false, true}, kBaudItem57600, config);

@@ -3,6 +3,7 @@
 // clipboard node and the values the views hand to each other.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <random>
@@ -28,17 +29,10 @@ std::string stateBytes(const EditorState& state) {
     return out;
 }
 
-// Where two states first differ ("" when they do not): an image offset, a clipboard byte, or the values.
-std::string whereDiffer(const std::string& a, const std::string& b) {
-    if (a == b)
-        return "";
-    std::size_t i = 0;
-    while (i < a.size() && i < b.size() && a[i] == b[i])
-        ++i;
-    if (i < kImageSize)
-        return "image byte " + std::to_string(i);
-    return "after the image, byte " + std::to_string(i - kImageSize) + " (sizes " + std::to_string(a.size()) + ", " +
-           std::to_string(b.size()) + ")";
+// Where two states first differ: an image offset below kImageSize, else the clipboard or the values; -1 when
+// they do not.
+long firstDifference(const std::string& a, const std::string& b) {
+    return a == b ? -1 : std::mismatch(a.begin(), a.end(), b.begin(), b.end()).first - a.begin();
 }
 
 class History : public ::testing::Test, public test::DatabaseFixture {
@@ -112,19 +106,20 @@ TEST_F(History, UndoAndRedoGiveBackEveryStateByteForByte) {
         shadow.reset(*state);
         std::vector<StateDelta> undo, redo;
         std::vector<std::string> states{stateBytes(*state)};  // states[undo.size()] is the live one
+        // An undo (from undo to redo) or a redo; where the state then differs from the one recorded.
+        const auto exchange = [&](std::vector<StateDelta>& from, std::vector<StateDelta>& to) {
+            from.back().exchange(shadow, *state);
+            to.push_back(std::move(from.back()));
+            from.pop_back();
+            return firstDifference(stateBytes(*state), states[undo.size()]);
+        };
         for (int step = 0; step < 120; ++step) {
             SCOPED_TRACE("round " + std::to_string(round) + " step " + std::to_string(step));
             const int what = uniform(0, 9);
             if (what < 2 && !undo.empty()) {
-                undo.back().exchange(shadow, *state);
-                redo.push_back(std::move(undo.back()));
-                undo.pop_back();
-                ASSERT_EQ(whereDiffer(stateBytes(*state), states[undo.size()]), "") << "undo";
+                ASSERT_EQ(exchange(undo, redo), -1) << "undo";
             } else if (what < 4 && !redo.empty()) {
-                redo.back().exchange(shadow, *state);
-                undo.push_back(std::move(redo.back()));
-                redo.pop_back();
-                ASSERT_EQ(whereDiffer(stateBytes(*state), states[undo.size()]), "") << "redo";
+                ASSERT_EQ(exchange(redo, undo), -1) << "redo";
             } else if (what == 4) {  // a copy: not a step, but the clipboard of the live state
                 const ListFill fill = fillRows(db);
                 if (!undo.empty())
@@ -146,19 +141,10 @@ TEST_F(History, UndoAndRedoGiveBackEveryStateByteForByte) {
             }
             ASSERT_EQ(std::memcmp(&shadow.image(), &image(), kImageSize), 0) << "the shadow follows the live image";
         }
-        // All the way back and forth again.
-        while (!undo.empty()) {
-            undo.back().exchange(shadow, *state);
-            redo.push_back(std::move(undo.back()));
-            undo.pop_back();
-            ASSERT_EQ(whereDiffer(stateBytes(*state), states[undo.size()]), "");
-        }
-        while (!redo.empty()) {
-            redo.back().exchange(shadow, *state);
-            undo.push_back(std::move(redo.back()));
-            redo.pop_back();
-            ASSERT_EQ(whereDiffer(stateBytes(*state), states[undo.size()]), "");
-        }
+        while (!undo.empty())  // all the way back and forth again
+            ASSERT_EQ(exchange(undo, redo), -1);
+        while (!redo.empty())
+            ASSERT_EQ(exchange(redo, undo), -1);
     }
 }
 

@@ -5,16 +5,12 @@
 
 #include <QtWidgets/QApplication>
 
-#include <cstring>
 #include <memory>
 
 #include "app/editor_document.h"
 #include "app/main_frame.h"
 #include "app/settings_store.h"
 #include "tests/app/document_fakes.h"
-#include "tests/support/database_fixture.h"
-#include "tests/support/image_factory.h"
-#include "tests/support/temp_dir.h"
 
 namespace vizud::test {
 
@@ -23,17 +19,6 @@ public:
     GuiFixture() : chdir(dir.path()) {}
     ~GuiFixture() { frame.reset(); }
 
-    // Writes a channel file with `programs` programs of which `tv` are TV; returns its path.
-    std::string channelFile(const std::string& name, std::uint32_t seed, int programs = 30, int tv = 20) {
-        ImageShape shape;
-        shape.programs = programs;
-        shape.tv = tv;
-        const auto image = makeImage(seed, shape);
-        const std::string path = dir.file(name);
-        writeFile(path, image.get(), kImageSize);
-        return path;
-    }
-
     // Constructs the document (reading veravaravo.cfg in the temporary folder) and the main window.
     CMainFrame& start() {
         doc.commands().construct();
@@ -41,15 +26,6 @@ public:
         frame = std::make_unique<CMainFrame>(doc);
         settle();
         return *frame;
-    }
-
-    // The image a save wrote to `path` (empty bytes when the file is not an image's size).
-    static std::unique_ptr<all_tables_block> savedImage(const std::string& path) {
-        const std::string bytes = readFile(path);
-        auto image = std::make_unique<all_tables_block>();
-        if (bytes.size() == kImageSize)
-            std::memcpy(image.get(), bytes.data(), kImageSize);
-        return image;
     }
 
     // Lets queued events and the idle update run.

@@ -19,18 +19,16 @@ namespace {
 
 class MainFrameTest : public ::testing::Test, public test::GuiFixture {
 protected:
-    void writeConfig(std::uint8_t options, const std::string& lastPath) {
-        ConfigRecord written;
-        written.port = 3;
-        written.baudRate = 57600;
-        written.options = options;
-        written.setLastPath(lastPath);
-        ASSERT_TRUE(saveConfiguration(written, dir.file("veravaravo.cfg")));
-    }
-
     void trigger(int commandId) {
         frame->action(commandId)->trigger();
         settle();
+    }
+
+    QStringList menuTexts() const {
+        QStringList menus;
+        for (const QAction* menu : frame->menuBar()->actions())
+            menus << menu->text();
+        return menus;
     }
 
     void drop(const std::vector<std::string>& paths) {
@@ -49,22 +47,18 @@ protected:
 };
 
 TEST_F(MainFrameTest, TitleCountsAndOvrPaneFollowTheDocument) {
-    writeConfig(0, "");
-    start();
-    EXPECT_EQ(frame->windowTitle(), "Channel[*] - Diruriz Ezoviv for HD");
-    EXPECT_EQ(frame->countsPane()->text(), "---");
-    EXPECT_EQ(frame->countsPane()->width(), 70);
-    EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
-    frame.reset();
-
-    writeConfig(kOptionReopenLast, channelFile("astra.si", 1, 1200, 800));
+    ConfigRecord written;
+    written.port = 3;
+    written.baudRate = 57600;
+    written.options = kOptionReopenLast;
+    written.setLastPath(test::channelFile(dir, "astra.si", 1, 1200, 800));
+    ASSERT_TRUE(saveConfiguration(written));
     start();
     EXPECT_EQ(frame->windowTitle(), "astra[*] - Diruriz Ezoviv for HD");
     EXPECT_EQ(frame->countsPane()->text(), "TV:800, Radio:400");
     EXPECT_GE(frame->countsPane()->width(), 100);
     EXPECT_EQ(config.port, 3);
     EXPECT_EQ(config.baudRate, 57600u);
-    EXPECT_EQ(frame->modifiedPane()->text(), "");
     doc.setModifiedFlag(true);
     settle();
     EXPECT_EQ(frame->modifiedPane()->text(), "OVR");
@@ -124,7 +118,7 @@ TEST_F(MainFrameTest, DropCloseDownloadAndUploadReachTheDocument) {
     EXPECT_TRUE(recent->isVisible());
     EXPECT_TRUE(recent->text().endsWith("a.si"));
 
-    const std::string b = channelFile("b.si", 4, 50, 10);
+    const std::string b = test::channelFile(dir, "b.si", 4, 50, 10);
     doc.setModifiedFlag(true);
     fx.messages.script(MessageAnswer::No);
     drop({b});
@@ -140,7 +134,7 @@ TEST_F(MainFrameTest, DropCloseDownloadAndUploadReachTheDocument) {
     EXPECT_TRUE(frame->close());
 }
 
-TEST_F(MainFrameTest, ToolbarOrderPicturesAndFixedStates) {
+TEST_F(MainFrameTest, ToolbarPicturesMenusAndAccelerators) {
     start();
     const auto* toolBar = frame->findChild<QToolBar*>("toolBar");
     ASSERT_NE(toolBar, nullptr);
@@ -153,35 +147,30 @@ TEST_F(MainFrameTest, ToolbarOrderPicturesAndFixedStates) {
 
     const QIcon open = frame->action(kCmdFileOpen)->icon();
     const QImage normal = open.pixmap(30, 30, QIcon::Normal).toImage();
-    const QImage disabled = open.pixmap(30, 30, QIcon::Disabled).toImage();
     EXPECT_EQ(qAlpha(normal.pixel(0, 0)), 0) << "white is the transparent colour";
-    EXPECT_NE(normal, disabled);
+    EXPECT_NE(normal, open.pixmap(30, 30, QIcon::Disabled).toImage());
     EXPECT_NE(normal, open.pixmap(30, 30, QIcon::Active).toImage()) << "a hot look of its own";
 
-    EXPECT_TRUE(frame->action(kCmdFilePrint)->isEnabled());
-    EXPECT_TRUE(frame->action(kCmdFilePrintPreview)->isEnabled());
-    EXPECT_TRUE(frame->action(kCmdFilePrintSetup)->isEnabled());
-    EXPECT_TRUE(frame->action(kCmdEditFind)->isEnabled());
+    for (int id : {kCmdFilePrint, kCmdFilePrintPreview, kCmdFilePrintSetup, kCmdEditFind})
+        EXPECT_TRUE(frame->action(id)->isEnabled()) << id;
     EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled()) << "nothing to undo yet";
+    EXPECT_EQ(menuTexts(), (QStringList{"&File", "&Edit", "&View", "&Tools", "&Options", "&Info"}));
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
+    EXPECT_EQ(frame->countsPane()->text(), "---") << "nothing loaded";
     EXPECT_EQ(frame->action(kCmdShowTv)->toolTip(), "TV Programs");
     EXPECT_EQ(frame->action(kCmdShowTv)->statusTip(), "Show TV programs only.");
     EXPECT_EQ(frame->action(kCmdPortToolbar)->toolTip(), "Config RS232 Port.");
-}
-
-TEST_F(MainFrameTest, MenusCarryTheAccelerators) {
-    start();
-    QStringList menus;
-    for (const QAction* menu : frame->menuBar()->actions())
-        menus << menu->text();
-    EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&View", "&Tools", "&Options", "&Info"}));
-    const auto keys = [this](int id) { return frame->action(id)->shortcuts(); };
-    EXPECT_EQ(keys(kCmdEditCut), (QList<QKeySequence>{QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")}));
-    EXPECT_EQ(keys(kCmdEditCopy), (QList<QKeySequence>{QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")}));
-    EXPECT_EQ(keys(kCmdEditPaste), (QList<QKeySequence>{QKeySequence("Ctrl+V"), QKeySequence("Shift+Ins")}));
-    EXPECT_EQ(keys(kCmdEditDelete), QList<QKeySequence>{QKeySequence("Del")});
-    EXPECT_EQ(keys(kCmdFileOpen), QList<QKeySequence>{QKeySequence("Ctrl+O")});
     EXPECT_EQ(frame->action(kCmdAppAbout)->text(), "&about KORVALE Editor");
     EXPECT_EQ(frame->action(kCmdPortMenu)->text(), "ComPort");
+    const std::vector<std::pair<int, QList<QKeySequence>>> keys = {
+        {kCmdEditCut, {QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")}},
+        {kCmdEditCopy, {QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")}},
+        {kCmdEditPaste, {QKeySequence("Ctrl+V"), QKeySequence("Shift+Ins")}},
+        {kCmdEditDelete, {QKeySequence("Del")}},
+        {kCmdFileOpen, {QKeySequence("Ctrl+O")}},
+    };
+    for (const auto& [id, shortcuts] : keys)
+        EXPECT_EQ(frame->action(id)->shortcuts(), shortcuts) << id;
 }
 
 TEST_F(MainFrameTest, GermanTextsForMenusTipsAndPanes) {
@@ -189,10 +178,7 @@ TEST_F(MainFrameTest, GermanTextsForMenusTipsAndPanes) {
     ASSERT_TRUE(german.load(":/i18n/vizud_de.qm"));
     QApplication::installTranslator(&german);
     start();
-    QStringList menus;
-    for (const QAction* menu : frame->menuBar()->actions())
-        menus << menu->text();
-    EXPECT_EQ(menus, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "E&xtras", "&Optionen", "&Info"}));
+    EXPECT_EQ(menuTexts(), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "E&xtras", "&Optionen", "&Info"}));
     EXPECT_EQ(frame->action(kCmdShowTv)->toolTip(), "TV-Programme");
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Bereit");
     doc.setModifiedFlag(true);

@@ -79,25 +79,37 @@ protected:
     std::unique_ptr<TransferDialog> dialog;
 };
 
-TEST_F(TransferDialogTest, ProgressAndCompletionEndWithOk) {
-    worker.script = {{2, 1}, {4, 0}, {13, (100u << 16) | 37}, {19, 0}};
-    EXPECT_EQ(run(TransferMode::Download), TransferEnd::Ok);
-    EXPECT_EQ(dialog->windowTitle(), "Download database from Set Top Box");
-    EXPECT_EQ(field("packetField"), "37 / 100");
-    EXPECT_EQ(bar(), 37);
-    EXPECT_EQ(dialog->statusText(), "Complete");
-    EXPECT_EQ(field("frameRepeatField"), "");
-    EXPECT_EQ(field("lastErrorField"), "");
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_FALSE(dialog->cancelledFlag());
-}
-
-TEST_F(TransferDialogTest, RangeZeroDoesNotDivide) {
-    worker.script = {{13, 5}, {21, 0}};
-    EXPECT_EQ(run(TransferMode::Upload), TransferEnd::Ok);
-    EXPECT_EQ(dialog->windowTitle(), "Upload database to Set Top Box");
-    EXPECT_EQ(field("packetField"), "5 / 0");
-    EXPECT_EQ(bar(), 0);
+TEST_F(TransferDialogTest, CompletionEndsWithOkShowingTheProgress) {
+    struct Case {
+        TransferMode mode;
+        std::vector<Report> script;
+        const char* title;
+        const char* packets;
+        int bar;
+    };
+    const Case cases[] = {
+        {TransferMode::Download,
+         {{2, 1}, {4, 0}, {13, (100u << 16) | 37}, {19, 0}},
+         "Download database from Set Top Box",
+         "37 / 100",
+         37},
+        // A range of zero does not divide; the reports after the end are discarded.
+        {TransferMode::Upload, {{13, 5}, {21, 0}, {5, 1}, {2, 4}}, "Upload database to Set Top Box", "5 / 0", 0},
+    };
+    for (const Case& c : cases) {
+        worker.script = c.script;
+        EXPECT_EQ(run(c.mode), TransferEnd::Ok);
+        QApplication::processEvents();
+        EXPECT_EQ(dialog->windowTitle(), c.title);
+        EXPECT_EQ(field("packetField"), c.packets);
+        EXPECT_EQ(bar(), c.bar);
+        EXPECT_EQ(dialog->statusText(), "Complete");
+        EXPECT_EQ(field("frameRepeatField"), "");
+        EXPECT_EQ(field("lastErrorField"), "");
+        EXPECT_TRUE(messages.shown.empty());
+        EXPECT_FALSE(dialog->cancelledFlag());
+        worker.join();
+    }
 }
 
 TEST_F(TransferDialogTest, StatusOfEachReportThatDoesNotEnd) {
@@ -111,7 +123,6 @@ TEST_F(TransferDialogTest, StatusOfEachReportThatDoesNotEnd) {
     };
     for (const auto& [report, status] : cases) {
         worker.script = {report, {3, 1}};
-        messages.clear();
         EXPECT_EQ(run(), TransferEnd::Cancel);
         EXPECT_EQ(dialog->statusText(), status) << report.code;
         EXPECT_TRUE(dialog->cancelledFlag());
@@ -120,34 +131,32 @@ TEST_F(TransferDialogTest, StatusOfEachReportThatDoesNotEnd) {
 }
 
 TEST_F(TransferDialogTest, FailuresShowTheirMessageAndEndWithCancel) {
-    const std::vector<std::pair<Report, std::string>> cases = {
-        {{1, 0}, "Can not run communication thread"},
-        {{5, 62}, "Communication timeout"},
-        {{6, 0}, "Received different data then expected"},
+    struct Case {
+        std::vector<Report> script;
+        std::string text;
+        QString status;
+        bool cancelled;  // only Cancel and a port failure set it
     };
-    for (const auto& [report, text] : cases) {
-        worker.script = {report};
+    const Case cases[] = {
+        {{{1, 0}}, "Can not run communication thread", "Please wait", false},
+        {{{5, 62}}, "Communication timeout", "Timeout - 62", false},
+        {{{6, 0}}, "Received different data then expected", "Please wait", false},
+        {{{2, 1}, {3, 1}},
+         "Can not open port COM1\n/dev/ttyS0: Permission denied - add your user to the group dialout",
+         "Opening port COM1",
+         true},
+    };
+    for (const Case& c : cases) {
+        worker.script = c.script;
         messages.clear();
         EXPECT_EQ(run(), TransferEnd::Cancel);
-        ASSERT_EQ(messages.shown.size(), 1u) << report.code;
-        EXPECT_EQ(messages.shown[0].text, text);
+        ASSERT_EQ(messages.shown.size(), 1u) << c.text;
+        EXPECT_EQ(messages.shown[0].text, c.text);
         EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
-        EXPECT_FALSE(dialog->cancelledFlag()) << "only Cancel and a port failure set it";
+        EXPECT_EQ(dialog->statusText(), c.status);
+        EXPECT_EQ(dialog->cancelledFlag(), c.cancelled);
         worker.join();
     }
-    EXPECT_EQ(dialog->statusText(), "Please wait");
-    worker.script = {{5, 7}};
-    run();
-    EXPECT_EQ(dialog->statusText(), "Timeout - 7");
-}
-
-TEST_F(TransferDialogTest, PortFailureNamesTheDeviceAndTheFix) {
-    worker.script = {{2, 1}, {3, 1}};
-    EXPECT_EQ(run(), TransferEnd::Cancel);
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0].text,
-              "Can not open port COM1\n/dev/ttyS0: Permission denied - add your user to the group dialout");
-    EXPECT_TRUE(dialog->cancelledFlag());
 }
 
 TEST_F(TransferDialogTest, CancelWaitsForTheWorkerToAnswer) {
@@ -165,14 +174,6 @@ TEST_F(TransferDialogTest, CancelWaitsForTheWorkerToAnswer) {
     EXPECT_EQ(worker.cancels, 1);
     EXPECT_EQ(dialog->statusText(), "Wait for Close.....");
     EXPECT_TRUE(dialog->cancelledFlag());
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(TransferDialogTest, ReportsAfterTheEndAreDiscarded) {
-    worker.script = {{21, 0}, {5, 1}, {2, 4}};
-    EXPECT_EQ(run(TransferMode::Upload), TransferEnd::Ok);
-    QApplication::processEvents();
-    EXPECT_EQ(dialog->statusText(), "Complete");
     EXPECT_TRUE(messages.shown.empty());
 }
 

@@ -1,0 +1,395 @@
+// vizud-cli as a user runs it: on channel files the tests write (export, sort, apply-order, check, dump,
+// info), and download, upload and upgrade against the real vizud-boxsim on a pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <random>
+#include <string>
+#include <thread>
+
+#include "app/config_record.h"
+#include "database/image_crc.h"
+#include "link/serial_port.h"
+#include "listtools/apply_order.h"
+#include "listtools/csv_export.h"
+#include "listtools/list_sort.h"
+#include "tests/support/database_fixture.h"
+#include "tests/support/image_factory.h"
+#include "tests/support/process_runner.h"
+#include "tests/support/temp_dir.h"
+
+namespace vizud {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Polls `done` every 20 ms for up to `ms` milliseconds; whether it came true.
+template <typename Done>
+bool eventually(Done done, int ms) {
+    const Clock::time_point end = Clock::now() + std::chrono::milliseconds(ms);
+    while (!done()) {
+        if (Clock::now() > end)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+// A program running in the background with its output going to files; ended with SIGTERM at the end.
+class Background {
+public:
+    Background(std::vector<std::string> argv, const std::string& cwd, const std::string& out, const std::string& err) {
+        std::vector<char*> args;
+        for (std::string& a : argv)
+            args.push_back(a.data());
+        args.push_back(nullptr);
+        if ((m_pid = ::fork()) != 0)
+            return;
+        ::dup2(::open("/dev/null", O_RDONLY), 0);
+        ::dup2(::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+        ::dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        if (::chdir(cwd.c_str()) == 0)
+            ::execv(args[0], args.data());
+        ::_exit(127);
+    }
+    ~Background() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGTERM);
+            wait(5000);
+        }
+    }
+    Background(const Background&) = delete;
+    Background& operator=(const Background&) = delete;
+
+    void signal(int sig) const { ::kill(m_pid, sig); }
+    // The exit code, or -1 when the program has not ended within `ms` or did not exit by itself.
+    int wait(int ms) {
+        int status = 0;
+        if (m_pid <= 0 || !eventually([&] { return ::waitpid(m_pid, &status, WNOHANG) == m_pid; }, ms))
+            return -1;
+        m_pid = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+private:
+    pid_t m_pid = -1;
+};
+
+// A file opened as the editor opens it (without writing programs.nfo), for what the tool must agree with.
+struct Opened : test::DatabaseFixture {
+    explicit Opened(const std::string& path) {
+        db.setProgramsDumpPath("");
+        EXPECT_EQ(db.load(path), 0) << path;
+    }
+};
+
+class Cli : public ::testing::Test {
+protected:
+    // Runs vizud-cli in the test's folder.
+    test::ProcessResult cli(std::vector<std::string> args) {
+        args.insert(args.begin(), VIZUD_CLI_PATH);
+        return test::runProcess(args, dir.path());
+    }
+    std::string write(const all_tables_block& img, const std::string& name, std::size_t length = kImageSize) {
+        test::writeFile(dir.file(name), &img, length);
+        return dir.file(name);
+    }
+    // Starts vizud-boxsim with `options` and returns the pseudo-terminal it printed.
+    std::string startBox(std::vector<std::string> options) {
+        options.insert(options.begin(), VIZUD_BOXSIM_PATH);
+        box = std::make_unique<Background>(options, dir.path(), dir.file("box.out"), dir.file("box.err"));
+        std::string out;
+        EXPECT_TRUE(
+            eventually([&] { return (out = test::readFile(dir.file("box.out"))).find('\n') != out.npos; }, 10000))
+            << "vizud-boxsim printed no device: " << test::readFile(dir.file("box.err"));
+        return out.substr(0, out.find('\n'));
+    }
+    // What the box wrote to `name` once it has all of it (the transfer ends on the host side first).
+    std::string whenWritten(const std::string& name, const std::string& expected) {
+        eventually([&] { return test::readFile(dir.file(name)) == expected; }, 5000);
+        return test::readFile(dir.file(name));
+    }
+    test::TempDir dir;
+    std::unique_ptr<Background> box;
+};
+using CliInfoDump = Cli;
+using LinkEndToEnd = Cli;
+
+TEST_F(CliInfoDump, ExportWritesTheCsvOfTheFileAsTheEditorOpensIt) {
+    const auto img = test::makeImage(3, test::fullShape());
+    const std::string path = write(*img, "in.si");
+    const std::string expected = exportCsv(Opened(path).image());
+
+    const test::ProcessResult toStdout = cli({"export", path});
+    ASSERT_EQ(toStdout.exitCode, 0) << toStdout.err;
+    EXPECT_TRUE(toStdout.out == expected);
+    const test::ProcessResult toFile = cli({"export", "-o", dir.file("list.csv"), path});
+    ASSERT_EQ(toFile.exitCode, 0) << toFile.err;
+    EXPECT_TRUE(test::readFile(dir.file("list.csv")) == expected);
+    EXPECT_EQ(cli({"export"}).exitCode, 2);
+    EXPECT_EQ(cli({"export", dir.file("missing.si")}).exitCode, 1);
+}
+
+// sort and apply-order write what the editor's tools give the file opened the editor's way: to -o OUT, or
+// over FILE after keeping its original as FILE.bak.
+TEST_F(CliInfoDump, SortAndApplyOrderWriteWhatTheEditorGets) {
+    const auto img = test::makeImage(6, test::fullShape());
+    const std::string reference = write(*img, "ref.si");
+    std::reverse(img->programs, img->programs + img->tvCount);  // a new scan in another order
+    img->programs[0].serviceId ^= 0x4444;
+    img->programs[0].name[0] = '~';  // and one TV program no longer known
+    const std::string path = write(*img, "new.si");
+    const auto expected = [&](auto tool) {
+        Opened file(path), ref(reference);
+        tool(file.db, ref.image());
+        file.db.updateChecksum();
+        return std::string(reinterpret_cast<const char*>(&file.db.image()), kImageSize);
+    };
+    const std::string sorted = expected(
+        [](ChannelDatabase& db, const all_tables_block&) { EXPECT_EQ(sortPrograms(db, SortKey::Provider), 0); });
+    const std::string ordered =
+        expected([](ChannelDatabase& db, const all_tables_block& ref) { EXPECT_TRUE(applyOrder(db, ref, true)); });
+
+    const test::ProcessResult toFile = cli({"sort", "--by", "provider", "-o", dir.file("out.si"), path});
+    ASSERT_EQ(toFile.exitCode, 0) << toFile.err;
+    EXPECT_TRUE(test::readFile(dir.file("out.si")) == sorted);
+    const std::string original = test::readFile(path);
+    const test::ProcessResult r = cli({"apply-order", "--favourites", "--reference", reference, path});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "TV: 9999 of 10000 matched, Radio: 10000 of 10000 matched\n");
+    EXPECT_TRUE(test::readFile(path) == ordered);
+    EXPECT_TRUE(test::readFile(path + ".bak") == original);
+    for (const auto& [args, exit] : std::vector<std::pair<std::vector<std::string>, int>>{
+             {{"sort", "--by", "size", path}, 2},
+             {{"sort", "--by", "name", "--list", "10", path}, 2},
+             {{"apply-order", "--reference", dir.file("missing.si"), path}, 1},
+             {{"apply-order", path}, 2}})
+        EXPECT_EQ(cli(args).exitCode, exit) << args[0] << " " << args[1];
+}
+
+TEST_F(CliInfoDump, CheckReadsTheFileAsItIsAndSaysWhatIsWrong) {
+    auto img = test::makeImage(7, test::ImageShape{});
+    refreshCrc(*img);
+    const std::string clean = write(*img, "clean.si");
+    const test::ProcessResult ok = cli({"check", clean});
+    EXPECT_EQ(ok.exitCode, 0) << ok.err;
+    EXPECT_EQ(ok.out, "no problems found\n");
+
+    img->favourites[0].favEntries[0] = img->programCount;  // an entry beyond the table
+    img->satellites[1].tpCount += 2;
+    const std::string damaged = write(*img, "damaged.si");  // the CRC no longer fits either
+    const test::ProcessResult found = cli({"check", damaged});
+    EXPECT_EQ(found.exitCode, 1);
+    EXPECT_EQ(found.out.substr(0, 5), "crc: ");
+    EXPECT_NE(found.out.find("\nfavourite: list 1 "), std::string::npos) << found.out;
+    EXPECT_NE(found.out.find("\ncount: satellite 2 "), std::string::npos) << found.out;
+    EXPECT_EQ(test::readFile(damaged), std::string(reinterpret_cast<const char*>(img.get()), kImageSize))
+        << "check changes nothing";
+
+    img->programCount = 20001;  // the editor refuses such a file; the check reports it
+    const test::ProcessResult capacity = cli({"check", write(*img, "over.si")});
+    EXPECT_EQ(capacity.exitCode, 1);
+    EXPECT_NE(capacity.out.find("capacity: 20001 programs"), std::string::npos);
+    EXPECT_EQ(cli({"check", write(*img, "short.si", 100)}).exitCode, 1);
+    EXPECT_EQ(cli({"check"}).exitCode, 2);
+}
+
+TEST_F(CliInfoDump, DumpEqualsTheProgramsFileTheEditorWrites) {
+    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
+        std::mt19937 rng(seed);
+        const test::ImageShape shape = seed == 6 ? test::fullShape() : test::randomShape(rng);
+        auto img = test::makeImage(seed, shape);
+        const std::string path = write(*img, "in.si");
+
+        test::DatabaseFixture fx;
+        {
+            test::ScopedChdir cwd(dir.path());
+            ASSERT_EQ(fx.db.load(path), 0);
+        }
+        const std::string editorDump = test::readFile(dir.file("programs.nfo"));
+
+        const test::ProcessResult toStdout = cli({"dump", path});
+        ASSERT_EQ(toStdout.exitCode, 0) << toStdout.err;
+        EXPECT_EQ(toStdout.out, editorDump) << "seed " << seed;
+
+        const test::ProcessResult toFile = cli({"dump", "-o", dir.file("out.nfo"), path});
+        ASSERT_EQ(toFile.exitCode, 0) << toFile.err;
+        EXPECT_EQ(test::readFile(dir.file("out.nfo")), editorDump);
+        std::remove(dir.file("programs.nfo").c_str());
+    }
+}
+
+TEST_F(CliInfoDump, InfoJsonDescribesTheImageAfterTheSweep) {
+    auto img = std::make_unique<all_tables_block>();
+    test::ImageBuilder b(*img);
+    b.satellite(1, "Astra");
+    b.transponder(1, 11778);
+    b.provider("unused");
+    b.provider("ARD");
+    b.program("A", 0, 1, true);
+    b.program("B", 0, 1, true);
+    b.program("C", 0, 1, false);
+    b.favourites(0, {0, 1}, {2});
+    b.favourites(8, {}, {2});
+    test::setName(img->favourites[0].favName, "Fav_1");
+    test::setName(img->favourites[1].favName, "Qu\"ote\xE9");
+    test::setName(img->favourites[2].favName, "ABCDEFGHIJKLMNOP");
+    refreshCrc(*img);
+    const std::string path = write(*img, "a.si");
+
+    const test::ProcessResult r = cli({"info", "--json", path});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "{\"satellites\":1,\"transponders\":1,\"providers\":1,\"programs\":3,\"tv\":2,\"radio\":1,"
+              "\"crc_ok\":true,\"favourites\":[{\"name\":\"Fav_1\",\"tv\":2,\"radio\":1},"
+              "{\"name\":\"Qu\\\"ote\xC3\xA9\",\"tv\":0,\"radio\":0},"
+              "{\"name\":\"ABCDEFGHIJKLMNOP\",\"tv\":0,\"radio\":0},"
+              "{\"name\":\"\",\"tv\":0,\"radio\":0},{\"name\":\"\",\"tv\":0,\"radio\":0},"
+              "{\"name\":\"\",\"tv\":0,\"radio\":0},{\"name\":\"\",\"tv\":0,\"radio\":0},"
+              "{\"name\":\"\",\"tv\":0,\"radio\":0},{\"name\":\"\",\"tv\":0,\"radio\":1}]}\n");
+    EXPECT_FALSE(test::fileExists(dir.file("programs.nfo")));
+    EXPECT_FALSE(test::fileExists(dir.file("veravaravo.cfg")));
+
+    // Byte 10079 counts as 0 for the check; any other change breaks it.
+    reinterpret_cast<std::uint8_t*>(img.get())[kClearedFlashByte] = 0x77;
+    EXPECT_NE(cli({"info", "--json", write(*img, "b.si")}).out.find("\"crc_ok\":true"), std::string::npos);
+    reinterpret_cast<std::uint8_t*>(img.get())[kImageSize - 1] ^= 1;
+    EXPECT_NE(cli({"info", "--json", write(*img, "c.si")}).out.find("\"crc_ok\":false"), std::string::npos);
+
+    const test::ProcessResult text = cli({"info", path});
+    EXPECT_EQ(text.exitCode, 0);
+    EXPECT_NE(text.out.find("Programs:      3"), std::string::npos) << text.out;
+}
+
+TEST_F(CliInfoDump, UnusableFilesAndBadUsage) {
+    auto img = test::makeImage(5, test::ImageShape{});
+    const std::string shortFile = write(*img, "short.si", 1000);
+    img->programCount = 20001;
+    const std::string foreign = write(*img, "foreign.si");
+
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"info", dir.file("missing.si")}, {"info", shortFile}, {"dump", foreign}}) {
+        const test::ProcessResult r = cli(args);
+        EXPECT_EQ(r.exitCode, 1) << args[1];
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_FALSE(r.err.empty());
+    }
+    EXPECT_EQ(cli({"info"}).exitCode, 2);
+    EXPECT_EQ(cli({"info", "--bogus", shortFile}).exitCode, 2);
+    EXPECT_EQ(cli({"dump", "-o"}).exitCode, 2);
+    EXPECT_EQ(cli({"frobnicate"}).exitCode, 2);
+    EXPECT_EQ(cli({}).exitCode, 2);
+    const test::ProcessResult help = cli({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("dump"), std::string::npos);
+}
+
+// ---- Transfers with vizud-boxsim -------------------------------------------------------------------------
+
+TEST_F(LinkEndToEnd, DownloadUploadAndUpgradeAsTheReadmeShows) {
+    std::mt19937 rng(31);
+    auto boxImage = test::makeImage(31, test::randomShape(rng));
+    test::writeFile(dir.file("box.si"), boxImage.get(), kImageSize);
+    const std::string device =
+        startBox({"--serve", "box.si", "--upload-to", "received.si", "--upgrade-to", "flash.bin"});
+    ASSERT_FALSE(device.empty());
+
+    const test::ProcessResult down = cli({"download", "-o", "x.si", "--device", device});
+    ASSERT_EQ(down.exitCode, 0) << down.err;
+    EXPECT_NE(down.err.find("Complete"), std::string::npos) << down.err;
+    EXPECT_EQ(test::readFile(dir.file("x.si")), test::readFile(dir.file("box.si")));
+
+    const test::ProcessResult up = cli({"upload", "x.si", "--device", device});
+    ASSERT_EQ(up.exitCode, 0) << up.err;
+    EXPECT_NE(up.err.find("Please wait until STB reboots..."), std::string::npos) << up.err;
+    // What the box got is the file as the editor opens it: providers swept, CRC refreshed.
+    test::DatabaseFixture fx;
+    fx.db.setProgramsDumpPath("");
+    ASSERT_EQ(fx.db.load(dir.file("x.si")), 0);
+    fx.db.updateChecksum();
+    const std::string expected(reinterpret_cast<const char*>(&fx.image()), kImageSize);
+    EXPECT_EQ(whenWritten("received.si", expected), expected);
+
+    // 1 MiB of software: sent as transfer type 3, 6 MiB in 1536 blocks, zero beyond the file.
+    std::string file(0x100000, '\0');
+    for (char& c : file)
+        c = static_cast<char>(rng());
+    const std::uint8_t record[8] = {0x01, 0x01, 0x01, 0x03, 3, 0, 3, 0};
+    std::memcpy(file.data(), record, sizeof(record));
+    test::writeFile(dir.file("soft.dlp"), file.data(), file.size());
+    const test::ProcessResult r = cli({"upgrade", "soft.dlp", "--device", device});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err.find("reboots"), std::string::npos) << "no reboot message after an upgrade";
+    std::string flashed = file.substr(64);
+    flashed.resize(0x600000, '\0');
+    EXPECT_TRUE(whenWritten("flash.bin", flashed) == flashed);
+}
+
+TEST_F(LinkEndToEnd, RefusedDownloadWritesNoFile) {
+    const std::string device = startBox({"--refuse"});
+    const test::ProcessResult r = cli({"download", "-o", "x.si", "--device", device});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Timeout - 63"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Communication timeout"), std::string::npos) << r.err;
+    EXPECT_FALSE(test::fileExists(dir.file("x.si")));
+}
+
+TEST_F(LinkEndToEnd, PortChoiceAndItsErrors) {
+    test::ProcessResult r = cli({"download", "-o", "x.si", "--device", dir.file("ttyNone")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Can not open port COM1\n"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(dir.file("ttyNone") + ": No such file or directory"), std::string::npos) << r.err;
+
+    EXPECT_EQ(cli({"download", "-o", "x.si", "--baud", "9600"}).exitCode, 2);
+    EXPECT_EQ(cli({"upload", "x.si", "--port", "5"}).exitCode, 2);
+    EXPECT_EQ(cli({"download"}).exitCode, 2);
+    EXPECT_EQ(cli({"upgrade", dir.file("missing.dlp"), "--device", "/dev/null"}).exitCode, 1);
+
+    // Without --device or --port the configuration file names the port: COM3 at 57600, mapped through
+    // VIZUD_COM3 to the box.
+    const std::string device = startBox({});
+    ConfigRecord config;
+    config.port = 3;
+    config.baudRate = 57600;
+    ASSERT_TRUE(saveConfiguration(config, dir.file(kConfigFileName)));
+    ::setenv("VIZUD_COM3", device.c_str(), 1);
+    r = cli({"download", "-o", "x.si"});
+    ::unsetenv("VIZUD_COM3");
+    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.err.find("Opening port COM3"), std::string::npos) << r.err;
+    EXPECT_TRUE(test::fileExists(dir.file("x.si")));
+
+    // A port this process holds is busy for vizud-cli.
+    link::SerialPort held;
+    ASSERT_TRUE(held.open(device, 115200).ok);
+    r = cli({"upload", "x.si", "--device", device});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Can not open port COM3"), std::string::npos) << r.err;  // the configured number
+    EXPECT_NE(r.err.find("in use by another program"), std::string::npos) << r.err;
+}
+
+TEST_F(LinkEndToEnd, InterruptCancelsTheTransfer) {
+    const std::string device = startBox({"--silent"});
+    Background download({VIZUD_CLI_PATH, "download", "-o", "x.si", "--device", device}, dir.path(), dir.file("cli.out"),
+                        dir.file("cli.err"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    download.signal(SIGINT);
+    const Clock::time_point sent = Clock::now();
+    EXPECT_EQ(download.wait(5000), 1);
+    EXPECT_LT(std::chrono::duration<double>(Clock::now() - sent).count(), 1.5);
+    const std::string err = test::readFile(dir.file("cli.err"));
+    EXPECT_NE(err.find("Wait for Close....."), std::string::npos) << err;
+    EXPECT_FALSE(test::fileExists(dir.file("x.si")));
+}
+
+}  // namespace
+}  // namespace vizud
