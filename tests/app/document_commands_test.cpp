@@ -11,10 +11,6 @@ namespace {
 
 class DocumentTest : public ::testing::Test, public test::DocumentRig {
 protected:
-    // 30 programs, 20 of them TV, every provider in use.
-    std::string file(const std::string& name, std::uint32_t seed) {
-        return test::channelFile(dir, name, seed, 30, 20, 0);
-    }
     const std::vector<std::string> openFailed{"Open1", "Error: Open failed"};
 };
 

@@ -97,6 +97,7 @@ inline std::string channelFile(const TempDir& dir, const std::string& name, std:
 struct DocumentRig {
     DocumentRig() : chdir(dir.path()) {}
 
+    std::string file(const std::string& name, std::uint32_t seed) { return channelFile(dir, name, seed); }
     // The document after a start without re-opening, with `path` opened through the Open command.
     void openThroughCommand(const std::string& path) {
         doc.construct();

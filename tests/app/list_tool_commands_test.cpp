@@ -27,7 +27,7 @@ TEST_F(ListTools, NothingHappensWithoutAList) {
 }
 
 TEST_F(ListTools, AFavouriteListViewSortsTheListAndAnyOtherViewTheTable) {
-    openThroughCommand(test::channelFile(dir, "a.si", 3));
+    openThroughCommand(file("a.si", 3));
     const all_tables_block& img = fx.image();
     const std::vector<std::uint16_t> table(reinterpret_cast<const std::uint16_t*>(img.programs),
                                            reinterpret_cast<const std::uint16_t*>(img.programs + img.programCount));
@@ -43,8 +43,8 @@ TEST_F(ListTools, AFavouriteListViewSortsTheListAndAnyOtherViewTheTable) {
 }
 
 TEST_F(ListTools, TheReferenceIsOpenedApartAndTheAnswerDecidesOnTheLists) {
-    const std::string reference = test::channelFile(dir, "ref.si", 4);
-    openThroughCommand(test::channelFile(dir, "new.si", 4));
+    const std::string reference = file("ref.si", 4);
+    openThroughCommand(file("new.si", 4));
     std::reverse(fx.image().programs, fx.image().programs + fx.image().tvCount);
     for (st_fav& list : fx.image().favourites)
         list.favCount = list.favTvCount = 0;
@@ -70,7 +70,7 @@ TEST_F(ListTools, TheReferenceIsOpenedApartAndTheAnswerDecidesOnTheLists) {
 }
 
 TEST_F(ListTools, RepairLeavesNothingRepairableAndSaysWhatItDid) {
-    openThroughCommand(test::channelFile(dir, "a.si", 5));
+    openThroughCommand(file("a.si", 5));
     fx.image().favourites[2].favEntries[0] = 60000;
     fx.image().satellites[0].tpCount += 3;
     ASSERT_EQ(tools.check().size(), 2u) << "the entry and the count; the editor refreshes the CRC itself";
