@@ -112,49 +112,39 @@ TEST_F(TransferDialogTest, CompletionEndsWithOkShowingTheProgress) {
     }
 }
 
-TEST_F(TransferDialogTest, StatusOfEachReportThatDoesNotEnd) {
-    // Report 3 ends without a status of its own, so the status of the report before it stays visible.
-    const std::vector<std::pair<Report, QString>> cases = {
-        {{2, 3}, "Opening port COM3"},
-        {{4, 0}, "Waiting for answer from Set Top Box"},
-        {{27, 103}, "Data Download from Set Top Box..."},
-        {{29, 12}, "Data Upload to Set Top Box..."},
-        {{42, 0}, "Please wait"},  // an unknown code changes nothing
-    };
-    for (const auto& [report, status] : cases) {
-        worker.script = {report, {3, 1}};
-        EXPECT_EQ(run(), TransferEnd::Cancel);
-        EXPECT_EQ(dialog->statusText(), status) << report.code;
-        EXPECT_TRUE(dialog->cancelledFlag());
-        worker.join();
-    }
-}
-
-TEST_F(TransferDialogTest, FailuresShowTheirMessageAndEndWithCancel) {
+TEST_F(TransferDialogTest, StatusOfEachReportAndMessageOfEachFailure) {
     struct Case {
         std::vector<Report> script;
-        std::string text;
         QString status;
-        bool cancelled;  // only Cancel and a port failure set it
+        const char* message;  // null: the port failure's, as in the last case
+        bool cancelled;       // only Cancel and a port failure set it
     };
+    // Report 3, a port failure, has no status of its own: the status of the report before it stays visible.
     const Case cases[] = {
-        {{{1, 0}}, "Can not run communication thread", "Please wait", false},
-        {{{5, 62}}, "Communication timeout", "Timeout - 62", false},
-        {{{6, 0}}, "Received different data then expected", "Please wait", false},
+        {{{2, 3}, {3, 1}}, "Opening port COM3", nullptr, true},
+        {{{4, 0}, {3, 1}}, "Waiting for answer from Set Top Box", nullptr, true},
+        {{{27, 103}, {3, 1}}, "Data Download from Set Top Box...", nullptr, true},
+        {{{29, 12}, {3, 1}}, "Data Upload to Set Top Box...", nullptr, true},
+        {{{42, 0}, {3, 1}}, "Please wait", nullptr, true},  // an unknown code changes nothing
+        {{{1, 0}}, "Please wait", "Can not run communication thread", false},
+        {{{5, 62}}, "Timeout - 62", "Communication timeout", false},
+        {{{6, 0}}, "Please wait", "Received different data then expected", false},
         {{{2, 1}, {3, 1}},
-         "Can not open port COM1\n/dev/ttyS0: Permission denied - add your user to the group dialout",
          "Opening port COM1",
+         "Can not open port COM1\n/dev/ttyS0: Permission denied - add your user to the group dialout",
          true},
     };
     for (const Case& c : cases) {
         worker.script = c.script;
         messages.clear();
         EXPECT_EQ(run(), TransferEnd::Cancel);
-        ASSERT_EQ(messages.shown.size(), 1u) << c.text;
-        EXPECT_EQ(messages.shown[0].text, c.text);
+        EXPECT_EQ(dialog->statusText(), c.status) << c.script[0].code;
+        EXPECT_EQ(dialog->cancelledFlag(), c.cancelled) << c.script[0].code;
+        ASSERT_EQ(messages.shown.size(), 1u) << c.script[0].code;
+        if (c.message != nullptr) {
+            EXPECT_EQ(messages.shown[0].text, c.message);
+        }
         EXPECT_EQ(messages.shown[0].icon, MessageIcon::Stop);
-        EXPECT_EQ(dialog->statusText(), c.status);
-        EXPECT_EQ(dialog->cancelledFlag(), c.cancelled);
         worker.join();
     }
 }
