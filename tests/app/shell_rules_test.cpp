@@ -23,6 +23,7 @@ TEST(CountsPane, DashesUntilAnImageArrivesThenTvAndRadioCounts) {
     EXPECT_EQ(countsPane(fx.db, false, true).text, "TV:1300, Radio:0");
 }
 
+// That a change of the filter refreshes the views once, and no change not at all, the window tests check.
 TEST(FilterCommands, SetOnlyTheCategoryBits) {
     BrowseState browse;
     browse.viewMode = kViewTvAndRadio | (1u << (kViewFirstFavouriteBit + 2));
@@ -34,13 +35,6 @@ TEST(FilterCommands, SetOnlyTheCategoryBits) {
     EXPECT_EQ(browse.viewMode & 7u, kViewRadioOnly);
     applyFilterCommand(browse, kCmdFileOpen);
     EXPECT_EQ(browse.viewMode & 7u, kViewRadioOnly) << "other commands leave viewMode alone";
-}
-
-TEST(FilterRefresh, ReportsEachChangeOnce) {
-    FilterRefresh refresh(kViewTvAndRadio | kViewWholeTable);
-    EXPECT_FALSE(refresh.takeChange(kViewTvAndRadio | kViewWholeTable));
-    EXPECT_TRUE(refresh.takeChange(kViewTvOnly | kViewWholeTable));
-    EXPECT_FALSE(refresh.takeChange(kViewTvOnly | kViewWholeTable));
 }
 
 TEST(PortSettings, ForeignValuesShowAsCom1And115200AndTheLowestTickedPortWins) {
