@@ -162,7 +162,7 @@ TEST_F(DocumentTest, ExportWritesTheListAsCsvWhereTheUserSays) {
                                               ": the folder " + dir.file("no/such/folder") + " does not exist");
 }
 
-TEST_F(DocumentTest, SaveAfterDownloadRunsSaveAsThenSavesInPlace) {
+TEST_F(DocumentTest, SaveAndTheCloseQuestionAfterDownloadRunSaveAsThenSaveInPlace) {
     doc.construct();
     test::makeImage(fx.image(), 9, test::ImageShape{});
     doc.download();
@@ -170,11 +170,17 @@ TEST_F(DocumentTest, SaveAfterDownloadRunsSaveAsThenSavesInPlace) {
     EXPECT_TRUE(doc.isModified());
     EXPECT_EQ(doc.documentTitle(), "Channel.si");
     EXPECT_TRUE(fx.state->treeRebuildRequest);
+    fx.messages.script(MessageAnswer::Yes);  // save changes?  -> Save As, whose dialog is cancelled
+    EXPECT_FALSE(doc.saveModified()) << "the window stays";
+    EXPECT_EQ(fx.messages.asked, std::vector<std::string>{"Save changes to Channel.si?"});
+    fx.messages.script(MessageAnswer::No);
+    EXPECT_TRUE(doc.saveModified());
 
     files.answers.push_back(dir.file("fresh"));  // a new name, typed without extension
     EXPECT_TRUE(doc.fileSave());
-    ASSERT_EQ(files.requests.size(), 1u);
+    ASSERT_EQ(files.requests.size(), 2u);
     EXPECT_EQ(files.requests[0].initialName, "*.si");
+    EXPECT_EQ(files.requests[1].initialName, "*.si");
     EXPECT_EQ(test::readFile(dir.file("fresh.si")).size(), kImageSize);
     EXPECT_FALSE(doc.downloaded());
     EXPECT_TRUE(doc.fileOpened());
@@ -185,7 +191,7 @@ TEST_F(DocumentTest, SaveAfterDownloadRunsSaveAsThenSavesInPlace) {
 
     doc.setModifiedFlag(true);
     EXPECT_TRUE(doc.fileSave());
-    EXPECT_EQ(files.requests.size(), 1u) << "the second Save writes in place";
+    EXPECT_EQ(files.requests.size(), 2u) << "the second Save writes in place";
 }
 
 TEST_F(DocumentTest, SaveAsAsksBeforeReplacingAnExistingFileAndKeepsTheNamesWhenItFails) {
@@ -218,19 +224,7 @@ TEST_F(DocumentTest, SaveAsAsksBeforeReplacingAnExistingFileAndKeepsTheNamesWhen
     EXPECT_EQ(doc.names().fullPath, other);
 }
 
-// ---- Framework questions: close, New, recent and dropped files ---------------------------------------------
-
-TEST_F(DocumentTest, CloseQuestionCancelledSaveKeepsTheWindow) {
-    doc.construct();
-    test::makeImage(fx.image(), 13, test::ImageShape{});
-    doc.download();
-    fx.messages.clear();
-    fx.messages.script(MessageAnswer::Yes);  // save changes?  -> Save As, whose dialog is cancelled
-    EXPECT_FALSE(doc.saveModified());
-    EXPECT_EQ(fx.messages.asked, std::vector<std::string>{"Save changes to Channel.si?"});
-    fx.messages.script(MessageAnswer::No);
-    EXPECT_TRUE(doc.saveModified());
-}
+// ---- Framework questions: New, recent and dropped files ---------------------------------------------
 
 TEST_F(DocumentTest, NewKeepsImageAndNamesButClearsModified) {
     const std::string a = file("a.si", 14);
