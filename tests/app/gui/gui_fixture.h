@@ -5,6 +5,7 @@
 
 #include <QtWidgets/QApplication>
 
+#include <cstring>
 #include <memory>
 
 #include "app/editor_document.h"
@@ -18,6 +19,20 @@ class GuiFixture {
 public:
     GuiFixture() : chdir(dir.path()) {}
     ~GuiFixture() { frame.reset(); }
+
+    // Writes a channel file with `programs` programs of which `tv` are TV; returns its path.
+    std::string channelFile(const std::string& name, std::uint32_t seed, int programs = 30, int tv = 20) {
+        return test::channelFile(dir, name, seed, programs, tv);
+    }
+
+    // The image a save wrote to `path` (empty bytes when the file is not an image's size).
+    static std::unique_ptr<all_tables_block> savedImage(const std::string& path) {
+        const std::string bytes = readFile(path);
+        auto image = std::make_unique<all_tables_block>();
+        if (bytes.size() == kImageSize)
+            std::memcpy(image.get(), bytes.data(), kImageSize);
+        return image;
+    }
 
     // Constructs the document (reading veravaravo.cfg in the temporary folder) and the main window.
     CMainFrame& start() {
