@@ -6,6 +6,11 @@
 namespace vizud {
 
 std::string latin1ToUtf8(std::string_view latin1) {
+    // Most names are plain ASCII, the same bytes in both: one copy. (The list and the tools convert every
+    // name they show.)
+    const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+    if (std::all_of(latin1.begin(), latin1.end(), ascii))
+        return std::string(latin1);
     std::string out;
     out.reserve(latin1.size() * 2);
     for (const char c : latin1) {

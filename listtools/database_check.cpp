@@ -17,8 +17,12 @@ std::string format(const char* pattern, auto... values) {
     return text;
 }
 
-std::string quoted(const char (&name)[16]) {
-    return "\"" + shownName(name) + "\"";
+// `prefix` followed by the name in quotes, made in one string.
+std::string quoted(std::string prefix, const char (&name)[16]) {
+    prefix += '"';
+    prefix += shownName(name);
+    prefix += '"';
+    return prefix;
 }
 
 std::string transponderText(const all_tables_block& img, int t) {
@@ -29,11 +33,11 @@ std::string transponderText(const all_tables_block& img, int t) {
 }
 
 std::string programText(const all_tables_block& img, int p) {
-    return format("program %d ", p + 1) + quoted(img.programs[p].name);
+    return quoted(format("program %d ", p + 1), img.programs[p].name);
 }
 
 std::string listText(const all_tables_block& img, int l) {
-    return format("list %d ", l + 1) + quoted(img.favourites[l].favName);
+    return quoted(format("list %d ", l + 1), img.favourites[l].favName);
 }
 
 void checkCapacity(const all_tables_block& img, std::vector<Finding>& out) {
@@ -148,7 +152,7 @@ void checkCounts(const all_tables_block& img, std::vector<Finding>& out) {
         const int own = owned[static_cast<std::size_t>(s)];
         if (sat.tpCount != own)
             out.push_back(
-                {FindingKind::Count, format("satellite %d ", s + 1) + quoted(sat.name) +
+                {FindingKind::Count, quoted(format("satellite %d ", s + 1), sat.name) +
                                          format(" counts %d transponders, %d are its own", sat.tpCount, own)});
     }
 }
