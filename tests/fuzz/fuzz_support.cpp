@@ -186,10 +186,9 @@ void applyChanges(FuzzedDataProvider& in, all_tables_block& img, int maxChanges)
     }
 }
 
-bool openImage(ChannelDatabase& db, EditorState& state, const all_tables_block& img) {
-    if (!countsWithinCapacity(img))
+bool openInPlace(ChannelDatabase& db) {
+    if (!countsWithinCapacity(db.image()))
         return false;
-    std::memcpy(&state.image, &img, kImageSize);
     db.setLoaded(1);
     db.removeUnusedProviders();
     return true;

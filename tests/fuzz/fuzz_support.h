@@ -20,13 +20,11 @@ public:
     MessageAnswer answer = MessageAnswer::Cancel;
 };
 
-// The editor's state and database as a fuzz target keeps them from input to input, with an image to
-// change beside them.
+// The editor's state and database as a fuzz target keeps them from input to input.
 struct Editor {
     std::unique_ptr<EditorState> state = std::make_unique<EditorState>();
     SilentMessages messages;
     ChannelDatabase db{*state, messages};
-    std::unique_ptr<all_tables_block> img = std::make_unique<all_tables_block>();
     Editor() { db.setProgramsDumpPath(""); }
 };
 
@@ -59,8 +57,9 @@ void startingImage(all_tables_block& img, unsigned variant);
 // likelier than wild ones, so most changed images still load.
 void applyChanges(FuzzedDataProvider& in, all_tables_block& img, int maxChanges);
 
-// Takes `img` into `db` as the editor opens a file: refused when a count exceeds its table, else the
-// image replaces the editor's and unused providers are swept. Returns false when refused.
-bool openImage(ChannelDatabase& db, EditorState& state, const all_tables_block& img);
+// Takes the image already in the editor's state as the editor opens a file: refused when a count exceeds
+// its table, else it is loaded and unused providers are swept. (Changing the state's image in place spares
+// each input a copy of 722 KB.) Returns false when refused.
+bool openInPlace(ChannelDatabase& db);
 
 }  // namespace vizud::fuzz

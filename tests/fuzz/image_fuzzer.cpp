@@ -17,15 +17,15 @@ namespace {
 
 using namespace vizud;
 
-// One input in 32 goes through the file loader itself.
-void openThroughFile(ChannelDatabase& db, const all_tables_block& img) {
+// One input in 32 goes through the file loader itself. False when it refused the file.
+bool openThroughFile(ChannelDatabase& db, const all_tables_block& img) {
     static const std::string path = "/dev/shm/vizud-fuzz-" + std::to_string(::getpid()) + ".si";
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr)
-        return;
+        return false;
     std::fwrite(&img, 1, kImageSize, file);
     std::fclose(file);
-    db.load(path);
+    return db.load(path) == 0;
 }
 
 void readRecords(FuzzedDataProvider& in, ChannelDatabase& db) {
@@ -84,18 +84,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static fuzz::Editor editor;
     ChannelDatabase& db = editor.db;
     const auto& state = editor.state;
-    const auto& img = editor.img;
     static fuzz::CountingTree tree;
 
     FuzzedDataProvider in(data, size);
     const std::uint8_t how = in.ConsumeIntegral<std::uint8_t>();
-    fuzz::startingImage(*img, how & 3);
-    fuzz::applyChanges(in, *img, 24);
-    if ((how >> 2) % 32 == 0) {
-        openThroughFile(db, *img);
-    } else if (!fuzz::openImage(db, *state, *img)) {
+    all_tables_block& img = state->image;
+    fuzz::startingImage(img, how & 3);
+    fuzz::applyChanges(in, img, 24);
+    const bool opened = (how >> 2) % 32 == 0 ? openThroughFile(db, img) : fuzz::openInPlace(db);
+    if (!opened)
         return 0;  // not a channel image: refused, nothing to browse
-    }
     tree.clear();
     db.fillTree(tree);
     db.appendNewestProviderNode(tree);

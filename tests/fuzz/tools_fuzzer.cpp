@@ -78,27 +78,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static fuzz::Editor editor;
     ChannelDatabase& db = editor.db;
     const auto& state = editor.state;
-    const auto& img = editor.img;
     static auto reference = std::make_unique<all_tables_block>();
 
     FuzzedDataProvider in(data, size);
     const std::uint8_t how = in.ConsumeIntegral<std::uint8_t>();
-    fuzz::startingImage(*img, how & 3);
-    change(in, *img);
+    all_tables_block& img = state->image;
+    fuzz::startingImage(img, how & 3);
+    change(in, img);
 
     // The check reads the image as it is, and its repair leaves nothing repairable. Each on one input in
     // eight: a check runs the CRC over the whole image and words every finding.
     const int tool = how >> 5;
     if (tool == 7)
-        (void)reportText(checkImage(*img));
-    if (tool == 6 && countsWithinCapacity(*img)) {
-        std::memcpy(reference.get(), img.get(), kImageSize);
+        (void)reportText(checkImage(img));
+    if (tool == 6 && countsWithinCapacity(img)) {
+        std::memcpy(reference.get(), &img, kImageSize);
         repairImage(*reference);
         for (const Finding& finding : checkImage(*reference))
             require(!isRepairable(finding));
     }
 
-    if (!fuzz::openImage(db, *state, *img))
+    if (!fuzz::openInPlace(db))
         return 0;
     if (tool == 5)
         (void)exportCsv(state->image);
