@@ -9,8 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <map>
 #include <functional>
+#include <map>
 #include <memory>
 #include <new>
 #include <random>
@@ -80,10 +80,6 @@ public:
 private:
     std::mt19937 m_rng;
 };
-
-inline std::size_t imageHash(const all_tables_block& img) {
-    return std::hash<std::string_view>{}(std::string_view(reinterpret_cast<const char*>(&img), kImageSize));
-}
 
 // Random edits of every table and kind, undo and redo of them through the edit history, the program and
 // satellite dialogs' OK with typed fields, each step checked: the image stays consistent, a refused edit
@@ -230,8 +226,9 @@ private:
     // A field's text as a user might type it: digits, signs, blanks, letters, a Latin-1 letter, a
     // character Latin-1 cannot hold, a control byte.
     std::string typed(int maxLength) {
-        static const char* const pieces[] = {"0", "1", "5", "9", "12", " ", "-", "+", ",", ".", "x", "E", "W",
-                                             "\xc3\xa9", "\xe2\x82\xac", "\x01", "65536", "4294967296"};
+        static const char* const pieces[] = {
+            "0", "1", "5", "9",        "12",           " ",    "-",     "+",         ",", ".",
+            "x", "E", "W", "\xc3\xa9", "\xe2\x82\xac", "\x01", "65536", "4294967296"};
         std::string text;
         for (int n = uniform(0, maxLength); n > 0; --n)
             text += pieces[uniform(0, static_cast<int>(std::size(pieces)) - 1)];
@@ -243,8 +240,7 @@ private:
     std::string checkDialog(bool stored) {
         if (!stored && test::firstDifference(*m_before, img()) >= 0)
             return "a refused OK changed byte " + std::to_string(test::firstDifference(*m_before, img())) + " (" +
-                   (m_fx->messages.shown.empty() ? "no message" : "\"" + m_fx->messages.shown.back().text + "\"") +
-                   ")";
+                   (m_fx->messages.shown.empty() ? "no message" : "\"" + m_fx->messages.shown.back().text + "\"") + ")";
         m_before->imageCrc = img().imageCrc;
         const std::string failure = test::untouchedBytesDiffer(*m_before, img());
         return failure.empty() ? test::brokenRule(img(), m_sorted) : failure;
@@ -923,8 +919,8 @@ private:
     std::unique_ptr<test::DatabaseFixture> m_fx;
     EditorShadow m_shadow;
     std::vector<StateDelta> m_history;
-    std::vector<std::size_t> m_hashes;  // the image at each point of the history
-    std::size_t m_at = 0;               // the point the live state is at
+    std::vector<std::size_t> m_hashes;              // the image at each point of the history
+    std::size_t m_at = 0;                           // the point the live state is at
     std::unique_ptr<test::DatabaseFixture> m_twin;  // takes the batch forms
     std::unique_ptr<all_tables_block> m_before = std::make_unique<all_tables_block>();
     int m_step = 0;

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -29,6 +31,11 @@ std::string untouchedBytesDiffer(const all_tables_block& before, const all_table
 
 // The index of the first differing byte, or -1.
 long firstDifference(const all_tables_block& a, const all_tables_block& b);
+
+// A hash of every byte of the image, to tell states of a history apart without keeping them.
+inline std::size_t imageHash(const all_tables_block& img) {
+    return std::hash<std::string_view>{}(std::string_view(reinterpret_cast<const char*>(&img), kImageSize));
+}
 
 // The entries of a list in use, in order.
 inline std::vector<int> entries(const st_fav& list) {

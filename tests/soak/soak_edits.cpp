@@ -7,6 +7,7 @@
 //   soak_edits [--cycles N] [--seed S]      exit 0 when every check held, 1 with the first failure
 #include <QtWidgets/QApplication>
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -15,7 +16,6 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <unistd.h>
 
 #include "database/image_access.h"
 #include "database/image_crc.h"
@@ -25,10 +25,6 @@
 
 namespace vizud {
 namespace {
-
-std::size_t imageHash(const all_tables_block& img) {
-    return std::hash<std::string_view>{}(std::string_view(reinterpret_cast<const char*>(&img), kImageSize));
-}
 
 long residentKiB() {
     std::ifstream statm("/proc/self/statm");
@@ -49,7 +45,7 @@ public:
         m_path = channelFile("soak.si", 7, 600, 350);
         if (!doc.commands().openDocument(m_path))
             return "the starting file does not open";
-        m_states = {imageHash(fx.image())};
+        m_states = {test::imageHash(fx.image())};
         for (int cycle = 1; cycle <= cycles; ++cycle) {
             const std::string failure = step();
             if (!failure.empty())
@@ -136,9 +132,9 @@ private:
         if (img().imageCrc != computeImageCrc(img()))
             return "the CRC was not refreshed";
         if (stack().index() == index)
-            return imageHash(img()) == m_states[static_cast<std::size_t>(index)] ? "" : "a change left no step";
+            return test::imageHash(img()) == m_states[static_cast<std::size_t>(index)] ? "" : "a change left no step";
         m_states.resize(static_cast<std::size_t>(index) + 1);
-        m_states.push_back(imageHash(img()));
+        m_states.push_back(test::imageHash(img()));
         if (m_states.size() > static_cast<std::size_t>(stack().count()) + 1)
             m_states.erase(m_states.begin());  // the stack forgot its oldest step
         ++counts.steps;
@@ -161,7 +157,7 @@ private:
         if (m_states.size() != static_cast<std::size_t>(stack().count()) + 1)
             return "the history holds " + std::to_string(stack().count()) + " steps, expected " +
                    std::to_string(m_states.size() - 1);
-        if (imageHash(img()) != m_states[static_cast<std::size_t>(stack().index())])
+        if (test::imageHash(img()) != m_states[static_cast<std::size_t>(stack().index())])
             return "the image is not the state of step " + std::to_string(stack().index());
         return "";
     }
@@ -208,7 +204,7 @@ private:
             return "the reopened image is not the saved file";
         if (stack().count() != 0)
             return "the history was kept across the reopen";
-        m_states = {imageHash(img())};
+        m_states = {test::imageHash(img())};
         ++counts.reopens;
         return "";
     }
