@@ -85,93 +85,57 @@ void changeName(FuzzedDataProvider& in, char (&name)[16]) {
     std::memcpy(name + at, bytes.data(), bytes.size());
 }
 
+// One of `fields`, chosen by `in`, changed.
+template <typename... T>
+void changeOne(FuzzedDataProvider& in, T&... fields) {
+    const int pick = in.ConsumeIntegralInRange<int>(0, static_cast<int>(sizeof...(T)) - 1);
+    int at = 0;
+    ((at++ == pick ? static_cast<void>(fields = changed(in, fields)) : static_cast<void>(0)), ...);
+}
+
 }  // namespace
 
 void applyChanges(FuzzedDataProvider& in, all_tables_block& img, int maxChanges) {
     const int changes = in.ConsumeIntegralInRange<int>(0, maxChanges);
     for (int c = 0; c < changes && in.remaining_bytes() > 0; ++c) {
         switch (in.ConsumeIntegralInRange<int>(0, 9)) {
-            case 0: {
-                std::uint16_t* counts[] = {&img.satCount, &img.programCount, &img.tvCount, &img.tpCount,
-                                           &img.providerCount};
-                std::uint16_t& count = *counts[in.ConsumeIntegralInRange<std::size_t>(0, std::size(counts) - 1)];
-                count = changed(in, count);
+            case 0:
+                changeOne(in, img.satCount, img.programCount, img.tvCount, img.tpCount, img.providerCount);
                 break;
-            }
             case 1: {
                 st_program& p = img.programs[slot(in, img.programCount, kMaxPrograms)];
-                std::uint16_t* fields[] = {&p.providerIndex, &p.tpIndex, &p.serviceId, &p.programFlags, &p.videoPid};
-                std::uint16_t& field = *fields[in.ConsumeIntegralInRange<std::size_t>(0, std::size(fields) - 1)];
-                field = changed(in, field);
+                changeOne(in, p.providerIndex, p.tpIndex, p.serviceId, p.programFlags, p.videoPid);
                 break;
             }
             case 2: {
                 st_ts& t = img.transponders[slot(in, img.tpCount, kMaxTransponders)];
-                switch (in.ConsumeIntegralInRange<int>(0, 3)) {
-                    case 0:
-                        t.satId = changed(in, t.satId);
-                        break;
-                    case 1:
-                        t.polarization = changed(in, t.polarization);
-                        break;
-                    case 2:
-                        t.fec = changed(in, t.fec);
-                        break;
-                    default:
-                        t.frequency = changed(in, t.frequency);
-                        break;
-                }
+                changeOne(in, t.satId, t.polarization, t.fec, t.frequency);
                 break;
             }
             case 3: {
                 st_sat& s = img.satellites[slot(in, img.satCount, kMaxSatellites)];
-                switch (in.ConsumeIntegralInRange<int>(0, 3)) {
-                    case 0:
-                        s.satId = changed(in, s.satId);
-                        break;
-                    case 1:
-                        s.tpCount = changed(in, s.tpCount);
-                        break;
-                    case 2:
-                        s.position = changed(in, s.position);
-                        break;
-                    default:
-                        s.eastWest = static_cast<std::int8_t>(in.PickValueInArray<char>({'E', 'W', 0, 'x'}));
-                        break;
-                }
+                if (in.ConsumeBool())
+                    s.eastWest = static_cast<std::int8_t>(in.PickValueInArray<char>({'E', 'W', 0, 'x'}));
+                else
+                    changeOne(in, s.satId, s.tpCount, s.position);
                 break;
             }
             case 4:
                 changeName(in, img.programs[slot(in, img.programCount, kMaxPrograms)].name);
                 break;
-            case 5:
-                switch (in.ConsumeIntegralInRange<int>(0, 2)) {
-                    case 0:
-                        changeName(in, img.providers[slot(in, img.providerCount, kMaxProviders)].name);
-                        break;
-                    case 1:
-                        changeName(in, img.satellites[slot(in, img.satCount, kMaxSatellites)].name);
-                        break;
-                    default:
-                        changeName(in, img.favourites[in.ConsumeIntegralInRange<int>(0, kFavouriteLists - 1)].favName);
-                        break;
-                }
+            case 5: {
+                char(*names[])[16] = {&img.providers[slot(in, img.providerCount, kMaxProviders)].name,
+                                      &img.satellites[slot(in, img.satCount, kMaxSatellites)].name,
+                                      &img.favourites[in.ConsumeIntegralInRange<int>(0, kFavouriteLists - 1)].favName};
+                changeName(in, *names[in.ConsumeIntegralInRange<int>(0, 2)]);
                 break;
+            }
             case 6: {
                 st_fav& list = img.favourites[in.ConsumeIntegralInRange<int>(0, kFavouriteLists - 1)];
-                switch (in.ConsumeIntegralInRange<int>(0, 2)) {
-                    case 0:
-                        list.favCount = changed(in, list.favCount);
-                        break;
-                    case 1:
-                        list.favTvCount = changed(in, list.favTvCount);
-                        break;
-                    default: {
-                        std::uint16_t& entry = list.favEntries[slot(in, list.favCount, kMaxFavouriteEntries)];
-                        entry = changed(in, entry);
-                        break;
-                    }
-                }
+                if (in.ConsumeBool())
+                    changeOne(in, list.favCount, list.favTvCount);
+                else
+                    changeOne(in, list.favEntries[slot(in, list.favCount, kMaxFavouriteEntries)]);
                 break;
             }
             case 7:
