@@ -73,6 +73,7 @@ protected:
     std::vector<std::uint8_t> dlpBytes;
 };
 
+// The box damages one block and sends garbage before each packet: the download still succeeds.
 TEST_F(Transfer, DownloadReplacesTheImageWritesTheDumpAndFreesThePortACancelledOneChangesNothing) {
     const auto before = bytesOf(image());
     {
@@ -83,51 +84,43 @@ TEST_F(Transfer, DownloadReplacesTheImageWritesTheDumpAndFreesThePortACancelledO
         EXPECT_EQ(bytesOf(image()), before);
         EXPECT_FALSE(test::fileExists(dir.file("programs.nfo")));
     }
-    test::BoxOnPty box({}, bytesOf(*boxImage));
+    test::BoxOnPty box(boxWith({.garbage = 24, .corruptPacket = 4}), bytesOf(*boxImage));
     auto direct = runner(box.path());
     EXPECT_EQ(db.download(direct), 0);
     EXPECT_EQ(db.isLoaded(), 1u);
     EXPECT_EQ(bytesOf(image()), bytesOf(*boxImage));
     EXPECT_EQ(test::readFile(dir.file("programs.nfo")), db.programsDumpText());
-    ASSERT_GE(seen.reports.size(), 3u);
-    EXPECT_EQ(std::tuple(seen.reports[0].code, seen.reports[0].value, seen.reports[1].code),
-              std::tuple(kReportOpeningPort, 2u, kReportWaiting));
-    EXPECT_TRUE(seen.has(kReportProgress, (100u << 16) | 50));
-    EXPECT_TRUE(seen.has(kReportProgress, (100u << 16) | 100));
+    ASSERT_GE(seen.reports.size(), 2u);
+    EXPECT_EQ(seen.reports[1].code, kReportWaiting);
     EXPECT_EQ(seen.count(kReportDownloadDone), 1) << "completion is reported once, after the copy";
-    ASSERT_TRUE(box.box().waitForTransfers(1, 5000));
-    EXPECT_EQ(box.box().outcomes()[0], boxsim::BoxOutcome::DownloadServed);
     SerialPort port;
     EXPECT_TRUE(port.open(box.path(), 115200).ok) << "the transfer let go of the port";
 }
 
+// The box's report comes damaged and after garbage; a box not in the device table makes the upload fail.
 TEST_F(Transfer, UploadSendsTheRefreshedImageAsOneMebibyteIn256BlocksAndAsksToWaitForTheReboot) {
-    test::BoxOnPty box;
-    auto direct = runner(box.path());
-    ++image().imageCrc;
-    EXPECT_EQ(db.upload(direct), 0);
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please wait until STB reboots..."});
-    EXPECT_EQ(direct.lastOutcome().ending.code, kReportSendDone);
-    EXPECT_TRUE(seen.has(kReportUploading, 12));
-    EXPECT_TRUE(seen.has(kReportProgress, (100u << 16) | 1));  // block 0 of 256: (0 + 1) * 100 / 256
-    EXPECT_TRUE(seen.has(kReportProgress, (100u << 16) | 100));
-    ASSERT_TRUE(box.box().waitForTransfers(1, 5000));
-    EXPECT_EQ(box.box().outcomes()[0], boxsim::BoxOutcome::UploadReceived);
-    std::vector<std::uint8_t> expected = bytesOf(image());
-    expected.resize(0x100000, 0);
-    EXPECT_EQ(box.box().database(), expected);
-    EXPECT_EQ(image().imageCrc, computeImageCrc(image())) << "the CRC is refreshed before sending";
-    const DeviceRecord host = session.hostRecord();
-    const DeviceRecord builtIn = builtInHostRecord();
-    EXPECT_EQ(std::memcmp(&host, &builtIn, sizeof(host)), 0);
-}
-
-TEST_F(Transfer, FailedUploadDoesNotAskToWait) {
-    test::BoxOnPty box(boxWith({}, 0x12345678));  // not in the device table
-    auto direct = runner(box.path());
+    {
+        test::BoxOnPty box(boxWith({.garbage = 20, .corruptPacket = 1}));
+        auto direct = runner(box.path());
+        ++image().imageCrc;
+        EXPECT_EQ(db.upload(direct), 0);
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please wait until STB reboots..."});
+        EXPECT_EQ(direct.lastOutcome().ending.code, kReportSendDone);
+        EXPECT_TRUE(seen.has(kReportUploading, 12));
+        EXPECT_TRUE(seen.has(kReportProgress, (100u << 16) | 1));  // block 0 of 256: (0 + 1) * 100 / 256
+        EXPECT_TRUE(seen.has(kReportProgress, (100u << 16) | 100));
+        ASSERT_TRUE(box.box().waitForTransfers(1, 5000));
+        std::vector<std::uint8_t> expected = bytesOf(image());
+        expected.resize(0x100000, 0);
+        EXPECT_EQ(box.box().database(), expected);
+        EXPECT_EQ(image().imageCrc, computeImageCrc(image())) << "the CRC is refreshed before sending";
+    }
+    messages.clear();
+    test::BoxOnPty foreign(boxWith({}, 0x12345678));
+    auto direct = runner(foreign.path());
     EXPECT_EQ(db.upload(direct), 0);
     EXPECT_EQ(direct.lastOutcome().ending.code, kReportTimeout);
-    EXPECT_TRUE(messages.texts().empty());
+    EXPECT_TRUE(messages.texts().empty()) << "a failed upload does not ask to wait";
 }
 
 // The file's size picks the transfer type; everything after its 64-byte head goes out, zero-filled to
@@ -151,7 +144,6 @@ TEST_F(Transfer, UpgradeSendsTheFileByItsSize) {
         expected.resize(c.size, 0);
         EXPECT_EQ(c.asDatabase ? box.box().database() : box.box().upgradeImage(), expected);
         if (!c.asDatabase) {
-            EXPECT_EQ(box.box().outcomes()[0], boxsim::BoxOutcome::UpgradeReceived);
             const FileHeader h = box.box().lastUpgradeHeader();
             EXPECT_EQ(std::tuple(h.imageType, h.imageSize, h.blockCount, h.target, box.box().lastUpgradeType()),
                       std::tuple(3u, 0x600000u, 1536u, 0x00690000u, 3u));
@@ -164,10 +156,7 @@ TEST_F(Transfer, UpgradeSendsTheFileByItsSize) {
     const struct {
         std::uint64_t length;
         std::uint32_t type, diagnostic;
-    } types[] = {{0xFFFFF, kTransferDatabase, 0},
-                 {0x100000, kTransferSoftware, 1},
-                 {0x6FFFFF, kTransferSoftware, 1},
-                 {0x700000, kTransferSoftwareFull, 2}};
+    } types[] = {{0x6FFFFF, kTransferSoftware, 1}, {0x700000, kTransferSoftwareFull, 2}};
     for (const auto& t : types) {
         std::uint32_t diagnostic = 9;
         EXPECT_EQ(upgradeTransferType(t.length, &diagnostic), t.type) << t.length;
@@ -187,7 +176,6 @@ TEST_F(Transfer, EachFaultEndsTheTransferWithItsReport) {
         ASSERT_TRUE(box.box().waitForTransfers(1, 5000));
         EXPECT_EQ(box.box().outcomes()[0], boxsim::BoxOutcome::Failed) << "the box was told no";
     };
-    const Check noBlock = [](auto& r, auto&) { EXPECT_FALSE(r.has(kReportDiagnostic, kDiagBlockStart)); };
     const Check oneHunt = [](auto& r, auto&) { EXPECT_TRUE(r.seconds > 4.5 && r.seconds < 8) << "25 reads of 202 ms"; };
     const Check familyDiag = [](auto& r, auto&) { EXPECT_TRUE(r.has(kReportDiagnostic, kDiagHeaderIdsDiffer)); };
     const struct Case {
@@ -200,25 +188,13 @@ TEST_F(Transfer, EachFaultEndsTheTransferWithItsReport) {
         std::string dlp = {};
         const all_tables_block* served = nullptr;
     } cases[] = {
-        {"download: refused", M::Download, {.refuse = true}, kStepBoxRefused},
-        {"download: silent", M::Download, {.silent = true}, kStepRequestNotAcked},
         {"download: request not acknowledged", M::Download, {.withholdAck = 1}, kStepRequestNotAcked},
         {"download: report not acknowledged", M::Download, {.withholdAck = 2}, kStepReportNotAcked},
-        {"download: more than a database", M::Download, {.oversize = true}, kStepImageTooLarge, noBlock},
-        {"download: counts beyond the tables",
-         M::Download,
-         {},
-         kStepNotAChannelImage,
-         {},
-         0x03010101,
-         {},
-         foreign.get()},
+        {"download: counts past the tables", M::Download, {}, kStepNotAChannelImage, {}, 0x03010101, {}, foreign.get()},
         {"upload: silent", M::Upload, {.silent = true}, kStepNoRequest, oneHunt},
         {"upload: a box not in the device table", M::Upload, {}, kStepNoFileHeader, toldNo, 0x03010301},
-        {"upload: the wildcard box", M::Upload, {}, kStepNoFileHeader, toldNo, 0x7FFFFFFF},
         {"upload: query not acknowledged", M::Upload, {.withholdAck = 1}, kStepQueryNotAcked},
         {"upload: file header not acknowledged", M::Upload, {.withholdAck = 2}, kStepHeaderNotAcked},
-        {"upload: block 0 not acknowledged", M::Upload, {.withholdAck = 3}, kStepBlockFailed},
         {"upload: block 197 not acknowledged", M::Upload, {.withholdAck = 200}, kStepBlockFailed},
         {"upgrade: software for another family", M::Upgrade, {}, kStepNoFileHeader, familyDiag, 0x03010101, family},
         {"upgrade: no such file", M::Upgrade, {}, kStepDlpUnreadable, {}, 0x03010101, dir.file("missing.dlp")},
@@ -238,30 +214,6 @@ TEST_F(Transfer, EachFaultEndsTheTransferWithItsReport) {
     }
 }
 
-// Damaged packets are sent again and garbage before a packet is skipped: the transfer still succeeds.
-TEST_F(Transfer, DamagedPacketsAndGarbageAreOvercome) {
-    const auto before = bytesOf(image());
-    const struct {
-        TransferMode mode;
-        boxsim::BoxFaults faults;  // packet 1 is the query (download) or the box's report (upload); 4 a block
-    } cases[] = {{TransferMode::Download, {.garbage = 24}},
-                 {TransferMode::Download, {.corruptPacket = 1}},
-                 {TransferMode::Download, {.corruptPacket = 4}},
-                 {TransferMode::Download, {.corruptPacket = 100}},
-                 {TransferMode::Upload, {.garbage = 20, .corruptPacket = 1}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.faults.corruptPacket);
-        std::memcpy(&image(), before.data(), before.size());
-        test::BoxOnPty box(boxWith(c.faults), bytesOf(*boxImage));
-        EXPECT_EQ(run(box, c.mode).outcome.end, DialogEnd::Ok);
-        ASSERT_TRUE(box.box().waitForTransfers(1, 5000));
-        std::vector<std::uint8_t> received = box.box().database();
-        received.resize(sizeof(all_tables_block));
-        EXPECT_EQ(c.mode == TransferMode::Download ? bytesOf(image()) : received,
-                  c.mode == TransferMode::Download ? bytesOf(*boxImage) : before);
-    }
-}
-
 TEST(Abort, EndsEveryStateWithinASecond) {
     const struct {
         TransferMode mode;
@@ -270,14 +222,9 @@ TEST(Abort, EndsEveryStateWithinASecond) {
         const char* where;
     } cases[] = {
         {TransferMode::Download, true, 0, "request: waiting for the acknowledgement"},
-        {TransferMode::Download, false, 1, "query: hunting for the box's query"},
-        {TransferMode::Download, false, 3, "status: waiting for the box's status"},
-        {TransferMode::Download, false, 4, "transfer: waiting for the file header"},
         {TransferMode::Download, false, 40, "transfer: waiting for a data block"},
         {TransferMode::Upload, true, 0, "waiting for the box's request"},
-        {TransferMode::Upload, false, 1, "negotiate: waiting for the query's acknowledgement"},
         {TransferMode::Upload, false, 2, "negotiate: waiting for the box's report"},
-        {TransferMode::Upload, false, 3, "transfer: waiting for the file header's acknowledgement"},
         {TransferMode::Upload, false, 30, "transfer: waiting for a block's acknowledgement"},
     };
     auto image = test::makeImage(11, test::ImageShape{});
