@@ -21,15 +21,6 @@ std::unique_ptr<all_tables_block> cleanImage(std::uint32_t seed, const test::Ima
     return img;
 }
 
-TEST(DatabaseCheck, GeneratedImagesHaveNoFinding) {
-    std::mt19937 rng(21);
-    for (int round = 0; round < 60; ++round) {
-        const auto img =
-            cleanImage(static_cast<std::uint32_t>(rng()), round == 0 ? test::fullShape() : test::randomShape(rng));
-        EXPECT_EQ(reportText(checkImage(*img)), "no problems found\n") << "round " << round;
-    }
-}
-
 TEST(DatabaseCheck, EachDamageGivesItsOwnFinding) {
     struct Case {
         const char* what;
@@ -56,7 +47,7 @@ TEST(DatabaseCheck, EachDamageGivesItsOwnFinding) {
          },
          FindingKind::DuplicateTransponder, "transponder 2 ("},
         {"entry beyond", [](all_tables_block& i) { i.favourites[0].favEntries[0] = i.programCount; },
-         FindingKind::Favourite, "list 1 \""},
+         FindingKind::Favourite, "entry 1 names program 121, the table has 120"},
         {"repeated", [](all_tables_block& i) { i.favourites[8].favEntries[1] = i.favourites[8].favEntries[0]; },
          FindingKind::Favourite, "entry 2 repeats program"},
         {"radio in tv part", [](all_tables_block& i) { i.favourites[2].favEntries[0] = i.tvCount; },
@@ -91,10 +82,13 @@ TEST(DatabaseCheck, EachDamageGivesItsOwnFinding) {
     }
 }
 
+// Generated images have no finding; randomly damaged, the repair sets them right.
 TEST(DatabaseCheck, RepairSetsRightListsCountsAndTheCrcAndNothingElse) {
     std::mt19937 rng(22);
-    for (int round = 0; round < 40; ++round) {
-        const auto img = cleanImage(static_cast<std::uint32_t>(rng()), test::randomShape(rng));
+    for (int round = 0; round < 50; ++round) {
+        const auto img =
+            cleanImage(static_cast<std::uint32_t>(rng()), round == 0 ? test::fullShape() : test::randomShape(rng));
+        ASSERT_EQ(reportText(checkImage(*img)), "no problems found\n") << "round " << round;
         const auto within = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
         for (int d = 0; d < 6; ++d) {
             st_fav& list = img->favourites[within(kFavouriteLists)];

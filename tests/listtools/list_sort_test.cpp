@@ -96,10 +96,10 @@ TEST(ListSort, KeysReadNamesAsTheEditorShowsThemAndAListSortsAlone) {
             out += foldedName(fx.image().programs[p]) + ";";
         return out;
     };
+    ASSERT_EQ(sortPrograms(fx.db, SortKey::Provider), 0);
+    EXPECT_EQ(names(), "arte;\xE4rzte;bayern;zdf neo;radio;") << "the name orders programs of one provider";
     ASSERT_EQ(sortPrograms(fx.db, SortKey::Name), 0);
     EXPECT_EQ(names(), "arte;bayern;zdf neo;\xE4rzte;radio;") << "Latin-1 letters after ASCII, the byte ignored";
-    ASSERT_EQ(sortPrograms(fx.db, SortKey::Provider), 0);
-    EXPECT_EQ(names(), "arte;\xE4rzte;bayern;zdf neo;radio;");
     ASSERT_EQ(sortPrograms(fx.db, SortKey::Transponder), 0);
     EXPECT_EQ(names(), "zdf neo;arte;bayern;\xE4rzte;radio;") << "13.0E before 19.2E, then frequency";
 
