@@ -1,7 +1,5 @@
-// Order from a reference list: on random images a shuffled copy ordered like the original comes back as
-// the original (lists too, with --favourites); after random rescans nothing is lost, matched programs
-// stand in reference order before the others and the lists follow. By hand: the second key, equal keys
-// in both files, a reference with fewer or more programs, empty blocks, a full list taken over.
+// Order from a reference list: random-image properties, then by hand the second key, equal keys in both
+// files, a reference with fewer or more programs, empty blocks, a full list taken over.
 #include <gtest/gtest.h>
 
 #include <algorithm>
