@@ -150,11 +150,6 @@ Channels::Channels() {
         build.program("P" + std::to_string(p), p % 4, p % 2, p < 5, 100 + p);
 }
 
-Channels& Channels::text(const std::string& s) {
-    log += " " + s;
-    return *this;
-}
-
 Channels& Channels::tpMove(int t, std::uint32_t satId, std::uint32_t frequency) {
     RecordView view;
     db.getRecord(kTableTransponders, t, view);
@@ -176,11 +171,6 @@ Channels& Channels::paste(int position) {
     return value(result);
 }
 
-Channels& Channels::fav(int list, std::initializer_list<int> tvEntries, std::initializer_list<int> radioEntries) {
-    build.favourites(list, tvEntries, radioEntries);
-    return *this;
-}
-
 Channels& Channels::retune(int from, int to) {
     for (int p = 0; p < image().programCount; ++p) {
         if (image().programs[p].tpIndex == from)
@@ -189,32 +179,14 @@ Channels& Channels::retune(int from, int to) {
     return *this;
 }
 
-Channels& Channels::full(std::uint32_t seed) {
-    makeImage(image(), seed, fullShape());
-    return *this;
-}
-
-Channels& Channels::copy(int p) {
+Channels& Channels::copy(int p, bool cut) {
     ProgramSnapshot** link = &state->programClipboard;
     while (*link != nullptr)
         link = &(*link)->next;
     *link = new ProgramSnapshot;
     (*link)->pasted = 1;
     db.getClipSnapshot(p, **link);
-    (*link)->programIndex = p;
-    return *this;
-}
-
-Channels& Channels::cut(int p) {
-    copy(p);
-    ProgramSnapshot* last = state->programClipboard;
-    while (last->next != nullptr)
-        last = last->next;
-    return set(last->programIndex, -1);
-}
-
-Channels& Channels::emptyClipboard() {
-    freeSnapshotList(state->programClipboard);
+    (*link)->programIndex = cut ? -1 : p;
     return *this;
 }
 
@@ -226,34 +198,28 @@ Channels& Channels::snap(int p) {
     return *this;
 }
 
-Channels& Channels::keep() {
-    kept = std::make_unique<all_tables_block>(image());
+Channels& Channels::row(const char* label, int count, int boundary, const std::function<std::string(int)>& at) {
+    log += std::string(" |") + label;
+    for (int i = 0; i < count; ++i)
+        text((i == boundary ? "/ " : "") + at(i));
+    log += boundary == count ? " /" : "";
     return *this;
 }
 
 Channels& Channels::programs() {
-    log += " |";
-    for (int p = 0; p < image().programCount; ++p)
-        text((p == image().tvCount ? "/ " : "") + nameText(image().programs[p].name));
-    log += image().tvCount == image().programCount ? " /" : "";
-    return *this;
+    return row("", image().programCount, image().tvCount, [&](int p) { return nameText(image().programs[p].name); });
 }
 
 Channels& Channels::list(int l) {
     const st_fav& fav = image().favourites[l];
-    log += " |";
-    for (int i = 0; i < fav.favCount; ++i)
-        text((i == fav.favTvCount ? "/ " : "") + std::to_string(fav.favEntries[i]));
-    log += fav.favTvCount == fav.favCount ? " /" : "";
-    return *this;
+    return row("", fav.favCount, fav.favTvCount, [&](int i) { return std::to_string(fav.favEntries[i]); });
 }
 
 Channels& Channels::transponders() {
-    log += " |";
-    for (int t = 0; t < image().tpCount; ++t) {
+    row("", image().tpCount, -1, [&](int t) {
         const st_ts& tp = image().transponders[t];
-        text(std::to_string(tp.frequency) + (tp.polarization ? "/" + std::to_string(tp.polarization) : ""));
-    }
+        return std::to_string(tp.frequency) + (tp.polarization ? "/" + std::to_string(tp.polarization) : "");
+    });
     for (int s = 0; s < image().satCount; ++s)
         log += (s == 0 ? " [" : " ") + std::to_string(image().satellites[s].tpCount);
     log += "]";
@@ -261,39 +227,24 @@ Channels& Channels::transponders() {
 }
 
 Channels& Channels::tpRefs() {
-    log += " |";
-    for (int p = 0; p < image().programCount; ++p)
-        value(image().programs[p].tpIndex);
-    return *this;
+    return row("", image().programCount, -1, [&](int p) { return std::to_string(image().programs[p].tpIndex); });
 }
 
 Channels& Channels::providers() {
-    log += " |";
-    for (int i = 0; i < image().providerCount; ++i)
-        text(nameText(image().providers[i].name));
-    log += " |";
-    for (int p = 0; p < image().programCount; ++p)
-        value(image().programs[p].providerIndex);
-    return *this;
+    row("", image().providerCount, -1, [&](int i) { return nameText(image().providers[i].name); });
+    return row("", image().programCount, -1, [&](int p) { return std::to_string(image().programs[p].providerIndex); });
 }
 
 Channels& Channels::clipboard() {
-    log += " | clipboard";
+    std::vector<int> named;
     for (const ProgramSnapshot* node = state->programClipboard; node != nullptr; node = node->next)
-        value(node->programIndex);
-    return *this;
+        named.push_back(node->programIndex);
+    return row(" clipboard", static_cast<int>(named.size()), -1, [&](int i) { return std::to_string(named[i]); });
 }
 
 Channels& Channels::pasted() {
-    log += " | pasted";
-    for (const auto& node : nodes.nodes)
-        value(static_cast<int>(node->pasted));
-    return *this;
-}
-
-Channels& Channels::unchanged() {
-    log += firstDifference(*kept, image()) < 0 ? " | unchanged" : " | changed";
-    return *this;
+    return row(" pasted", static_cast<int>(nodes.nodes.size()), -1,
+               [&](int i) { return std::to_string(static_cast<int>(nodes.nodes[i]->pasted)); });
 }
 
 std::string runCase(const Case& c) {

@@ -16,6 +16,7 @@
 #include "database/program_snapshot.h"
 #include "database/table_codes.h"
 #include "tests/support/database_fixture.h"
+#include "tests/support/image_factory.h"
 
 namespace vizud::test {
 
@@ -66,7 +67,10 @@ struct Channels : DatabaseFixture {
     Channels();
 
     // Edits, and what else a case logs.
-    Channels& text(const std::string& s);
+    Channels& text(const std::string& s) {
+        log += " " + s;
+        return *this;
+    }
     Channels& value(int v) { return text(std::to_string(v)); }
     Channels& edit(int table, int op, int index, RecordView view = {}) {
         return value(db.modifyRecord(table, op, index, view));
@@ -112,17 +116,29 @@ struct Channels : DatabaseFixture {
         return *this;
     }
     Channels& tv(int count) { return set(image().tvCount, count); }
-    Channels& fav(int list, std::initializer_list<int> tvEntries, std::initializer_list<int> radioEntries);
-    Channels& retune(int from, int to);  // programs on transponder `from` move to `to`
-    Channels& full(std::uint32_t seed);  // a random image with every table full
+    Channels& fav(int list, std::initializer_list<int> tvEntries, std::initializer_list<int> radioEntries) {
+        build.favourites(list, tvEntries, radioEntries);
+        return *this;
+    }
+    Channels& retune(int from, int to);   // programs on transponder `from` move to `to`
+    Channels& full(std::uint32_t seed) {  // a random image with every table full
+        makeImage(image(), seed, fullShape());
+        return *this;
+    }
     Channels& mode(std::uint32_t viewMode) { return set(state->browse.viewMode, viewMode); }
     Channels& root(const char* selectedText) { return set(state->browse.selectedText, selectedText); }
     Channels& drag() { return set(state->dragActive, 1); }
-    Channels& copy(int p);  // a clipboard node as the list's Copy makes it
-    Channels& cut(int p);   // and as its Cut makes it
-    Channels& emptyClipboard();
+    Channels& copy(int p, bool cut = false);  // a clipboard node as the list's Copy (or Cut) makes it
+    Channels& cut(int p) { return copy(p, true); }
+    Channels& emptyClipboard() {
+        freeSnapshotList(state->programClipboard);
+        return *this;
+    }
     Channels& snap(int p);  // a snapshot node as a drop carries it
-    Channels& keep();       // the image unchanged() compares with
+    Channels& keep() {      // the image unchanged() compares with
+        kept = std::make_unique<all_tables_block>(image());
+        return *this;
+    }
 
     // Views.
     Channels& programs();      // the names, "/" at the TV-radio boundary
@@ -132,11 +148,14 @@ struct Channels : DatabaseFixture {
     Channels& providers();     // the provider names, then the provider of each program
     Channels& clipboard();     // the program each clipboard node names
     Channels& pasted();        // the pasted flag of each snapshot node
-    Channels& unchanged();     // whether the image equals the kept one
+    Channels& unchanged() { return text(firstDifference(*kept, image()) < 0 ? "| unchanged" : "| changed"); }
 
     static RecordView program(const char* name, std::uint32_t tp) {
         return words({{0, 4711}, {1, 1}, {2, tp}, {3, 101}, {4, 102}, {5, 103}}, name);
     }
+
+    // " |", `label`, then `at` of each of `count` rows, "/" before row `boundary`.
+    Channels& row(const char* label, int count, int boundary, const std::function<std::string(int)>& at);
 
     std::string log;
     SnapshotList nodes;

@@ -16,13 +16,28 @@ public:
         MessageIcon icon;
     };
 
-    void show(const std::string& text, MessageIcon icon) override;
+    void show(const std::string& text, MessageIcon icon) override { shown.push_back({text, icon}); }
     // Pops the next scripted answer; with none scripted, answers Cancel (or No for Yes/No questions).
-    MessageAnswer ask(const std::string& text, MessageButtons buttons, MessageIcon icon) override;
+    MessageAnswer ask(const std::string& text, MessageButtons buttons, MessageIcon /*icon*/) override {
+        asked.push_back(text);
+        if (m_answers.empty())
+            return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
+        const MessageAnswer answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    }
 
     void script(MessageAnswer answer) { m_answers.push_back(answer); }
-    void clear() { shown.clear(); asked.clear(); }
-    std::vector<std::string> texts() const;
+    void clear() {
+        shown.clear();
+        asked.clear();
+    }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const Shown& s : shown)
+            out.push_back(s.text);
+        return out;
+    }
 
     std::vector<Shown> shown;
     std::vector<std::string> asked;

@@ -8,6 +8,20 @@ namespace vizud::test {
 
 // Deletes every program tuned to transponder `tpIndex` with one modifyRecord(501, 551) each, walking up
 // from program 0 and looking at the same index again after each deletion. Returns the number deleted.
-int deleteProgramsOfTransponderOneByOne(ChannelDatabase& db, int tpIndex);
+inline int deleteProgramsOfTransponderOneByOne(ChannelDatabase& db, int tpIndex) {
+    int deleted = 0;
+    std::uint32_t count = 0;
+    for (int p = 0; db.getInfo(kInfoProgramCount, count), p < static_cast<int>(count);) {
+        RecordView view;
+        db.getRecord(kTablePrograms, p, view);
+        if (static_cast<int>(view.word[2]) != tpIndex) {
+            ++p;
+        } else {
+            db.modifyRecord(kTablePrograms, kOpDelete, p, view);
+            ++deleted;
+        }
+    }
+    return deleted;
+}
 
 }  // namespace vizud::test
