@@ -54,7 +54,8 @@ TEST_F(Queries, GetRecordChecksCapacityBeforeCount) {
                  {kTableFavourites, 9, -2},
                  {kTableTransponders, 3000, -4},
                  {kTableTransponders, -1, -4},
-                 {kTableTransponders, 2999, 0}};  // a free transponder slot is read all the same
+                 {kTableTransponders, 2999, 0}};
+    // (A free transponder slot is read all the same.)
     for (const auto& c : cases) {
         RecordView view;
         EXPECT_EQ(db.getRecord(c.table, c.index, view), c.result) << c.table << " " << c.index;
@@ -102,15 +103,13 @@ TEST_F(Queries, FavouriteRecordReadsAnEntryTheCountsAndTheNamesOfTheNextLists) {
 
 TEST_F(Queries, ProgramSnapshotOfTheWholeTableAndOfListViews) {
     ProgramSnapshot snap;
-    snap.providerIndex = 99;
+    snap.providerIndex = 99;  // not filled by this query
     ASSERT_EQ(db.getProgramSnapshot(0, 6, snap), 0);
-    EXPECT_EQ(std::string(snap.name) + "|" + snap.providerName + "|" + snap.satName, "P6|ARD|Astra");
-    EXPECT_EQ(snap.satId, 7);
-    EXPECT_EQ(snap.frequency, 12500);
-    EXPECT_EQ(snap.isTv, 0u);
-    EXPECT_EQ(snap.providerIndex, 99) << "not filled by this query";
-    EXPECT_EQ(snap.favMember[0][4] + snap.favMember[3][1], 2u);
-    EXPECT_EQ(snap.favMember[0][3], 0u);
+    EXPECT_EQ(std::string(snap.name) + "|" + snap.providerName + "|" + snap.satName + "|" + std::to_string(snap.satId) +
+                  "|" + std::to_string(snap.frequency) + "|" + std::to_string(snap.isTv) + "|" +
+                  std::to_string(snap.providerIndex) + "|" + std::to_string(snap.favMember[0][4]) +
+                  std::to_string(snap.favMember[3][1]) + std::to_string(snap.favMember[0][3]),
+              "P6|ARD|Astra|7|12500|0|99|110");
     EXPECT_EQ(db.getProgramSnapshot(0, 9, snap), -3);
 
     const struct {
@@ -138,33 +137,28 @@ TEST_F(Queries, SnapshotOfAProgramWithoutItsSatelliteIsRefused) {
 TEST_F(Queries, ClipSnapshotRecordsFavouritePositions) {
     ProgramSnapshot snap;
     ASSERT_EQ(db.getClipSnapshot(6, snap), 0);
-    EXPECT_EQ(snap.providerIndex, 0);
-    EXPECT_EQ(snap.tpIndex, 2);
-    EXPECT_EQ(snap.favPos[0], 4);
-    EXPECT_EQ(snap.favPos[3], 1);
-    EXPECT_EQ(snap.isTv, 0u);
-    EXPECT_EQ(db.getClipSnapshot(9, snap), -1);
-    EXPECT_EQ(db.getClipSnapshot(-1, snap), -1);
+    EXPECT_EQ(std::vector<long>({snap.providerIndex, snap.tpIndex, snap.favPos[0], snap.favPos[3], snap.isTv}),
+              std::vector<long>({0, 2, 4, 1, 0}));
+    EXPECT_EQ(std::vector<int>({db.getClipSnapshot(9, snap), db.getClipSnapshot(-1, snap)}),
+              std::vector<int>({-1, -1}));
 }
 
 TEST_F(Queries, FavouriteMembershipUsesViewModeBits) {
     image().favourites[8].favEntries[0] = 5;  // beyond favCount: does not count
-    std::uint32_t mask = 0xFFFFFFFF;
-    EXPECT_EQ(db.getFavMembership(1, mask), 0);
-    EXPECT_EQ(mask, 0x20u | 0x100u);
-    EXPECT_EQ(db.getFavMembership(5, mask), 0);
-    EXPECT_EQ(mask, 0x20u);
+    std::uint32_t one = 0xFFFFFFFF, five = 0;
+    EXPECT_EQ(std::vector<int>({db.getFavMembership(1, one), db.getFavMembership(5, five)}), std::vector<int>({0, 0}));
+    EXPECT_EQ(std::pair(one, five), std::pair(0x20u | 0x100u, 0x20u));
 }
 
 TEST_F(Queries, LookupsByKeyAndName) {
     int index = -7;
-    EXPECT_EQ(db.findSatByName("Hotbird", &index), 9);
-    EXPECT_EQ(index, 1);
     test::setName(image().satellites[0].name, "ABCDEFGHIJKLMNOP");
     image().satellites[0].tpCount = 0x5151;  // the next field would read as "QQ" if the name ran on
     const struct {
         int found, expected;
-    } cases[] = {{db.findSatIndexById(9), 1},
+    } cases[] = {{db.findSatByName("Hotbird", &index), 9},
+                 {index, 1},
+                 {db.findSatIndexById(9), 1},
                  {db.findSatIndexById(8), -1},
                  {db.findSatByName("hotbird"), -1},  // names compare case-sensitively
                  {db.findSatByName("ABCDEFGHIJKLMNOP"), 7},
@@ -193,9 +187,9 @@ TEST(QueriesOnDamagedImages, ReferencesBeyondTheTablesAreNeverFollowed) {
     f.image().favourites[0].favEntries[399] = 65535;
     ProgramSnapshot snap;
     EXPECT_EQ(f.db.getProgramSnapshot(0, 0, snap), -2);
-    EXPECT_EQ(std::string(snap.providerName), "");
-    EXPECT_EQ(f.db.getProgramSnapshot(1u << 5, 399, snap), -3);
-    EXPECT_EQ(f.db.getProgramSnapshot(kViewRadioOnly | (1u << 5), 399, snap), -3);
+    EXPECT_STREQ(snap.providerName, "");
+    for (const std::uint32_t mode : {1u << 5, kViewRadioOnly | (1u << 5)})
+        EXPECT_EQ(f.db.getProgramSnapshot(mode, 399, snap), -3) << mode;
     for (const auto& [kind, text] : {std::pair{kFilterProvider, "P"}, std::pair{kFilterSatellite, "S"}}) {
         f.state->browse.filterKind = kind;
         f.state->browse.selectedText = text;

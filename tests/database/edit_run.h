@@ -81,8 +81,7 @@ private:
 // moves, a batch form leaves what its per-row sequence leaves, an undo or redo gives back its exact image.
 class EditRun {
 public:
-    // `name` starts every failure text (the seed, for a replay). `imageMaker`, when given, makes the
-    // starting images (consistent ones); else they are random, now and then with a table near capacity.
+    // `name` starts every failure text; `imageMaker`, when given, makes the (consistent) starting images.
     explicit EditRun(Choices& choices, std::string name = {}, std::function<void(all_tables_block&)> imageMaker = {})
         : m_choices(choices), m_name(std::move(name)), m_imageMaker(std::move(imageMaker)) {}
 
@@ -98,8 +97,7 @@ public:
         return "";
     }
 
-    // Each new image starts in the editor states of the last one, made afresh in place: a fuzzer runs a
-    // short sequence per input, and two new 722 KB states per input would cost it most of its speed.
+    // Each new image reuses the last editor states, made afresh in place: a fuzzer's inputs are short.
     void reuseState() { m_reuse = true; }
 
     std::map<std::string, int> compared;  // how often each batch form was compared
@@ -162,8 +160,7 @@ private:
         return true;
     }
 
-    // The history starts afresh: after a new image, and after a cut or copy (the editor's history hears
-    // of those from the list, which this run does not play).
+    // After a new image, and after a cut or copy (the history hears of those from the list, not played here).
     void forgetHistory() {
         m_shadow.reset(state());
         m_history.clear();
@@ -210,8 +207,7 @@ private:
         return "";
     }
 
-    // A field's text as a user might type it: digits, signs, blanks, letters, a Latin-1 letter, a
-    // character Latin-1 cannot hold, a control byte.
+    // A field's text as a user might type it, with a Latin-1 letter, a non-Latin-1 one and a control byte.
     std::string typed(int maxLength) {
         static const char* const pieces[] = {
             "0", "1", "5", "9",        "12",           " ",    "-",     "+",         ",", ".",
@@ -222,8 +218,7 @@ private:
         return text;
     }
 
-    // After a dialog's OK: a refused OK changed nothing; a stored one kept every rule. (The dialogs' own
-    // messages are theirs to choose, and a stored program or satellite refreshes the CRC.)
+    // A refused OK changed nothing; a stored one kept every rule (and refreshed the CRC; its texts are its own).
     std::string checkDialog(bool stored) {
         if (!stored && test::firstDifference(*m_before, img()) >= 0)
             return "a refused OK changed byte " + std::to_string(test::firstDifference(*m_before, img())) + " (" +
@@ -467,9 +462,8 @@ private:
         return picked;
     }
 
-    // Row by row with 551, the list's Delete or 553, against deletePrograms, deleteInViewMany and
-    // removeListEntries on the twin; the clipboard may hold nodes naming any program, and a delete may run
-    // during a drag (then the image goes back, since the lists wait for the drop).
+    // Row by row with 551, the list's Delete or 553 against their batch forms on the twin; clipboard nodes may
+    // name any program, and a delete may run during a drag (then the image goes back for the drop).
     std::string deleteRows(const all_tables_block& before) {
         const int kind = uniform(0, 2);
         randomMode();
@@ -523,8 +517,7 @@ private:
         return differs.empty() ? checkAfter(before, false) : differs;
     }
 
-    // The transponder delete dialog's one pass over the table against one 551 per program, on a
-    // transponder that holds the programs tuned to it, or a third of them, or more than half.
+    // The transponder delete dialog's one pass against one 551 per program, on none, a third or half of them.
     std::string deleteTransponderPrograms(const all_tables_block& before) {
         if (img().tpCount == 0)
             return "";
@@ -541,8 +534,7 @@ private:
         return differs.empty() ? checkAfter(before, false) : differs;
     }
 
-    // The list's fill resolves the tree's selection once for the whole table: it must show the programs
-    // isFilteredOut lets through, one by one.
+    // The list's one-pass fill must show the programs isFilteredOut lets through, one by one.
     std::string filterPass(const all_tables_block& before) {
         const BrowseState saved = state().browse;
         BrowseState& browse = state().browse;
@@ -580,11 +572,9 @@ private:
         return true;
     }
 
-    // The list's drop in the whole table: the rows of one block taken out with dragActive set (551 row by
-    // row or deletePrograms), renumberAfterDrop, a snapshot paste (either form) at the drop place. Every program comes
-    // back there and the lists name what they named; where every program came back unchanged, movePrograms on the twin
-    // must leave the same bytes. (The snapshots write a program's two reserved bytes as zero, movePrograms keeps them:
-    // they are zero here.)
+    // The list's drop in the whole table: rows of one block taken out during a drag, renumberAfterDrop, a snapshot
+    // paste at the drop place; the lists name what they named, and where every program came back unchanged,
+    // movePrograms on the twin leaves the same bytes (reserved bytes are zeroed: snapshots write them as zero).
     std::string moveInTable(const all_tables_block& before) {
         for (auto* image : {&img(), m_before.get()}) {
             for (st_program& prog : image->programs)
@@ -647,9 +637,8 @@ private:
         return differs.empty() ? checkAfter(before, false) : differs;
     }
 
-    // The list's drop inside a favourite list: the entries taken out (553 row by row or removeListEntries)
-    // and pasted back with pasteSnapshots. moveListEntries on the twin puts the entries together at the drop
-    // place of their part, and where the paste placed every node both leave the same bytes.
+    // The list's drop inside a favourite list: entries taken out and pasted back, against moveListEntries on
+    // the twin, which must put them together at the drop place of their part.
     std::string moveInList(const all_tables_block& before) {
         const int list = uniform(0, kFavouriteLists - 1);
         const bool radioView = chance(40);
