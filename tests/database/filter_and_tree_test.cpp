@@ -3,44 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "database/image_access.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/image_factory.h"
+#include "tests/support/recording_tree.h"
 
 namespace vizud {
 namespace {
 
 using Labels = std::vector<std::string>;
 
-// A tree over plain vectors: node 1..3 are the roots, children are numbered as they are appended.
-class VectorTree : public TreeBuilder {
-public:
-    Node root(Root which) override { return static_cast<Node>(which) + 1; }
-    Node appendChild(Node parent, const std::string& text) override {
-        texts.push_back(text);
-        children[parent].push_back(texts.size() + 3);
-        return texts.size() + 3;
-    }
-    Node lastChild(Node parent) override {
-        const auto it = children.find(parent);
-        return it == children.end() || it->second.empty() ? kNoNode : it->second.back();
-    }
-    std::string text(Node node) override { return texts.at(node - 4); }
-
-    Labels labels(Node parent) {
-        Labels out;
-        for (const Node n : children[parent])
-            out.push_back(text(n));
-        return out;
-    }
-
-    std::vector<std::string> texts;
-    std::map<Node, std::vector<Node>> children;
-};
+// The labels of `parent`'s children, in order.
+Labels labels(test::RecordingTree& tree, TreeBuilder::Node parent) {
+    Labels out;
+    for (const TreeBuilder::Node n : tree.children(parent))
+        out.push_back(tree.text(n));
+    return out;
+}
 
 class FilterAndTree : public ::testing::Test, public test::DatabaseFixture {
 protected:
@@ -97,30 +79,30 @@ TEST_F(FilterAndTree, EachNodeKindFiltersTheListAndTheSatelliteBitDecidesFirst) 
 TEST_F(FilterAndTree, FillTreeBuildsListsProvidersSatellitesAndTransponders) {
     for (int l = 0; l < kFavouriteLists; ++l)
         test::setName(image().favourites[l].favName, "Fav_" + std::to_string(l + 1));
-    VectorTree tree;
+    test::RecordingTree tree;
     EXPECT_EQ(db.fillTree(tree), 0);
-    EXPECT_EQ(tree.labels(1),
+    EXPECT_EQ(labels(tree, 1),
               (Labels{"Fav_1", "Fav_2", "Fav_3", "Fav_4", "Fav_5", "Fav_6", "Fav_7", "Fav_8", "Fav_9"}));
-    EXPECT_EQ(tree.labels(2), (Labels{"ARD", "RAI"}));
-    EXPECT_EQ(tree.labels(3), (Labels{"Astra", "Hotbird", "Empty Sat"}));
-    const auto sats = tree.children[3];
-    EXPECT_EQ(tree.labels(sats[0]), (Labels{"11778(V)", "12245(H)", "12500(R)"}));
-    EXPECT_EQ(tree.labels(sats[1]), (Labels{"11778(V)", "11000(L)"}));
-    EXPECT_EQ(tree.labels(sats[2]), Labels{"Empty"});
+    EXPECT_EQ(labels(tree, 2), (Labels{"ARD", "RAI"}));
+    EXPECT_EQ(labels(tree, 3), (Labels{"Astra", "Hotbird", "Empty Sat"}));
+    const auto sats = tree.children(3);
+    EXPECT_EQ(labels(tree, sats[0]), (Labels{"11778(V)", "12245(H)", "12500(R)"}));
+    EXPECT_EQ(labels(tree, sats[1]), (Labels{"11778(V)", "11000(L)"}));
+    EXPECT_EQ(labels(tree, sats[2]), Labels{"Empty"});
 }
 
 TEST_F(FilterAndTree, NewestProviderIsAppendedOnlyOnce) {
-    VectorTree tree;
+    test::RecordingTree tree;
     db.fillTree(tree);
     db.appendNewestProviderNode(tree);
-    EXPECT_EQ(tree.labels(2), (Labels{"ARD", "RAI"}));
+    EXPECT_EQ(labels(tree, 2), (Labels{"ARD", "RAI"}));
     build.provider("Sky");
     db.appendNewestProviderNode(tree);
     db.appendNewestProviderNode(tree);
-    EXPECT_EQ(tree.labels(2), (Labels{"ARD", "RAI", "Sky"}));
-    VectorTree empty;
+    EXPECT_EQ(labels(tree, 2), (Labels{"ARD", "RAI", "Sky"}));
+    test::RecordingTree empty;
     db.appendNewestProviderNode(empty);
-    EXPECT_EQ(empty.labels(2), Labels{"Sky"});
+    EXPECT_EQ(labels(empty, 2), Labels{"Sky"});
 }
 
 }  // namespace

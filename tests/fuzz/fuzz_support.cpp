@@ -7,28 +7,11 @@
 
 namespace vizud::fuzz {
 
-TreeBuilder::Node CountingTree::root(Root which) {
-    if (m_nodes.empty()) {
-        m_nodes.push_back({kNoNode, "Favourites"});
-        m_nodes.push_back({kNoNode, "Providers"});
-        m_nodes.push_back({kNoNode, "Satellites"});
-    }
-    return static_cast<Node>(which) + 1;
-}
-
-TreeBuilder::Node CountingTree::appendChild(Node parent, const std::string& text) {
-    m_nodes.push_back({parent, text});
-    if (parent >= 1 && parent < m_nodes.size())
-        m_nodes[parent - 1].lastChild = m_nodes.size();
-    return m_nodes.size();
-}
-
-TreeBuilder::Node CountingTree::lastChild(Node parent) {
-    return parent >= 1 && parent <= m_nodes.size() ? m_nodes[parent - 1].lastChild : kNoNode;
-}
-
-std::string CountingTree::text(Node node) {
-    return node >= 1 && node <= m_nodes.size() ? m_nodes[node - 1].text : std::string();
+test::DatabaseFixture& editor() {
+    static test::DatabaseFixture fx;
+    fx.db.setProgramsDumpPath("");
+    fx.messages.clear();
+    return fx;
 }
 
 void startingImage(all_tables_block& img, unsigned variant) {
@@ -54,24 +37,12 @@ namespace {
 // slow to check and export, and rarely new.)
 template <typename T>
 T changed(FuzzedDataProvider& in, T current) {
-    switch (in.ConsumeIntegralInRange<int>(0, 9)) {
-        case 0:
-        case 1:
-            return static_cast<T>(current + 1);
-        case 2:
-        case 3:
-            return static_cast<T>(current - 1);
-        case 4:
-        case 5:
-        case 6:
-            return static_cast<T>(current + in.ConsumeIntegralInRange<int>(-8, 8));
-        case 7:
-            return T{};
-        case 8:
-            return static_cast<T>(~T{});
-        default:
-            return in.ConsumeIntegral<T>();
-    }
+    const int kind = in.ConsumeIntegralInRange<int>(0, 9);
+    if (kind < 4)
+        return static_cast<T>(kind < 2 ? current + 1 : current - 1);
+    if (kind < 7)
+        return static_cast<T>(current + in.ConsumeIntegralInRange<int>(-8, 8));
+    return kind == 7 ? T{} : kind == 8 ? static_cast<T>(~T{}) : in.ConsumeIntegral<T>();
 }
 
 // An index among `count` slots in use, sometimes just past them.

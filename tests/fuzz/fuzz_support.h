@@ -1,52 +1,17 @@
-// What the fuzz targets share: silent messages and tree, consistent starting images, and changes to an
+// What the fuzz targets share: the editor, consistent starting images, and changes to an
 // image chosen by the fuzzer's bytes.
 #pragma once
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "database/channel_database.h"
-#include "database/tree_builder.h"
+#include "tests/support/database_fixture.h"
 
 namespace vizud::fuzz {
 
-class SilentMessages : public Messages {
-public:
-    void show(const std::string&, MessageIcon) override {}
-    MessageAnswer ask(const std::string&, MessageButtons, MessageIcon) override { return answer; }
-    MessageAnswer answer = MessageAnswer::Cancel;
-};
-
-// The editor's state and database as a fuzz target keeps them from input to input.
-struct Editor {
-    std::unique_ptr<EditorState> state = std::make_unique<EditorState>();
-    SilentMessages messages;
-    ChannelDatabase db{*state, messages};
-    Editor() { db.setProgramsDumpPath(""); }
-};
-
-// Hands out node numbers and remembers the texts, so the tree fill's lookups of earlier nodes work.
-class CountingTree : public TreeBuilder {
-public:
-    Node root(Root which) override;
-    Node appendChild(Node parent, const std::string& text) override;
-    Node lastChild(Node parent) override;
-    std::string text(Node node) override;
-    Node parent(Node node) const { return node >= 1 && node <= m_nodes.size() ? m_nodes[node - 1].parent : kNoNode; }
-    Node size() const { return m_nodes.size(); }
-    void clear() { m_nodes.clear(); }
-
-private:
-    struct Entry {
-        Node parent;
-        std::string text;
-        Node lastChild = kNoNode;
-    };
-    std::vector<Entry> m_nodes;
-};
+// The editor's state and database as a fuzz target keeps them from input to input (no program dump is
+// written); each call forgets the messages of the last input.
+test::DatabaseFixture& editor();
 
 // A consistent image of a few hundred programs over a dozen satellites (made once; each call copies it).
 // `variant` picks one of a few such images.

@@ -4,11 +4,12 @@
 // and tool tips of the chosen records read. The sanitizers catch any read or write outside the image.
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "tests/fuzz/fuzz_support.h"
+#include "tests/support/recording_tree.h"
+#include "tests/support/temp_dir.h"
 #include "views/list_rows.h"
 #include "views/row_texts.h"
 #include "views/tree_rules.h"
@@ -20,12 +21,7 @@ using namespace vizud;
 // One input in 32 goes through the file loader itself. False when it refused the file.
 bool openThroughFile(ChannelDatabase& db, const all_tables_block& img) {
     static const std::string path = "/dev/shm/vizud-fuzz-" + std::to_string(::getpid()) + ".si";
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr)
-        return false;
-    std::fwrite(&img, 1, kImageSize, file);
-    std::fclose(file);
-    return db.load(path) == 0;
+    return test::writeFile(path, &img, kImageSize) && db.load(path) == 0;
 }
 
 void readRecords(FuzzedDataProvider& in, ChannelDatabase& db) {
@@ -49,9 +45,8 @@ void readRecords(FuzzedDataProvider& in, ChannelDatabase& db) {
 }
 
 // Selects a node of the filled tree as a click does and shows the list it filters.
-void browse(FuzzedDataProvider& in, ChannelDatabase& db, EditorState& state, fuzz::CountingTree& tree,
-            TreeBuilder::Node nodes) {
-    const auto node = in.ConsumeIntegralInRange<TreeBuilder::Node>(1, nodes);
+void browse(FuzzedDataProvider& in, ChannelDatabase& db, EditorState& state, test::RecordingTree& tree) {
+    const auto node = in.ConsumeIntegralInRange<TreeBuilder::Node>(1, tree.size());
     const TreeBuilder::Node parentNode = tree.parent(node);
     const std::string text = tree.text(node);
     const std::string parent = tree.text(parentNode);
@@ -81,14 +76,13 @@ void browse(FuzzedDataProvider& in, ChannelDatabase& db, EditorState& state, fuz
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static fuzz::Editor editor;
-    ChannelDatabase& db = editor.db;
-    const auto& state = editor.state;
-    static fuzz::CountingTree tree;
+    test::DatabaseFixture& fx = fuzz::editor();
+    ChannelDatabase& db = fx.db;
+    static test::RecordingTree tree;
 
     FuzzedDataProvider in(data, size);
     const std::uint8_t how = in.ConsumeIntegral<std::uint8_t>();
-    all_tables_block& img = state->image;
+    all_tables_block& img = fx.image();
     fuzz::startingImage(img, how & 3);
     fuzz::applyChanges(in, img, 24);
     const bool opened = (how >> 2) % 32 == 0 ? openThroughFile(db, img) : fuzz::openInPlace(db);
@@ -98,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     db.fillTree(tree);
     db.appendNewestProviderNode(tree);
     readRecords(in, db);
-    browse(in, db, *state, tree, tree.size());
+    browse(in, db, *fx.state, tree);
     if ((how >> 7) != 0 && in.ConsumeBool())
         (void)db.programsDumpText();
     return 0;

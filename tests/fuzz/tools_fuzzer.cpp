@@ -1,6 +1,7 @@
 // The channel-list tools on changed images: the export, the check and its repair, the sorts and the
 // order from a second changed image. Besides what the sanitizers catch, each tool keeps its promise:
 // a repaired image has nothing left to repair, and a sort or a reordering only permutes the programs.
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -18,53 +19,30 @@ namespace {
 
 using namespace vizud;
 
-// A fingerprint of the programs that does not depend on their order: the count, and the sum and the xor
-// of a hash of each record. Equal for two orders of one table; a program lost, doubled or changed shows.
-struct ProgramSet {
-    int count = 0;
-    std::uint64_t sum = 0;
-    std::uint64_t mix = 0;
-    bool operator==(const ProgramSet&) const = default;
-};
-
-ProgramSet programSet(const all_tables_block& img) {
-    ProgramSet set;
-    set.count = img.programCount;
-    for (int p = 0; p < img.programCount; ++p) {
-        const auto* bytes = reinterpret_cast<const std::uint8_t*>(&img.programs[p]);
-        std::uint64_t hash = 1469598103934665603ull;
-        for (std::size_t b = 0; b < sizeof(st_program); ++b)
-            hash = (hash ^ bytes[b]) * 1099511628211ull;
-        set.sum += hash;
-        set.mix ^= hash * 0x9E3779B97F4A7C15ull;
-    }
+// The programs' records, sorted: equal for two orders of one table; a program lost, doubled or changed shows.
+std::vector<std::string> programSet(const all_tables_block& img) {
+    std::vector<std::string> set;
+    for (int p = 0; p < img.programCount; ++p)
+        set.emplace_back(reinterpret_cast<const char*>(&img.programs[p]), sizeof(st_program));
+    std::sort(set.begin(), set.end());
     return set;
 }
 
-// A count within its table but far beyond the records the image was made with turns thousands of random
-// free slots into records: thousands of findings and export lines, slow to format and nothing new to the
-// tools. Such a count is brought back to 64 beyond; counts beyond the table stay (the capacity finding).
-struct Counts {
-    std::uint16_t programs, tv, transponders, satellites, providers;
-};
-
-Counts countsOf(const all_tables_block& img) {
-    return {img.programCount, img.tvCount, img.tpCount, img.satCount, img.providerCount};
-}
-
-// Changes the image as the input says, keeping its counts near the ones it was made with.
+// Changes the image as the input says, keeping its counts near the ones it was made with: a count within
+// its table but far beyond the records the image was made with turns thousands of random free slots into
+// records, thousands of findings and export lines, slow to format and nothing new to the tools. Such a
+// count is brought back to 64 beyond; counts beyond the table stay (the capacity finding).
 void change(FuzzedDataProvider& in, all_tables_block& img) {
-    const Counts made = countsOf(img);
+    std::uint16_t* const counts[] = {&img.programCount, &img.tvCount, &img.tpCount, &img.satCount, &img.providerCount};
+    const int capacities[] = {kMaxPrograms, kMaxPrograms, kMaxTransponders, kMaxSatellites, kMaxProviders};
+    int made[std::size(counts)];
+    for (std::size_t i = 0; i < std::size(counts); ++i)
+        made[i] = *counts[i];
     fuzz::applyChanges(in, img, 12);
-    const auto near = [](std::uint16_t& count, std::uint16_t madeCount, int capacity) {
-        if (count <= capacity && count > madeCount + 64)
-            count = static_cast<std::uint16_t>(madeCount + 64);
-    };
-    near(img.programCount, made.programs, kMaxPrograms);
-    near(img.tvCount, made.tv, kMaxPrograms);
-    near(img.tpCount, made.transponders, kMaxTransponders);
-    near(img.satCount, made.satellites, kMaxSatellites);
-    near(img.providerCount, made.providers, kMaxProviders);
+    for (std::size_t i = 0; i < std::size(counts); ++i) {
+        if (*counts[i] <= capacities[i] && *counts[i] > made[i] + 64)
+            *counts[i] = static_cast<std::uint16_t>(made[i] + 64);
+    }
 }
 
 void require(bool holds) {
@@ -75,14 +53,13 @@ void require(bool holds) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static fuzz::Editor editor;
-    ChannelDatabase& db = editor.db;
-    const auto& state = editor.state;
+    test::DatabaseFixture& fx = fuzz::editor();
+    ChannelDatabase& db = fx.db;
     static auto reference = std::make_unique<all_tables_block>();
 
     FuzzedDataProvider in(data, size);
     const std::uint8_t how = in.ConsumeIntegral<std::uint8_t>();
-    all_tables_block& img = state->image;
+    all_tables_block& img = fx.image();
     fuzz::startingImage(img, how & 3);
     change(in, img);
 
@@ -101,8 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!fuzz::openInPlace(db))
         return 0;
     if (tool == 5)
-        (void)exportCsv(state->image);
-    const ProgramSet before = programSet(state->image);
+        (void)exportCsv(img);
+    const auto before = programSet(img);
     const auto key = in.PickValueInArray({SortKey::Name, SortKey::Provider, SortKey::Transponder});
     switch ((how >> 2) & 3) {
         case 0:
@@ -117,6 +94,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             applyOrder(db, *reference, in.ConsumeBool());
             break;
     }
-    require(programSet(state->image) == before);
+    require(programSet(img) == before);
     return 0;
 }
