@@ -27,10 +27,8 @@ namespace vizud {
 namespace {
 
 long residentKiB() {
-    std::ifstream statm("/proc/self/statm");
-    long pages = 0;
-    long resident = 0;
-    statm >> pages >> resident;
+    long pages = 0, resident = 0;
+    std::ifstream("/proc/self/statm") >> pages >> resident;
     return resident * (::sysconf(_SC_PAGESIZE) / 1024);
 }
 
@@ -39,7 +37,7 @@ public:
     explicit Soak(std::uint32_t seed) : m_rng(seed) {}
 
     // "" when all cycles passed, else what failed and where.
-    std::string run(int cycles, long& rssAt50, long& rssAtEnd) {
+    std::string run(int cycles) {
         doc.commands().construct();
         doc.commands().newDocument();
         m_path = channelFile("soak.si", 7, 600, 350);
@@ -47,7 +45,11 @@ public:
             return "the starting file does not open";
         m_states = {test::imageHash(fx.image())};
         for (int cycle = 1; cycle <= cycles; ++cycle) {
-            const std::string failure = step();
+            const int choice = uniform(0, 99);
+            const std::string failure = choice < 60   ? edit()
+                                        : choice < 92 ? undoRedo(choice < 80)
+                                        : choice < 98 ? save()
+                                                      : reopen();
             if (!failure.empty())
                 return "cycle " + std::to_string(cycle) + " (" + m_what + "): " + failure;
             fx.messages.clear();
@@ -58,36 +60,27 @@ public:
         return "";
     }
 
+    int steps = 0, undos = 0, redos = 0, saves = 0, reopens = 0;
+    long rssAt50 = 0, rssAtEnd = 0;
+
 private:
     int uniform(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_rng); }
     QUndoStack& stack() { return doc.undoStack(); }
     all_tables_block& img() { return fx.image(); }
 
-    std::string step() {
-        const int choice = uniform(0, 99);
-        if (choice < 60)
-            return edit();
-        if (choice < 80)
-            return undoRedo(true);
-        if (choice < 92)
-            return undoRedo(false);
-        if (choice < 98)
-            return save();
-        return reopen();
-    }
-
     // One edit of a kind the editor's commands make, handed to the document as they hand theirs.
     std::string edit() {
         const int programs = img().programCount;
         const int index = stack().index();
+        const auto any = [&](int count) { return static_cast<std::uint32_t>(uniform(0, std::max(0, count - 1))); };
+        RecordView view;
         switch (uniform(0, 5)) {
             case 0: {
                 m_what = "delete programs";
                 std::set<int> picked;
                 for (int n = uniform(1, 4); n > 0 && programs > 0; --n)
                     picked.insert(uniform(0, programs - 1));
-                const std::vector<int> indices(picked.begin(), picked.end());
-                fx.db.deletePrograms(indices);
+                fx.db.deletePrograms(std::vector<int>(picked.begin(), picked.end()));
                 break;
             }
             case 1: {
@@ -98,26 +91,24 @@ private:
                 fx.db.movePrograms(std::vector<int>{first, first + 1}, uniform(0, programs));
                 break;
             }
-            case 2: {
+            case 2:
                 m_what = "add a transponder";
-                RecordView view = test::words({{0, img().satellites[uniform(0, std::max(0, img().satCount - 1))].satId},
-                                               {2, static_cast<std::uint32_t>(uniform(0, 1))},
-                                               {7, static_cast<std::uint32_t>(uniform(10700, 12750))},
-                                               {8, 27500}});
+                view = test::words({{0, img().satellites[any(img().satCount)].satId},
+                                    {2, static_cast<std::uint32_t>(uniform(0, 1))},
+                                    {7, static_cast<std::uint32_t>(uniform(10700, 12750))},
+                                    {8, 27500}});
                 fx.db.modifyRecord(kTableTransponders, kOpInsert, 0, view);
                 break;
-            }
-            case 3: {
+            case 3:
                 m_what = "favourite entry";
-                RecordView view = test::words({{1, static_cast<std::uint32_t>(uniform(0, std::max(0, programs - 1)))}});
+                view = test::words({{1, any(programs)}});
                 fx.db.modifyRecord(kTableFavourites, uniform(0, 1) ? kOpInsert : kOpDelete, uniform(0, 8), view);
                 break;
-            }
             case 4: {
                 m_what = "rename a provider";
                 const std::string name = "Soak " + std::to_string(uniform(0, 9999));
-                RecordView view = test::words({}, name.c_str());
-                fx.db.modifyRecord(kTableProviders, kOpUpdate, uniform(0, std::max(0, img().providerCount - 1)), view);
+                view = test::words({}, name.c_str());
+                fx.db.modifyRecord(kTableProviders, kOpUpdate, static_cast<int>(any(img().providerCount)), view);
                 break;
             }
             default:
@@ -137,7 +128,7 @@ private:
         m_states.push_back(test::imageHash(img()));
         if (m_states.size() > static_cast<std::size_t>(stack().count()) + 1)
             m_states.erase(m_states.begin());  // the stack forgot its oldest step
-        ++counts.steps;
+        ++steps;
         return consistentHistory();
     }
 
@@ -145,7 +136,7 @@ private:
         m_what = undo ? "undo" : "redo";
         for (int n = uniform(1, 5); n > 0 && (undo ? stack().canUndo() : stack().canRedo()); --n) {
             undo ? stack().undo() : stack().redo();
-            ++(undo ? counts.undos : counts.redos);
+            ++(undo ? undos : redos);
             const std::string failure = consistentHistory();
             if (!failure.empty())
                 return failure;
@@ -181,7 +172,7 @@ private:
             if (name.rfind("soak.si.", 0) == 0 && name != "soak.si.bak")
                 return "a stray file was left: " + name;
         }
-        ++counts.saves;
+        ++saves;
         return "";
     }
 
@@ -205,16 +196,10 @@ private:
         if (stack().count() != 0)
             return "the history was kept across the reopen";
         m_states = {test::imageHash(img())};
-        ++counts.reopens;
+        ++reopens;
         return "";
     }
 
-public:
-    struct {
-        int steps = 0, undos = 0, redos = 0, saves = 0, reopens = 0;
-    } counts;
-
-private:
     std::mt19937 m_rng;
     std::string m_path;
     std::string m_what;
@@ -235,22 +220,17 @@ int main(int argc, char** argv) {
             seed = static_cast<std::uint32_t>(std::strtoul(argv[i + 1], nullptr, 0));
     }
     QApplication app(argc, argv);
-    long rssAt50 = 0;
-    long rssAtEnd = 0;
-    std::string failure;
-    {
-        vizud::Soak soak(seed);
-        failure = soak.run(cycles, rssAt50, rssAtEnd);
-        std::printf("soak_edits: %d edit steps, %d undos, %d redos, %d saves, %d reopens\n", soak.counts.steps,
-                    soak.counts.undos, soak.counts.redos, soak.counts.saves, soak.counts.reopens);
-    }
+    vizud::Soak soak(seed);
+    const std::string failure = soak.run(cycles);
+    std::printf("soak_edits: %d edit steps, %d undos, %d redos, %d saves, %d reopens\n", soak.steps, soak.undos,
+                soak.redos, soak.saves, soak.reopens);
     if (!failure.empty()) {
         std::fprintf(stderr, "soak_edits: seed %u: %s\n", seed, failure.c_str());
         return 1;
     }
     std::printf("soak_edits: %d cycles passed; resident memory %ld KiB after 50 cycles, %ld KiB at the end\n", cycles,
-                rssAt50, rssAtEnd);
-    if (cycles >= 50 && rssAtEnd > rssAt50 + rssAt50 / 10) {
+                soak.rssAt50, soak.rssAtEnd);
+    if (cycles >= 50 && soak.rssAtEnd > soak.rssAt50 + soak.rssAt50 / 10) {
         std::fprintf(stderr, "soak_edits: memory grew by more than 10 %%\n");
         return 1;
     }
