@@ -105,6 +105,7 @@ public:
 private:
     int uniform(int lo, int hi) { return m_choices.uniform(lo, hi); }
     bool chance(int percent) { return uniform(0, 99) < percent; }
+    std::uint32_t word(int lo, int hi) { return static_cast<std::uint32_t>(uniform(lo, hi)); }
 
     all_tables_block& img() { return m_fx->image(); }
     ChannelDatabase& db() { return m_fx->db; }
@@ -267,15 +268,15 @@ private:
         return checkAfter(!model.ok(), true);
     }
 
+    // A program as the program dialog hands it over, named in `name`.
     RecordView programView(char* name) {
-        RecordView view;
-        view.word[0] = static_cast<std::uint32_t>(uniform(0, 65535));
-        view.word[1] = static_cast<std::uint32_t>(uniform(0, std::max(0, img().providerCount - 1)));
-        view.word[2] = static_cast<std::uint32_t>(uniform(0, std::max(0, img().tpCount - 1)));
-        view.word[3] = static_cast<std::uint32_t>(uniform(17, 8191));
-        view.word[4] = static_cast<std::uint32_t>(uniform(17, 8190));
-        view.word[5] = 0x7FFF;
-        view.word[6] = static_cast<std::uint32_t>(uniform(0, 0x27));
+        RecordView view = test::words({{0, word(0, 65535)},
+                                       {1, word(0, std::max(0, img().providerCount - 1))},
+                                       {2, word(0, std::max(0, img().tpCount - 1))},
+                                       {3, word(17, 8191)},
+                                       {4, word(17, 8190)},
+                                       {5, 0x7FFF},
+                                       {6, word(0, 0x27)}});
         std::snprintf(name, 24, "Prog %d", uniform(0, 99999));
         view.word16 = name;
         return view;
@@ -847,8 +848,8 @@ private:
         } else {
             view.word[0] = static_cast<std::uint32_t>(m_nextSatId++);
         }
-        view.word[7] = static_cast<std::uint32_t>(uniform(0, 1));
-        view.word[8] = static_cast<std::uint32_t>(chance(50) ? 0 : uniform(1, 199));
+        view.word[7] = word(0, 1);
+        view.word[8] = chance(50) ? 0 : word(1, 199);
         view.word16 = "Satellite renamed!";
         return db().setSatellite(i, view);
     }
@@ -865,7 +866,7 @@ private:
                 view.word[0] = img().satellites[s].satId;
         }
         if (chance(70))
-            view.word[7] = static_cast<std::uint32_t>(uniform(10700, 12750));
+            view.word[7] = word(10700, 12750);
         return db().modifyRecord(kTableTransponders, operation, t, view);
     }
 

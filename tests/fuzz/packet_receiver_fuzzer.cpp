@@ -15,9 +15,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vizud::link;
-    if (size < 1) {
+    if (size < 1)
         return 0;
-    }
     vizud::test::MemoryPort port;
     if (data[0] & 0x40) {
         // Framed input, so the fuzzer reaches past the CRC checks: each record is a length byte and that
@@ -61,15 +60,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             runReceiveExchange(link, kTransferDatabase, buffer.get(), capacity);
             break;
         }
-        case 3: {
-            std::vector<std::uint8_t> image(5000, 0x5A);
-            runSendExchange(link, kTransferDatabase, image.data(), image.size(), builtInHostRecord());
-            break;
-        }
-        default: {
-            std::vector<std::uint8_t> image(100, 0x33);
-            runSendExchange(link, data[0] & 0x80 ? kTransferSoftwareFull : kTransferSoftware, image.data(),
-                            image.size(), builtInHostRecord());
+        default: {  // a database, or software whole or in part
+            const bool database = data[0] % 5 == 3;
+            const std::vector<std::uint8_t> image(database ? 5000 : 100, database ? 0x5A : 0x33);
+            const std::uint32_t transfer = database         ? kTransferDatabase
+                                           : data[0] & 0x80 ? kTransferSoftwareFull
+                                                            : kTransferSoftware;
+            runSendExchange(link, transfer, image.data(), image.size(), builtInHostRecord());
             break;
         }
     }
