@@ -106,6 +106,7 @@ protected:
     // Starts vizud-boxsim with `options` and returns the pseudo-terminal it printed.
     std::string startBox(std::vector<std::string> options) {
         options.insert(options.begin(), VIZUD_BOXSIM_PATH);
+        std::remove(dir.file("box.out").c_str());  // a box started before printed its device there
         box = std::make_unique<Background>(options, dir.path(), dir.file("box.out"), dir.file("box.err"));
         std::string out;
         EXPECT_TRUE(
@@ -155,26 +156,24 @@ TEST_F(CliInfoDump, SortAndApplyOrderWriteWhatTheEditorGets) {
     EXPECT_TRUE(test::readFile(path + ".bak") == original);
 }
 
+// check reads the file as it is (no sweep, counts beyond the capacity are findings) and changes nothing; what
+// it finds is the list tools' (database_check_test).
 TEST_F(CliInfoDump, CheckReadsTheFileAsItIsAndSaysWhatIsWrong) {
     auto img = test::makeImage(7, test::ImageShape{});
     refreshCrc(*img);
-    const std::string clean = write(*img, "clean.si");
-    const test::ProcessResult ok = cli({"check", clean});
+    const test::ProcessResult ok = cli({"check", write(*img, "clean.si")});
     EXPECT_EQ(ok.exitCode, 0) << ok.err;
     EXPECT_EQ(ok.out, "no problems found\n");
 
-    img->favourites[0].favEntries[0] = img->programCount;  // an entry beyond the table
-    img->satellites[1].tpCount += 2;
-    const std::string damaged = write(*img, "damaged.si");  // the CRC no longer fits either
+    img->favourites[0].favEntries[0] = img->programCount;  // an entry beyond the table; the CRC no longer fits
+    const std::string damaged = write(*img, "damaged.si");
     const test::ProcessResult found = cli({"check", damaged});
     EXPECT_EQ(found.exitCode, 1);
     EXPECT_EQ(found.out.substr(0, 5), "crc: ");
     EXPECT_NE(found.out.find("\nfavourite: list 1 "), std::string::npos) << found.out;
-    EXPECT_NE(found.out.find("\ncount: satellite 2 "), std::string::npos) << found.out;
-    EXPECT_EQ(test::readFile(damaged), std::string(reinterpret_cast<const char*>(img.get()), kImageSize))
-        << "check changes nothing";
+    EXPECT_EQ(test::readFile(damaged), std::string(reinterpret_cast<const char*>(img.get()), kImageSize));
 
-    img->programCount = 20001;  // the editor refuses such a file; the check reports it
+    img->programCount = 20001;  // the editor refuses such a file
     const test::ProcessResult capacity = cli({"check", write(*img, "over.si")});
     EXPECT_EQ(capacity.exitCode, 1);
     EXPECT_NE(capacity.out.find("capacity: 20001 programs"), std::string::npos);
@@ -183,29 +182,27 @@ TEST_F(CliInfoDump, CheckReadsTheFileAsItIsAndSaysWhatIsWrong) {
 // dump and export write, to standard output or to -o OUT, the programs.nfo and the CSV list the editor gives
 // the file.
 TEST_F(CliInfoDump, DumpAndExportWriteWhatTheEditorGives) {
-    for (std::uint32_t seed = 1; seed <= 6; ++seed) {
-        std::mt19937 rng(seed);
-        const auto img = test::makeImage(seed, seed == 6 ? test::fullShape() : test::randomShape(rng));
-        const std::string path = write(*img, "in.si");
-        test::DatabaseFixture fx;
-        {
-            test::ScopedChdir cwd(dir.path());
-            ASSERT_EQ(fx.db.load(path), 0);
-        }
-        const std::pair<const char*, std::string> cases[] = {{"dump", test::readFile(dir.file("programs.nfo"))},
-                                                             {"export", exportCsv(fx.image())}};
-        for (const auto& [command, expected] : cases) {
-            const test::ProcessResult toStdout = cli({command, path});
-            ASSERT_EQ(toStdout.exitCode, 0) << toStdout.err;
-            EXPECT_TRUE(toStdout.out == expected) << command << ", seed " << seed;
-            const test::ProcessResult toFile = cli({command, "-o", dir.file("out"), path});
-            ASSERT_EQ(toFile.exitCode, 0) << toFile.err;
-            EXPECT_TRUE(test::readFile(dir.file("out")) == expected) << command << ", seed " << seed;
-        }
-        std::remove(dir.file("programs.nfo").c_str());
+    std::mt19937 rng(3);
+    const std::string path = write(*test::makeImage(3, test::randomShape(rng)), "in.si");
+    test::DatabaseFixture fx;
+    {
+        test::ScopedChdir cwd(dir.path());
+        ASSERT_EQ(fx.db.load(path), 0);
+    }
+    const std::pair<const char*, std::string> cases[] = {{"dump", test::readFile(dir.file("programs.nfo"))},
+                                                         {"export", exportCsv(fx.image())}};
+    for (const auto& [command, expected] : cases) {
+        const test::ProcessResult toStdout = cli({command, path});
+        ASSERT_EQ(toStdout.exitCode, 0) << toStdout.err;
+        EXPECT_TRUE(toStdout.out == expected) << command;
+        const test::ProcessResult toFile = cli({command, "-o", dir.file("out"), path});
+        ASSERT_EQ(toFile.exitCode, 0) << toFile.err;
+        EXPECT_TRUE(test::readFile(dir.file("out")) == expected) << command;
     }
 }
 
+// info gives the counts after the provider sweep, whether the stored CRC fits, and the lists with their
+// names as UTF-8 JSON strings; it writes nothing.
 TEST_F(CliInfoDump, InfoJsonDescribesTheImageAfterTheSweep) {
     auto img = std::make_unique<all_tables_block>();
     test::ImageBuilder b(*img);
@@ -218,7 +215,6 @@ TEST_F(CliInfoDump, InfoJsonDescribesTheImageAfterTheSweep) {
     b.program("C", 0, 1, false);
     b.favourites(0, {0, 1}, {2});
     b.favourites(8, {}, {2});
-    test::setName(img->favourites[0].favName, "Fav_1");
     test::setName(img->favourites[1].favName, "Qu\"ote\xE9");
     test::setName(img->favourites[2].favName, "ABCDEFGHIJKLMNOP");
     refreshCrc(*img);
@@ -228,7 +224,7 @@ TEST_F(CliInfoDump, InfoJsonDescribesTheImageAfterTheSweep) {
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out,
               "{\"satellites\":1,\"transponders\":1,\"providers\":1,\"programs\":3,\"tv\":2,\"radio\":1,"
-              "\"crc_ok\":true,\"favourites\":[{\"name\":\"Fav_1\",\"tv\":2,\"radio\":1},"
+              "\"crc_ok\":true,\"favourites\":[{\"name\":\"\",\"tv\":2,\"radio\":1},"
               "{\"name\":\"Qu\\\"ote\xC3\xA9\",\"tv\":0,\"radio\":0},"
               "{\"name\":\"ABCDEFGHIJKLMNOP\",\"tv\":0,\"radio\":0},"
               "{\"name\":\"\",\"tv\":0,\"radio\":0},{\"name\":\"\",\"tv\":0,\"radio\":0},"
@@ -237,15 +233,9 @@ TEST_F(CliInfoDump, InfoJsonDescribesTheImageAfterTheSweep) {
     EXPECT_FALSE(test::fileExists(dir.file("programs.nfo")));
     EXPECT_FALSE(test::fileExists(dir.file("veravaravo.cfg")));
 
-    // Byte 10079 counts as 0 for the check; any other change breaks it.
-    reinterpret_cast<std::uint8_t*>(img.get())[kClearedFlashByte] = 0x77;
-    EXPECT_NE(cli({"info", "--json", write(*img, "b.si")}).out.find("\"crc_ok\":true"), std::string::npos);
     reinterpret_cast<std::uint8_t*>(img.get())[kImageSize - 1] ^= 1;
     EXPECT_NE(cli({"info", "--json", write(*img, "c.si")}).out.find("\"crc_ok\":false"), std::string::npos);
-
-    const test::ProcessResult text = cli({"info", path});
-    EXPECT_EQ(text.exitCode, 0);
-    EXPECT_NE(text.out.find("Programs:      3"), std::string::npos) << text.out;
+    EXPECT_NE(cli({"info", path}).out.find("Programs:      3"), std::string::npos);
 }
 
 // A bad command line ends with 2, a file that cannot be used with 1; either says why on standard error only.
@@ -254,34 +244,30 @@ TEST_F(CliInfoDump, UnusableFilesAndBadUsage) {
     const std::string good = write(*img, "good.si");
     const std::string shortFile = write(*img, "short.si", 1000);
     img->programCount = 20001;
-    const std::string foreign = write(*img, "foreign.si");
     const std::string missing = dir.file("missing.si");
     const std::pair<std::vector<std::string>, int> cases[] = {
         {{"info", missing}, 1},
-        {{"info", shortFile}, 1},
-        {{"dump", foreign}, 1},
-        {{"export", missing}, 1},
+        {{"export", shortFile}, 1},
+        {{"dump", write(*img, "foreign.si")}, 1},
         {{"check", write(*img, "short100.si", 100)}, 1},
         {{"apply-order", "--reference", missing, good}, 1},
         {{"upgrade", dir.file("missing.dlp"), "--device", "/dev/null"}, 1},
         {{}, 2},
         {{"frobnicate"}, 2},
         {{"info"}, 2},
-        {{"info", "--bogus", shortFile}, 2},
+        {{"info", "--bogus", good}, 2},
         {{"dump", "-o"}, 2},
-        {{"export"}, 2},
-        {{"check"}, 2},
         {{"sort", "--by", "size", good}, 2},
         {{"sort", "--by", "name", "--list", "10", good}, 2},
         {{"apply-order", good}, 2},
-        {{"download"}, 2},
         {{"download", "-o", "x.si", "--baud", "9600"}, 2},
         {{"upload", "x.si", "--port", "5"}, 2}};
     for (const auto& [args, exit] : cases) {
+        SCOPED_TRACE(testing::PrintToString(args));
         const test::ProcessResult r = cli(args);
-        EXPECT_EQ(r.exitCode, exit) << testing::PrintToString(args);
-        EXPECT_TRUE(r.out.empty()) << testing::PrintToString(args);
-        EXPECT_FALSE(r.err.empty()) << testing::PrintToString(args);
+        EXPECT_EQ(r.exitCode, exit);
+        EXPECT_TRUE(r.out.empty());
+        EXPECT_FALSE(r.err.empty());
     }
     const test::ProcessResult help = cli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
@@ -290,10 +276,11 @@ TEST_F(CliInfoDump, UnusableFilesAndBadUsage) {
 
 // ---- Transfers with vizud-boxsim -------------------------------------------------------------------------
 
+// download writes the box's database; upload sends the file as the editor opens it (providers swept, CRC
+// refreshed); upgrade sends the software without the header (the sizes: tests/link transfers_test).
 TEST_F(LinkEndToEnd, DownloadUploadAndUpgradeAsTheReadmeShows) {
     std::mt19937 rng(31);
-    auto boxImage = test::makeImage(31, test::randomShape(rng));
-    test::writeFile(dir.file("box.si"), boxImage.get(), kImageSize);
+    test::writeFile(dir.file("box.si"), test::makeImage(31, test::randomShape(rng)).get(), kImageSize);
     const std::string device =
         startBox({"--serve", "box.si", "--upload-to", "received.si", "--upgrade-to", "flash.bin"});
     ASSERT_FALSE(device.empty());
@@ -306,16 +293,12 @@ TEST_F(LinkEndToEnd, DownloadUploadAndUpgradeAsTheReadmeShows) {
     const test::ProcessResult up = cli({"upload", "x.si", "--device", device});
     ASSERT_EQ(up.exitCode, 0) << up.err;
     EXPECT_NE(up.err.find("Please wait until STB reboots..."), std::string::npos) << up.err;
-    // What the box got is the file as the editor opens it: providers swept, CRC refreshed.
-    test::DatabaseFixture fx;
-    fx.db.setProgramsDumpPath("");
-    ASSERT_EQ(fx.db.load(dir.file("x.si")), 0);
-    fx.db.updateChecksum();
-    const std::string expected(reinterpret_cast<const char*>(&fx.image()), kImageSize);
+    Opened opened(dir.file("x.si"));
+    opened.db.updateChecksum();
+    const std::string expected(reinterpret_cast<const char*>(&opened.image()), kImageSize);
     EXPECT_EQ(whenWritten("received.si", expected), expected);
 
-    // 1 MiB of software: sent as transfer type 3, 6 MiB in 1536 blocks, zero beyond the file.
-    std::string file(0x100000, '\0');
+    std::string file(0x100000, '\0');  // 1 MiB of software for transfer type 3
     for (char& c : file)
         c = static_cast<char>(rng());
     const std::uint8_t record[8] = {0x01, 0x01, 0x01, 0x03, 3, 0, 3, 0};
@@ -329,23 +312,22 @@ TEST_F(LinkEndToEnd, DownloadUploadAndUpgradeAsTheReadmeShows) {
     EXPECT_TRUE(whenWritten("flash.bin", flashed) == flashed);
 }
 
-TEST_F(LinkEndToEnd, RefusedDownloadWritesNoFile) {
-    const std::string device = startBox({"--refuse"});
-    const test::ProcessResult r = cli({"download", "-o", "x.si", "--device", device});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_NE(r.err.find("Timeout - 63"), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("Communication timeout"), std::string::npos) << r.err;
-    EXPECT_FALSE(test::fileExists(dir.file("x.si")));
-}
-
+// A port that cannot be opened, a box that refuses and a port held by another program end with 1, the
+// reason on standard error and no file; without --device or --port the configuration names the port.
 TEST_F(LinkEndToEnd, PortChoiceAndItsErrors) {
     test::ProcessResult r = cli({"download", "-o", "x.si", "--device", dir.file("ttyNone")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("Can not open port COM1\n"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find(dir.file("ttyNone") + ": No such file or directory"), std::string::npos) << r.err;
 
-    // Without --device or --port the configuration file names the port: COM3 at 57600, mapped through
-    // VIZUD_COM3 to the box.
+    const std::string refusing = startBox({"--refuse"});
+    r = cli({"download", "-o", "x.si", "--device", refusing});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("Timeout - 63"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Communication timeout"), std::string::npos) << r.err;
+    EXPECT_FALSE(test::fileExists(dir.file("x.si")));
+
+    // COM3 at 57600 from veravaravo.cfg, mapped through VIZUD_COM3 to the box.
     const std::string device = startBox({});
     ConfigRecord config;
     config.port = 3;
@@ -358,7 +340,6 @@ TEST_F(LinkEndToEnd, PortChoiceAndItsErrors) {
     EXPECT_NE(r.err.find("Opening port COM3"), std::string::npos) << r.err;
     EXPECT_TRUE(test::fileExists(dir.file("x.si")));
 
-    // A port this process holds is busy for vizud-cli.
     link::SerialPort held;
     ASSERT_TRUE(held.open(device, 115200).ok);
     r = cli({"upload", "x.si", "--device", device});
