@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
 #include "app/document_commands.h"
 #include "listtools/csv_export.h"
@@ -70,59 +71,82 @@ TEST_F(DocumentTest, CommandsWithNothingLoadedSaySoAndDoNothing) {
 
 // ---- Open, Save, Save As, Export ---------------------------------------------------------------------------
 
-TEST_F(DocumentTest, OpenLoadsNamesAndEmptiesTheClipboard) {
-    doc.construct();
-    fx.state->programClipboard = new ProgramSnapshot;
-    doc.setModifiedFlag(true);
-    fx.messages.script(MessageAnswer::No);
-    const std::string hotbird = file("hotbird.si", 3);
-    files.answers.push_back(hotbird);
-    doc.fileOpen();
-    EXPECT_EQ(fx.messages.asked, std::vector<std::string>{"Channel.si not saved!\nSave it now?"});
-    ASSERT_EQ(files.requests.size(), 1u);
-    EXPECT_EQ(files.requests[0].filter, "Channel data (*.si)|*.si|All Files (*.*)|*.*||");
-    EXPECT_TRUE(doc.fileOpened());
-    EXPECT_FALSE(doc.isModified());
-    EXPECT_EQ(doc.documentTitle(), "hotbird.si");
-    EXPECT_EQ(fx.state->programClipboard, nullptr);
-    EXPECT_EQ(host.recent, std::vector<std::string>{hotbird});
-    EXPECT_EQ(host.updates, 1);
+// Open, a dropped file, a recent file and Download first ask about unsaved edits: Cancel keeps them, No
+// drops them, Yes saves them to the file first. Going on replaces the image: the clipboard is emptied (its
+// indices name the records of the old image) and the new names, recent list and views follow.
+TEST(ReplacingTheImage, AsksAboutUnsavedEditsFirst) {
+    struct Case {
+        const char* command;
+        void (*run)(test::DocumentRig&, const std::string& b);
+        const char* question;
+        const char* title;      // after going on
+        bool recent, modified;  // after going on: b.si joined the recent list; the image counts as modified
+    };
+    const Case cases[] = {
+        {"open", [](test::DocumentRig& r, const std::string& b) { r.files.answers.push_back(b), r.doc.fileOpen(); },
+         "a.si not saved!\nSave it now?", "b.si", true, false},
+        {"drop", [](test::DocumentRig& r, const std::string& b) { r.doc.dropFiles({b, r.dir.file("a.si")}); },
+         "a.si not saved!\nSave it now?", "b.si", true, false},  // only the first dropped file is taken
+        {"recent", [](test::DocumentRig& r, const std::string& b) { r.doc.openRecentFile(b); },
+         "Save changes to a.si?", "b.si", true, false},
+        {"download", [](test::DocumentRig& r, const std::string&) { r.doc.download(); },
+         "a.si not saved!\nSave it now?", "Channel.si", false, true},
+    };
+    for (const Case& c : cases) {
+        for (const auto& [answer, said] : {std::pair{MessageAnswer::Cancel, "Cancel"}, std::pair{MessageAnswer::No, "No"},
+                                           std::pair{MessageAnswer::Yes, "Yes"}}) {
+            SCOPED_TRACE(std::string(c.command) + " answered " + said);
+            test::DocumentRig r;
+            const std::string a = r.file("a.si", 5), b = r.file("b.si", 6);
+            r.openThroughCommand(a);
+            const std::uint16_t onDisk = r.fx.image().programs[0].serviceId;
+            r.fx.image().programs[0].serviceId = 4242;
+            r.doc.setModifiedFlag(true);
+            r.fx.state->programClipboard = new ProgramSnapshot;
+            r.host.updates = 0;
+            r.fx.messages.script(answer);
+            c.run(r, b);
+            const bool goesOn = answer != MessageAnswer::Cancel;
+            EXPECT_EQ(r.fx.messages.asked, std::vector<std::string>{c.question});
+            EXPECT_EQ(test::savedImage(a)->programs[0].serviceId, answer == MessageAnswer::Yes ? 4242 : onDisk);
+            EXPECT_EQ(r.fx.state->programClipboard == nullptr, goesOn);
+            EXPECT_EQ(r.doc.documentTitle(), goesOn ? c.title : "a.si");
+            EXPECT_EQ(r.doc.isModified(), !goesOn || c.modified);
+            EXPECT_EQ(r.host.recent, goesOn && c.recent ? std::vector<std::string>{b} : std::vector<std::string>{});
+            EXPECT_EQ(r.host.updates, goesOn ? 1 : 0);
+            EXPECT_EQ(r.transfers.downloads, goesOn && c.command == std::string("download") ? 1 : 0);
+            if (!goesOn) {
+                EXPECT_EQ(r.fx.image().programs[0].serviceId, 4242) << "Cancel keeps the unsaved edit";
+                EXPECT_EQ(r.files.requests.size(), 1u) << "only the first Open showed a file dialog";
+            }
+        }
+    }
 }
 
-TEST_F(DocumentTest, SaveFirstCancelEndsOpenBeforeTheDialogAndYesWritesBeforeOpening) {
-    const std::string a = file("a.si", 5);
-    openThroughCommand(a);
-    fx.image().programs[0].serviceId = 4242;
-    doc.setModifiedFlag(true);
-    fx.messages.script(MessageAnswer::Cancel);
-    doc.fileOpen();
-    EXPECT_EQ(files.requests.size(), 1u) << "only the first Open showed a file dialog";
-    EXPECT_TRUE(doc.isModified());
-
-    fx.messages.script(MessageAnswer::Yes);
-    files.answers.push_back(file("b.si", 6));
-    doc.fileOpen();
-    all_tables_block saved{};
-    const std::string bytes = test::readFile(a);
-    ASSERT_EQ(bytes.size(), kImageSize);
-    std::memcpy(&saved, bytes.data(), kImageSize);
-    EXPECT_EQ(saved.programs[0].serviceId, 4242);
-    EXPECT_EQ(doc.names().fileName, "b.si");
-}
-
+// A file that does not open leaves the image and its names as they were, so a later Save cannot write the
+// old image over it; a recent file that does not open leaves the list.
 TEST_F(DocumentTest, FailedOpenKeepsTheNamesOfTheImageStillLoaded) {
     const std::string a = file("a.si", 7);
     openThroughCommand(a);
-    const std::string shortFile = dir.file("short.si");
+    EXPECT_EQ(files.requests[0].filter, "Channel data (*.si)|*.si|All Files (*.*)|*.*||");
+    const std::string shortFile = dir.file("short.si"), gone = dir.file("gone.si");
     test::writeFile(shortFile, "abc", 3);
-    files.answers.push_back(shortFile);
-    doc.fileOpen();
-    EXPECT_EQ(fx.messages.texts(), (std::vector<std::string>{"Error: Open failed2", "Error: Open failed"}));
-    EXPECT_EQ(doc.names().fullPath, a);
-    EXPECT_EQ(doc.documentTitle(), "a.si");
-    EXPECT_EQ(config.lastPathText(), a) << "the configuration names the file still loaded";
+    const std::pair<std::function<void()>, std::vector<std::string>> cases[] = {
+        {[&] { files.answers.push_back(shortFile), doc.fileOpen(); }, {"Error: Open failed2", "Error: Open failed"}},
+        {[&] { EXPECT_FALSE(doc.openRecentFile(gone)); }, openFailed},
+        {[&] { doc.dropFiles({gone}); }, openFailed},
+    };
+    for (const auto& [run, messages] : cases) {
+        fx.messages.clear();
+        run();
+        EXPECT_EQ(fx.messages.texts(), messages);
+        EXPECT_EQ(doc.names().fullPath, a);
+        EXPECT_EQ(doc.documentTitle(), "a.si");
+        EXPECT_EQ(config.lastPathText(), a) << "the configuration names the file still loaded";
+    }
+    EXPECT_EQ(host.removedRecent, std::vector<std::string>{gone});
     ASSERT_TRUE(doc.fileSave());
-    EXPECT_EQ(test::readFile(shortFile), "abc") << "Save must not write the old image over the failed file";
+    EXPECT_EQ(test::readFile(shortFile), "abc");
 }
 
 TEST_F(DocumentTest, TheFirstOverwriteOfASessionKeepsTheOriginalAsBak) {
@@ -162,13 +186,14 @@ TEST_F(DocumentTest, ExportWritesTheListAsCsvWhereTheUserSays) {
                                               ": the folder " + dir.file("no/such/folder") + " does not exist");
 }
 
+// A downloaded image has no file: Save and Yes to the close question run Save As (a name typed without
+// extension gets .si); once named, Save writes in place. A failed download after a good one leaves the
+// image without a file again.
 TEST_F(DocumentTest, SaveAndTheCloseQuestionAfterDownloadRunSaveAsThenSaveInPlace) {
     doc.construct();
     test::makeImage(fx.image(), 9, test::ImageShape{});
     doc.download();
     ASSERT_TRUE(doc.downloaded());
-    EXPECT_TRUE(doc.isModified());
-    EXPECT_EQ(doc.documentTitle(), "Channel.si");
     EXPECT_TRUE(fx.state->treeRebuildRequest);
     fx.messages.script(MessageAnswer::Yes);  // save changes?  -> Save As, whose dialog is cancelled
     EXPECT_FALSE(doc.saveModified()) << "the window stays";
@@ -176,30 +201,37 @@ TEST_F(DocumentTest, SaveAndTheCloseQuestionAfterDownloadRunSaveAsThenSaveInPlac
     fx.messages.script(MessageAnswer::No);
     EXPECT_TRUE(doc.saveModified());
 
-    files.answers.push_back(dir.file("fresh"));  // a new name, typed without extension
+    files.answers.push_back(dir.file("fresh"));
     EXPECT_TRUE(doc.fileSave());
     ASSERT_EQ(files.requests.size(), 2u);
     EXPECT_EQ(files.requests[0].initialName, "*.si");
     EXPECT_EQ(files.requests[1].initialName, "*.si");
     EXPECT_EQ(test::readFile(dir.file("fresh.si")).size(), kImageSize);
     EXPECT_FALSE(doc.downloaded());
-    EXPECT_TRUE(doc.fileOpened());
     EXPECT_FALSE(doc.isModified());
     EXPECT_EQ(doc.documentTitle(), "fresh");
     EXPECT_EQ(host.recent, std::vector<std::string>{dir.file("fresh.si")});
     EXPECT_EQ(config.lastPathText(), dir.file("fresh.si"));
-
     doc.setModifiedFlag(true);
     EXPECT_TRUE(doc.fileSave());
     EXPECT_EQ(files.requests.size(), 2u) << "the second Save writes in place";
+
+    doc.download();
+    transfers.downloadResult = -1;
+    fx.messages.script(MessageAnswer::No);  // not saved first
+    doc.download();
+    ASSERT_TRUE(doc.fileOpened());
+    ASSERT_FALSE(doc.downloaded());
+    files.answers.push_back(dir.file("named.si"));
+    EXPECT_TRUE(doc.fileSave());
+    EXPECT_EQ(files.requests.size(), 3u);
+    EXPECT_EQ(test::readFile(dir.file("named.si")).size(), kImageSize);
 }
 
 TEST_F(DocumentTest, SaveAsAsksBeforeReplacingAnExistingFileAndKeepsTheNamesWhenItFails) {
     const std::string a = file("a.si", 10);
     openThroughCommand(a);
-    doc.setModifiedFlag(true);
     EXPECT_FALSE(doc.fileSaveAs()) << "the name dialog cancelled";
-    EXPECT_TRUE(doc.isModified());
     const std::string other = dir.file("other.si");
     test::writeFile(other, "keep", 4);
     files.answers.push_back(other);
@@ -207,7 +239,6 @@ TEST_F(DocumentTest, SaveAsAsksBeforeReplacingAnExistingFileAndKeepsTheNamesWhen
     EXPECT_FALSE(doc.fileSaveAs());
     EXPECT_EQ(fx.messages.asked, std::vector<std::string>{other + " already exists.\nDo you want to replace it?"});
     EXPECT_EQ(test::readFile(other), "keep");
-    EXPECT_EQ(doc.names().fileName, "a.si");
 
     files.answers.push_back(dir.file("no/such/folder/x.si"));
     EXPECT_FALSE(doc.fileSaveAs());
@@ -224,8 +255,7 @@ TEST_F(DocumentTest, SaveAsAsksBeforeReplacingAnExistingFileAndKeepsTheNamesWhen
     EXPECT_EQ(doc.names().fullPath, other);
 }
 
-// ---- Framework questions: New, recent and dropped files ---------------------------------------------
-
+// New keeps the image and its names, clears the modified flag and shows the title without extension.
 TEST_F(DocumentTest, NewKeepsImageAndNamesButClearsModified) {
     const std::string a = file("a.si", 14);
     openThroughCommand(a);
@@ -233,78 +263,11 @@ TEST_F(DocumentTest, NewKeepsImageAndNamesButClearsModified) {
     fx.messages.script(MessageAnswer::No);
     EXPECT_TRUE(doc.fileNew());
     EXPECT_FALSE(doc.isModified());
-    EXPECT_TRUE(doc.fileOpened());
     EXPECT_EQ(doc.names().fullPath, a);
     EXPECT_EQ(doc.documentTitle(), "a");
 }
 
-TEST_F(DocumentTest, ARecentFileOpensWithItsNameOrLeavesTheList) {
-    doc.construct();
-    const std::string b = file("b.si", 15);
-    fx.state->programClipboard = new ProgramSnapshot;
-    EXPECT_TRUE(doc.openRecentFile(b));
-    EXPECT_EQ(fx.state->programClipboard, nullptr) << "its indices named the records of the old image";
-    EXPECT_EQ(doc.documentTitle(), "b.si");
-    EXPECT_EQ(host.recent, std::vector<std::string>{b});
-    EXPECT_FALSE(doc.openRecentFile(dir.file("gone.si")));
-    EXPECT_EQ(fx.messages.texts(), openFailed);
-    EXPECT_EQ(doc.names().fullPath, b);
-    EXPECT_EQ(host.removedRecent, std::vector<std::string>{dir.file("gone.si")});
-}
-
-TEST_F(DocumentTest, DroppedFileOnModifiedImageAsksFirst) {
-    const std::string a = file("a.si", 16);
-    openThroughCommand(a);
-    fx.image().programs[0].serviceId = 777;
-    doc.setModifiedFlag(true);
-    const std::string b = file("b.si", 17);
-
-    fx.messages.script(MessageAnswer::Cancel);
-    doc.dropFiles({b, a});
-    EXPECT_EQ(fx.messages.asked.size(), 1u);
-    EXPECT_EQ(fx.image().programs[0].serviceId, 777) << "Cancel keeps the unsaved edit";
-    EXPECT_TRUE(doc.isModified());
-
-    fx.messages.script(MessageAnswer::No);
-    fx.state->programClipboard = new ProgramSnapshot;
-    doc.dropFiles({b, a});
-    EXPECT_EQ(fx.state->programClipboard, nullptr);
-    EXPECT_EQ(doc.names().fullPath, b) << "only the first dropped file is taken";
-    EXPECT_EQ(doc.documentTitle(), "b.si");
-    EXPECT_FALSE(doc.isModified());
-    EXPECT_EQ(host.recent, std::vector<std::string>{b});
-
-    fx.messages.clear();
-    doc.dropFiles({dir.file("gone.si")});
-    EXPECT_EQ(fx.messages.texts(), openFailed);
-    EXPECT_EQ(doc.names().fullPath, b);
-}
-
 // ---- Transfers ---------------------------------------------------------------------------------------------
-
-TEST_F(DocumentTest, DownloadAsksToSaveFirstAndAFailedOneClearsTheFlagSoSaveAsksForAName) {
-    openThroughCommand(file("a.si", 21));
-    doc.setModifiedFlag(true);
-    fx.messages.script(MessageAnswer::Cancel);
-    doc.download();
-    EXPECT_EQ(transfers.downloads, 0);
-    EXPECT_EQ(fx.messages.asked, std::vector<std::string>{"a.si not saved!\nSave it now?"});
-
-    fx.messages.script(MessageAnswer::No);
-    fx.state->programClipboard = new ProgramSnapshot;
-    doc.download();
-    ASSERT_TRUE(doc.downloaded());
-    EXPECT_EQ(fx.state->programClipboard, nullptr);
-    transfers.downloadResult = -1;
-    fx.messages.script(MessageAnswer::No);  // not saved first
-    doc.download();
-    ASSERT_TRUE(doc.fileOpened());
-    ASSERT_FALSE(doc.downloaded());
-    files.answers.push_back(dir.file("named.si"));
-    EXPECT_TRUE(doc.fileSave());
-    EXPECT_TRUE(fx.messages.shown.empty());
-    EXPECT_EQ(test::readFile(dir.file("named.si")).size(), kImageSize);
-}
 
 TEST_F(DocumentTest, UploadWarnsThenRemovesUnusedProvidersAndSends) {
     openThroughCommand(file("a.si", 20));

@@ -5,8 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <deque>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -92,6 +94,15 @@ inline std::string channelFile(const TempDir& dir, const std::string& name, std:
     const auto image = makeImage(seed, shape);
     writeFile(dir.file(name), image.get(), kImageSize);
     return dir.file(name);
+}
+
+// The image a save wrote to `path` (empty bytes when the file is not an image's size).
+inline std::unique_ptr<all_tables_block> savedImage(const std::string& path) {
+    const std::string bytes = readFile(path);
+    auto image = std::make_unique<all_tables_block>();
+    if (bytes.size() == kImageSize)
+        std::memcpy(image.get(), bytes.data(), kImageSize);
+    return image;
 }
 
 struct DocumentRig {

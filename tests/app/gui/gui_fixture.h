@@ -5,7 +5,6 @@
 
 #include <QtWidgets/QApplication>
 
-#include <cstring>
 #include <memory>
 
 #include "app/editor_document.h"
@@ -25,14 +24,7 @@ public:
         return test::channelFile(dir, name, seed, programs, tv);
     }
 
-    // The image a save wrote to `path` (empty bytes when the file is not an image's size).
-    static std::unique_ptr<all_tables_block> savedImage(const std::string& path) {
-        const std::string bytes = readFile(path);
-        auto image = std::make_unique<all_tables_block>();
-        if (bytes.size() == kImageSize)
-            std::memcpy(image.get(), bytes.data(), kImageSize);
-        return image;
-    }
+    static std::unique_ptr<all_tables_block> savedImage(const std::string& path) { return test::savedImage(path); }
 
     // Constructs the document (reading veravaravo.cfg in the temporary folder) and the main window.
     CMainFrame& start() {
