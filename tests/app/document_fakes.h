@@ -86,11 +86,10 @@ public:
 
 // Writes a consistent channel file of `programs` programs of which `tv` are TV; returns its path.
 inline std::string channelFile(const TempDir& dir, const std::string& name, std::uint32_t seed, int programs = 120,
-                               int tv = 70, int unusedProviders = 3) {
+                               int tv = 70) {
     ImageShape shape;
     shape.programs = programs;
     shape.tv = tv;
-    shape.unusedProviders = unusedProviders;
     const auto image = makeImage(seed, shape);
     writeFile(dir.file(name), image.get(), kImageSize);
     return dir.file(name);

@@ -24,12 +24,9 @@ TEST(DesktopExec, BlanksQuoteThePathAndReservedCharactersAreEscaped) {
 TEST(Registration, WritesMimePackageAndDesktopEntryOnce) {
     test::TempDir dir;
     ASSERT_TRUE(writeFileTypeRegistration(dir.path(), "/home/anna/my tools/vizud", "PNG"));
-    const std::string desktop = test::readFile(dir.file("applications/vizud.desktop"));
-    EXPECT_NE(desktop.find("Exec=\"/home/anna/my tools/vizud\" %f\n"), std::string::npos) << desktop;
-    EXPECT_NE(desktop.find("MimeType=application/x-vizud-channel-database;\n"), std::string::npos);
-    const std::string mime = test::readFile(dir.file("mime/packages/vizud.xml"));
-    EXPECT_NE(mime.find("<glob pattern=\"*.si\"/>"), std::string::npos);
-    EXPECT_NE(mime.find("<comment>Channel Database</comment>"), std::string::npos);
+    // Their texts are pinned by the installed files below, the Exec quoting by DesktopExec.
+    EXPECT_EQ(test::readFile(dir.file("applications/vizud.desktop")), desktopEntryText("/home/anna/my tools/vizud"));
+    EXPECT_EQ(test::readFile(dir.file("mime/packages/vizud.xml")), mimePackageXml());
     EXPECT_EQ(test::readFile(dir.file("icons/hicolor/48x48/apps/vizud.png")), "PNG");
     EXPECT_FALSE(writeFileTypeRegistration(dir.path(), "/home/anna/my tools/vizud", "PNG"))
         << "a second start with the same program changes nothing";
