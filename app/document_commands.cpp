@@ -171,6 +171,7 @@ void DocumentCommands::fileOpen() {
         return;
     }
     m_fileOpened = true;
+    m_downloaded = false;  // the image is the file's now: Save writes it in place
     m_db.state().treeRebuildRequest = true;
     imageReplaced();
     setModifiedFlag(false);
@@ -187,6 +188,7 @@ bool DocumentCommands::openDocument(const std::string& path) {
         return false;
     }
     m_fileOpened = true;
+    m_downloaded = false;
     imageReplaced();
     // The request goes up before the views refresh, so the tree rebuilds in this very refresh (no
     // initial update follows an open here).
@@ -296,6 +298,7 @@ void DocumentCommands::dropFiles(const std::vector<std::string>& paths) {
         return;
     }
     m_fileOpened = true;
+    m_downloaded = false;
     m_db.state().treeRebuildRequest = true;
     imageReplaced();
     takeNames(path);

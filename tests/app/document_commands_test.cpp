@@ -228,6 +228,29 @@ TEST_F(DocumentTest, SaveAndTheCloseQuestionAfterDownloadRunSaveAsThenSaveInPlac
     EXPECT_EQ(test::readFile(dir.file("named.si")).size(), kImageSize);
 }
 
+// A file opened after a download, by any of the ways in, is the image's file: Save writes it in place.
+TEST(OpenAfterDownload, SaveWritesTheOpenedFileInPlace) {
+    const std::pair<const char*, void (*)(test::DocumentRig&, const std::string&)> ways[] = {
+        {"open", [](test::DocumentRig& r, const std::string& b) { r.files.answers.push_back(b), r.doc.fileOpen(); }},
+        {"drop", [](test::DocumentRig& r, const std::string& b) { r.doc.dropFiles({b}); }},
+        {"recent", [](test::DocumentRig& r, const std::string& b) { r.doc.openRecentFile(b); }},
+    };
+    for (const auto& [way, open] : ways) {
+        SCOPED_TRACE(way);
+        test::DocumentRig r;
+        const std::string b = r.file("b.si", 3);
+        r.doc.construct();
+        r.doc.download();
+        r.fx.messages.script(MessageAnswer::No);  // the downloaded image is not saved first
+        open(r, b);
+        const std::size_t dialogs = r.files.requests.size();
+        r.fx.image().programs[0].serviceId = 4242;
+        ASSERT_TRUE(r.doc.fileSave());
+        EXPECT_EQ(r.files.requests.size(), dialogs) << "no name is asked for";
+        EXPECT_EQ(test::savedImage(b)->programs[0].serviceId, 4242);
+    }
+}
+
 TEST_F(DocumentTest, SaveAsAsksBeforeReplacingAnExistingFileAndKeepsTheNamesWhenItFails) {
     const std::string a = file("a.si", 10);
     openThroughCommand(a);
