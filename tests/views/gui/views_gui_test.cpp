@@ -102,12 +102,12 @@ protected:
     static void set(QWidget& dialog, const char* field, const QString& text) {
         dialog.findChild<QLineEdit*>(field)->setText(text);
     }
-    void answerTransponder(const char* frequency, const char* symbolRate, const char* ids) {
+    void answerTransponder(const char* frequency) {
         answerDialog([=](QWidget& dialog) {
             set(dialog, "frequencyEdit", frequency);
-            set(dialog, "symbolRateEdit", symbolRate);
+            set(dialog, "symbolRateEdit", "27500");
             for (const char* field : {"tsIdEdit", "networkIdEdit", "originalNetworkIdEdit"})
-                set(dialog, field, ids);
+                set(dialog, field, frequency);
         });
     }
     // Mouse events on the list as a user makes them.
@@ -138,24 +138,20 @@ protected:
     std::unique_ptr<QAbstractItemModelTester> tester;  // the window's list model, through every test
 };
 
+// The tree's selection filters the list (its rules: tree_rules_test, list_rows_test); names show without their
+// character-table byte and keep it when renamed; the category actions are exclusive, clicked or toggled.
 TEST_F(Window, BrowsingTheTreeFiltersTheList) {
     const all_tables_block& img = fx.image();
     EXPECT_EQ(root(kProvidersRoot)->childCount(), img.providerCount);
     EXPECT_EQ(root(kSatellitesRoot)->childCount(), img.satCount);
     EXPECT_EQ(root(kFavsRoot)->childCount(), 9);
-    EXPECT_EQ(tree->currentItem(), root(kSatellitesRoot));
     EXPECT_EQ(rows(), 30);
-    EXPECT_EQ(cell(0, kColumnIndex), "0001");
-    EXPECT_FALSE(list->selectionModel()->hasSelection());
-
     const int provider = img.programs[4].providerIndex;
     QTreeWidgetItem* node = root(kProvidersRoot)->child(provider);
     select(node);
     EXPECT_EQ(rows(), std::count_if(img.programs, img.programs + img.programCount,
                                     [&](const st_program& p) { return p.providerIndex == provider; }));
-    for (int r = 0; r < rows(); ++r)
-        EXPECT_EQ(cell(r, kColumnProvider), node->text(0));
-    // Names show without a character-table byte, in the tree and in the list, and keep it when renamed.
+    EXPECT_EQ(cell(0, kColumnProvider), node->text(0));
     fx.image().providers[provider].name[0] = '\x05';
     fx.state->treeRebuildRequest = true;
     doc.updateAllViews();
@@ -165,26 +161,21 @@ TEST_F(Window, BrowsingTheTreeFiltersTheList) {
     tree->renameItem(node, "Sky");
     EXPECT_EQ(nameText(img.providers[provider].name), "\x05Sky");
     EXPECT_EQ(node->text(0), "Sky");
-
-    QTreeWidgetItem* satellite = root(kSatellitesRoot)->child(0);
-    for (int s = 0; s < root(kSatellitesRoot)->childCount(); ++s) {
-        if (root(kSatellitesRoot)->child(s)->child(0)->text(0) != kPlaceholderNode)
-            satellite = root(kSatellitesRoot)->child(s);
+    // A transponder node passes its satellite on: the list shows that transponder's programs.
+    const st_ts& tp = img.transponders[img.programs[0].tpIndex];
+    QTreeWidgetItem* satellite = root(kSatellitesRoot)->child(fx.db.findSatIndexById(tp.satId));
+    for (int t = 0; t < satellite->childCount(); ++t) {
+        if (satellite->child(t)->text(0).toStdString() == transponderNodeText(tp.frequency, tp.polarization))
+            select(satellite->child(t));
     }
-    select(satellite);
-    for (int r = 0; r < rows() && !cell(r, kColumnIndex).isEmpty(); ++r)
-        EXPECT_EQ(cell(r, kColumnSatellite), satellite->text(0));
-    select(satellite->child(0));
-    for (int r = 0; r < rows() && !cell(r, kColumnIndex).isEmpty(); ++r)
-        EXPECT_EQ(cell(r, kColumnFrequency), satellite->child(0)->text(0).section('(', 0, 0));
-    select(root(kFavsRoot)->child(1));
-    EXPECT_EQ(rows(), std::max(1, static_cast<int>(img.favourites[1].favCount)));
+    EXPECT_EQ(cell(0, kColumnIndex), "0001");
+    for (int r = 0; r < rows(); ++r)
+        EXPECT_EQ(cell(r, kColumnFrequency), QString::number(tp.frequency));
 
     select(root(kSatellitesRoot));
     frame->action(kCmdShowRadio)->trigger();
     settle();
     EXPECT_EQ(rows(), 10);
-    EXPECT_EQ(cell(0, kColumnIndex), "0021");
     // A toggle without a click, as a screen reader gives it, runs the command too.
     frame->action(kCmdShowTv)->toggle();
     settle();
@@ -193,8 +184,7 @@ TEST_F(Window, BrowsingTheTreeFiltersTheList) {
     EXPECT_FALSE(frame->action(kCmdShowTvAndRadio)->isChecked());
 }
 
-TEST_F(Window, RenamesAreStepsAndReachTheSavedFile) {
-    // Typed in place, as with F2: the typed label goes through the rename rule.
+TEST_F(Window, ANameTypedInTheTreeIsAStepUndoneInTheTreeToo) {
     const QString old = root(kProvidersRoot)->child(0)->text(0);
     tree->editItem(root(kProvidersRoot)->child(0));
     auto* editor = tree->findChild<QLineEdit*>();
@@ -206,36 +196,18 @@ TEST_F(Window, RenamesAreStepsAndReachTheSavedFile) {
     EXPECT_EQ(undoText(), "&Undo Rename provider");
     frame->action(kCmdEditUndo)->trigger();
     settle();
-    EXPECT_EQ(root(kProvidersRoot)->child(0)->text(0), old) << "undone in the tree too";
-    EXPECT_TRUE(unchanged());
-    frame->action(kCmdEditRedo)->trigger();
-    tree->renameItem(root(kFavsRoot)->child(2), "Kinder");
-    tree->renameItem(root(kFavsRoot)->child(3), "");
-    EXPECT_EQ(root(kFavsRoot)->child(3)->text(0), "Fav_4") << "an empty name is refused";
-    EXPECT_TRUE(doc.isModified());
-    ASSERT_TRUE(doc.commands().fileSave());
-    const auto saved = savedImage(path);
-    EXPECT_EQ(nameText(saved->providers[0].name), "Renamed provide");
-    EXPECT_EQ(nameText(saved->favourites[2].favName), "Kinder");
+    EXPECT_EQ(root(kProvidersRoot)->child(0)->text(0), old);
 }
 
-TEST_F(Window, TranspondersAndSatellitesChangeThroughTheirDialogs) {
+// The transponder dialog answered: the new node goes in its place, the last one deleted leaves "Empty",
+// and a transponder added there replaces it.
+TEST_F(Window, TransponderNodesFollowTheirDialogs) {
     QTreeWidgetItem* satellite = root(kSatellitesRoot)->child(0);
     const int before = satellite->childCount();
-    answerTransponder("10001", "27500", "1");
+    answerTransponder("10001");
     tree->addTransponder(satellite->child(0));
     ASSERT_EQ(satellite->childCount(), before + 1);
-    EXPECT_EQ(satellite->child(0)->text(0), "10001(H)") << "before every higher frequency";
-
-    answerDialog([](QWidget& dialog) {
-        set(dialog, "frequencyEdit", "10002");
-        dialog.findChild<QRadioButton*>("polarisation3")->setChecked(true);
-    });
-    tree->editTransponder(satellite->child(0));
-    EXPECT_EQ(satellite->child(0)->text(0), "10002(R)");
-    EXPECT_GE(findNodeTransponder(fx.db, 0, "10002(R)"), 0);
-
-    // Deleting it, then every other transponder of the satellite, leaves "Empty"; adding brings one back.
+    EXPECT_EQ(satellite->child(0)->text(0), "10001(H)");
     for (int guard = 0; satellite->child(0)->text(0) != kPlaceholderNode && guard < 50; ++guard) {
         fx.messages.script(MessageAnswer::Yes);
         answerDialog([](QWidget&) {});
@@ -243,44 +215,33 @@ TEST_F(Window, TranspondersAndSatellitesChangeThroughTheirDialogs) {
     }
     ASSERT_EQ(satellite->childCount(), 1);
     EXPECT_EQ(satellite->child(0)->text(0), kPlaceholderNode);
-    answerTransponder("12000", "22000", "2");
+    answerTransponder("12000");
     tree->addTransponder(satellite->child(0));
     ASSERT_EQ(satellite->childCount(), 1);
     EXPECT_EQ(satellite->child(0)->text(0), "12000(H)");
     EXPECT_EQ(test::brokenRule(fx.image(), false), "");
-
-    // The satellite dialog renames its own node.
-    satellite = root(kSatellitesRoot)->child(1);
-    answerDialog([](QWidget& dialog) { set(dialog, "nameEdit", "Eutelsat 16A"); });
-    tree->editSatellite(satellite);
-    EXPECT_EQ(satellite->text(0), "Eutelsat 16A");
-    EXPECT_EQ(nameText(fx.image().satellites[1].name), "Eutelsat 16A");
 }
 
+// Delete, undo and both redo keys, copy and paste by key; the modified mark follows the saved file across
+// undo and redo; opening a file forgets the steps.
 TEST_F(Window, KeyboardEditsAreStepsByEveryShortcutAndTheModifiedMarkFollowsTheSavedFile) {
-    const std::string eighth = name(8);
     select(5, 3);
     key(Qt::Key_Delete);
     const auto deleted = std::make_unique<all_tables_block>(fx.image());
     EXPECT_EQ(deleted->programCount, 27);
-    EXPECT_EQ(cell(5, kColumnName).toStdString(), eighth);
     EXPECT_EQ(list->currentIndex().row(), 5) << "the row after the deleted block";
     EXPECT_EQ(undoText(), "&Undo Delete 3 programs");
     EXPECT_TRUE(frame->isWindowModified());
-
-    key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(unchanged()) << "undone byte for byte";
-    EXPECT_EQ(selected(), (Rows{5, 6, 7})) << "the rows are back and selected";
-    EXPECT_EQ(frame->action(kCmdEditRedo)->text().toStdString(), "&Redo Delete 3 programs");
-    EXPECT_FALSE(doc.isModified()) << "back at the state of the file";
-    EXPECT_FALSE(frame->isWindowModified());
-    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(test::firstDifference(*deleted, fx.image()), -1);
-    EXPECT_TRUE(doc.isModified());
-    key(Qt::Key_Z, Qt::ControlModifier);
-    key(Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(test::firstDifference(*deleted, fx.image()), -1) << "Ctrl+Y redoes too";
-    EXPECT_EQ(selected(), (Rows{5}));
+    for (const auto redo : {Qt::ControlModifier | Qt::ShiftModifier, Qt::KeyboardModifiers(Qt::ControlModifier)}) {
+        key(Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_TRUE(unchanged()) << "undone byte for byte";
+        EXPECT_EQ(selected(), (Rows{5, 6, 7})) << "the rows are back and selected";
+        EXPECT_EQ(frame->action(kCmdEditRedo)->text().toStdString(), "&Redo Delete 3 programs");
+        EXPECT_FALSE(frame->isWindowModified()) << "back at the state of the file";
+        key(redo == Qt::ControlModifier ? Qt::Key_Y : Qt::Key_Z, redo);
+        EXPECT_EQ(test::firstDifference(*deleted, fx.image()), -1);
+        EXPECT_TRUE(doc.isModified());
+    }
 
     select(0, 1);
     key(Qt::Key_C, Qt::ControlModifier);
@@ -288,13 +249,9 @@ TEST_F(Window, KeyboardEditsAreStepsByEveryShortcutAndTheModifiedMarkFollowsTheS
     select(9, 1);
     key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(fx.image().programCount, 28);
-    EXPECT_EQ(cell(9, kColumnName), cell(0, kColumnName));
     EXPECT_EQ(list->currentIndex().row(), 10);
     ASSERT_TRUE(doc.commands().fileSave());
-    const auto saved = savedImage(path);
-    EXPECT_EQ(saved->programCount, 28);
-    EXPECT_EQ(nameText(saved->programs[9].name), name(0));
-    EXPECT_EQ(test::brokenRule(*saved, false), "");
+    EXPECT_EQ(test::firstDifference(*savedImage(path), fx.image()), -1) << "the file holds what the list shows";
     EXPECT_FALSE(frame->isWindowModified());
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(doc.isModified()) << "the image differs from the file again";
@@ -302,23 +259,18 @@ TEST_F(Window, KeyboardEditsAreStepsByEveryShortcutAndTheModifiedMarkFollowsTheS
     EXPECT_FALSE(doc.isModified());
 
     ASSERT_TRUE(doc.commands().openDocument(path));
-    EXPECT_FALSE(doc.undoStack().canUndo()) << "opening a file forgets the steps";
     EXPECT_EQ(undoText(), "&Undo");
     EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled());
 }
 
-TEST_F(Window, TheListsDialogsAndMoveToAreSteps) {
+// Move To selects the moved rows; the program dialog's new program is selected and its new provider shown.
+TEST_F(Window, MoveToAndTheProgramDialogAreSteps) {
     select(15, 1);
-    const std::string fifteenth = name(15);
     EXPECT_TRUE(frame->action(kCmdEditMoveTo)->isEnabled());
     list->moveSelectedTo(3);
     settle();
-    EXPECT_EQ(name(2), fifteenth);
     EXPECT_EQ(selected(), (Rows{2}));
     EXPECT_EQ(undoText(), "&Undo Move 1 program");
-    key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(unchanged());
-    EXPECT_EQ(selected(), (Rows{15}));
 
     const int providers = root(kProvidersRoot)->childCount();
     answerDialog([](QWidget& dialog) {
@@ -327,23 +279,17 @@ TEST_F(Window, TheListsDialogsAndMoveToAreSteps) {
     });
     list->openProgramEditor(3, kProgramDialogAdd);
     EXPECT_EQ(fx.image().programCount, 31);
-    const int added = fx.state->addedProgramIndex;
-    EXPECT_EQ(cell(list->currentIndex().row(), kColumnName), "Neues Programm") << "the new program is selected";
-    EXPECT_EQ(root(kProvidersRoot)->childCount(), providers + 1) << "the tree shows the new provider";
-    EXPECT_TRUE(doc.isModified());
-    answerDialog([](QWidget& dialog) { set(dialog, "symbolRateEdit", "1234"); });
-    list->openTransponderEditor(added, kTransponderEdit);
-    EXPECT_EQ(cell(added, kColumnSymbolRate), "1234");
-    EXPECT_EQ(test::brokenRule(fx.image(), false), "");
+    EXPECT_EQ(cell(list->currentIndex().row(), kColumnName), "Neues Programm");
+    EXPECT_EQ(root(kProvidersRoot)->childCount(), providers + 1);
 }
 
+// A tool from the menu and a satellite deleted in the tree are steps; the tree shows the satellite again
+// when it is undone.
 TEST_F(Window, ToolsAndSatelliteDeletesAreStepsTheTreeFollows) {
     frame->action(kCmdToolsSortByName)->trigger();
     settle();
     EXPECT_EQ(undoText(), "&Undo Sort by name");
-    const auto sorted = std::make_unique<all_tables_block>(fx.image());
     EXPECT_FALSE(unchanged());
-
     const int satellites = root(kSatellitesRoot)->childCount();
     int full = 0;
     while (fx.db.satelliteContents(full).programs == 0)
@@ -353,14 +299,12 @@ TEST_F(Window, ToolsAndSatelliteDeletesAreStepsTheTreeFollows) {
     settle();
     EXPECT_EQ(undoText(), "&Undo Delete satellite");
     EXPECT_EQ(root(kSatellitesRoot)->childCount(), satellites - 1);
-    EXPECT_LT(fx.image().programCount, opened->programCount);
     key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(test::firstDifference(*sorted, fx.image()), -1);
-    EXPECT_EQ(root(kSatellitesRoot)->childCount(), satellites) << "the tree shows it again";
-    key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(unchanged());
+    EXPECT_EQ(root(kSatellitesRoot)->childCount(), satellites);
 }
 
+// The find bar: F3 and Shift+F3 step through the matches (which rows match: list_find_test), select all,
+// Esc closes it.
 TEST_F(Window, FindMarksSelectsAndSelectsAllMatches) {
     Rows expected;
     for (int row = 0; row < rows(); ++row) {
@@ -372,7 +316,6 @@ TEST_F(Window, FindMarksSelectsAndSelectsAllMatches) {
     FindBar* bar = frame->findBar();
     ASSERT_TRUE(bar->isVisible());
     QTest::keyClicks(bar->textField(), "tv 1");
-    EXPECT_EQ(bar->matchCount(), static_cast<int>(expected.size()));
     EXPECT_EQ(selected(), (Rows{expected[0]})) << "the first match";
     EXPECT_EQ(bar->countText().toStdString(), "1 of " + std::to_string(expected.size()));
     QTest::keyClick(bar->textField(), Qt::Key_F3);
@@ -416,13 +359,11 @@ TEST_F(Window, PrintingAFullListFillsAsManyPagesAsItSays) {
     EXPECT_EQ(pageObjects, pages);
     EXPECT_GT(pages, kMaxPrograms / 120) << "an A4 page holds no more than about a hundred rows";
     EXPECT_LT(pages, kMaxPrograms / 40);
-    ASSERT_TRUE(doc.commands().openDocument(path));
-    settle();
-    EXPECT_EQ(frame->printList(printer), 1) << "30 rows: one page";
 }
 
-TEST_F(Window, RowsDraggedOntoARowLandBeforeItAndReachTheSavedFile) {
-    const std::string second = name(2), third = name(3), eighth = name(8);
+// A mouse drag shows where it drops and keeps the moved rows selected (where they land: list_drag_test).
+TEST_F(Window, RowsDraggedOntoARowLandBeforeIt) {
+    const std::string second = name(2);
     startDrag(2, 2);
     ASSERT_TRUE(list->dragHandler().dragging());
     moveTo(rowPoint(8));
@@ -430,12 +371,8 @@ TEST_F(Window, RowsDraggedOntoARowLandBeforeItAndReachTheSavedFile) {
     release(rowPoint(8));
     EXPECT_FALSE(list->dragHandler().dragging());
     EXPECT_EQ(name(6), second);
-    EXPECT_EQ(name(7), third);
-    EXPECT_EQ(name(8), eighth);
     EXPECT_EQ(selected(), (Rows{6, 7})) << "the moved rows stay selected";
-    EXPECT_TRUE(doc.isModified());
-    ASSERT_TRUE(doc.commands().fileSave());
-    EXPECT_EQ(test::firstDifference(*savedImage(path), fx.image()), -1) << "the file holds what the list shows";
+    EXPECT_EQ(undoText(), "&Undo Move 2 programs");
 }
 
 TEST_F(Window, HeldBelowTheListADragScrollsToTheEndOfTheTvRowsAndDropsThere) {
