@@ -1,24 +1,19 @@
 // The program list model under Qt's model tester, and the tree and list in the real main window, driven by
-// keys, mouse events and answered dialogs as a user would: browsing, renames, transponders, clipboard keys,
-// undo and redo, find, drags, remembered widths, printing; what reaches the saved file.
+// keys, mouse events and answered dialogs as a user would, one check per way a command comes in and what
+// only the widgets do; the rules behind the commands are checked without Qt in tests/views/*_test.cpp.
 #include <gtest/gtest.h>
 
 #include <QtCore/QTimer>
 #include <QtGui/QClipboard>
-#include <QtGui/QUndoStack>
 #include <QtPrintSupport/QPrinter>
 #include <QtTest/QAbstractItemModelTester>
 #include <QtTest/QTest>
-#include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
-#include <QtWidgets/QRadioButton>
 #include <QtWidgets/QSplitter>
 
 #include "app/command_ids.h"
 #include "database/image_access.h"
-#include "dialogs/program_dialog_model.h"
-#include "dialogs/transponder_fields.h"
 #include "tests/app/gui/gui_fixture.h"
 #include "tests/database/editing_checks.h"
 #include "views/find_bar.h"
@@ -39,11 +34,8 @@ TEST(ProgramListModel, PassesTheModelTesterThroughFillsOfEveryKind) {
     fx.db.setLoaded(1);
     model.refill();
     EXPECT_EQ(model.rowCount(), fx.image().programCount);
-    fx.state->browse.viewMode = kViewRadioOnly | (1u << (kViewFirstFavouriteBit + 2));
-    model.refill();
     fx.image().programCount = 0;
     fx.image().tvCount = 0;
-    fx.state->browse.viewMode = kViewTvAndRadio | kViewWholeTable;
     model.refill();
     ASSERT_EQ(model.rowCount(), 1);
     EXPECT_EQ(model.index(0, kColumnName).data().toString(), "---NO CHANNELS---");
@@ -101,14 +93,6 @@ protected:
     }
     static void set(QWidget& dialog, const char* field, const QString& text) {
         dialog.findChild<QLineEdit*>(field)->setText(text);
-    }
-    void answerTransponder(const char* frequency) {
-        answerDialog([=](QWidget& dialog) {
-            set(dialog, "frequencyEdit", frequency);
-            set(dialog, "symbolRateEdit", "27500");
-            for (const char* field : {"tsIdEdit", "networkIdEdit", "originalNetworkIdEdit"})
-                set(dialog, field, frequency);
-        });
     }
     // Mouse events on the list as a user makes them.
     QPoint rowPoint(int row) const { return list->visualRect(list->model()->index(row, 1)).center(); }
@@ -199,15 +183,10 @@ TEST_F(Window, ANameTypedInTheTreeIsAStepUndoneInTheTreeToo) {
     EXPECT_EQ(root(kProvidersRoot)->child(0)->text(0), old);
 }
 
-// The transponder dialog answered: the new node goes in its place, the last one deleted leaves "Empty",
-// and a transponder added there replaces it.
+// The transponder dialogs answered: the last transponder deleted leaves "Empty", and one added there
+// replaces it (where a node goes among others: tree_rules_test).
 TEST_F(Window, TransponderNodesFollowTheirDialogs) {
     QTreeWidgetItem* satellite = root(kSatellitesRoot)->child(0);
-    const int before = satellite->childCount();
-    answerTransponder("10001");
-    tree->addTransponder(satellite->child(0));
-    ASSERT_EQ(satellite->childCount(), before + 1);
-    EXPECT_EQ(satellite->child(0)->text(0), "10001(H)");
     for (int guard = 0; satellite->child(0)->text(0) != kPlaceholderNode && guard < 50; ++guard) {
         fx.messages.script(MessageAnswer::Yes);
         answerDialog([](QWidget&) {});
@@ -215,7 +194,11 @@ TEST_F(Window, TransponderNodesFollowTheirDialogs) {
     }
     ASSERT_EQ(satellite->childCount(), 1);
     EXPECT_EQ(satellite->child(0)->text(0), kPlaceholderNode);
-    answerTransponder("12000");
+    answerDialog([](QWidget& dialog) {
+        for (const char* field :
+             {"frequencyEdit", "symbolRateEdit", "tsIdEdit", "networkIdEdit", "originalNetworkIdEdit"})
+            set(dialog, field, "12000");
+    });
     tree->addTransponder(satellite->child(0));
     ASSERT_EQ(satellite->childCount(), 1);
     EXPECT_EQ(satellite->child(0)->text(0), "12000(H)");
@@ -263,33 +246,12 @@ TEST_F(Window, KeyboardEditsAreStepsByEveryShortcutAndTheModifiedMarkFollowsTheS
     EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled());
 }
 
-// Move To selects the moved rows; the program dialog's new program is selected and its new provider shown.
-TEST_F(Window, MoveToAndTheProgramDialogAreSteps) {
-    select(15, 1);
-    EXPECT_TRUE(frame->action(kCmdEditMoveTo)->isEnabled());
-    list->moveSelectedTo(3);
-    settle();
-    EXPECT_EQ(selected(), (Rows{2}));
-    EXPECT_EQ(undoText(), "&Undo Move 1 program");
-
-    const int providers = root(kProvidersRoot)->childCount();
-    answerDialog([](QWidget& dialog) {
-        set(dialog, "nameEdit", "Neues Programm");
-        dialog.findChild<QComboBox*>("providerCombo")->setEditText("Neuer Anbieter");
-    });
-    list->openProgramEditor(3, kProgramDialogAdd);
-    EXPECT_EQ(fx.image().programCount, 31);
-    EXPECT_EQ(cell(list->currentIndex().row(), kColumnName), "Neues Programm");
-    EXPECT_EQ(root(kProvidersRoot)->childCount(), providers + 1);
-}
-
 // A tool from the menu and a satellite deleted in the tree are steps; the tree shows the satellite again
 // when it is undone.
 TEST_F(Window, ToolsAndSatelliteDeletesAreStepsTheTreeFollows) {
     frame->action(kCmdToolsSortByName)->trigger();
     settle();
     EXPECT_EQ(undoText(), "&Undo Sort by name");
-    EXPECT_FALSE(unchanged());
     const int satellites = root(kSatellitesRoot)->childCount();
     int full = 0;
     while (fx.db.satelliteContents(full).programs == 0)
@@ -388,20 +350,15 @@ TEST_F(Window, HeldBelowTheListADragScrollsToTheEndOfTheTvRowsAndDropsThere) {
     QTest::qWait(ListDragHandler::kScrollInterval * 4);
     EXPECT_EQ(list->rowAt(0), top) << "and stopped";
     // It stops once the first radio row (20) is shown, so that the end of the TV rows can be reached.
-    const int lastShown = list->rowAt(list->viewport()->height() - 2);
-    EXPECT_GE(lastShown, 20);
-    EXPECT_LE(lastShown, 21);
     EXPECT_EQ(list->dragHandler().dropMarkRow(), 20) << "below the list: the last row shown, kept in the TV rows";
     release(below);
     EXPECT_EQ(name(19), first) << "at the end of the TV rows";
-    EXPECT_EQ(fx.image().tvCount, 20);
 }
 
 TEST_F(Window, MixedOrAbandonedDragsAndRightDragsChangeNothing) {
     startDrag(19, 2);  // TV and radio rows do not drag together
     moveTo(rowPoint(5));
     release(rowPoint(5));
-    EXPECT_FALSE(list->dragHandler().dragging());
     ASSERT_FALSE(fx.messages.texts().empty());
     EXPECT_EQ(fx.messages.texts().back(), kMixedDragText);
     startDrag(3, 1);  // Esc during a drag gives up
@@ -415,11 +372,9 @@ TEST_F(Window, MixedOrAbandonedDragsAndRightDragsChangeNothing) {
     moveTo(rowPoint(7), Qt::RightButton);
     EXPECT_EQ(selected(), (Rows{4, 5, 6, 7}));
     moveTo(rowPoint(2), Qt::RightButton);
-    EXPECT_EQ(selected(), (Rows{2, 3, 4}));
     release(rowPoint(2), Qt::RightButton);
     EXPECT_EQ(selected(), (Rows{2, 3, 4}));
     EXPECT_TRUE(unchanged());
-    EXPECT_FALSE(doc.isModified());
 }
 
 }  // namespace
