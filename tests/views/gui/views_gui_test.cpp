@@ -323,8 +323,9 @@ TEST_F(Window, PrintingAFullListFillsAsManyPagesAsItSays) {
     EXPECT_LT(pages, kMaxPrograms / 40);
 }
 
-// A mouse drag shows where it drops and keeps the moved rows selected (where they land: list_drag_test).
-TEST_F(Window, RowsDraggedOntoARowLandBeforeIt) {
+// A mouse drag shows where it drops and, as Move To, keeps the moved rows selected (where they land:
+// list_drag_test).
+TEST_F(Window, RowsDraggedOrMovedToANumberStaySelected) {
     const std::string second = name(2);
     startDrag(2, 2);
     ASSERT_TRUE(list->dragHandler().dragging());
@@ -335,6 +336,11 @@ TEST_F(Window, RowsDraggedOntoARowLandBeforeIt) {
     EXPECT_EQ(name(6), second);
     EXPECT_EQ(selected(), (Rows{6, 7})) << "the moved rows stay selected";
     EXPECT_EQ(undoText(), "&Undo Move 2 programs");
+    select(15, 1);
+    list->moveSelectedTo(3);
+    settle();
+    EXPECT_EQ(selected(), (Rows{2}));
+    EXPECT_EQ(undoText(), "&Undo Move 1 program");
 }
 
 TEST_F(Window, HeldBelowTheListADragScrollsToTheEndOfTheTvRowsAndDropsThere) {
