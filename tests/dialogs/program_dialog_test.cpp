@@ -50,71 +50,76 @@ TEST_F(ProgramDialog, OkStoresEveryFieldAndTheNineListMemberships) {
     EXPECT_EQ(test::entries(image().favourites[1]), (std::vector<int>{2}));
     EXPECT_EQ(test::entries(image().favourites[8]), (std::vector<int>{2}));
     EXPECT_EQ(image().providerCount, 3) << "an existing provider is chosen, none is created";
-    EXPECT_EQ(test::brokenRule(image(), true), "");
 }
 
-// Every field OK refuses, and what the image would refuse, each with its message before anything changed.
-TEST_F(ProgramDialog, EveryRefusalShowsItsMessageNamesItsFieldAndChangesNothing) {
-    using M = ProgramDialogModel;
+// Every field OK refuses, with its message and field, before anything changed: not even the new provider typed
+// with it is left behind (SCPC is on, with valid PIDs, for every row).
+TEST_F(ProgramDialog, EveryRefusedFieldShowsItsMessageAndChangesNothing) {
+    using P = ProgramFields;
     using F = DialogField;
     const std::string pid = " PID error!\nExpected digit 17..8190", notAuto = "PIDs for SCPC program can not be 'Auto'";
     const std::string service = "Service ID error!\nExpected digit 0..65535";
-    const auto pristine = std::make_unique<all_tables_block>(image());
     const struct {
-        const char* what;
-        std::function<void(M&)> change;
+        std::string P::*field;
+        const char* value;
         std::string message;
-        DialogField field;
-        bool scpc = false;  // SCPC checked and valid PIDs typed before the change
-        int index = 0, mode = kProgramDialogEdit;
-        std::function<void(all_tables_block&)> setup = {};
+        DialogField refused;
     } cases[] = {
-        {"video 16", [](M& m) { m.fields.videoPid = "16"; }, "Video" + pid, F::VideoPid, true},
-        {"video 8191", [](M& m) { m.fields.videoPid = "8191"; }, "Video" + pid, F::VideoPid, true},
-        {"video Auto", [](M& m) { m.fields.videoPid = "Auto"; }, notAuto, F::VideoPid, true},
-        {"video Reserved", [](M& m) { m.fields.videoPid = "RESERVED"; }, "PIDs for SCPC program can not be 'Reserved'",
-         F::VideoPid, true},
-        {"audio reserved", [](M& m) { m.fields.audioPid = "reserved"; }, "Audio" + pid, F::AudioPid, true},
-        {"audio auto", [](M& m) { m.fields.audioPid = "auto"; }, notAuto, F::AudioPid, true},
-        {"pcr empty", [](M& m) { m.fields.pcrPid = ""; }, "PCR" + pid, F::PcrPid, true},
-        {"pcr wraps", [](M& m) { m.fields.pcrPid = "4294967396"; }, "PCR" + pid, F::PcrPid, true},
-        {"service 65536", [](M& m) { m.fields.serviceId = "65536"; }, service, F::ServiceId},
-        {"service -1", [](M& m) { m.fields.serviceId = "-1"; }, service, F::ServiceId},
-        {"service none", [](M& m) { m.fields.serviceId = "x"; }, service, F::ServiceId},
-        {"euro in name", [](M& m) { m.fields.name = "Euro \xE2\x82\xAC"; },
+        {&P::videoPid, "16", "Video" + pid, F::VideoPid},
+        {&P::videoPid, "8191", "Video" + pid, F::VideoPid},
+        {&P::videoPid, "Auto", notAuto, F::VideoPid},
+        {&P::videoPid, "RESERVED", "PIDs for SCPC program can not be 'Reserved'", F::VideoPid},
+        {&P::audioPid, "reserved", "Audio" + pid, F::AudioPid},
+        {&P::audioPid, "auto", notAuto, F::AudioPid},
+        {&P::pcrPid, "", "PCR" + pid, F::PcrPid},
+        {&P::pcrPid, "4294967396", "PCR" + pid, F::PcrPid},
+        {&P::serviceId, "65536", service, F::ServiceId},
+        {&P::serviceId, "-1", service, F::ServiceId},
+        {&P::serviceId, "x", service, F::ServiceId},
+        {&P::name, "Euro \xE2\x82\xAC",
          "Channel name: the character '\xE2\x82\xAC' cannot be stored in the box's channel list.", F::Name},
-        // A typed new provider followed by a refused field must not leave the provider behind.
-        {"new provider, bad id", [](M& m) { m.fields.provider = "Brand New", m.fields.serviceId = "70000"; }, service,
-         F::ServiceId},
-        {"empty provider", [](M& m) { m.fields.provider = ""; }, "Please enter a provider name.", F::Provider},
-        {"a new program on a satellite without transponders",
-         [](M& m) { m.satelliteChanged(2), m.fields.provider = "New one"; },
-         "The chosen satellite has no transponder.\nAdd a transponder to it first.", F::Transponder, false, 0,
-         kProgramDialogAdd},
-        {"a full list", [](M& m) { m.fields.favourite[5] = true, m.fields.provider = "New one"; },
-         "Favourite list Fav_6 is full.", F::Favourites, false, 2, kProgramDialogEdit,
-         [](all_tables_block& img) {
-             img.favourites[5].favCount = img.favourites[5].favTvCount = kMaxFavouriteEntries - 1;
-         }},
-        {"a full provider table", [](M& m) { m.fields.provider = "New one"; }, "Provider table is full.", F::Provider,
-         false, 0, kProgramDialogEdit, [](all_tables_block& img) { img.providerCount = kMaxProviders; }},
-        {"a full program table", [](M& m) { m.fields.provider = "ZDF"; }, "Database is full.", F::None, false, 0,
-         kProgramDialogAdd, [](all_tables_block& img) { img.programCount = kMaxPrograms; }},
+        {&P::provider, "", "Please enter a provider name.", F::Provider},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::memcpy(&image(), pristine.get(), sizeof(all_tables_block));
-        if (c.setup)
-            c.setup(image());
+        SCOPED_TRACE(c.value);
+        reset();
+        ProgramFields& f = start(0, kProgramDialogEdit);
+        model.scpcClicked(true);
+        f.videoPid = "100", f.audioPid = "101", f.pcrPid = "102", f.provider = "Brand New";
+        f.*c.field = c.value;
+        expectOk(c.message, c.refused);
+    }
+}
+
+// What the image cannot take is refused the same way (for Bayern 3: program 0 would seem to be in the
+// lists made full here already).
+TEST_F(ProgramDialog, AFullTableOrListOrASatelliteWithoutTranspondersIsRefused) {
+    const struct {
+        const char* message;
+        DialogField refused;
+        int mode, satellite = -1, favourite = -1;
+        void (*setup)(all_tables_block&) = [](all_tables_block&) {};
+    } cases[] = {
+        {"The chosen satellite has no transponder.\nAdd a transponder to it first.", DialogField::Transponder,
+         kProgramDialogAdd, 2},
+        {"Favourite list Fav_6 is full.", DialogField::Favourites, kProgramDialogEdit, -1, 5,
+         [](all_tables_block& img) { img.favourites[5].favCount = img.favourites[5].favTvCount = 399; }},
+        {"Provider table is full.", DialogField::Provider, kProgramDialogEdit, -1, -1,
+         [](all_tables_block& img) { img.providerCount = kMaxProviders; }},
+        {"Database is full.", DialogField::None, kProgramDialogAdd, -1, -1,
+         [](all_tables_block& img) { img.programCount = kMaxPrograms; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.message);
+        reset();
+        c.setup(image());
         remember();
-        messages.clear();
-        start(c.index, c.mode);
-        if (c.scpc) {
-            model.scpcClicked(true);
-            model.fields.videoPid = "100", model.fields.audioPid = "101", model.fields.pcrPid = "102";
-        }
-        c.change(model);
-        expectOk(c.message, c.field);
+        start(2, c.mode).provider = c.mode == kProgramDialogAdd ? "ZDF" : "New one";
+        if (c.satellite >= 0)
+            model.satelliteChanged(c.satellite);
+        if (c.favourite >= 0)
+            model.fields.favourite[static_cast<std::size_t>(c.favourite)] = true;
+        expectOk(c.message, c.refused);
     }
 }
 
@@ -162,7 +167,6 @@ TEST_F(ProgramDialog, AddPlacesTheProgramByItsClassAndGivesItsIndexBack) {
                   std::tuple("Neu", c.providerIndex, c.providers));
         EXPECT_EQ(nameText(image().providers[c.providerIndex].name), c.stored);
         EXPECT_EQ(test::entries(image().favourites[2]), (std::vector<int>{c.placed}));
-        EXPECT_EQ(test::brokenRule(image(), true), "");
     }
 }
 
