@@ -476,7 +476,9 @@ void CLeftView::editTransponder(QTreeWidgetItem* node) {
     if (frequency < 0)
         return;
     const std::string text = transponderNodeText(frequency, polarisation);
-    node->setText(0, shown(text));
+    // The node's stored bytes name its transponder for later commands (a delete, a second edit): they
+    // change with the label, or those commands would look for the old frequency.
+    setName(node, text);
     db.state().browse.selectedText = text;
     m_doc.imageEdited(tr("Edit transponder"));
     emit imageEdited(true);

@@ -8,12 +8,15 @@
 #include <QtPrintSupport/QPrinter>
 #include <QtTest/QAbstractItemModelTester>
 #include <QtTest/QTest>
+#include <QtWidgets/QComboBox>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QRadioButton>
 #include <QtWidgets/QSplitter>
 
 #include "app/command_ids.h"
 #include "database/image_access.h"
+#include "dialogs/program_dialog_model.h"
 #include "tests/app/gui/gui_fixture.h"
 #include "tests/database/editing_checks.h"
 #include "views/find_bar.h"
@@ -183,15 +186,23 @@ TEST_F(Window, ANameTypedInTheTreeIsAStepUndoneInTheTreeToo) {
     EXPECT_EQ(root(kProvidersRoot)->child(0)->text(0), old);
 }
 
-// The transponder dialogs answered: the last transponder deleted leaves "Empty", and one added there
-// replaces it (where a node goes among others: tree_rules_test).
+// The transponder dialogs answered: an edited node names its transponder by its new text (the next
+// delete finds it), the last transponder deleted leaves "Empty", and one added there replaces it (where
+// a node goes among others: tree_rules_test).
 TEST_F(Window, TransponderNodesFollowTheirDialogs) {
     QTreeWidgetItem* satellite = root(kSatellitesRoot)->child(0);
+    answerDialog([](QWidget& dialog) {
+        set(dialog, "frequencyEdit", "10002");
+        dialog.findChild<QRadioButton*>("polarisation3")->setChecked(true);
+    });
+    tree->editTransponder(satellite->child(0));
+    EXPECT_EQ(satellite->child(0)->text(0), "10002(R)");
     for (int guard = 0; satellite->child(0)->text(0) != kPlaceholderNode && guard < 50; ++guard) {
         fx.messages.script(MessageAnswer::Yes);
         answerDialog([](QWidget&) {});
         tree->deleteTransponder(satellite->child(0));
     }
+    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{}) << "every delete found its transponder";
     ASSERT_EQ(satellite->childCount(), 1);
     EXPECT_EQ(satellite->child(0)->text(0), kPlaceholderNode);
     answerDialog([](QWidget& dialog) {
@@ -247,7 +258,7 @@ TEST_F(Window, KeyboardEditsAreStepsByEveryShortcutAndTheModifiedMarkFollowsTheS
 }
 
 // A tool from the menu and a satellite deleted in the tree are steps; the tree shows the satellite again
-// when it is undone.
+// when it is undone. A program added from the list is selected and its new provider shows in the tree.
 TEST_F(Window, ToolsAndSatelliteDeletesAreStepsTheTreeFollows) {
     frame->action(kCmdToolsSortByName)->trigger();
     settle();
@@ -263,6 +274,15 @@ TEST_F(Window, ToolsAndSatelliteDeletesAreStepsTheTreeFollows) {
     EXPECT_EQ(root(kSatellitesRoot)->childCount(), satellites - 1);
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(root(kSatellitesRoot)->childCount(), satellites);
+
+    const int providers = root(kProvidersRoot)->childCount();
+    answerDialog([](QWidget& dialog) {
+        set(dialog, "nameEdit", "Neues Programm");
+        dialog.findChild<QComboBox*>("providerCombo")->setEditText("Neuer Anbieter");
+    });
+    list->openProgramEditor(3, kProgramDialogAdd);
+    EXPECT_EQ(cell(list->currentIndex().row(), kColumnName), "Neues Programm");
+    EXPECT_EQ(root(kProvidersRoot)->childCount(), providers + 1);
 }
 
 // The find bar: F3 and Shift+F3 step through the matches (which rows match: list_find_test), select all,
