@@ -9,6 +9,8 @@
 
 #include <algorithm>
 
+#include "app/translated_texts.h"
+
 namespace vizud {
 
 CheckDialog::CheckDialog(const std::vector<Finding>& findings, QWidget* parent) : QDialog(parent) {
@@ -20,7 +22,7 @@ CheckDialog::CheckDialog(const std::vector<Finding>& findings, QWidget* parent) 
                                                      static_cast<int>(findings.size()))
                                                       .arg(repairable),
                                this);
-    auto* report = new QPlainTextEdit(QString::fromStdString(reportText(findings)), this);
+    auto* report = new QPlainTextEdit(translated(reportText(findings)), this);
     report->setObjectName("checkReport");
     report->setReadOnly(true);
     report->setLineWrapMode(QPlainTextEdit::NoWrap);

@@ -2,6 +2,8 @@
 
 #include <QtWidgets/QMessageBox>
 
+#include "app/translated_texts.h"
+
 namespace vizud {
 
 namespace {
@@ -42,15 +44,13 @@ constexpr const char* kCaption = "Diruriz Ezoviv for HD";
 }  // namespace
 
 void GuiMessages::show(const std::string& text, MessageIcon icon) {
-    QMessageBox box(boxIcon(icon), QString::fromLatin1(kCaption), QString::fromStdString(text), QMessageBox::Ok,
-                    m_parent);
+    QMessageBox box(boxIcon(icon), QString::fromLatin1(kCaption), translated(text), QMessageBox::Ok, m_parent);
     box.setObjectName("messageBox");
     box.exec();
 }
 
 MessageAnswer GuiMessages::ask(const std::string& text, MessageButtons buttons, MessageIcon icon) {
-    QMessageBox box(boxIcon(icon), QString::fromLatin1(kCaption), QString::fromStdString(text), boxButtons(buttons),
-                    m_parent);
+    QMessageBox box(boxIcon(icon), QString::fromLatin1(kCaption), translated(text), boxButtons(buttons), m_parent);
     box.setObjectName("messageBox");
     switch (box.exec()) {
         case QMessageBox::Yes:

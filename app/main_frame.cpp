@@ -24,6 +24,7 @@
 #include "app/check_dialog.h"
 #include "app/command_ids.h"
 #include "app/editor_document.h"
+#include "app/translated_texts.h"
 #include "dialogs/latin1_text.h"
 #include "views/find_bar.h"
 #include "views/left_view.h"
@@ -414,7 +415,7 @@ void CMainFrame::onIdle() {
     m_modifiedPane->setText(m_doc.isModified() ? tr("OVR") : QString());
     const DocumentCommands& commands = m_doc.commands();
     const CountsPane pane = vizud::countsPane(m_doc.database(), commands.fileOpened(), commands.downloaded());
-    const QString counts = QString::fromStdString(pane.text);
+    const QString counts = translated(pane.text);
     m_countsPane->setText(counts);
     // The pane's width is a minimum: with the desktop's font a full database's counts need more room.
     m_countsPane->setFixedWidth(std::max(pane.width, m_countsPane->fontMetrics().horizontalAdvance(counts) + 12));

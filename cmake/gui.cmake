@@ -11,6 +11,7 @@ set(VIZUD_GUI_SOURCES
     app/frame_actions.cpp
     app/gui_file_chooser.cpp
     app/gui_messages.cpp
+    app/translated_texts.cpp
     app/gui_transfers.cpp
     app/main_frame.cpp
     app/options_dialog.cpp
@@ -51,7 +52,7 @@ target_compile_definitions(vizud_gui PUBLIC QT_NO_CAST_FROM_BYTEARRAY QT_NO_URL_
 qt_add_translations(vizud_gui
     TS_FILES resources/translations/vizud_de.ts
     RESOURCE_PREFIX /i18n
-    SOURCES ${VIZUD_GUI_SOURCES}
+    SOURCES ${VIZUD_GUI_SOURCES} ${CMAKE_CURRENT_SOURCE_DIR}/app/user_texts.cpp
     LUPDATE_OPTIONS -locations none -no-obsolete)
 
 add_executable(vizud app/main.cpp)

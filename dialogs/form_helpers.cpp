@@ -3,6 +3,8 @@
 #include <QtCore/QSignalBlocker>
 #include <QtWidgets/QLineEdit>
 
+#include "app/translated_texts.h"
+
 namespace vizud::form {
 
 void fill(QComboBox& combo, const ComboItems& items, int selection) {
@@ -16,8 +18,10 @@ void fill(QComboBox& combo, const ComboItems& items, int selection) {
 void fill(QComboBox& combo, const std::vector<std::string>& entries, int selection) {
     const QSignalBlocker blocker(combo);
     combo.clear();
+    // A fixed choice shows in the interface's language; a drop-down the user types into keeps the texts
+    // its model reads back.
     for (const std::string& entry : entries)
-        combo.addItem(text(entry));
+        combo.addItem(combo.isEditable() ? text(entry) : translated(entry));
     combo.setCurrentIndex(selection);
 }
 

@@ -4,6 +4,7 @@
 #include <QtGui/QRegularExpressionValidator>
 #include <QtWidgets/QCompleter>
 
+#include "app/translated_texts.h"
 #include "dialogs/form_helpers.h"
 #include "ui_program_dialog.h"
 
@@ -29,7 +30,7 @@ ProgramDialog::ProgramDialog(ProgramDialogModel& model, QWidget* parent)
 
     m_model.open();
     if (const std::string title = m_model.title(); !title.empty())
-        setWindowTitle(form::text(title));
+        setWindowTitle(translated(title));
     showFields();
 
     connect(m_ui->satelliteCombo, &QComboBox::currentIndexChanged, this, &ProgramDialog::onSatelliteChosen);

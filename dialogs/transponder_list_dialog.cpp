@@ -1,5 +1,6 @@
 #include "dialogs/transponder_list_dialog.h"
 
+#include "app/translated_texts.h"
 #include "dialogs/form_helpers.h"
 #include "dialogs/transponder_form.h"
 #include "ui_transponder_list_dialog.h"
@@ -10,7 +11,7 @@ TransponderListDialog::TransponderListDialog(TransponderListDialogModel& model, 
     : QDialog(parent), m_ui(std::make_unique<Ui::TransponderListDialog>()), m_model(model) {
     m_ui->setupUi(this);
     m_model.open();
-    setWindowTitle(form::text(m_model.title()));
+    setWindowTitle(translated(m_model.title()));
     form::fill(*m_ui->satelliteCombo, m_model.satellites(), m_model.satelliteSelection);
     showFields();
     connect(m_ui->satelliteCombo, &QComboBox::currentIndexChanged, this, &TransponderListDialog::onSatelliteChosen);

@@ -3,6 +3,7 @@
 #include <QtCore/QMetaObject>
 #include <QtCore/QTimer>
 
+#include "app/translated_texts.h"
 #include "ui_transfer_dialog.h"
 
 namespace vizud {
@@ -51,13 +52,13 @@ void TransferDialog::startWorker() {
     m_cancelled = false;
     switch (m_mode) {
         case TransferMode::Download:
-            setWindowTitle("Download database from Set Top Box");
+            setWindowTitle(translated("Download database from Set Top Box"));
             break;
         case TransferMode::Upload:
-            setWindowTitle("Upload database to Set Top Box");
+            setWindowTitle(translated("Upload database to Set Top Box"));
             break;
         case TransferMode::Upgrade:
-            setWindowTitle("Upgrade software to Set Top Box");
+            setWindowTitle(translated("Upgrade software to Set Top Box"));
             break;
     }
     // Each report wakes the dialog from the worker's thread with a queued drain. The dialog outlives every
@@ -69,7 +70,7 @@ void TransferDialog::startWorker() {
     if (!m_workerStarted) {
         m_messages.show("Unknown transmission type!", MessageIcon::None);
     }
-    m_ui->statusField->setText("Please wait");
+    m_ui->statusField->setText(translated("Please wait"));
 }
 
 void TransferDialog::drainReports() {
@@ -82,7 +83,7 @@ void TransferDialog::drainReports() {
 void TransferDialog::apply(const link::Report& report) {
     const link::ReportAction action = link::describeReport(report.code, report.value);
     if (!action.status.empty()) {
-        m_ui->statusField->setText(QString::fromStdString(action.status));
+        m_ui->statusField->setText(translated(action.status));
     }
     if (action.progress) {
         m_ui->packetField->setText(QString::fromStdString(action.packetText));

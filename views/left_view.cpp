@@ -11,6 +11,7 @@
 #include <QtWidgets/QToolTip>
 
 #include "app/editor_document.h"
+#include "app/translated_texts.h"
 #include "database/image_access.h"
 #include "dialogs/dialog_openers.h"
 #include "dialogs/field_rules.h"
@@ -128,7 +129,7 @@ CLeftView::CLeftView(CViz_ud_app_17Doc& doc, QWidget* parent) : QTreeWidget(pare
 
 QTreeWidgetItem* CLeftView::rootItem(const char* root) const {
     for (int i = 0; i < topLevelItemCount(); ++i) {
-        if (topLevelItem(i)->text(0) == QLatin1String(root))
+        if (topLevelItem(i)->data(0, kNameBytesRole).toByteArray() == root)
             return topLevelItem(i);
     }
     return nullptr;
@@ -138,7 +139,9 @@ void CLeftView::createRoots() {
     const QSignalBlocker blocker(this);
     clear();
     for (const char* root : {kFavsRoot, kProvidersRoot, kSatellitesRoot}) {
-        auto* item = new QTreeWidgetItem(QStringList{QString::fromLatin1(root)});
+        // A root shows its name in the interface's language; lookups keep the name the image knows it by.
+        auto* item = new QTreeWidgetItem(QStringList{translated(root)});
+        item->setData(0, kNameBytesRole, QByteArray(root));
         addTopLevelItem(item);
     }
 }
@@ -510,11 +513,12 @@ QString CLeftView::tipFor(QTreeWidgetItem* node) const {
     const ChannelDatabase& db = m_doc.database();
     switch (kindOf(node)) {
         case TreeNodeKind::Root:
-            return shown(rootTip(bytes(node)));
+            return translated(shown(rootTip(bytes(node))).toStdString());
         case TreeNodeKind::Satellite:
-            return shown(satelliteTip(db, recordOf(node)));
+            return translated(shown(satelliteTip(db, recordOf(node))).toStdString());
         case TreeNodeKind::Transponder:
-            return shown(transponderTip(db, findNodeTransponder(db, recordOf(node), bytes(node))));
+            return translated(
+                shown(transponderTip(db, findNodeTransponder(db, recordOf(node), bytes(node)))).toStdString());
         default:
             return {};
     }

@@ -2,6 +2,8 @@
 
 #include <QtGui/QColor>
 
+#include "app/translated_texts.h"
+
 namespace vizud {
 
 ProgramListModel::ProgramListModel(const ChannelDatabase& db, QObject* parent)
@@ -68,7 +70,7 @@ QVariant ProgramListModel::headerData(int section, Qt::Orientation orientation, 
     if (orientation != Qt::Horizontal || section < 0 || section >= kListColumns)
         return {};
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(kListColumnSpecs[static_cast<std::size_t>(section)].header);
+        return translated(kListColumnSpecs[static_cast<std::size_t>(section)].header);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};

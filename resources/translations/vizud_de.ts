@@ -1265,4 +1265,799 @@ Datenbank prüfen</translation>
         <translation>Satellit hinzufügen</translation>
     </message>
 </context>
+<context>
+    <name>vizud::UserTexts</name>
+    <message>
+        <source>Open1</source>
+        <translation>Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Error: Open failed</source>
+        <translation>Fehler: Öffnen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Error: Open failed2</source>
+        <translation>Fehler: Öffnen fehlgeschlagen (2)</translation>
+    </message>
+    <message>
+        <source>The file has %1 bytes; a channel file has %2.</source>
+        <translation>Die Datei hat %1 Bytes; eine Kanaldatei hat %2.</translation>
+    </message>
+    <message>
+        <source>Its counts go beyond the tables of a channel file.</source>
+        <translation>Ihre Anzahlen gehen über die Tabellen einer Kanaldatei hinaus.</translation>
+    </message>
+    <message>
+        <source>This file has 1 problem. Tools &gt; Check database shows it and repairs what it can.</source>
+        <translation>Diese Datei hat 1 Problem. Extras &gt; Datenbank prüfen zeigt es und repariert, was möglich ist.</translation>
+    </message>
+    <message>
+        <source>This file has %1 problems. Tools &gt; Check database shows them and repairs what it can.</source>
+        <translation>Diese Datei hat %1 Probleme. Extras &gt; Datenbank prüfen zeigt sie und repariert, was möglich ist.</translation>
+    </message>
+    <message>
+        <source>Open last edited failed</source>
+        <translation>Die zuletzt bearbeitete Datei konnte nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Error: Save failed!</source>
+        <translation>Fehler: Speichern fehlgeschlagen!</translation>
+    </message>
+    <message>
+        <source>Nothing to save!</source>
+        <translation>Nichts zu speichern!</translation>
+    </message>
+    <message>
+        <source>Nothing to export!</source>
+        <translation>Nichts zu exportieren!</translation>
+    </message>
+    <message>
+        <source>The list could not be written:</source>
+        <translation>Die Liste konnte nicht geschrieben werden:</translation>
+    </message>
+    <message>
+        <source>%1 not saved!</source>
+        <translation>%1 nicht gespeichert!</translation>
+    </message>
+    <message>
+        <source>Save it now?</source>
+        <translation>Jetzt speichern?</translation>
+    </message>
+    <message>
+        <source>Save changes to %1?</source>
+        <translation>Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>%1 existiert bereits.</translation>
+    </message>
+    <message>
+        <source>Do you want to replace it?</source>
+        <translation>Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>No document opened or downloaded</source>
+        <translation>Kein Dokument geöffnet oder heruntergeladen</translation>
+    </message>
+    <message>
+        <source>Warning: This operation will overwrite database in Your receiver</source>
+        <translation>Warnung: Dieser Vorgang überschreibt die Datenbank in Ihrem Receiver</translation>
+    </message>
+    <message>
+        <source>Do You wish to continue?</source>
+        <translation>Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Please wait until STB reboots...</source>
+        <translation>Bitte warten, bis der Receiver neu startet...</translation>
+    </message>
+    <message>
+        <source>Unknown transmission type!</source>
+        <translation>Unbekannte Übertragungsart!</translation>
+    </message>
+    <message>
+        <source>Please wait</source>
+        <translation>Bitte warten</translation>
+    </message>
+    <message>
+        <source>Communication timeout</source>
+        <translation>Zeitüberschreitung der Verbindung</translation>
+    </message>
+    <message>
+        <source>The Set Top Box announced more data than a database can hold.</source>
+        <translation>Der Receiver kündigte mehr Daten an, als eine Datenbank fassen kann.</translation>
+    </message>
+    <message>
+        <source>The received data is not a channel list; the database was not changed.</source>
+        <translation>Die empfangenen Daten sind keine Kanalliste; die Datenbank wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>Can not read the software file</source>
+        <translation>Die Softwaredatei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The software file is too short</source>
+        <translation>Die Softwaredatei ist zu kurz</translation>
+    </message>
+    <message>
+        <source>Can not run communication thread</source>
+        <translation>Der Übertragungs-Thread kann nicht gestartet werden</translation>
+    </message>
+    <message>
+        <source>Opening port COM%1</source>
+        <translation>Öffne Port COM%1</translation>
+    </message>
+    <message>
+        <source>Can not open port COM%1</source>
+        <translation>Port COM%1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>Waiting for answer from Set Top Box</source>
+        <translation>Warte auf Antwort vom Receiver</translation>
+    </message>
+    <message>
+        <source>Timeout - %1</source>
+        <translation>Zeitüberschreitung - %1</translation>
+    </message>
+    <message>
+        <source>Received different data then expected</source>
+        <translation>Andere Daten als erwartet empfangen</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Data Download from Set Top Box...</source>
+        <translation>Daten vom Receiver herunterladen...</translation>
+    </message>
+    <message>
+        <source>Wait for Close.....</source>
+        <translation>Warte auf Abschluss.....</translation>
+    </message>
+    <message>
+        <source>Data Upload to Set Top Box...</source>
+        <translation>Daten zum Receiver hochladen...</translation>
+    </message>
+    <message>
+        <source>Connection lost</source>
+        <translation>Verbindung verloren</translation>
+    </message>
+    <message>
+        <source>The serial device disappeared during the transfer</source>
+        <translation>Die serielle Schnittstelle ist während der Übertragung verschwunden</translation>
+    </message>
+    <message>
+        <source>Error: %1-&gt;(%2)</source>
+        <translation>Fehler: %1-&gt;(%2)</translation>
+    </message>
+    <message>
+        <source>Database is full.</source>
+        <translation>Die Datenbank ist voll.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t put TV program among Radio program</source>
+        <translation>TV-Programme können nicht zwischen Radioprogramme gesetzt werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t put Radio program among TV program</source>
+        <translation>Radioprogramme können nicht zwischen TV-Programme gesetzt werden</translation>
+    </message>
+    <message>
+        <source>Can&apos;t put TV program among radio program.</source>
+        <translation>TV-Programme können nicht zwischen Radioprogramme gesetzt werden.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t put radio program among TV program.</source>
+        <translation>Radioprogramme können nicht zwischen TV-Programme gesetzt werden.</translation>
+    </message>
+    <message>
+        <source>Sat table if full</source>
+        <translation>Die Satellitentabelle ist voll</translation>
+    </message>
+    <message>
+        <source>Transponder table is full. Can&apos;t add next transponder!</source>
+        <translation>Die Transpondertabelle ist voll. Es kann kein weiterer Transponder hinzugefügt werden!</translation>
+    </message>
+    <message>
+        <source>Program table is full. Can&apos;t add program!</source>
+        <translation>Die Programmtabelle ist voll. Es kann kein Programm hinzugefügt werden!</translation>
+    </message>
+    <message>
+        <source>Not enought free space in transponder table.</source>
+        <translation>Nicht genug freier Platz in der Transpondertabelle.</translation>
+    </message>
+    <message>
+        <source>Transponder with entered values exist</source>
+        <translation>Ein Transponder mit diesen Werten existiert bereits</translation>
+    </message>
+    <message>
+        <source>Provider table is full.</source>
+        <translation>Die Anbietertabelle ist voll.</translation>
+    </message>
+    <message>
+        <source>Not enought free space in programs table</source>
+        <translation>Nicht genug freier Platz in der Programmtabelle</translation>
+    </message>
+    <message>
+        <source>Favourite Table is full!</source>
+        <translation>Die Favoritentabelle ist voll!</translation>
+    </message>
+    <message>
+        <source>Favorite Table is full!</source>
+        <translation>Die Favoritentabelle ist voll!</translation>
+    </message>
+    <message>
+        <source>Select position to paste Your data!</source>
+        <translation>Wählen Sie die Stelle zum Einfügen Ihrer Daten!</translation>
+    </message>
+    <message>
+        <source>Select position!</source>
+        <translation>Wählen Sie eine Stelle!</translation>
+    </message>
+    <message>
+        <source>Providers table is FULL!</source>
+        <translation>Die Anbietertabelle ist VOLL!</translation>
+    </message>
+    <message>
+        <source>Providers table is full!</source>
+        <translation>Die Anbietertabelle ist voll!</translation>
+    </message>
+    <message>
+        <source>You cannot change name of this tree element.</source>
+        <translation>Der Name dieses Baumelements kann nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>A name can not be empty. The old name is kept.</source>
+        <translation>Ein Name darf nicht leer sein. Der alte Name bleibt.</translation>
+    </message>
+    <message>
+        <source>%1: the character &apos;%2&apos; cannot be stored in the box&apos;s channel list.</source>
+        <translation>%1: Das Zeichen &apos;%2&apos; kann in der Kanalliste des Receivers nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Channel name</source>
+        <translation>Kanalname</translation>
+    </message>
+    <message>
+        <source>Provider</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Add program</source>
+        <translation>Programm hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add transponder</source>
+        <translation>Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+    <message>
+        <source>Please enter a provider name.</source>
+        <translation>Bitte geben Sie einen Anbieternamen ein.</translation>
+    </message>
+    <message>
+        <source>The chosen satellite has no transponder.</source>
+        <translation>Der gewählte Satellit hat keinen Transponder.</translation>
+    </message>
+    <message>
+        <source>Add a transponder to it first.</source>
+        <translation>Fügen Sie ihm zuerst einen Transponder hinzu.</translation>
+    </message>
+    <message>
+        <source>Video PID error!</source>
+        <translation>Fehler in der Video-PID!</translation>
+    </message>
+    <message>
+        <source>Audio PID error!</source>
+        <translation>Fehler in der Audio-PID!</translation>
+    </message>
+    <message>
+        <source>PCR PID error!</source>
+        <translation>Fehler in der PCR-PID!</translation>
+    </message>
+    <message>
+        <source>Expected digit 17..8190</source>
+        <translation>Erwartet wird eine Zahl 17..8190</translation>
+    </message>
+    <message>
+        <source>PIDs for SCPC program can not be &apos;Auto&apos;</source>
+        <translation>PIDs eines SCPC-Programms können nicht &apos;Auto&apos; sein</translation>
+    </message>
+    <message>
+        <source>PIDs for SCPC program can not be &apos;Reserved&apos;</source>
+        <translation>PIDs eines SCPC-Programms können nicht &apos;Reserved&apos; sein</translation>
+    </message>
+    <message>
+        <source>Service ID error!</source>
+        <translation>Fehler in der Service-ID!</translation>
+    </message>
+    <message>
+        <source>Expected digit 0..65535</source>
+        <translation>Erwartet wird eine Zahl 0..65535</translation>
+    </message>
+    <message>
+        <source>Favourite list %1 is full.</source>
+        <translation>Die Favoritenliste %1 ist voll.</translation>
+    </message>
+    <message>
+        <source>The satellite table is full: it holds %1 satellites.</source>
+        <translation>Die Satellitentabelle ist voll: Sie fasst %1 Satelliten.</translation>
+    </message>
+    <message>
+        <source>Delete a satellite first.</source>
+        <translation>Löschen Sie zuerst einen Satelliten.</translation>
+    </message>
+    <message>
+        <source>Your designated value is beyond the limited range,</source>
+        <translation>Der angegebene Wert liegt außerhalb des zulässigen Bereichs,</translation>
+    </message>
+    <message>
+        <source> please input proper value(28 ~ %1)</source>
+        <translation> bitte geben Sie einen passenden Wert ein (28 ~ %1)</translation>
+    </message>
+    <message>
+        <source>Cannot find predefined sat parameters.</source>
+        <translation>Keine vordefinierten Satellitenparameter gefunden.</translation>
+    </message>
+    <message>
+        <source>Please enter a satellite name.</source>
+        <translation>Bitte geben Sie einen Satellitennamen ein.</translation>
+    </message>
+    <message>
+        <source>A satellite named %1 already exists.</source>
+        <translation>Ein Satellit namens %1 existiert bereits.</translation>
+    </message>
+    <message>
+        <source>Degree error!</source>
+        <translation>Fehler in der Position!</translation>
+    </message>
+    <message>
+        <source>Expected a position in degrees, such as 19,2</source>
+        <translation>Erwartet wird eine Position in Grad, etwa 19,2</translation>
+    </message>
+    <message>
+        <source>%1(%2) already exist as given DisEqC 1.2 position!</source>
+        <translation>%1(%2) ist bereits als DiSEqC-1.2-Position vergeben!</translation>
+    </message>
+    <message>
+        <source>Direction error!</source>
+        <translation>Fehler in der Richtung!</translation>
+    </message>
+    <message>
+        <source>Expected E or W</source>
+        <translation>Erwartet wird E oder W</translation>
+    </message>
+    <message>
+        <source>LNB Upper LO Range expected 3350...14900</source>
+        <translation>Oberer LNB-LO: erwartet wird 3350...14900</translation>
+    </message>
+    <message>
+        <source>LNB Lower LO Range expected 3350...14900</source>
+        <translation>Unterer LNB-LO: erwartet wird 3350...14900</translation>
+    </message>
+    <message>
+        <source>Every satellite key (0 to 255) is in use.</source>
+        <translation>Jeder Satellitenschlüssel (0 bis 255) ist vergeben.</translation>
+    </message>
+    <message>
+        <source>Unknown Frequency value: %1!</source>
+        <translation>Unbekannter Frequenzwert: %1!</translation>
+    </message>
+    <message>
+        <source>Unknown Symbolrate value: %1!</source>
+        <translation>Unbekannter Symbolratenwert: %1!</translation>
+    </message>
+    <message>
+        <source>Unknown Transport Stream ID value: %1!</source>
+        <translation>Unbekannter Wert der Transport-Stream-ID: %1!</translation>
+    </message>
+    <message>
+        <source>Unknown Network ID value: %1!</source>
+        <translation>Unbekannter Wert der Netzwerk-ID: %1!</translation>
+    </message>
+    <message>
+        <source>Unknown Oryginal Network ID value: %1!</source>
+        <translation>Unbekannter Wert der Original-Netzwerk-ID: %1!</translation>
+    </message>
+    <message>
+        <source>You must enter value %1..%2</source>
+        <translation>Sie müssen einen Wert %1..%2 eingeben</translation>
+    </message>
+    <message>
+        <source>Please choose the transponder to delete.</source>
+        <translation>Bitte wählen Sie den zu löschenden Transponder.</translation>
+    </message>
+    <message>
+        <source>Transponder %1 (MHz) is still used by a program in the clipboard.</source>
+        <translation>Transponder %1 (MHz) wird noch von einem Programm in der Zwischenablage verwendet.</translation>
+    </message>
+    <message>
+        <source>Paste it first.</source>
+        <translation>Fügen Sie es zuerst ein.</translation>
+    </message>
+    <message>
+        <source>Do you realy want to delete transponder %1 (MHz)</source>
+        <translation>Wollen Sie den Transponder %1 (MHz) wirklich löschen</translation>
+    </message>
+    <message>
+        <source>from satellite: %1</source>
+        <translation>vom Satelliten: %1</translation>
+    </message>
+    <message>
+        <source>Its 1 program is deleted with it.</source>
+        <translation>Sein 1 Programm wird mit ihm gelöscht.</translation>
+    </message>
+    <message>
+        <source>Its %1 programs are deleted with it.</source>
+        <translation>Seine %1 Programme werden mit ihm gelöscht.</translation>
+    </message>
+    <message>
+        <source>Error: Can not recognize choosed satellite!</source>
+        <translation>Fehler: Der gewählte Satellit wurde nicht erkannt!</translation>
+    </message>
+    <message>
+        <source>Open or download a channel list first.</source>
+        <translation>Öffnen Sie zuerst eine Kanalliste oder laden Sie sie herunter.</translation>
+    </message>
+    <message>
+        <source>The favourite list names a program beyond the table; Tools &gt; Check database repairs it.</source>
+        <translation>Die Favoritenliste nennt ein Programm außerhalb der Tabelle; Extras &gt; Datenbank prüfen repariert das.</translation>
+    </message>
+    <message>
+        <source>Take the favourite lists of the other file too?</source>
+        <translation>Auch die Favoritenlisten der anderen Datei übernehmen?</translation>
+    </message>
+    <message>
+        <source>Yes: the nine lists become its lists, for the programs found here.</source>
+        <translation>Ja: Die neun Listen werden ihre Listen, für die hier gefundenen Programme.</translation>
+    </message>
+    <message>
+        <source>No: the lists stay as they are.</source>
+        <translation>Nein: Die Listen bleiben, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>The list could not be put in order.</source>
+        <translation>Die Liste konnte nicht geordnet werden.</translation>
+    </message>
+    <message>
+        <source>Repaired:</source>
+        <translation>Repariert:</translation>
+    </message>
+    <message>
+        <source>%1 favourite entries dropped</source>
+        <translation>%1 Favoriteneinträge entfernt</translation>
+    </message>
+    <message>
+        <source>%1 favourite entries moved to the part of their program</source>
+        <translation>%1 Favoriteneinträge in den Teil ihres Programms verschoben</translation>
+    </message>
+    <message>
+        <source>%1 satellite transponder counts set right</source>
+        <translation>%1 Transponderanzahlen von Satelliten berichtigt</translation>
+    </message>
+    <message>
+        <source>Nothing needed a repair.</source>
+        <translation>Nichts musste repariert werden.</translation>
+    </message>
+    <message>
+        <source>no problems found</source>
+        <translation>keine Probleme gefunden</translation>
+    </message>
+    <message>
+        <source>crc: %1</source>
+        <translation>Prüfsumme: %1</translation>
+    </message>
+    <message>
+        <source>capacity: %1</source>
+        <translation>Kapazität: %1</translation>
+    </message>
+    <message>
+        <source>transponder: %1</source>
+        <translation>Transponder: %1</translation>
+    </message>
+    <message>
+        <source>provider: %1</source>
+        <translation>Anbieter: %1</translation>
+    </message>
+    <message>
+        <source>satellite: %1</source>
+        <translation>Satellit: %1</translation>
+    </message>
+    <message>
+        <source>duplicate-transponder: %1</source>
+        <translation>doppelter Transponder: %1</translation>
+    </message>
+    <message>
+        <source>favourite: %1</source>
+        <translation>Favorit: %1</translation>
+    </message>
+    <message>
+        <source>count: %1</source>
+        <translation>Anzahl: %1</translation>
+    </message>
+    <message>
+        <source>stored 0x%1, the image gives 0x%2</source>
+        <translation>gespeichert 0x%1, das Abbild ergibt 0x%2</translation>
+    </message>
+    <message>
+        <source>%1 %2, the table has room for %3</source>
+        <translation>%1 %2, die Tabelle fasst %3</translation>
+    </message>
+    <message>
+        <source>satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>programs</source>
+        <translation>Programme</translation>
+    </message>
+    <message>
+        <source>transponders</source>
+        <translation>Transponder</translation>
+    </message>
+    <message>
+        <source>providers</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>%1 TV programs of %2 programs</source>
+        <translation>%1 TV-Programme von %2 Programmen</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 entries, it has room for %3</source>
+        <translation>%1 hat %2 Einträge, sie fasst %3</translation>
+    </message>
+    <message>
+        <source>%1 has %2 TV entries of %3 entries</source>
+        <translation>%1 hat %2 TV-Einträge von %3 Einträgen</translation>
+    </message>
+    <message>
+        <source>%1 names transponder %2, the table has %3</source>
+        <translation>%1 nennt Transponder %2, die Tabelle hat %3</translation>
+    </message>
+    <message>
+        <source>%1 names provider %2, the table has %3</source>
+        <translation>%1 nennt Anbieter %2, die Tabelle hat %3</translation>
+    </message>
+    <message>
+        <source>%1 belongs to satellite key %2, no satellite has it</source>
+        <translation>%1 gehört zum Satellitenschlüssel %2, den kein Satellit hat</translation>
+    </message>
+    <message>
+        <source>%1 repeats transponder %2 of its satellite</source>
+        <translation>%1 wiederholt Transponder %2 seines Satelliten</translation>
+    </message>
+    <message>
+        <source>%1 entry %2 names program %3, the table has %4</source>
+        <translation>%1 Eintrag %2 nennt Programm %3, die Tabelle hat %4</translation>
+    </message>
+    <message>
+        <source>%1 entry %2 repeats %3</source>
+        <translation>%1 Eintrag %2 wiederholt %3</translation>
+    </message>
+    <message>
+        <source>%1 entry %2 is a TV entry naming radio %3</source>
+        <translation>%1 Eintrag %2 ist ein TV-Eintrag und nennt das Radio-%3</translation>
+    </message>
+    <message>
+        <source>%1 entry %2 is a radio entry naming TV %3</source>
+        <translation>%1 Eintrag %2 ist ein Radioeintrag und nennt das TV-%3</translation>
+    </message>
+    <message>
+        <source>%1 counts %2 transponders, %3 are its own</source>
+        <translation>%1 zählt %2 Transponder, %3 davon gehören ihm</translation>
+    </message>
+    <message>
+        <source>program %1 &quot;%2&quot;</source>
+        <translation>Programm %1 „%2“</translation>
+    </message>
+    <message>
+        <source>list %1 &quot;%2&quot;</source>
+        <translation>Liste %1 „%2“</translation>
+    </message>
+    <message>
+        <source>satellite %1 &quot;%2&quot;</source>
+        <translation>Satellit %1 „%2“</translation>
+    </message>
+    <message>
+        <source>transponder %1 (%2 MHz %3)</source>
+        <translation>Transponder %1 (%2 MHz %3)</translation>
+    </message>
+    <message>
+        <source>List of providers.</source>
+        <translation>Liste der Anbieter.</translation>
+    </message>
+    <message>
+        <source>List of satellites.</source>
+        <translation>Liste der Satelliten.</translation>
+    </message>
+    <message>
+        <source>User favourite channels.</source>
+        <translation>Favoritenkanäle des Benutzers.</translation>
+    </message>
+    <message>
+        <source>Degree: %1, Lower LO: %2, Upper LO: %3 </source>
+        <translation>Position: %1, Unterer LO: %2, Oberer LO: %3 </translation>
+    </message>
+    <message>
+        <source>DiSEqC: %1, 22Khz: %2, Positioner: %3</source>
+        <translation>DiSEqC: %1, 22kHz: %2, Positionierer: %3</translation>
+    </message>
+    <message>
+        <source>Freq: %1, Symb: %2 MS/s, FEC: %3, Pol: %4,</source>
+        <translation>Freq.: %1, Symb.: %2 MS/s, FEC: %3, Pol.: %4,</translation>
+    </message>
+    <message>
+        <source>Net ID: %1, Oryginal Net ID: %2, Transport Stream ID: %3</source>
+        <translation>Netz-ID: %1, Original-Netz-ID: %2, Transport-Stream-ID: %3</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>Tone Burst A</source>
+        <translation>Tone Burst A</translation>
+    </message>
+    <message>
+        <source>Tone Burst B</source>
+        <translation>Tone Burst B</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Auto</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Circular Left</source>
+        <translation>Zirkular links</translation>
+    </message>
+    <message>
+        <source>Circular Right</source>
+        <translation>Zirkular rechts</translation>
+    </message>
+    <message>
+        <source>Ch Index</source>
+        <translation>Kanalnr.</translation>
+    </message>
+    <message>
+        <source>Channel Name</source>
+        <translation>Kanalname</translation>
+    </message>
+    <message>
+        <source>Ch Status</source>
+        <translation>Kanalstatus</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Tr. Frequency</source>
+        <translation>Tr.-Frequenz</translation>
+    </message>
+    <message>
+        <source>Symbolrate</source>
+        <translation>Symbolrate</translation>
+    </message>
+    <message>
+        <source>Pol.</source>
+        <translation>Pol.</translation>
+    </message>
+    <message>
+        <source>FAVs</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>TV:%1, Radio:%2</source>
+        <translation>TV:%1, Radio:%2</translation>
+    </message>
+    <message>
+        <source>Favs</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message>
+        <source>Providers</source>
+        <translation>Anbieter</translation>
+    </message>
+    <message>
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 does not exist</source>
+        <translation>%1: Der Ordner %2 existiert nicht</translation>
+    </message>
+    <message>
+        <source>%1: is a folder, not a file</source>
+        <translation>%1: ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>The backup could not be written:</source>
+        <translation>Die Sicherungskopie konnte nicht geschrieben werden:</translation>
+    </message>
+    <message>
+        <source>Nothing was saved; the file is as it was.</source>
+        <translation>Nichts wurde gespeichert; die Datei ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The file %1 could not be read to keep a backup (%2).</source>
+        <translation>Die Datei %1 konnte für eine Sicherungskopie nicht gelesen werden (%2).</translation>
+    </message>
+    <message>
+        <source>Nothing was saved.</source>
+        <translation>Nichts wurde gespeichert.</translation>
+    </message>
+    <message>
+        <source>Download database from Set Top Box</source>
+        <translation>Datenbank vom Receiver herunterladen</translation>
+    </message>
+    <message>
+        <source>Upload database to Set Top Box</source>
+        <translation>Datenbank zum Receiver hochladen</translation>
+    </message>
+    <message>
+        <source>Upgrade software to Set Top Box</source>
+        <translation>Software des Receivers aktualisieren</translation>
+    </message>
+    <message>
+        <source>You can&apos;t drag TV and Radio programs together </source>
+        <translation>TV- und Radioprogramme können nicht zusammen gezogen werden </translation>
+    </message>
+    <message>
+        <source>You have together TV and Radio programs in clipboard!</source>
+        <translation>Die Zwischenablage enthält TV- und Radioprogramme zusammen!</translation>
+    </message>
+    <message>
+        <source>Program executing error:</source>
+        <translation>Fehler bei der Programmausführung:</translation>
+    </message>
+    <message>
+        <source>Unknown FAV list!</source>
+        <translation>Unbekannte Favoritenliste!</translation>
+    </message>
+    <message>
+        <source>TV: %1 of %2 matched, Radio: %3 of %4 matched</source>
+        <translation>TV: %1 von %2 zugeordnet, Radio: %3 von %4 zugeordnet</translation>
+    </message>
+</context>
 </TS>

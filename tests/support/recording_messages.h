@@ -5,9 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "app/user_texts.h"
 #include "database/messages.h"
 
 namespace vizud::test {
+
+// Called with every text shown or asked that the German catalogue cannot translate; the test programs
+// make it a failure of the test that showed it (known_texts.cpp).
+inline void (*unknownTextShown)(const std::string& text) = nullptr;
 
 class RecordingMessages : public Messages {
 public:
@@ -16,9 +21,13 @@ public:
         MessageIcon icon;
     };
 
-    void show(const std::string& text, MessageIcon icon) override { shown.push_back({text, icon}); }
+    void show(const std::string& text, MessageIcon icon) override {
+        checkKnown(text);
+        shown.push_back({text, icon});
+    }
     // Pops the next scripted answer; with none scripted, answers Cancel (or No for Yes/No questions).
     MessageAnswer ask(const std::string& text, MessageButtons buttons, MessageIcon /*icon*/) override {
+        checkKnown(text);
         asked.push_back(text);
         if (m_answers.empty())
             return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Cancel;
@@ -43,6 +52,11 @@ public:
     std::vector<std::string> asked;
 
 private:
+    static void checkKnown(const std::string& text) {
+        if (unknownTextShown != nullptr && !knownText(text))
+            unknownTextShown(text);
+    }
+
     std::deque<MessageAnswer> m_answers;
 };
 

@@ -10,7 +10,9 @@
 #include <QtWidgets/QToolBar>
 
 #include "app/command_ids.h"
+#include "app/translated_texts.h"
 #include "tests/app/gui/gui_fixture.h"
+#include "views/left_view.h"
 #include "views/program_list_view.h"
 
 namespace vizud {
@@ -151,7 +153,8 @@ TEST_F(MainFrameTest, ToolbarPicturesMenusAndAccelerators) {
         EXPECT_EQ(frame->action(id)->shortcuts(), shortcuts) << id;
 }
 
-// With the German translation the menus, tips, status and OVR pane are German; run-time titles stay.
+// With the German translation the menus, tips, status, OVR pane and the core's texts are German; the
+// window title keeps the program's name.
 TEST_F(MainFrameTest, GermanTextsForMenusTipsAndPanes) {
     QTranslator german;
     ASSERT_TRUE(german.load(":/i18n/vizud_de.qm"));
@@ -164,6 +167,10 @@ TEST_F(MainFrameTest, GermanTextsForMenusTipsAndPanes) {
     settle();
     EXPECT_EQ(frame->modifiedPane()->text(), QString::fromUtf8("ÜB"));
     EXPECT_EQ(frame->windowTitle(), "Channel[*] - Diruriz Ezoviv for HD");
+    // The texts of the Qt-free code too: tree roots (the image's names stay their keys), columns, messages.
+    EXPECT_EQ(frame->leftView()->topLevelItem(0)->text(0), "Favoriten");
+    EXPECT_EQ(frame->listView()->model()->headerData(1, Qt::Horizontal).toString(), "Kanalname");
+    EXPECT_EQ(translated("Fav.si not saved!\nSave it now?"), "Fav.si nicht gespeichert!\nJetzt speichern?");
     QApplication::removeTranslator(&german);
 }
 

@@ -234,7 +234,7 @@ TEST_F(DialogForms, TreeTransponderDialogShowsTheRecordAndOkStoresEveryField) {
     EXPECT_EQ(state->currentTpFrequency, 10800);
     ASSERT_EQ(model.prepare(11, kTransponderAdd), 0);
     EXPECT_FALSE(show<TransponderTreeDialog>(model)->findChild<QPushButton*>("restoreButton")->isEnabled());
-    EXPECT_EQ(germanTitle<TransponderTreeDialog>(model), "Add transponder") << "run-time titles are fixed texts";
+    EXPECT_EQ(germanTitle<TransponderTreeDialog>(model), QString::fromUtf8("Transponder hinzufügen"));
 }
 
 // Another satellite chosen loads its first transponder; OK changes that one and not the one shown before.
@@ -250,7 +250,7 @@ TEST_F(DialogForms, ListTransponderDialogFollowsTheSatelliteAndFrequencyChoice) 
                                {"polarisation1", "on", ""},
                                {"symbolRateEdit", "27500", "1000", hotbird(&st_ts::symbolRate), "1000"},
                            });
-    EXPECT_EQ(germanTitle<TransponderListDialog>(model), "Edit transponder");
+    EXPECT_EQ(germanTitle<TransponderListDialog>(model), "Transponder bearbeiten");
 }
 
 TEST_F(DialogForms, TransponderDeleteOffersOkOnlyOnceATransponderIsChosen) {
