@@ -77,6 +77,7 @@ private:
     int m_index = -1;
     bool m_adding = false;
     st_sat m_sat{};
+    std::uint8_t m_leadByte = 0;  // the name's character-table byte, kept aside while the field shows the rest
     DialogField m_refused = DialogField::None;
     std::vector<std::string> m_lowerLoEntries;
     std::vector<std::string> m_upperLoEntries;

@@ -10,7 +10,7 @@ TransponderTreeDialog::TransponderTreeDialog(TransponderTreeDialogModel& model, 
     : QDialog(parent), m_ui(std::make_unique<Ui::TransponderTreeDialog>()), m_model(model) {
     m_ui->setupUi(this);
     m_model.open();
-    setWindowTitle(form::text(m_model.title()));
+    setWindowTitle(m_model.mode() == kTransponderAdd ? tr("Add transponder") : tr("Edit transponder"));
     m_ui->satelliteEdit->setText(form::text(m_model.satelliteName()));
     m_ui->restoreButton->setEnabled(m_model.restoreEnabled());
     showFields();
