@@ -65,6 +65,8 @@ public:
     DialogField refusedField() const { return m_refused; }
 
     int satelliteIndex() const { return m_index; }
+    // How many characters the name field takes: the record holds 15, one of them a kept character-table byte.
+    int nameLength() const { return m_leadByte != 0 ? 14 : 15; }
 
     SatelliteFields fields;
 
