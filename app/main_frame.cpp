@@ -25,11 +25,11 @@
 #include "app/command_ids.h"
 #include "app/editor_document.h"
 #include "app/translated_texts.h"
-#include "dialogs/latin1_text.h"
 #include "views/find_bar.h"
 #include "views/left_view.h"
 #include "views/list_printer.h"
 #include "views/program_list_view.h"
+#include "views/tree_rules.h"
 
 namespace vizud {
 
@@ -367,7 +367,7 @@ int CMainFrame::printList(QPagedPaintDevice& device) const {
     const QString category = (browse.viewMode & kViewTvOnly)      ? tr("TV")
                              : (browse.viewMode & kViewRadioOnly) ? tr("Radio")
                                                                   : tr("TV and Radio");
-    const QString node = QString::fromStdString(latin1ToUtf8(browse.selectedText));
+    const QString node = QString::fromStdString(shownViewName(m_doc.database()));
     PrintHeading heading{node.isEmpty() ? category : node + " - " + category,
                          QString::fromStdString(m_doc.commands().names().fileName)};
     return ListPrinter(*m_listView->model(), heading).print(device);

@@ -12,7 +12,7 @@ ComboItems satelliteItems(const ChannelDatabase& db) {
     const int count = satelliteCount(img);
     items.reserve(static_cast<std::size_t>(count));
     for (int s = 0; s < count; ++s) {
-        items.push_back({latin1ToUtf8(nameText(img.satellites[s].name)), s});
+        items.push_back({latin1ToUtf8(showName(nameText(img.satellites[s].name)).text), s});
     }
     return items;
 }

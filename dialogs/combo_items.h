@@ -21,7 +21,7 @@ struct EditableChoice {
     std::string text;
 };
 
-// Every satellite in table order, named by its name.
+// Every satellite in table order, named without a leading character-table byte, as the list shows it.
 ComboItems satelliteItems(const ChannelDatabase& db);
 // The transponders of the satellite with this key, in table order, named by their frequency in MHz.
 ComboItems transponderItems(const ChannelDatabase& db, int satId);

@@ -4,7 +4,6 @@
 #include <QtGui/QRegularExpressionValidator>
 #include <QtWidgets/QCompleter>
 
-#include "app/translated_texts.h"
 #include "dialogs/form_helpers.h"
 #include "ui_program_dialog.h"
 
@@ -29,8 +28,9 @@ ProgramDialog::ProgramDialog(ProgramDialogModel& model, QWidget* parent)
     m_ui->providerCombo->completer()->setCaseSensitivity(Qt::CaseSensitive);
 
     m_model.open();
-    if (const std::string title = m_model.title(); !title.empty())
-        setWindowTitle(translated(title));
+    // Adding has its own title; editing keeps the form's.
+    if (m_model.mode() == kProgramDialogAdd)
+        setWindowTitle(tr("Add program"));
     showFields();
 
     connect(m_ui->satelliteCombo, &QComboBox::currentIndexChanged, this, &ProgramDialog::onSatelliteChosen);

@@ -103,13 +103,10 @@ int ProgramDialogModel::prepare(int index, int mode) {
     if (const int position = positionOfIndex(m_transponders, m_program.tpIndex); position >= 0)
         fields.transponderSelection = position;
     for (int k = 0; k < kFavouriteLists; ++k) {
-        fields.favouriteNames[static_cast<std::size_t>(k)] = latin1ToUtf8(nameText(img.favourites[k].favName));
+        fields.favouriteNames[static_cast<std::size_t>(k)] =
+            latin1ToUtf8(showName(nameText(img.favourites[k].favName)).text);
     }
     return 0;
-}
-
-std::string ProgramDialogModel::title() const {
-    return m_mode == kProgramDialogAdd ? "Programm hinzuf\xC3\xBCgen" : std::string();
 }
 
 void ProgramDialogModel::open() {
@@ -156,8 +153,9 @@ void ProgramDialogModel::open() {
 
 void ProgramDialogModel::preselectFromTree() {
     const BrowseState& browse = m_db.state().browse;
-    const std::string selected = latin1ToUtf8(browse.selectedText);
-    const std::string parent = latin1ToUtf8(browse.parentText);
+    // The node texts are the stored names; the combos show them as the list does.
+    const std::string selected = latin1ToUtf8(showName(browse.selectedText).text);
+    const std::string parent = latin1ToUtf8(showName(browse.parentText).text);
     if (parent == "Providers") {
         if (const int position = positionOfText(m_providers, selected); position >= 0) {
             fields.providerSelection = position;
@@ -318,7 +316,7 @@ bool ProgramDialogModel::check(Checked& out) {
         if (fields.favourite[static_cast<std::size_t>(k)] && !member &&
             favouriteCount(list) + 1 >= kMaxFavouriteEntries) {
             return refuse(DialogField::Favourites,
-                          "Favourite list " + latin1ToUtf8(nameText(list.favName)) + " is full.",
+                          "Favourite list " + latin1ToUtf8(showName(nameText(list.favName)).text) + " is full.",
                           MessageIcon::Exclamation);
         }
     }

@@ -45,8 +45,6 @@ public:
     void open();
 
     int mode() const { return m_mode; }
-    // The run-time title (UTF-8) in add mode; empty when the form's own title stands.
-    std::string title() const;
 
     const ComboItems& satellites() const { return m_satellites; }
     const ComboItems& providers() const { return m_providers; }

@@ -14,6 +14,7 @@ SatelliteDialog::SatelliteDialog(SatelliteDialogModel& model, QWidget* parent)
     m_ui->lowerLoCombo->setCompleter(nullptr);
     m_ui->upperLoCombo->setCompleter(nullptr);
     m_model.open();
+    m_ui->nameEdit->setMaxLength(m_model.nameLength());
     form::fill(*m_ui->eastWestCombo, SatelliteDialogModel::eastWestEntries(), -1);
     form::fill(*m_ui->lowerLoCombo, m_model.lowerLoEntries(), -1);
     form::fill(*m_ui->upperLoCombo, m_model.upperLoEntries(), -1);

@@ -122,7 +122,9 @@ void SatelliteDialogModel::open() {
     const std::string name = nameText(m_sat.name);
     m_db.state().editedSatName = name;
     fields = SatelliteFields{};
-    fields.name = latin1ToUtf8(name);
+    const ShownName shown = showName(name);
+    m_leadByte = shown.leadByte;
+    fields.name = latin1ToUtf8(shown.text);
     fields.positionerNo = std::to_string(m_sat.positionerNo);
     fields.degree = degreeText(m_sat.position);
     fields.eastWest = entryChoice(eastWestEntries(), m_sat.eastWest == 'E' ? 0 : 1);
@@ -202,12 +204,15 @@ bool SatelliteDialogModel::ok() {
     const std::optional<std::string> typedName = utf8ToLatin1(fields.name, &offending);
     if (!typedName)
         return refuse(DialogField::Name, unstorableCharacterText("Name", offending), MessageIcon::Exclamation);
-    const std::string name(firstChars(*typedName, kNameFieldLength));
-    if (name.empty())
+    const std::string_view typed = firstChars(*typedName, kNameFieldLength);
+    if (typed.empty())
         return refuse(DialogField::Name, "Please enter a satellite name.", MessageIcon::Exclamation);
+    // The name keeps its character-table byte, as the tree's rename and the program dialog keep theirs.
+    const std::string name = storedName(typed, m_leadByte);
     for (int s = 0; s < count; ++s) {
         if (s != m_index && nameEquals(img.satellites[s].name, name))
-            return refuse(DialogField::Name, "A satellite named " + latin1ToUtf8(name) + " already exists.",
+            return refuse(DialogField::Name,
+                          "A satellite named " + latin1ToUtf8(showName(name).text) + " already exists.",
                           MessageIcon::Exclamation);
     }
 
@@ -224,8 +229,8 @@ bool SatelliteDialogModel::ok() {
         for (int s = 0; s < count; ++s) {
             if (img.satellites[s].positionerNo == *positioner) {
                 return refuse(DialogField::Positioner,
-                              latin1ToUtf8(nameText(img.satellites[s].name)) + "(" + std::to_string(*positioner) +
-                                  ") already exist as given DisEqC 1.2 position!",
+                              latin1ToUtf8(showName(nameText(img.satellites[s].name)).text) + "(" +
+                                  std::to_string(*positioner) + ") already exist as given DisEqC 1.2 position!",
                               MessageIcon::Stop);
             }
         }

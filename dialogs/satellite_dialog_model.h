@@ -65,6 +65,8 @@ public:
     DialogField refusedField() const { return m_refused; }
 
     int satelliteIndex() const { return m_index; }
+    // How many characters the name field takes: the record holds 15, one of them a kept character-table byte.
+    int nameLength() const { return m_leadByte != 0 ? 14 : 15; }
 
     SatelliteFields fields;
 
@@ -77,6 +79,7 @@ private:
     int m_index = -1;
     bool m_adding = false;
     st_sat m_sat{};
+    std::uint8_t m_leadByte = 0;  // the name's character-table byte, kept aside while the field shows the rest
     DialogField m_refused = DialogField::None;
     std::vector<std::string> m_lowerLoEntries;
     std::vector<std::string> m_upperLoEntries;

@@ -79,8 +79,16 @@ bool TransponderDeleteModel::ok() {
         m_messages.show(databaseErrorText(kTableSatellites, r), MessageIcon::None);
         return false;
     }
-    const std::string question = "Do you realy want to delete transponder " + item.text +
-                                 " (MHz)\nfrom satellite: " + latin1ToUtf8(nameText(img.satellites[satIndex].name));
+    std::string question = "Do you realy want to delete transponder " + item.text + " (MHz)\nfrom satellite: " +
+                           latin1ToUtf8(showName(nameText(img.satellites[satIndex].name)).text);
+    // Its programs go with it: say how many, as the satellite delete does.
+    int programs = 0;
+    for (int p = 0; p < programCount(img); ++p)
+        programs += img.programs[p].tpIndex == tpIndex ? 1 : 0;
+    if (programs == 1)
+        question += "\nIts 1 program is deleted with it.";
+    else if (programs > 1)
+        question += "\nIts " + std::to_string(programs) + " programs are deleted with it.";
     if (m_messages.ask(question, MessageButtons::YesNo, MessageIcon::Question) == MessageAnswer::Yes) {
         deleteProgramsOfTransponder(m_db, tpIndex);
         m_db.state().currentTpFrequency = m_db.image().transponders[tpIndex].frequency;

@@ -32,10 +32,6 @@ bool checkRange(const std::string& field, const Range& range, Messages& messages
 
 }  // namespace
 
-std::string transponderTitle(int mode) {
-    return mode == kTransponderAdd ? "Add transponder" : "Edit transponder";
-}
-
 TransponderFields fieldsOf(const st_ts& tp) {
     TransponderFields fields;
     fields.frequency = std::to_string(tp.frequency);

@@ -12,9 +12,6 @@ namespace vizud {
 inline constexpr int kTransponderAdd = 1;
 inline constexpr int kTransponderEdit = 2;
 
-// The run-time title of a transponder dialog: "Add transponder" or "Edit transponder".
-std::string transponderTitle(int mode);
-
 struct TransponderFields {
     std::string frequency;   // MHz
     std::string symbolRate;  // kS/s

@@ -1,6 +1,5 @@
 #include "dialogs/transponder_list_dialog.h"
 
-#include "app/translated_texts.h"
 #include "dialogs/form_helpers.h"
 #include "dialogs/transponder_form.h"
 #include "ui_transponder_list_dialog.h"
@@ -11,7 +10,7 @@ TransponderListDialog::TransponderListDialog(TransponderListDialogModel& model, 
     : QDialog(parent), m_ui(std::make_unique<Ui::TransponderListDialog>()), m_model(model) {
     m_ui->setupUi(this);
     m_model.open();
-    setWindowTitle(translated(m_model.title()));
+    setWindowTitle(m_model.mode() == kTransponderAdd ? tr("Add transponder") : tr("Edit transponder"));
     form::fill(*m_ui->satelliteCombo, m_model.satellites(), m_model.satelliteSelection);
     showFields();
     connect(m_ui->satelliteCombo, &QComboBox::currentIndexChanged, this, &TransponderListDialog::onSatelliteChosen);

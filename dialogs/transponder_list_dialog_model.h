@@ -20,7 +20,6 @@ public:
     void open();
 
     int mode() const { return m_mode; }
-    std::string title() const { return transponderTitle(m_mode); }
     const ComboItems& satellites() const { return m_satellites; }
     const ComboItems& transponders() const { return m_transponders; }
 

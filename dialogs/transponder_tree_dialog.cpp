@@ -1,6 +1,5 @@
 #include "dialogs/transponder_tree_dialog.h"
 
-#include "app/translated_texts.h"
 #include "dialogs/form_helpers.h"
 #include "dialogs/transponder_form.h"
 #include "ui_transponder_tree_dialog.h"
@@ -11,7 +10,7 @@ TransponderTreeDialog::TransponderTreeDialog(TransponderTreeDialogModel& model, 
     : QDialog(parent), m_ui(std::make_unique<Ui::TransponderTreeDialog>()), m_model(model) {
     m_ui->setupUi(this);
     m_model.open();
-    setWindowTitle(translated(m_model.title()));
+    setWindowTitle(m_model.mode() == kTransponderAdd ? tr("Add transponder") : tr("Edit transponder"));
     m_ui->satelliteEdit->setText(form::text(m_model.satelliteName()));
     m_ui->restoreButton->setEnabled(m_model.restoreEnabled());
     showFields();

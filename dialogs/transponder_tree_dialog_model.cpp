@@ -31,7 +31,7 @@ int TransponderTreeDialogModel::prepare(int number, int mode) {
     if (const int r = readSatelliteIndex(m_db, m_messages, satId, satIndex); r != 0)
         return r;
     const all_tables_block& img = m_db.image();
-    m_satelliteName = latin1ToUtf8(nameText(img.satellites[satIndex].name));
+    m_satelliteName = latin1ToUtf8(showName(nameText(img.satellites[satIndex].name)).text);
     return 0;
 }
 

@@ -27,7 +27,6 @@ public:
     void cancel();
 
     int mode() const { return m_mode; }
-    std::string title() const { return transponderTitle(m_mode); }
     // The satellite's name, shown read-only (UTF-8).
     const std::string& satelliteName() const { return m_satelliteName; }
     bool restoreEnabled() const { return m_mode == kTransponderEdit; }

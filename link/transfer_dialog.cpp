@@ -52,13 +52,13 @@ void TransferDialog::startWorker() {
     m_cancelled = false;
     switch (m_mode) {
         case TransferMode::Download:
-            setWindowTitle(translated("Download database from Set Top Box"));
+            setWindowTitle(tr("Download database from Set Top Box"));
             break;
         case TransferMode::Upload:
-            setWindowTitle(translated("Upload database to Set Top Box"));
+            setWindowTitle(tr("Upload database to Set Top Box"));
             break;
         case TransferMode::Upgrade:
-            setWindowTitle(translated("Upgrade software to Set Top Box"));
+            setWindowTitle(tr("Upgrade software to Set Top Box"));
             break;
     }
     // Each report wakes the dialog from the worker's thread with a queued drain. The dialog outlives every

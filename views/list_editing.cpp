@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "database/image_access.h"
+#include "dialogs/field_rules.h"
+#include "dialogs/latin1_text.h"
 
 namespace vizud {
 namespace {
@@ -52,7 +54,7 @@ bool fillClipboard(ChannelDatabase& db, const ListFill& fill, const std::vector<
     return tv && radio;
 }
 
-void removeRows(ChannelDatabase& db, const ListFill& fill, const std::vector<int>& rows) {
+Removal removeRows(ChannelDatabase& db, const ListFill& fill, const std::vector<int>& rows) {
     // Highest first, so every index still names its program when its turn comes.
     std::vector<int> programs;
     programs.reserve(rows.size());
@@ -60,7 +62,16 @@ void removeRows(ChannelDatabase& db, const ListFill& fill, const std::vector<int
         if (realRow(fill, *it))
             programs.push_back(fill.rows[static_cast<std::size_t>(*it)].program);
     }
+    // As the engine's delete decides: a list shown, the "Favs" root, or else the table.
+    Removal removal;
+    if (fill.favouriteList >= 0 && fill.favouriteList < kFavouriteLists) {
+        removal.kind = Removal::FromList;
+        removal.listName = latin1ToUtf8(showName(nameText(db.image().favourites[fill.favouriteList].favName)).text);
+    } else if (db.state().browse.selectedText == "Favs") {
+        removal.kind = Removal::FromEveryList;
+    }
     db.deleteInViewMany(programs);
+    return removal;
 }
 
 int rowAfterRemoval(const std::vector<int>& rows, int rowsLeft) {

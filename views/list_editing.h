@@ -2,6 +2,7 @@
 // rows are named by their place in the list's row vector, and a command on 10000 rows is one pass.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "database/channel_database.h"
@@ -23,9 +24,17 @@ EditRules editRules(const ChannelDatabase& db, const ListFill& fill, int firstSe
 // now mixed in the clipboard (the caller shows kMixedClipboardText).
 bool fillClipboard(ChannelDatabase& db, const ListFill& fill, const std::vector<int>& rows, bool cut);
 
+// What a delete did: deleted the programs from the table, or took them out of the list shown or (the
+// "Favs" root) out of every favourite list, the programs staying in the table.
+struct Removal {
+    enum Kind { FromTable, FromList, FromEveryList } kind = FromTable;
+    std::string listName;  // FromList: the list's name as the tree shows it (UTF-8)
+    bool operator==(const Removal&) const = default;
+};
+
 // Delete (and the second half of Cut): the programs of `rows` (ascending) leave the view shown: the
 // table, the lists of the "Favs" root, or the list shown.
-void removeRows(ChannelDatabase& db, const ListFill& fill, const std::vector<int>& rows);
+Removal removeRows(ChannelDatabase& db, const ListFill& fill, const std::vector<int>& rows);
 
 // The row selected after removing `rows` (ascending) from a list that now has `rowsLeft` rows: the
 // row after the removed block, or the last row.

@@ -7,6 +7,7 @@
 #include <QtGui/QPainter>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 #include "views/row_texts.h"
@@ -42,39 +43,45 @@ int ListPrinter::print(QPagedPaintDevice& device) const {
     const int rows = m_model.rowCount();
     const int pages = std::max(1, (rows + perPage - 1) / perPage);
 
-    // The box's column widths, spread over the page's width.
-    int total = 0;
-    for (const ColumnSpec& spec : kListColumnSpecs)
-        total += spec.width;
-    std::vector<int> left(kListColumns + 1, 0);
-    for (int c = 0; c < kListColumns; ++c)
-        left[static_cast<std::size_t>(c) + 1] =
-            left[static_cast<std::size_t>(c)] +
-            kListColumnSpecs[static_cast<std::size_t>(c)].width * page.width() / total;
+    QFont bold = font;
+    bold.setBold(true);
+    const QFontMetrics boldMetrics(bold, &device);
+    const int gap = metrics.averageCharWidth();  // between a column's text and the next column
 
-    const auto drawCells = [&](int y, auto textOf) {
+    // The box's column widths, spread over the page's width, each at least as wide as its (bold) header,
+    // as the list on screen widens a column for its header.
+    std::array<int, kListColumns> minimums{};
+    for (int c = 0; c < kListColumns; ++c)
+        minimums[static_cast<std::size_t>(c)] =
+            boldMetrics.horizontalAdvance(m_model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) + gap +
+            gap / 4;
+    const std::array<int, kListColumns> widths = fitColumnWidths(minimums, page.width());
+    std::vector<int> left(kListColumns + 1, 0);
+    for (std::size_t c = 0; c < widths.size(); ++c)
+        left[c + 1] = left[c] + widths[c];
+
+    const auto drawCells = [&](int y, const QFontMetrics& shown, auto textOf) {
         for (int c = 0; c < kListColumns; ++c) {
             const QRect cell(left[static_cast<std::size_t>(c)], y,
-                             left[static_cast<std::size_t>(c) + 1] - left[static_cast<std::size_t>(c)] - 4, line);
+                             left[static_cast<std::size_t>(c) + 1] - left[static_cast<std::size_t>(c)] - gap, line);
             painter.drawText(cell, Qt::AlignLeft | Qt::AlignVCenter,
-                             metrics.elidedText(textOf(c), Qt::ElideRight, cell.width()));
+                             shown.elidedText(textOf(c), Qt::ElideRight, cell.width()));
         }
     };
     for (int p = 0; p < pages; ++p) {
         if (p > 0 && !device.newPage())
             break;
-        QFont bold = font;
-        bold.setBold(true);
         painter.setFont(bold);
         painter.drawText(QRect(0, 0, page.width(), line), Qt::AlignLeft | Qt::AlignVCenter, m_heading.view);
         painter.drawText(QRect(0, 0, page.width(), line), Qt::AlignRight | Qt::AlignVCenter, m_heading.file);
-        drawCells(line, [&](int c) { return m_model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(); });
+        drawCells(line, boldMetrics,
+                  [&](int c) { return m_model.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString(); });
         painter.setFont(font);
         painter.drawLine(0, 2 * line + line / 4, page.width(), 2 * line + line / 4);
         const int first = p * perPage;
         for (int r = first; r < std::min(rows, first + perPage); ++r) {
             const int y = (kLinesAbove + r - first) * line;
-            drawCells(y, [&](int c) { return m_model.index(r, c).data().toString(); });
+            drawCells(y, metrics, [&](int c) { return m_model.index(r, c).data().toString(); });
         }
         painter.drawText(QRect(0, page.height() - line, page.width(), line), Qt::AlignCenter,
                          QCoreApplication::translate("vizud::ListPrinter", "Page %1 of %2").arg(p + 1).arg(pages));

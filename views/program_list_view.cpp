@@ -211,11 +211,25 @@ void CViz_ud_app_17View::deleteRows() {
         return;
     const std::vector<int> rows = selectedRowsAscending();
     const BrowseState view = m_doc.database().state().browse;
-    removeRows(m_doc.database(), m_model.fill(), rows);
+    const Removal removal = removeRows(m_doc.database(), m_model.fill(), rows);
     onUpdate();
     showRow(rowAfterRemoval(rows, m_model.rowCount()));
-    m_doc.imageEdited(programsText(tr("Delete 1 program"), tr("Delete %1 programs"), rows.size()),
-                      listRows(view, rows));
+    // Taken out of favourite lists, the programs stay in the table: the step says so.
+    QString step;
+    switch (removal.kind) {
+        case Removal::FromTable:
+            step = programsText(tr("Delete 1 program"), tr("Delete %1 programs"), rows.size());
+            break;
+        case Removal::FromList:
+            step = programsText(tr("Remove 1 program from %1"), tr("Remove %1 programs from %2"), rows.size())
+                       .arg(QString::fromStdString(removal.listName));
+            break;
+        case Removal::FromEveryList:
+            step = programsText(tr("Remove 1 program from every favourite list"),
+                                tr("Remove %1 programs from every favourite list"), rows.size());
+            break;
+    }
+    m_doc.imageEdited(step, listRows(view, rows));
 }
 
 void CViz_ud_app_17View::pasteRows() {

@@ -28,6 +28,37 @@ const std::array<ColumnSpec, kListColumns> kListColumnSpecs = {{
     {"FAVs", 70},
 }};
 
+std::array<int, kListColumns> fitColumnWidths(const std::array<int, kListColumns>& minimums, int total) {
+    std::array<int, kListColumns> widths{};
+    std::array<bool, kListColumns> atMinimum{};
+    // Each round fixes the columns the proportional share leaves too narrow; at most one round per column.
+    for (int round = 0; round <= kListColumns; ++round) {
+        long long room = total;
+        long long weight = 0;
+        for (std::size_t c = 0; c < widths.size(); ++c) {
+            if (atMinimum[c])
+                room -= minimums[c];
+            else
+                weight += kListColumnSpecs[c].width;
+        }
+        bool fixedMore = false;
+        for (std::size_t c = 0; c < widths.size(); ++c) {
+            if (atMinimum[c]) {
+                widths[c] = minimums[c];
+                continue;
+            }
+            widths[c] = weight > 0 && room > 0 ? static_cast<int>(kListColumnSpecs[c].width * room / weight) : 0;
+            if (widths[c] < minimums[c]) {
+                atMinimum[c] = true;
+                fixedMore = true;
+            }
+        }
+        if (!fixedMore)
+            break;
+    }
+    return widths;
+}
+
 void RowFormatter::refresh() {
     const all_tables_block& img = m_db.image();
     m_satelliteOfKey.fill(-1);

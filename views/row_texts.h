@@ -33,6 +33,11 @@ struct ColumnSpec {
 };
 extern const std::array<ColumnSpec, kListColumns> kListColumnSpecs;
 
+// Widths for the columns over `total` units: shared in proportion to the box's widths, except that no
+// column is narrower than its minimum (its header's width); the others give up the room it takes. When
+// the minimums alone exceed the total, each column gets its minimum.
+std::array<int, kListColumns> fitColumnWidths(const std::array<int, kListColumns>& minimums, int total);
+
 class RowFormatter {
 public:
     explicit RowFormatter(const ChannelDatabase& db) : m_db(db) {}

@@ -1,9 +1,11 @@
 #include "views/tree_rules.h"
 
+#include <bit>
 #include <cstdio>
 
 #include "database/image_access.h"
 #include "dialogs/field_rules.h"
+#include "dialogs/latin1_text.h"
 
 namespace vizud {
 namespace {
@@ -93,6 +95,17 @@ void selectNode(BrowseState& browse, TreeNodeKind kind, const std::string& text,
         case TreeNodeKind::Other:
             break;
     }
+}
+
+std::string shownViewName(const ChannelDatabase& db) {
+    // Choosing a list leaves the texts of the node chosen before it; the view mode names the list.
+    const BrowseState& browse = db.state().browse;
+    const std::uint32_t lists = (browse.viewMode & kViewFavouriteMask) >> kViewFirstFavouriteBit;
+    if (!(browse.viewMode & kViewWholeTable) && lists != 0) {
+        const int list = std::countr_zero(lists);
+        return latin1ToUtf8(showName(nameText(db.image().favourites[list].favName)).text);
+    }
+    return latin1ToUtf8(showName(browse.selectedText).text);
 }
 
 bool renameNode(ChannelDatabase& db, Messages& messages, TreeNodeKind kind, int recordIndex, const std::string& name,

@@ -29,6 +29,10 @@ TreeNodeKind classifyNode(std::string_view text, std::string_view parent, std::s
 void selectNode(BrowseState& browse, TreeNodeKind kind, const std::string& text, const std::string& parent,
                 int recordIndex);
 
+// The name of the view the list shows (a printed page's heading), as UTF-8: the favourite list shown,
+// else the node selected last; names as the tree shows them, "" before any selection.
+std::string shownViewName(const ChannelDatabase& db);
+
 // Renames the record of a provider, satellite or favourite list node to `name` (the image's bytes, cut
 // after 15 characters). A root is refused with "You cannot change name of this tree element.", an empty
 // name with its own message; transponder and placeholder nodes keep their texts. True when renamed;

@@ -1162,6 +1162,22 @@ Datenbank prüfen</translation>
         <source>Move to...</source>
         <translation>Verschieben nach...</translation>
     </message>
+    <message>
+        <source>Remove 1 program from %1</source>
+        <translation>1 Programm aus %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 programs from %2</source>
+        <translation>%1 Programme aus %2 entfernen</translation>
+    </message>
+    <message>
+        <source>Remove 1 program from every favourite list</source>
+        <translation>1 Programm aus allen Favoritenlisten entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 programs from every favourite list</source>
+        <translation>%1 Programme aus allen Favoritenlisten entfernen</translation>
+    </message>
 </context>
 <context>
     <name>vizud::CheckDialog</name>
@@ -1259,10 +1275,54 @@ Datenbank prüfen</translation>
     </message>
 </context>
 <context>
+    <name>vizud::ProgramDialog</name>
+    <message>
+        <source>Add program</source>
+        <translation>Programm hinzufügen</translation>
+    </message>
+</context>
+<context>
     <name>vizud::SatelliteDialog</name>
     <message>
         <source>Add satellite</source>
         <translation>Satellit hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>vizud::TransferDialog</name>
+    <message>
+        <source>Download database from Set Top Box</source>
+        <translation>Datenbank vom Receiver herunterladen</translation>
+    </message>
+    <message>
+        <source>Upload database to Set Top Box</source>
+        <translation>Datenbank zum Receiver hochladen</translation>
+    </message>
+    <message>
+        <source>Upgrade software to Set Top Box</source>
+        <translation>Software des Receivers aktualisieren</translation>
+    </message>
+</context>
+<context>
+    <name>vizud::TransponderListDialog</name>
+    <message>
+        <source>Add transponder</source>
+        <translation>Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Transponder bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>vizud::TransponderTreeDialog</name>
+    <message>
+        <source>Add transponder</source>
+        <translation>Transponder hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit transponder</source>
+        <translation>Transponder bearbeiten</translation>
     </message>
 </context>
 <context>
@@ -1530,18 +1590,6 @@ Datenbank prüfen</translation>
     <message>
         <source>Provider</source>
         <translation>Anbieter</translation>
-    </message>
-    <message>
-        <source>Add program</source>
-        <translation>Programm hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add transponder</source>
-        <translation>Transponder hinzufügen</translation>
-    </message>
-    <message>
-        <source>Edit transponder</source>
-        <translation>Transponder bearbeiten</translation>
     </message>
     <message>
         <source>Please enter a provider name.</source>
@@ -2026,18 +2074,6 @@ Datenbank prüfen</translation>
     <message>
         <source>Nothing was saved.</source>
         <translation>Nichts wurde gespeichert.</translation>
-    </message>
-    <message>
-        <source>Download database from Set Top Box</source>
-        <translation>Datenbank vom Receiver herunterladen</translation>
-    </message>
-    <message>
-        <source>Upload database to Set Top Box</source>
-        <translation>Datenbank zum Receiver hochladen</translation>
-    </message>
-    <message>
-        <source>Upgrade software to Set Top Box</source>
-        <translation>Software des Receivers aktualisieren</translation>
     </message>
     <message>
         <source>You can&apos;t drag TV and Radio programs together </source>

@@ -15,10 +15,18 @@ using test::Texts;
 using ProgramDialog = test::ModelFixture<ProgramDialogModel>;
 
 TEST_F(ProgramDialog, EditShowsTheRecordAndOkWithoutChangesStoresTheSameBytes) {
+    test::setName(image().satellites[1].name,
+                  "\x05"
+                  "Hotbird");
+    test::setName(image().favourites[8].favName,
+                  "\x05"
+                  "Fav_9");
+    db.updateChecksum();
+    remember();
     ProgramFields& f = start(1, kProgramDialogEdit);
-    // Name and provider are shown without their table byte.
-    EXPECT_EQ(std::tuple(f.name, f.provider, f.serviceId, f.favouriteNames[8], model.title()),
-              std::tuple("News", "News", "17", "Fav_9", ""));
+    // Every name is shown without its table byte, as the list shows it.
+    EXPECT_EQ(std::tuple(f.name, f.provider, model.satellites()[1].text, f.serviceId, f.favouriteNames[8]),
+              std::tuple("News", "News", "Hotbird", "17", "Fav_9"));
     EXPECT_EQ(std::tuple(f.satelliteSelection, model.transponders().size(), f.transponderSelection),
               std::tuple(1, 1u, 0));
     EXPECT_EQ(std::tuple(f.tv, f.classEnabled, f.pidsEnabled), std::tuple(true, false, false));
@@ -152,8 +160,7 @@ TEST_F(ProgramDialog, AddPlacesTheProgramByItsClassAndGivesItsIndexBack) {
         SCOPED_TRACE(c.index);
         reset();
         ProgramFields& f = start(c.index, kProgramDialogAdd);
-        EXPECT_EQ(std::tuple(f.classEnabled, model.title(), f.name),
-                  std::tuple(true, "Programm hinzuf\xC3\xBCgen", ""));
+        EXPECT_EQ(std::tuple(f.classEnabled, f.name), std::tuple(true, ""));
         f.tv = c.tv;
         f.radio = !c.tv;
         f.name = "Neu";
@@ -176,7 +183,7 @@ TEST_F(ProgramDialog, AddTakesSatelliteTransponderOrProviderFromTheTreeSelection
         int satellite, transponder;
         const char* provider;
     } cases[] = {
-        {"11720(V)", "Astra", 0, 1, ""}, {"Hotbird", "Satellites", 1, 0, ""}, {"ZDF", "Providers", 0, 0, "ZDF"},
+        {"11720(V)", "Astra", 0, 1, ""}, {"Hotbird", "Satellites", 1, 0, ""}, {"\x05News", "Providers", 0, 0, "News"},
         {"Fav_2", "Favs", 0, 0, ""},     {"Providers", "", 0, 0, ""},         {"12500(H)", "Nowhere", 0, 0, ""},
     };
     for (const auto& c : cases) {

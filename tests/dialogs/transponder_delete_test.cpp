@@ -40,13 +40,32 @@ TEST_F(TransponderDelete, OffersTheTransponderOfTheCurrentFrequencyOnItsSatellit
     EXPECT_TRUE(unchanged());
 }
 
-TEST_F(TransponderDelete, YesDeletesTheTransponderAndItsProgramsNoOrACutProgramKeepsIt) {
-    start(1, 11720);
-    EXPECT_TRUE(model.ok());  // the scripted answer is No
-    EXPECT_EQ(messages.asked, Texts{"Do you realy want to delete transponder 11720 (MHz)\nfrom satellite: Astra"});
-    EXPECT_TRUE(unchanged());
-    EXPECT_EQ(state->currentTpFrequency, -1);
+// The question names the transponder and its satellite as the tree shows it, and how many programs go
+// with it (none: no line); No keeps everything.
+TEST_F(TransponderDelete, TheQuestionSaysHowManyProgramsGoWithTheTransponder) {
+    const int empty = build.transponder(11, 11000);
+    build.program("Das Zweite", 0, 0, true);
+    test::setName(image().satellites[2].name,
+                  "\x05"
+                  "Thor");
+    db.updateChecksum();
+    remember();
+    const std::tuple<int, int, const char*> questions[] = {
+        {0, 10700, "10700 (MHz)\nfrom satellite: Astra\nIts 2 programs are deleted with it."},
+        {1, 11720, "11720 (MHz)\nfrom satellite: Astra\nIts 1 program is deleted with it."},
+        {empty, 11000, "11000 (MHz)\nfrom satellite: Thor"},
+    };
+    for (const auto& [tp, frequency, question] : questions) {
+        messages.clear();
+        start(tp, frequency);
+        EXPECT_TRUE(model.ok());  // the scripted answer is No
+        EXPECT_EQ(messages.asked, Texts{std::string("Do you realy want to delete transponder ") + question});
+        EXPECT_TRUE(unchanged());
+        EXPECT_EQ(state->currentTpFrequency, -1);
+    }
+}
 
+TEST_F(TransponderDelete, YesDeletesTheTransponderAndItsProgramsACutProgramKeepsIt) {
     start(1, 11720);
     messages.script(MessageAnswer::Yes);
     EXPECT_TRUE(model.ok());

@@ -10,7 +10,8 @@
 namespace vizud {
 namespace {
 
-// 13 TV programs "P0".."P12" on one transponder; list 0 holds P2, P4 and P6.
+// 13 TV programs "P0".."P12" on one transponder; list 0 ("Fav_1" after a character-table byte) holds P2,
+// P4 and P6.
 class ListEditing : public ::testing::Test, public test::DatabaseFixture {
 protected:
     void SetUp() override {
@@ -20,6 +21,9 @@ protected:
         for (int p = 0; p < 13; ++p)
             build.program("P" + std::to_string(p), 0, 0, true, p);
         build.favourites(0, {2, 4, 6}, {});
+        test::setName(image().favourites[0].favName,
+                      "\x05"
+                      "Fav_1");
         db.setLoaded(1);
         state->browse.selectedText = "Satellites";
         state->browse.editMask = 0x0F;
@@ -55,11 +59,12 @@ TEST_F(ListEditing, CutSelectsTheRowAfterTheBlockOrTheLastRow) {
     EXPECT_EQ(image().programCount, 13);
 }
 
+// What a removal did names its undo step: only from the whole table is it a delete.
 TEST_F(ListEditing, ACutLeavesTheTableOnlyFromTheWholeTable) {
     // From a favourite list: only the entry goes.
     state->browse.viewMode = kViewTvAndRadio | (1u << kViewFirstFavouriteBit);
     fillClipboard(db, fill(), {1}, true);
-    removeRows(db, fill(), {1});
+    EXPECT_EQ(removeRows(db, fill(), {1}), (Removal{Removal::FromList, "Fav_1"}));
     EXPECT_EQ(image().programCount, 13);
     EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{2, 6}));
     EXPECT_EQ(state->programClipboard->programIndex, 4) << "the node still names its program";
@@ -72,7 +77,7 @@ TEST_F(ListEditing, ACutLeavesTheTableOnlyFromTheWholeTable) {
     const ListFill favs = fill();
     ASSERT_EQ(favs.rows.size(), 2u);
     fillClipboard(db, favs, {1}, true);
-    removeRows(db, favs, {1});
+    EXPECT_EQ(removeRows(db, favs, {1}), (Removal{Removal::FromEveryList, ""}));
     EXPECT_EQ(image().programCount, 13);
     EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{2}));
     EXPECT_EQ(image().favourites[3].favCount, 0);
@@ -81,7 +86,7 @@ TEST_F(ListEditing, ACutLeavesTheTableOnlyFromTheWholeTable) {
     state->browse.selectedText = "Satellites";
     state->browse.filterKind = 0;
     fillClipboard(db, fill(), {2}, true);
-    removeRows(db, fill(), {2});
+    EXPECT_EQ(removeRows(db, fill(), {2}), Removal{});
     EXPECT_EQ(image().programCount, 12);
     EXPECT_EQ(image().favourites[0].favCount, 0);
     EXPECT_EQ(state->programClipboard->programIndex, -1);

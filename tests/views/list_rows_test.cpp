@@ -95,5 +95,25 @@ TEST_F(RowTexts, UnknownCodesShowBlanksAndAnUnreadableRecordEndsTheRow) {
     EXPECT_EQ(text(5, kColumnName), "") << "a list entry naming no program";
 }
 
+// The printed columns: the box's proportions over the page, but never narrower than a header.
+TEST(ListColumns, TheBoxsWidthsShareThePageAndNoColumnIsNarrowerThanItsHeader) {
+    std::array<int, kListColumns> none{}, headers{}, tooWide{};
+    headers[kColumnSymbolRate] = 90;
+    headers[kColumnPolarisation] = 100;
+    tooWide.fill(100);
+    EXPECT_EQ(fitColumnWidths(none, 845)[kColumnName], 130) << "845 is the sum of the box's widths";
+    for (const int total : {845, 1690}) {
+        const std::array<int, kListColumns> widths = fitColumnWidths(headers, total);
+        int sum = 0;
+        for (int c = 0; c < kListColumns; ++c) {
+            EXPECT_GE(widths[static_cast<std::size_t>(c)], headers[static_cast<std::size_t>(c)]) << c;
+            sum += widths[static_cast<std::size_t>(c)];
+        }
+        EXPECT_GT(sum, total - kListColumns) << "the room left is shared out";
+        EXPECT_LE(sum, total);
+    }
+    EXPECT_EQ(fitColumnWidths(tooWide, 845), tooWide);
+}
+
 }  // namespace
 }  // namespace vizud

@@ -1,6 +1,8 @@
 // The tree's rules: node kinds, what a selection shows, renames, transponder nodes and tool tips.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "database/image_access.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/image_factory.h"
@@ -105,6 +107,29 @@ TEST_F(TreeEdits, ATransponderNodeNamesItsOwnTransponderAndGoesBeforeTheFirstOfI
     const ListFill fill = fillRows(db);
     ASSERT_EQ(fill.rows.size(), 1u);
     EXPECT_EQ(fill.rows[0].program, 1);
+}
+
+// A list chosen after a provider keeps the provider's texts in the browse state; the heading names the list.
+TEST_F(TreeEdits, TheViewIsNamedByTheListShownElseByTheNodeSelected) {
+    test::setName(image().favourites[1].favName,
+                  "\x05"
+                  "Fav_2");
+    const std::tuple<TreeNodeKind, const char*, const char*, int, const char*> selections[] = {
+        {TreeNodeKind::Provider, "ARD", "Providers", 0, "ARD"},
+        {TreeNodeKind::FavouriteList,
+         "\x05"
+         "Fav_2",
+         "Favs", 1, "Fav_2"},
+        {TreeNodeKind::Satellite,
+         "\x05"
+         "Sat 58",
+         "Satellites", 0, "Sat 58"},
+        {TreeNodeKind::Root, "Favs", "", -1, "Favs"},
+    };
+    for (const auto& [kind, text, parent, record, name] : selections) {
+        selectNode(state->browse, kind, text, parent, record);
+        EXPECT_EQ(shownViewName(db), name);
+    }
 }
 
 TEST_F(TreeEdits, ToolTipsOfRootsSatellitesAndTransponders) {

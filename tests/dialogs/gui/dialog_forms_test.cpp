@@ -9,10 +9,12 @@
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QGridLayout>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
 #include <functional>
+#include <map>
 
 #include "database/image_access.h"
 #include "dialogs/dialog_openers.h"
@@ -122,6 +124,27 @@ protected:
         }
     }
 
+    // The fields both transponder forms have, by their rows and in the order Tab reaches them.
+    static std::pair<std::string, std::string> sharedFieldOrder(QDialog& dialog) {
+        static const QStringList kShared{"symbolRateEdit", "tsIdEdit", "networkIdEdit", "originalNetworkIdEdit"};
+        auto* grid = child<QGridLayout>(dialog, "grid");
+        std::map<int, QString> byRow;
+        for (const QString& name : kShared) {
+            int row = 0, column = 0, rows = 0, columns = 0;
+            grid->getItemPosition(grid->indexOf(child(dialog, qPrintable(name))), &row, &column, &rows, &columns);
+            byRow[row] = name;
+        }
+        QStringList laid;
+        for (const auto& entry : byRow)
+            laid << entry.second;
+        QStringList tabbed;
+        for (QWidget* w = dialog.nextInFocusChain(); w != &dialog; w = w->nextInFocusChain()) {
+            if (kShared.contains(w->objectName()))
+                tabbed << w->objectName();
+        }
+        return {laid.join(' ').toStdString(), tabbed.join(' ').toStdString()};
+    }
+
     // The German title of a form, with the editor's translation loaded.
     template <typename Dialog, typename Model>
     QString germanTitle(Model& model) {
@@ -178,7 +201,7 @@ TEST_F(DialogForms, CancelChangesNothing) {
     ProgramDialogModel model(db, messages);
     ASSERT_EQ(model.prepare(0, kProgramDialogAdd), 0);
     auto dialog = show<ProgramDialog>(model);
-    EXPECT_EQ(dialog->windowTitle(), "Programm hinzuf\u00FCgen");
+    EXPECT_EQ(dialog->windowTitle(), "Add program");
     enter(*dialog, "nameEdit", "Cancelled");
     enter(*dialog, "providerCombo", "Never Made");
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
@@ -234,7 +257,6 @@ TEST_F(DialogForms, TreeTransponderDialogShowsTheRecordAndOkStoresEveryField) {
     EXPECT_EQ(state->currentTpFrequency, 10800);
     ASSERT_EQ(model.prepare(11, kTransponderAdd), 0);
     EXPECT_FALSE(show<TransponderTreeDialog>(model)->findChild<QPushButton*>("restoreButton")->isEnabled());
-    EXPECT_EQ(germanTitle<TransponderTreeDialog>(model), QString::fromUtf8("Transponder hinzufügen"));
 }
 
 // Another satellite chosen loads its first transponder; OK changes that one and not the one shown before.
@@ -250,7 +272,16 @@ TEST_F(DialogForms, ListTransponderDialogFollowsTheSatelliteAndFrequencyChoice) 
                                {"polarisation1", "on", ""},
                                {"symbolRateEdit", "27500", "1000", hotbird(&st_ts::symbolRate), "1000"},
                            });
-    EXPECT_EQ(germanTitle<TransponderListDialog>(model), "Transponder bearbeiten");
+}
+
+TEST_F(DialogForms, BothTransponderFormsLayOutAndTabTheirFieldsAlike) {
+    TransponderTreeDialogModel tree(db, messages);
+    TransponderListDialogModel list(db, messages);
+    ASSERT_EQ(tree.prepare(0, kTransponderEdit), 0);
+    ASSERT_EQ(list.prepare(0, kTransponderEdit), 0);
+    const auto order = sharedFieldOrder(*show<TransponderTreeDialog>(tree));
+    EXPECT_EQ(order.first, order.second) << "Tab follows the rows";
+    EXPECT_EQ(sharedFieldOrder(*show<TransponderListDialog>(list)), order);
 }
 
 TEST_F(DialogForms, TransponderDeleteOffersOkOnlyOnceATransponderIsChosen) {
@@ -265,7 +296,8 @@ TEST_F(DialogForms, TransponderDeleteOffersOkOnlyOnceATransponderIsChosen) {
     const auto count = stored([](const all_tables_block& img) -> auto& { return img; });
     fillAndAccept(*dialog, {{"satelliteCombo", "Astra", ""},
                             {"transponderCombo", "", "12500", count(&all_tables_block::tpCount), "3"}});
-    EXPECT_EQ(messages.asked, Texts{"Do you realy want to delete transponder 12500 (MHz)\nfrom satellite: Astra"});
+    EXPECT_EQ(messages.asked, Texts{"Do you realy want to delete transponder 12500 (MHz)\nfrom satellite: Astra\nIts 1 "
+                                    "program is deleted with it."});
     EXPECT_EQ(state->currentTpFrequency, 12500);
     EXPECT_EQ(germanTitle<TransponderDeleteDialog>(model), "Transponder L\u00F6schen");
 }
