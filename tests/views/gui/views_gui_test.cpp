@@ -442,20 +442,16 @@ TEST_F(Window, AClickAndTheJumpKeysSelectTheRowTheyReach) {
     const struct {
         int key;
         Qt::KeyboardModifiers modifiers;
-        bool last;
-    } jumps[] = {{Qt::Key_End, Qt::ControlModifier, true},
-                 {Qt::Key_Home, Qt::ControlModifier, false},
-                 {Qt::Key_PageDown, Qt::NoModifier, false},
-                 {Qt::Key_PageUp, Qt::NoModifier, false}};
+        int row;  // -1: a page down
+    } jumps[] = {{Qt::Key_End, Qt::ControlModifier, 29},
+                 {Qt::Key_Home, Qt::ControlModifier, 0},
+                 {Qt::Key_PageDown, Qt::NoModifier, -1},
+                 {Qt::Key_PageUp, Qt::NoModifier, 0}};
     for (const auto& jump : jumps) {
-        const int from = list->currentIndex().row();
         key(jump.key, jump.modifiers);
         const int now = list->currentIndex().row();
         EXPECT_EQ(selected(), (Rows{now})) << jump.key;
-        if (jump.last)
-            EXPECT_EQ(now, rows() - 1);
-        else
-            EXPECT_EQ(now == 0, jump.key != Qt::Key_PageDown) << jump.key << " from " << from;
+        EXPECT_TRUE(jump.row >= 0 ? now == jump.row : now > 0) << jump.key << " reached " << now;
     }
 
     bool menuOpened = false;
