@@ -47,6 +47,7 @@ bool filterCommandChecked(const BrowseState& browse, int commandId) {
 }
 
 bool FilterRefresh::takeChange(std::uint32_t viewMode) {
+    viewMode &= kCategoryBits;
     if (viewMode == m_lastViewMode) {
         return false;
     }

@@ -29,8 +29,11 @@ bool filterCommandChecked(const BrowseState& browse, int commandId);
 // idle update after the command, not inside it.
 class FilterRefresh {
 public:
-    explicit FilterRefresh(std::uint32_t viewMode) : m_lastViewMode(viewMode) {}
-    // true (once) when viewMode differs from the value last acted on.
+    static constexpr std::uint32_t kCategoryBits = kViewTvAndRadio | kViewTvOnly | kViewRadioOnly;
+    explicit FilterRefresh(std::uint32_t viewMode) : m_lastViewMode(viewMode & kCategoryBits) {}
+    // true (once) when the category (TV / radio, bits 0..2) differs from the one last acted on. Choosing a
+    // tree node changes the other bits and refreshes the list itself: a second refresh at the next idle
+    // update would clear a row the user clicked in the meantime.
     bool takeChange(std::uint32_t viewMode);
 
 private:

@@ -6,9 +6,12 @@
 #include <QtGui/QMouseEvent>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QInputDialog>
+#include <QtWidgets/QLineEdit>
 #include <QtWidgets/QMenu>
+#include <QtWidgets/QScrollBar>
 #include <QtWidgets/QStyledItemDelegate>
 #include <QtWidgets/QToolTip>
+#include <QtWidgets/QTreeWidgetItemIterator>
 
 #include "app/editor_document.h"
 #include "app/translated_texts.h"
@@ -43,6 +46,16 @@ void setName(QTreeWidgetItem* node, const std::string& bytes) {
 class RenameDelegate : public QStyledItemDelegate {
 public:
     explicit RenameDelegate(CLeftView& tree) : QStyledItemDelegate(&tree), m_tree(tree) {}
+
+    // The editor takes no more characters than the name field stores.
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        const QTreeWidgetItem* node = m_tree.itemAtIndex(index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor); line != nullptr && node != nullptr)
+            line->setMaxLength(typedNameLimit(m_tree.nodeBytes(node)));
+        return editor;
+    }
 
     void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
         const QByteArray property = editor->metaObject()->userProperty().name();
@@ -178,32 +191,93 @@ void CLeftView::rebuild() {
 }
 
 void CLeftView::rebuildKeepingSelection() {
-    std::vector<int> path;
-    for (QTreeWidgetItem* node = currentItem(); node != nullptr; node = node->parent()) {
-        QTreeWidgetItem* parent = node->parent();
-        path.insert(path.begin(), parent != nullptr ? parent->indexOfChild(node) : indexOfTopLevelItem(node));
-    }
-    std::vector<bool> expanded;
-    for (int i = 0; i < topLevelItemCount(); ++i)
-        expanded.push_back(topLevelItem(i)->isExpanded());
+    rebuildKeepingView(true);
+}
+
+void CLeftView::rebuildKeepingView(bool selectionByPlace) {
+    const ViewMemo memo = viewMemo();
     rebuild();
-    for (int i = 0; i < topLevelItemCount() && i < static_cast<int>(expanded.size()); ++i)
-        topLevelItem(i)->setExpanded(expanded[static_cast<std::size_t>(i)]);
+    restoreView(memo, selectionByPlace);
+}
+
+std::vector<std::string> CLeftView::childTexts(const QTreeWidgetItem* parent) const {
+    const int count = parent != nullptr ? parent->childCount() : topLevelItemCount();
+    std::vector<std::string> texts;
+    texts.reserve(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        texts.push_back(bytes(parent != nullptr ? parent->child(i) : topLevelItem(i)));
+    return texts;
+}
+
+NodePath CLeftView::pathOf(const QTreeWidgetItem* node) const {
+    NodePath path;
+    for (; node != nullptr; node = node->parent()) {
+        const QTreeWidgetItem* parent = node->parent();
+        const int index = parent != nullptr ? parent->indexOfChild(const_cast<QTreeWidgetItem*>(node))
+                                            : indexOfTopLevelItem(const_cast<QTreeWidgetItem*>(node));
+        path.insert(path.begin(), nodeStep(childTexts(parent), index));
+    }
+    return path;
+}
+
+QTreeWidgetItem* CLeftView::findPath(const NodePath& path, bool orPlace) const {
     QTreeWidgetItem* node = nullptr;
-    for (std::size_t level = 0; level < path.size(); ++level) {
-        const int at = path[level];
-        node = level == 0 ? (at >= 0 && at < topLevelItemCount() ? topLevelItem(at) : nullptr)
-                          : (node != nullptr && at >= 0 && at < node->childCount() ? node->child(at) : nullptr);
+    for (const NodeStep& step : path) {
+        const int at = findNodeStep(childTexts(node), step, orPlace);
+        if (at < 0)
+            return nullptr;
+        node = node != nullptr ? node->child(at) : topLevelItem(at);
     }
-    if (node == nullptr || node == currentItem())
-        return;
-    for (QTreeWidgetItem* up = node->parent(); up != nullptr; up = up->parent())
-        up->setExpanded(true);
-    {
-        const QSignalBlocker blocker(this);
-        setCurrentItem(node);
+    return node;
+}
+
+CLeftView::ViewMemo CLeftView::viewMemo() const {
+    ViewMemo memo;
+    memo.current = pathOf(currentItem());
+    for (QTreeWidgetItemIterator it(const_cast<CLeftView*>(this)); *it != nullptr; ++it) {
+        if ((*it)->isExpanded())
+            memo.expanded.push_back(pathOf(*it));
     }
-    applySelection(node);
+    const int height = viewport()->height();
+    for (QTreeWidgetItem* node = itemAt(1, 1); node != nullptr; node = itemBelow(node)) {
+        const int top = visualItemRect(node).top();
+        if (top >= height)
+            break;
+        memo.shown.emplace_back(pathOf(node), top);
+    }
+    return memo;
+}
+
+void CLeftView::restoreView(const ViewMemo& memo, bool selectionByPlace) {
+    for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it)
+        (*it)->setExpanded(false);
+    for (const NodePath& path : memo.expanded) {
+        if (QTreeWidgetItem* node = findPath(path, false))
+            node->setExpanded(true);
+    }
+    QTreeWidgetItem* node = findPath(memo.current, selectionByPlace);
+    if (node != nullptr && node != currentItem()) {
+        for (QTreeWidgetItem* up = node->parent(); up != nullptr; up = up->parent())
+            up->setExpanded(true);
+        {
+            const QSignalBlocker blocker(this);
+            setCurrentItem(node);
+        }
+        applySelection(node);
+    }
+    // The first node that was in sight and still is stands where it stood.
+    doItemsLayout();
+    for (const auto& [path, top] : memo.shown) {
+        QTreeWidgetItem* shown = findPath(path, false);
+        if (shown == nullptr || visualItemRect(shown).isEmpty())
+            continue;
+        scrollToItem(shown, QAbstractItemView::PositionAtTop);
+        const int rowHeight = std::max(visualItemRect(shown).height(), 1);
+        const int offset = top - visualItemRect(shown).top();
+        QScrollBar* bar = verticalScrollBar();
+        bar->setValue(bar->value() - (verticalScrollMode() == ScrollPerItem ? offset / rowHeight : offset));
+        break;
+    }
 }
 
 void CLeftView::appendNewestProvider() {
@@ -366,7 +440,7 @@ void CLeftView::addSatellite() {
     if (openNewSatelliteDialog(this, db, m_doc.messages(), SatelliteDialogModel::startingRecord(row)) !=
         DialogResult::Ok)
         return;
-    rebuild();
+    rebuildKeepingView(false);
     QTreeWidgetItem* satellites = rootItem(kSatellitesRoot);
     if (satellites->childCount() > 0)
         setCurrentItem(satellites->child(satellites->childCount() - 1));
@@ -400,7 +474,7 @@ void CLeftView::deleteSatellite(QTreeWidgetItem* node) {
         return;
     if (db.deleteSatellite(index) != 0)
         return;
-    rebuild();
+    rebuildKeepingView(false);
     m_doc.imageEdited(tr("Delete satellite"));
     emit imageEdited(true);
 }

@@ -38,8 +38,9 @@ public:
     // Transponders changed elsewhere (the list's dialogs): every satellite's nodes are read again; a
     // selected transponder node gives way to its satellite.
     void refreshTransponderNodes();
-    // After an undo or redo: the tree is read again and the node that was selected (the same place in
-    // the tree) is selected again, so the list keeps showing the same view.
+    // After an undo or redo: the tree is read again and the node that was selected (the same node, else the
+    // same place in the tree) is selected again, so the list keeps showing the same view; the nodes that
+    // are still there keep their expansion and the pane its scroll position.
     void rebuildKeepingSelection();
 
     QTreeWidgetItem* rootItem(const char* root) const;
@@ -59,8 +60,24 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    // What a rebuild keeps of the tree's look: the nodes expanded, the node selected and the nodes shown
+    // from the top of the pane down with their heights in it.
+    struct ViewMemo {
+        std::vector<NodePath> expanded;
+        NodePath current;
+        std::vector<std::pair<NodePath, int>> shown;
+    };
+
     void createRoots();
     void rebuild();
+    // Rebuilds, then gives the nodes still there their look from before; the selection goes back to its
+    // node (`selectionByPlace`: or to its place) or stays on the "Satellites" root.
+    void rebuildKeepingView(bool selectionByPlace);
+    ViewMemo viewMemo() const;
+    void restoreView(const ViewMemo& memo, bool selectionByPlace);
+    std::vector<std::string> childTexts(const QTreeWidgetItem* parent) const;
+    NodePath pathOf(const QTreeWidgetItem* node) const;
+    QTreeWidgetItem* findPath(const NodePath& path, bool orPlace) const;
     void appendNewestProvider();
     void onCurrentChanged(QTreeWidgetItem* current);
     void onContextMenu(const QPoint& pos);

@@ -58,6 +58,12 @@ int dropRow(const ListDrag& drag, int row) {
     return d;
 }
 
+DropPlace dropPlace(int x, int y, int width, int height, bool overWindow) {
+    if (!overWindow || x < 0 || x >= width)
+        return DropPlace::Outside;
+    return y < 0 ? DropPlace::Above : y >= height ? DropPlace::Below : DropPlace::Inside;
+}
+
 int autoScrollTop(const ListDrag& drag, bool wholeTableView, int top, int rowsPerPage, int direction) {
     const bool keepBlock = wholeTableView && drag.split;
     if (direction < 0) {

@@ -36,6 +36,21 @@ DragStart beginListDrag(const ChannelDatabase& db, const ListFill& fill, const s
 // block: a TV block ends just before the first radio row, a radio block starts at it.
 int dropRow(const ListDrag& drag, int row);
 
+// Where the button went up (or the pointer is) during a drag, seen from the list's rows.
+enum class DropPlace {
+    Inside,   // over the rows: the row under the pointer
+    Above,    // above them in the list's columns (its header, the window's top): the first row shown
+    Below,    // below them in the list's columns: the last row shown
+    Outside,  // beside them (another pane of the window, as the tree) or outside the window: the list gives
+              // the drag up and nothing moves; what is under the pointer may give such a release its own
+              // meaning (a favourite list node of the tree)
+};
+
+// `x` across the list of `width` pixels (its scroll bar included), `y` down the rows' area of `height`
+// pixels; `overWindow`: the point lies in the list's own window. Above and Below scroll the list while the
+// pointer rests there.
+DropPlace dropPlace(int x, int y, int width, int height, bool overWindow);
+
 // One tick of the auto-scroll while the pointer is held above (direction -1) or below (+1) the list with
 // rows top.. shown, `rowsPerPage` at a time. The new top row, or -1 when the list stays; in the whole table
 // a drag does not scroll out of its block.

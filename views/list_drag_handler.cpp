@@ -19,11 +19,18 @@ ListDragHandler::ListDragHandler(CViz_ud_app_17View& view, CViz_ud_app_17Doc& do
 }
 
 int ListDragHandler::rowUnder(QPoint pos) const {
-    // Released beside the list: the row at that height; above it: the first row shown; below it: the
-    // last row shown (or, when the rows end above the bottom, the last row).
+    // Over the rows: the row at that height; above them: the first row shown; below them: the last row
+    // shown (or, when the rows end above the bottom, the last row).
     const int height = m_view.viewport()->height();
     const int y = pos.y() < 0 ? 2 : pos.y() >= height ? height - 2 : pos.y();
     return m_view.rowAt(y);
+}
+
+DropPlace ListDragHandler::placeOf(QPoint pos) const {
+    const QPoint inList = m_view.viewport()->mapTo(&m_view, pos);
+    const QWidget* window = m_view.window();
+    const bool overWindow = window->rect().contains(window->mapFromGlobal(m_view.viewport()->mapToGlobal(pos)));
+    return dropPlace(inList.x(), pos.y(), m_view.width(), m_view.viewport()->height(), overWindow);
 }
 
 void ListDragHandler::selectRange(int from, int to) {
@@ -129,7 +136,10 @@ void ListDragHandler::endDrag() {
 
 void ListDragHandler::follow(QPoint pos) {
     m_lastPos = pos;
-    const int mark = dropRow(m_drag, rowUnder(pos));
+    // Beside the list no line is drawn and the pointer says that a release there drops nothing.
+    const bool outside = placeOf(pos) == DropPlace::Outside;
+    const int mark = outside ? -1 : dropRow(m_drag, rowUnder(pos));
+    m_view.viewport()->setCursor(outside ? Qt::ForbiddenCursor : Qt::DragMoveCursor);
     if (mark != m_markRow) {
         m_markRow = mark;
         m_view.viewport()->update();
@@ -139,7 +149,8 @@ void ListDragHandler::follow(QPoint pos) {
 
 void ListDragHandler::scrollStep() {
     const int height = m_view.viewport()->height();
-    const int direction = m_lastPos.y() < 0 ? -1 : m_lastPos.y() >= height ? 1 : 0;
+    const DropPlace place = placeOf(m_lastPos);
+    const int direction = place == DropPlace::Above ? -1 : place == DropPlace::Below ? 1 : 0;
     const int top = m_view.rowAt(0);
     const int rowHeight = m_view.rowHeight(0);
     if (direction == 0 || top < 0 || rowHeight <= 0)
@@ -153,8 +164,11 @@ void ListDragHandler::scrollStep() {
 }
 
 void ListDragHandler::drop(QPoint pos) {
-    const int d = dropRow(m_drag, rowUnder(pos));
+    const DropPlace place = placeOf(pos);
     endDrag();
+    if (place == DropPlace::Outside)
+        return;  // released beside the list: given up as Esc gives it up
+    const int d = dropRow(m_drag, rowUnder(pos));
     const ListFill& fill = m_view.listModel().fill();
     const DropResult result = dropListDrag(m_doc.database(), fill, m_drag, d);
     if (!result.placed || !result.changed)

@@ -1,5 +1,6 @@
 // The program list's mouse drags: the left button moves the selected rows (a line shows where they will
-// land, the list scrolls by itself while the pointer is held above or below it, Esc gives up), the right
+// land, the list scrolls by itself while the pointer is held above or below it, Esc or a release beside the
+// list gives up), the right
 // button selects the rows from where it went down to where it is, and a right click without a drag opens
 // the context menu. The rules are in list_drag.h; this class turns the pointer into rows.
 #pragma once
@@ -46,6 +47,8 @@ private:
     void scrollStep();
     void drop(QPoint pos);
     int rowUnder(QPoint pos) const;
+    // Where `pos` (in the rows' area) lies for a drop.
+    DropPlace placeOf(QPoint pos) const;
     void selectRange(int from, int to);
 
     CViz_ud_app_17View& m_view;

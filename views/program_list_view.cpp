@@ -338,6 +338,10 @@ void CViz_ud_app_17View::contextMenuEvent(QContextMenuEvent* event) {
         event->accept();
         return;
     }
+    openKeyboardMenu();
+}
+
+void CViz_ud_app_17View::openKeyboardMenu() {
     const int row = std::max(firstSelectedRow(), 0);
     openContextMenu(row, viewport()->mapToGlobal(visualRect(m_model.index(row, 0)).bottomLeft()), false);
 }
@@ -438,6 +442,27 @@ void CViz_ud_app_17View::mouseDoubleClickEvent(QMouseEvent* event) {
 void CViz_ud_app_17View::keyPressEvent(QKeyEvent* event) {
     if (m_drag.keyPress(event))
         return;
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (key == Qt::Key_F10 && modifiers == Qt::ShiftModifier) {
+        openKeyboardMenu();  // as the Menu key
+        return;
+    }
+    // The first and last row and a page up or down select the row they reach, as the arrow keys do (the
+    // table alone only moves its current row on Ctrl+Home and Ctrl+End).
+    const bool ctrl = modifiers == Qt::ControlModifier;
+    const CursorAction jump = ctrl && key == Qt::Key_Home                              ? MoveHome
+                              : ctrl && key == Qt::Key_End                             ? MoveEnd
+                              : modifiers == Qt::NoModifier && key == Qt::Key_PageUp   ? MovePageUp
+                              : modifiers == Qt::NoModifier && key == Qt::Key_PageDown ? MovePageDown
+                                                                                       : MoveNext;
+    if (jump != MoveNext) {
+        // From no current row (just after a refill) the keys start at the first row, not at it.
+        if (!currentIndex().isValid() && m_model.rowCount() > 0)
+            selectionModel()->setCurrentIndex(m_model.index(0, 0), QItemSelectionModel::NoUpdate);
+        showRow(moveCursor(jump, modifiers).row());
+        return;
+    }
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && event->modifiers() == Qt::NoModifier) {
         // The first selected row that is on the page: Enter edits what the user sees.
         const int top = rowAt(0);

@@ -77,6 +77,8 @@ private:
     int firstSelectedRow() const;
     // The context menu on `row` (-1: below the rows) at the screen point `at`.
     void openContextMenu(int row, QPoint at, bool byMouse);
+    // The context menu from the keyboard (the Menu key, Shift+F10), on the first selected row.
+    void openKeyboardMenu();
     void copyToSystemClipboard(const std::vector<int>& rows) const;
     void showRow(int row);
     CViz_ud_app_17Doc& m_doc;

@@ -23,7 +23,7 @@ void showWholeTable(BrowseState& browse) {
 
 // A name for the record: at most 15 characters.
 std::string cutName(const std::string& name) {
-    return name.substr(0, 15);
+    return name.substr(0, kStoredNameLength);
 }
 
 std::string number(int value) {
@@ -138,6 +138,30 @@ bool renameNode(ChannelDatabase& db, Messages& messages, TreeNodeKind kind, int 
         return false;
     stored = cut;
     return true;
+}
+
+int typedNameLimit(std::string_view stored) {
+    return kStoredNameLength - (showName(stored).leadByte != 0 ? 1 : 0);
+}
+
+NodeStep nodeStep(const std::vector<std::string>& texts, int index) {
+    NodeStep step;
+    if (index < 0 || index >= static_cast<int>(texts.size()))
+        return step;
+    step.text = texts[static_cast<std::size_t>(index)];
+    step.index = index;
+    for (int i = 0; i < index; ++i)
+        step.sameBefore += texts[static_cast<std::size_t>(i)] == step.text ? 1 : 0;
+    return step;
+}
+
+int findNodeStep(const std::vector<std::string>& texts, const NodeStep& step, bool orPlace) {
+    int seen = 0;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (texts[i] == step.text && seen++ == step.sameBefore)
+            return static_cast<int>(i);
+    }
+    return orPlace && step.index >= 0 && step.index < static_cast<int>(texts.size()) ? step.index : -1;
 }
 
 std::string transponderNodeText(int frequency, int polarisation) {

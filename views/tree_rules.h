@@ -40,6 +40,12 @@ std::string shownViewName(const ChannelDatabase& db);
 bool renameNode(ChannelDatabase& db, Messages& messages, TreeNodeKind kind, int recordIndex, const std::string& name,
                 std::string& stored);
 
+// The most characters a rename stores: the records' 16-byte name fields keep 15.
+inline constexpr int kStoredNameLength = static_cast<int>(sizeof(st_fav::favName)) - 1;
+// The characters the in-place editor of a name node whose name is `stored` takes: all a rename stores, less
+// the character-table byte the name keeps.
+int typedNameLimit(std::string_view stored);
+
 // "12245(H)": a transponder's node text, its polarisation as a letter (1 V, 0 H, 2 L, any other R).
 std::string transponderNodeText(int frequency, int polarisation);
 // The number a node text starts with ("Empty" reads 0) and the letter in its parentheses (0 for none).
@@ -50,6 +56,22 @@ int findNodeTransponder(const ChannelDatabase& db, int satIndex, std::string_vie
 // Where a new transponder node goes among a satellite's children (their texts): before the first whose
 // number is the new frequency or more, else after the last.
 int transponderNodePlace(const std::vector<std::string>& children, int frequency);
+
+// A node's step on its way down from a root, by which the same node is found again when the tree is read
+// anew (after an undo, a satellite deleted): its text, how many siblings before it bear the same text (two
+// satellites of one name), and its place among its siblings.
+struct NodeStep {
+    std::string text;
+    int sameBefore = 0;
+    int index = 0;
+};
+using NodePath = std::vector<NodeStep>;
+
+// The step to child `index` of a node whose children have `texts`.
+NodeStep nodeStep(const std::vector<std::string>& texts, int index);
+// The child among `texts` that `step` names: the same text with as many namesakes before it; -1 when it is
+// gone. `orPlace`: a child of another text at the step's place stands for it (a node renamed meanwhile).
+int findNodeStep(const std::vector<std::string>& texts, const NodeStep& step, bool orPlace);
 
 // Tool tips (the image's bytes, the degree sign as byte 0xB0); "" for a node without one.
 std::string rootTip(std::string_view root);

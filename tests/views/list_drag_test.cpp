@@ -162,6 +162,22 @@ TEST_F(ListDragCases, AutoScrollStopsAtTheEndsAndAtItsBlockInTheWholeTable) {
     }
 }
 
+// A release over the rows drops there, just above or below them the clamped row does; beside them (the tree,
+// the list's side, another window) nothing drops.
+TEST(ListDrag, OnlyAReleaseInTheListsColumnsAndWindowDrops) {
+    const struct {
+        int x, y;
+        bool overWindow;
+        DropPlace expected;
+    } cases[] = {
+        {0, 0, true, DropPlace::Inside},     {99, 49, true, DropPlace::Inside},   {50, -1, true, DropPlace::Above},
+        {50, 50, true, DropPlace::Below},    {-1, 20, true, DropPlace::Outside},  {100, 20, true, DropPlace::Outside},
+        {50, 80, false, DropPlace::Outside}, {50, 20, false, DropPlace::Outside},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(dropPlace(c.x, c.y, 100, 50, c.overWindow), c.expected) << c.x << "," << c.y << " " << c.overWindow;
+}
+
 TEST_F(ListDragCases, AFilteredViewMovesTheProgramsBeforeTheProgramDroppedOnAndLeavesHiddenOnesInPlace) {
     // Provider ZDF shows T1, T3, T5, T7, T9; drag T7 and T9 onto T3.
     state->browse.filterKind = kFilterProvider;

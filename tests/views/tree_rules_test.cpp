@@ -79,11 +79,32 @@ TEST_F(TreeEdits, RenamesStoreFifteenCharactersAndRefuseRootsAndEmptyNames) {
     EXPECT_TRUE(renameNode(db, messages, TreeNodeKind::FavouriteList, 8, "Sport", stored));
     EXPECT_EQ(nameText(image().favourites[8].favName), "Sport");
 
+    // The in-place editor takes what a rename keeps, a character-table byte counted in.
+    for (const std::string old : {"Astra", "\x05Sky"}) {
+        const std::string lead = old.front() == '\x05' ? "\x05" : "";
+        const std::string typed = lead + std::string(static_cast<std::size_t>(typedNameLimit(old)), 'n');
+        EXPECT_TRUE(renameNode(db, messages, TreeNodeKind::FavouriteList, 1, typed + "x", stored));
+        EXPECT_EQ(stored, typed) << "all the editor took is kept, nothing more";
+    }
+
     EXPECT_FALSE(renameNode(db, messages, TreeNodeKind::Root, -1, "Mine", stored));
     EXPECT_FALSE(renameNode(db, messages, TreeNodeKind::Provider, 0, "", stored));
     EXPECT_FALSE(renameNode(db, messages, TreeNodeKind::Transponder, 0, "12000(H)", stored));
     EXPECT_EQ(messages.texts(), (Texts{"You cannot change name of this tree element.",
                                        "A name can not be empty. The old name is kept."}));
+}
+
+// After a rebuild a node is found by its text and its namesakes before it; the selection also by its place.
+TEST(TreeRules, ANodeIsFoundAgainByItsTextAndNamesakes) {
+    const Texts before{"Astra", "Sirius", "Astra", "Thor"};
+    const Texts after{"Hotbird", "Astra", "Astra", "Thor"};  // Sirius deleted, Hotbird added before the others
+    const struct {
+        int index;
+        bool orPlace;
+        int expected;
+    } cases[] = {{0, false, 1}, {2, false, 2}, {3, false, 3}, {1, false, -1}, {1, true, 1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(findNodeStep(after, nodeStep(before, c.index), c.orPlace), c.expected) << c.index;
 }
 
 TEST_F(TreeEdits, ATransponderNodeNamesItsOwnTransponderAndGoesBeforeTheFirstOfItsFrequency) {

@@ -176,7 +176,9 @@ TEST_F(Window, ANameTypedInTheTreeIsAStepUndoneInTheTreeToo) {
     tree->editItem(root(kProvidersRoot)->child(0));
     auto* editor = tree->findChild<QLineEdit*>();
     ASSERT_NE(editor, nullptr);
-    editor->setText("Renamed provider!");
+    editor->clear();
+    QTest::keyClicks(editor, "Renamed provider!");
+    EXPECT_EQ(editor->text(), "Renamed provide") << "the editor takes what the name keeps";
     QTest::keyClick(editor, Qt::Key_Return);
     settle();
     EXPECT_EQ(root(kProvidersRoot)->child(0)->text(0), "Renamed provide");
@@ -267,13 +269,27 @@ TEST_F(Window, ToolsAndSatelliteDeletesAreStepsTheTreeFollows) {
     int full = 0;
     while (fx.db.satelliteContents(full).programs == 0)
         ++full;
+    // The tree keeps its look: the nodes expanded and the node at the top of the pane.
+    const int other = full == satellites - 1 ? 0 : satellites - 1;
+    root(kFavsRoot)->setExpanded(true);
+    root(kSatellitesRoot)->child(other)->setExpanded(true);
+    tree->scrollToItem(root(kFavsRoot)->child(1), QAbstractItemView::PositionAtTop);
+    settle();
+    const auto look = [&] {
+        const QTreeWidgetItem* sat =
+            root(kSatellitesRoot)->child(other == 0 ? 0 : root(kSatellitesRoot)->childCount() - 1);
+        return std::tuple(root(kFavsRoot)->isExpanded(), sat->isExpanded(), tree->itemAt(1, 1)->text(0));
+    };
+    const auto looked = look();
     fx.messages.script(MessageAnswer::Yes);
     tree->deleteSatellite(root(kSatellitesRoot)->child(full));
     settle();
     EXPECT_EQ(undoText(), "&Undo Delete satellite");
     EXPECT_EQ(root(kSatellitesRoot)->childCount(), satellites - 1);
+    EXPECT_EQ(look(), looked);
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(root(kSatellitesRoot)->childCount(), satellites);
+    EXPECT_EQ(look(), looked);
 
     const int providers = root(kProvidersRoot)->childCount();
     answerDialog([](QWidget& dialog) {
@@ -392,6 +408,16 @@ TEST_F(Window, MixedOrAbandonedDragsAndRightDragsChangeNothing) {
     QTest::keyClick(list, Qt::Key_Escape);
     EXPECT_FALSE(list->dragHandler().dragging());
     release(rowPoint(7));
+    // Released over the tree or below the window: given up too.
+    for (const QPoint at : {list->viewport()->mapFrom(frame.get(), tree->geometry().center()),
+                            QPoint(40, list->viewport()->mapFrom(frame.get(), QPoint(0, frame->height() + 20)).y())}) {
+        startDrag(3, 2);
+        moveTo(at);
+        EXPECT_EQ(list->dragHandler().dropMarkRow(), -1) << "no drop place shown";
+        release(at);
+        EXPECT_FALSE(list->dragHandler().dragging());
+        EXPECT_TRUE(unchanged());
+    }
 
     // A right drag selects from where it started; no menu follows it.
     press(4, Qt::RightButton);
@@ -401,6 +427,42 @@ TEST_F(Window, MixedOrAbandonedDragsAndRightDragsChangeNothing) {
     release(rowPoint(2), Qt::RightButton);
     EXPECT_EQ(selected(), (Rows{2, 3, 4}));
     EXPECT_TRUE(unchanged());
+}
+
+// One click selects a row at once after a list is chosen in the tree; the first and last row and a page
+// select the row they reach; Shift+F10 opens the context menu.
+TEST_F(Window, AClickAndTheJumpKeysSelectTheRowTheyReach) {
+    select(root(kFavsRoot)->child(0));
+    ASSERT_GT(rows(), 3);
+    press(2);
+    release(rowPoint(2));
+    EXPECT_EQ(selected(), (Rows{2}));
+
+    select(root(kSatellitesRoot));
+    const struct {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int row;  // -1: a page down
+    } jumps[] = {{Qt::Key_End, Qt::ControlModifier, 29},
+                 {Qt::Key_Home, Qt::ControlModifier, 0},
+                 {Qt::Key_PageDown, Qt::NoModifier, -1},
+                 {Qt::Key_PageUp, Qt::NoModifier, 0}};
+    for (const auto& jump : jumps) {
+        key(jump.key, jump.modifiers);
+        const int now = list->currentIndex().row();
+        EXPECT_EQ(selected(), (Rows{now})) << jump.key;
+        EXPECT_TRUE(jump.row >= 0 ? now == jump.row : now > 0) << jump.key << " reached " << now;
+    }
+
+    bool menuOpened = false;
+    QTimer::singleShot(0, [&menuOpened] {
+        QWidget* menu = QApplication::activePopupWidget();
+        menuOpened = menu != nullptr;
+        if (menu != nullptr)
+            menu->close();
+    });
+    key(Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(menuOpened);
 }
 
 }  // namespace
