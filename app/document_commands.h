@@ -11,6 +11,7 @@
 #include "app/file_backup.h"
 #include "database/channel_database.h"
 #include "database/messages.h"
+#include "listtools/database_check.h"
 
 namespace vizud {
 
@@ -44,6 +45,10 @@ public:
     bool downloaded() const { return m_downloaded; }
     const DocumentNames& names() const { return m_names; }
     const std::string& documentTitle() const { return m_documentTitle; }
+    // What the check found in the file as it was read, before the provider sweep of the load changed the
+    // image: what vizud-cli check says of that file. Null once the image is no longer the file as read
+    // (the first edit, a save, a download).
+    const std::vector<Finding>* findingsAsOpened() const;
 
     void fileOpen();
     // false when nothing was written (failure or the user cancelled the name).
@@ -76,6 +81,11 @@ private:
     // says "Error: Save failed!" with the file and the reason.
     int loadFile(const std::string& path);
     int saveFile(const std::string& path);
+    // Says once, after an open, that the file as read has problems and where to see them.
+    void reportProblems();
+    // The port check of Download, Upload and Upgrade, before anything is asked: false (after the message)
+    // when the port cannot be opened.
+    bool portOpens();
     // The question asked by Open, Download and a dropped file. false ends the command.
     bool saveFirst();
     // Asks Yes/No/Cancel; Yes saves and goes on only when the save succeeded, No goes on, Cancel stops.
@@ -103,6 +113,8 @@ private:
     bool m_modified = false;
     bool m_fileOpened = false;
     bool m_downloaded = false;
+    std::vector<Finding> m_findingsAsOpened;
+    bool m_imageAsOpened = false;
     FileBackups m_backups;
 };
 

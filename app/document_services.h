@@ -43,6 +43,9 @@ public:
     virtual int upload() = 0;
     // Sends the software image at `path` to the box.
     virtual void upgrade(const std::string& path) = 0;
+    // Opens and closes the port the next transfer uses: empty when it opens, else the message that says
+    // which port failed and why.
+    virtual std::string portProblem() = 0;
 };
 
 // The window side of the document.
@@ -59,6 +62,8 @@ public:
     virtual void removeRecentFile(const std::string& path) { (void)path; }
     // The providers no program uses were removed before an upload.
     virtual void imageSwept() {}
+    // A download put `programs` programs in the image.
+    virtual void downloaded(int programs) { (void)programs; }
 };
 
 }  // namespace vizud

@@ -117,7 +117,7 @@ int runEditor(int argc, char** argv) {
     link::TransferSession session(state.image);
     SessionBackend backend(session, config, settings);
     DialogTransferRunner runner(backend, messages);
-    GuiTransfers transfers(db, runner);
+    GuiTransfers transfers(db, runner, backend);
     CViz_ud_app_17Doc doc(db, messages, chooser, settings, transfers, config);
     doc.commands().construct();
 

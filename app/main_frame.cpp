@@ -76,6 +76,9 @@ CMainFrame::CMainFrame(CViz_ud_app_17Doc& doc, Options options, QWidget* parent)
     connect(&m_doc, &CViz_ud_app_17Doc::viewsNeedUpdate, m_leftView, &CLeftView::onUpdate);
     connect(&m_doc, &CViz_ud_app_17Doc::viewsNeedUpdate, m_listView, &CViz_ud_app_17View::onUpdate);
     connect(&m_doc, &CViz_ud_app_17Doc::recentFilesChanged, this, &CMainFrame::fillRecentFiles);
+    connect(&m_doc, &CViz_ud_app_17Doc::downloadFinished, this, [this](int programs) {
+        statusBar()->showMessage(tr("Downloaded %1 programs from the box").arg(programs));
+    });
     // The views' initial update: an image loaded before the window existed is shown at once.
     m_doc.updateAllViews();
     onIdle();
