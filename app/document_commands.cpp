@@ -145,7 +145,7 @@ void DocumentCommands::takeNames(const std::string& path) {
 }
 
 FileDialogRequest DocumentCommands::channelRequest(const std::string& initialName) const {
-    return FileDialogRequest{kChannelFilter, "si", initialName};
+    return FileDialogRequest{kChannelFilter, "si", initialName, kChannelFiles, {}, {}};
 }
 
 bool DocumentCommands::saveFirst() {
@@ -335,7 +335,7 @@ bool DocumentCommands::exportList() {
         m_messages.show("Nothing to export!", MessageIcon::Exclamation);
         return false;
     }
-    const FileDialogRequest request{kCsvFilter, "csv", m_names.title + ".csv"};
+    const FileDialogRequest request{kCsvFilter, "csv", m_names.title + ".csv", kCsvFiles, {}, "Export list"};
     const std::string chosen = m_files.chooseFileToSave(request);
     if (chosen.empty())
         return false;
@@ -402,7 +402,8 @@ void DocumentCommands::upgrade() {
     if (!portOpens())
         return;
     const std::string remembered = m_profile.readString(kSoftwareSection, kSoftwareEntry).substr(0, 300);
-    const std::string path = m_files.chooseFileToOpen(FileDialogRequest{kSoftwareFilter, "", remembered});
+    const std::string path =
+        m_files.chooseFileToOpen(FileDialogRequest{kSoftwareFilter, "", remembered, kSoftwareFiles, {}, {}});
     if (path.empty()) {
         return;
     }

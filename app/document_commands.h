@@ -20,6 +20,10 @@ inline constexpr const char* kCsvFilter = "CSV list (*.csv)|*.csv|All Files (*.*
 inline constexpr const char* kSoftwareFilter = "S/W File (*.dlp)|*.dlp|All Files (*.*)|*.*||";
 inline constexpr const char* kSoftwareSection = "Binary_File_Section";
 inline constexpr const char* kSoftwareEntry = "Item_1";
+// The kinds of file whose dialogs remember their folder (FileDialogRequest::kind).
+inline constexpr const char* kChannelFiles = "channel";
+inline constexpr const char* kCsvFiles = "csv";
+inline constexpr const char* kSoftwareFiles = "software";
 
 struct DocumentNames {
     std::string title;      // normally the file name without its extension

@@ -14,6 +14,12 @@ struct FileDialogRequest {
     std::string defaultExtension;
     // The name the dialog starts with; a name with a wildcard only sets the pattern shown.
     std::string initialName;
+    // "channel", "csv", "software": each kind of file starts in the folder last used for it (FolderMemory).
+    std::string kind;
+    // The folder the dialog starts in when `initialName` names none; empty: the working folder.
+    std::string folder;
+    // The command that asks, as the dialog's title ("Export list"); empty: "Open" or "Save As".
+    std::string title;
 };
 
 class FileChooser {

@@ -42,7 +42,8 @@ bool ListToolCommands::sortView(SortKey key) {
 bool ListToolCommands::orderLikeFile() {
     if (!listLoaded())
         return false;
-    const std::string path = m_files.chooseFileToOpen(FileDialogRequest{kChannelFilter, "si", ""});
+    const std::string path = m_files.chooseFileToOpen(
+        FileDialogRequest{kChannelFilter, "si", "", kChannelFiles, {}, "Order like another file"});
     if (path.empty())
         return false;
     // The reference is opened in a database of its own: the image being edited stays as it is.

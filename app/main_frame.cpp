@@ -68,6 +68,9 @@ CMainFrame::CMainFrame(CViz_ud_app_17Doc& doc, Options options, QWidget* parent)
     fillRecentFiles();
     onTitleChanged(doc.title());
     resize(1200, 700);  // room for the tree and all ten columns of the list
+    // The size and place the user last left the window in.
+    if (const QByteArray geometry = doc.settings().layoutState("window"); !geometry.isEmpty())
+        restoreGeometry(geometry);
 
     connect(&m_doc, &CViz_ud_app_17Doc::titleChanged, this, &CMainFrame::onTitleChanged);
     connect(&m_doc, &CViz_ud_app_17Doc::modifiedStateChanged, this, &CMainFrame::requestIdleUpdate);
@@ -469,6 +472,7 @@ void CMainFrame::openRecentFile(int index) {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (m_doc.commands().saveModified()) {
+        m_doc.settings().setLayoutState("window", saveGeometry());
         event->accept();
     } else {
         event->ignore();

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/document_commands.h"
+#include "app/folder_memory.h"
 #include "listtools/csv_export.h"
 #include "tests/app/document_fakes.h"
 
@@ -130,6 +131,7 @@ TEST_F(DocumentTest, FailedOpenKeepsTheNamesOfTheImageStillLoaded) {
     const std::string a = file("a.si", 7);
     openThroughCommand(a);
     EXPECT_EQ(files.requests[0].filter, "Channel data (*.si)|*.si|All Files (*.*)|*.*||");
+    EXPECT_EQ(files.requests[0].kind, "channel");
     const std::string shortFile = dir.file("short.si"), gone = dir.file("gone.si");
     test::writeFile(shortFile, "abc", 3);
     const std::pair<std::function<void()>, std::vector<std::string>> cases[] = {
@@ -186,6 +188,7 @@ TEST_F(DocumentTest, ExportWritesTheListAsCsvWhereTheUserSays) {
     files.answers.push_back(dir.file("mine"));
     ASSERT_TRUE(doc.exportList());
     EXPECT_EQ(files.requests.back().initialName, "a.csv");
+    EXPECT_EQ(files.requests.back().kind + " / " + files.requests.back().title, "csv / Export list");
     EXPECT_TRUE(test::readFile(dir.file("mine.csv")) == exportCsv(fx.image()));
     files.answers.push_back(dir.file("no/such/folder/x.csv"));
     EXPECT_FALSE(doc.exportList());
@@ -350,12 +353,37 @@ TEST_F(DocumentTest, UpgradeRemembersTheSoftwareFileInTheProfile) {
     ASSERT_EQ(files.requests.size(), 1u);
     EXPECT_EQ(files.requests[0].initialName.size(), 300u);
     EXPECT_EQ(files.requests[0].filter, "S/W File (*.dlp)|*.dlp|All Files (*.*)|*.*||");
+    EXPECT_EQ(files.requests[0].kind, "software");
     EXPECT_TRUE(transfers.upgrades.empty());
 
     files.answers.push_back("/boxes/new.dlp");
     doc.upgrade();
     EXPECT_EQ(profile.values["Binary_File_Section/Item_1"], "/boxes/new.dlp");
     EXPECT_EQ(transfers.upgrades, std::vector<std::string>{"/boxes/new.dlp"});
+}
+
+// Each kind of file starts its dialog in the folder of the last file chosen for that kind; a cancelled
+// dialog leaves the folder as it was.
+TEST(FolderMemory, EachKindStartsInTheFolderLastChosenForIt) {
+    test::ScriptedFiles dialogs;
+    test::MemoryProfile profile;
+    FolderMemory files(dialogs, profile);
+    const struct {
+        const char* kind;
+        const char* answer;
+        const char* startedIn;
+    } steps[] = {
+        {"channel", "/boxes/lists/a.si", ""}, {"csv", "/sheets/a.csv", ""},     {"channel", "", "/boxes/lists"},
+        {"channel", "/b.si", "/boxes/lists"}, {"csv", "/sheets/b.csv", "/sheets"}, {"channel", "/c.si", "/"},
+    };
+    bool save = false;
+    for (const auto& step : steps) {
+        dialogs.answers.push_back(step.answer);
+        const FileDialogRequest request{"", "", "", step.kind, {}, {}};
+        EXPECT_EQ(save ? files.chooseFileToSave(request) : files.chooseFileToOpen(request), step.answer);
+        EXPECT_EQ(dialogs.requests.back().folder, step.startedIn) << step.kind << " " << step.answer;
+        save = !save;
+    }
 }
 
 TEST(DefaultExtension, OnlyNamesWithoutExtensionGetIt) {

@@ -52,6 +52,7 @@ TEST_F(ListTools, TheReferenceIsOpenedApartAndTheAnswerDecidesOnTheLists) {
 
     files.answers.push_back("");  // the user cancels the file
     EXPECT_FALSE(tools.orderLikeFile());
+    EXPECT_EQ(files.requests.back().kind + " / " + files.requests.back().title, "channel / Order like another file");
     test::writeFile(dir.file("short.si"), "x", 1);
     files.answers.push_back(dir.file("short.si"));
     EXPECT_FALSE(tools.orderLikeFile());
