@@ -38,8 +38,9 @@ namespace {
 };
 
 std::string runDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
-    const QString title = request.title.empty() ? (save ? QFileDialog::tr("Save As") : QFileDialog::tr("Open"))
-                                                : QCoreApplication::translate("vizud::CMainFrame", request.title.c_str());
+    const QString title = request.title.empty()
+                              ? (save ? QFileDialog::tr("Save As") : QFileDialog::tr("Open"))
+                              : QCoreApplication::translate("vizud::CMainFrame", request.title.c_str());
     QFileDialog dialog(parent, title);
     dialog.setObjectName("fileDialog");
     dialog.setNameFilters(nameFiltersFrom(request.filter));

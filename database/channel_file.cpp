@@ -29,10 +29,10 @@ std::string notAChannelImage(std::size_t got, const all_tables_block& img) {
         return count > room ? format("The file counts %d %s; the table has room for %d.", count, what, room)
                             : std::string();
     };
-    for (std::string why : {beyond("satellites", img.satCount, kMaxSatellites),
-                            beyond("programs", img.programCount, kMaxPrograms),
-                            beyond("transponders", img.tpCount, kMaxTransponders),
-                            beyond("providers", img.providerCount, kMaxProviders)}) {
+    for (std::string why :
+         {beyond("satellites", img.satCount, kMaxSatellites), beyond("programs", img.programCount, kMaxPrograms),
+          beyond("transponders", img.tpCount, kMaxTransponders),
+          beyond("providers", img.providerCount, kMaxProviders)}) {
         if (!why.empty())
             return why;
     }
