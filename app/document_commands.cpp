@@ -50,18 +50,40 @@ DocumentCommands::DocumentCommands(ChannelDatabase& db, Messages& messages, File
       m_config(config) {}
 
 int DocumentCommands::loadFile(const std::string& path) {
-    const int result = m_db.load(path);
-    if (result == 0)
+    // The check runs on the file as read: the provider sweep of the load renumbers programs, so a check
+    // after it would report other numbers than vizud-cli check, and never the file's CRC.
+    std::vector<Finding> found;
+    const int result = m_db.load(path, [&found](const all_tables_block& img) { found = checkImage(img); });
+    if (result == 0) {
         m_config.setLastPath(path);
+        m_findingsAsOpened = std::move(found);
+        m_imageAsOpened = true;
+    }
     return result;
+}
+
+void DocumentCommands::reportProblems() {
+    const std::size_t count = m_findingsAsOpened.size();
+    if (count == 1)
+        m_messages.show("This file has 1 problem. Tools > Check database shows it and repairs it if it can.",
+                        MessageIcon::Exclamation);
+    else if (count > 1)
+        m_messages.show("This file has " + std::to_string(count) +
+                            " problems. Tools > Check database shows them and repairs what it can.",
+                        MessageIcon::Exclamation);
+}
+
+const std::vector<Finding>* DocumentCommands::findingsAsOpened() const {
+    return m_imageAsOpened ? &m_findingsAsOpened : nullptr;
 }
 
 int DocumentCommands::saveFile(const std::string& path) {
     std::string why;
     const int result = m_db.save(path, &why);
-    if (result == 0)
+    if (result == 0) {
         m_config.setLastPath(path);
-    else
+        m_imageAsOpened = false;  // the file now holds the swept image with a fresh CRC
+    } else
         m_messages.show("Error: Save failed!\n" + why, MessageIcon::Exclamation);
     return result;
 }
@@ -84,11 +106,14 @@ void DocumentCommands::construct(const std::string& configPath) {
         m_db.state().treeRebuildRequest = true;
         imageReplaced();
         setDocumentTitle(m_names.title);
+        reportProblems();
     }
     m_downloaded = false;
 }
 
 void DocumentCommands::setModifiedFlag(bool modified) {
+    if (modified)
+        m_imageAsOpened = false;  // an edit: the image is no longer the file as it was read
     if (m_modified != modified) {
         m_modified = modified;
         m_host.modifiedChanged(modified);
@@ -120,7 +145,7 @@ void DocumentCommands::takeNames(const std::string& path) {
 }
 
 FileDialogRequest DocumentCommands::channelRequest(const std::string& initialName) const {
-    return FileDialogRequest{kChannelFilter, "si", initialName};
+    return FileDialogRequest{kChannelFilter, "si", initialName, kChannelFiles, {}, {}};
 }
 
 bool DocumentCommands::saveFirst() {
@@ -158,18 +183,14 @@ void DocumentCommands::fileOpen() {
     if (path.empty()) {
         return;
     }
-    const DocumentNames previousNames = m_names;
-    const std::string previousTitle = m_documentTitle;
-    takeNames(path);
-    setDocumentTitle(m_names.fileName);
+    // The names, the title and the modified state change only once the file is the image: until then (the
+    // message boxes of a failed open included) the window and Save belong to the database still shown.
     if (loadFile(path) != 0) {
         m_messages.show("Error: Open failed", MessageIcon::Exclamation);
-        // The image is still the previous one: keep its names, so a later Save cannot write it over the
-        // file that failed to open.
-        m_names = previousNames;
-        setDocumentTitle(previousTitle);
         return;
     }
+    takeNames(path);
+    setDocumentTitle(m_names.fileName);
     m_fileOpened = true;
     m_downloaded = false;  // the image is the file's now: Save writes it in place
     m_db.state().treeRebuildRequest = true;
@@ -177,16 +198,15 @@ void DocumentCommands::fileOpen() {
     setModifiedFlag(false);
     m_host.addRecentFile(path);
     m_host.updateAllViews();
+    reportProblems();
 }
 
 bool DocumentCommands::openDocument(const std::string& path) {
-    const DocumentNames previousNames = m_names;
-    takeNames(path);
     if (loadFile(path) != 0) {
         m_messages.show("Error: Open failed", MessageIcon::Exclamation);
-        m_names = previousNames;
         return false;
     }
+    takeNames(path);
     m_fileOpened = true;
     m_downloaded = false;
     imageReplaced();
@@ -199,6 +219,7 @@ bool DocumentCommands::openDocument(const std::string& path) {
     setModifiedFlag(false);
     setDocumentTitle(m_names.fileName);
     m_host.addRecentFile(path);
+    reportProblems();
     return true;
 }
 
@@ -306,6 +327,7 @@ void DocumentCommands::dropFiles(const std::vector<std::string>& paths) {
     setModifiedFlag(false);
     m_host.addRecentFile(path);
     m_host.updateAllViews();
+    reportProblems();
 }
 
 bool DocumentCommands::exportList() {
@@ -313,7 +335,7 @@ bool DocumentCommands::exportList() {
         m_messages.show("Nothing to export!", MessageIcon::Exclamation);
         return false;
     }
-    const FileDialogRequest request{kCsvFilter, "csv", m_names.title + ".csv"};
+    const FileDialogRequest request{kCsvFilter, "csv", m_names.title + ".csv", kCsvFiles, {}, "Export list"};
     const std::string chosen = m_files.chooseFileToSave(request);
     if (chosen.empty())
         return false;
@@ -326,8 +348,17 @@ bool DocumentCommands::exportList() {
     return true;
 }
 
+bool DocumentCommands::portOpens() {
+    const std::string problem = m_transfers.portProblem();
+    if (problem.empty())
+        return true;
+    m_messages.show(problem, MessageIcon::Stop);
+    return false;
+}
+
 void DocumentCommands::download() {
-    if (!saveFirst()) {
+    // An adapter that is not plugged in is told before the save-first question, not after it.
+    if (!portOpens() || !saveFirst()) {
         return;
     }
     if (m_transfers.download() != 0) {
@@ -335,6 +366,7 @@ void DocumentCommands::download() {
         return;
     }
     m_downloaded = true;
+    m_imageAsOpened = false;
     imageReplaced();
     setModifiedFlag(true);
     m_names = {"Channel", "si", "", "Channel.si"};
@@ -342,6 +374,7 @@ void DocumentCommands::download() {
     setDocumentTitle("Channel.si");
     m_db.state().treeRebuildRequest = true;
     m_host.updateAllViews();
+    m_host.downloaded(m_db.image().programCount);
 }
 
 void DocumentCommands::upload() {
@@ -349,6 +382,8 @@ void DocumentCommands::upload() {
         m_messages.show("No document opened or downloaded", MessageIcon::Exclamation);
         return;
     }
+    if (!portOpens())
+        return;
     const char* warning = "Warning: This operation will overwrite database in Your receiver\nDo You wish to continue?";
     if (m_messages.ask(warning, MessageButtons::YesNo, MessageIcon::Exclamation) != MessageAnswer::Yes) {
         return;
@@ -364,8 +399,11 @@ void DocumentCommands::upload() {
 }
 
 void DocumentCommands::upgrade() {
+    if (!portOpens())
+        return;
     const std::string remembered = m_profile.readString(kSoftwareSection, kSoftwareEntry).substr(0, 300);
-    const std::string path = m_files.chooseFileToOpen(FileDialogRequest{kSoftwareFilter, "", remembered});
+    const std::string path =
+        m_files.chooseFileToOpen(FileDialogRequest{kSoftwareFilter, "", remembered, kSoftwareFiles, {}, {}});
     if (path.empty()) {
         return;
     }

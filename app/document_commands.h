@@ -11,6 +11,7 @@
 #include "app/file_backup.h"
 #include "database/channel_database.h"
 #include "database/messages.h"
+#include "listtools/database_check.h"
 
 namespace vizud {
 
@@ -19,6 +20,10 @@ inline constexpr const char* kCsvFilter = "CSV list (*.csv)|*.csv|All Files (*.*
 inline constexpr const char* kSoftwareFilter = "S/W File (*.dlp)|*.dlp|All Files (*.*)|*.*||";
 inline constexpr const char* kSoftwareSection = "Binary_File_Section";
 inline constexpr const char* kSoftwareEntry = "Item_1";
+// The kinds of file whose dialogs remember their folder (FileDialogRequest::kind).
+inline constexpr const char* kChannelFiles = "channel";
+inline constexpr const char* kCsvFiles = "csv";
+inline constexpr const char* kSoftwareFiles = "software";
 
 struct DocumentNames {
     std::string title;      // normally the file name without its extension
@@ -44,6 +49,10 @@ public:
     bool downloaded() const { return m_downloaded; }
     const DocumentNames& names() const { return m_names; }
     const std::string& documentTitle() const { return m_documentTitle; }
+    // What the check found in the file as it was read, before the provider sweep of the load changed the
+    // image: what vizud-cli check says of that file. Null once the image is no longer the file as read
+    // (the first edit, a save, a download).
+    const std::vector<Finding>* findingsAsOpened() const;
 
     void fileOpen();
     // false when nothing was written (failure or the user cancelled the name).
@@ -76,6 +85,11 @@ private:
     // says "Error: Save failed!" with the file and the reason.
     int loadFile(const std::string& path);
     int saveFile(const std::string& path);
+    // Says once, after an open, that the file as read has problems and where to see them.
+    void reportProblems();
+    // The port check of Download, Upload and Upgrade, before anything is asked: false (after the message)
+    // when the port cannot be opened.
+    bool portOpens();
     // The question asked by Open, Download and a dropped file. false ends the command.
     bool saveFirst();
     // Asks Yes/No/Cancel; Yes saves and goes on only when the save succeeded, No goes on, Cancel stops.
@@ -103,6 +117,8 @@ private:
     bool m_modified = false;
     bool m_fileOpened = false;
     bool m_downloaded = false;
+    std::vector<Finding> m_findingsAsOpened;
+    bool m_imageAsOpened = false;
     FileBackups m_backups;
 };
 

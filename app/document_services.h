@@ -14,6 +14,12 @@ struct FileDialogRequest {
     std::string defaultExtension;
     // The name the dialog starts with; a name with a wildcard only sets the pattern shown.
     std::string initialName;
+    // "channel", "csv", "software": each kind of file starts in the folder last used for it (FolderMemory).
+    std::string kind;
+    // The folder the dialog starts in when `initialName` names none; empty: the working folder.
+    std::string folder;
+    // The command that asks, as the dialog's title ("Export list"); empty: "Open" or "Save As".
+    std::string title;
 };
 
 class FileChooser {
@@ -43,6 +49,9 @@ public:
     virtual int upload() = 0;
     // Sends the software image at `path` to the box.
     virtual void upgrade(const std::string& path) = 0;
+    // Opens and closes the port the next transfer uses: empty when it opens, else the message that says
+    // which port failed and why.
+    virtual std::string portProblem() = 0;
 };
 
 // The window side of the document.
@@ -59,6 +68,8 @@ public:
     virtual void removeRecentFile(const std::string& path) { (void)path; }
     // The providers no program uses were removed before an upload.
     virtual void imageSwept() {}
+    // A download put `programs` programs in the image.
+    virtual void downloaded(int programs) { (void)programs; }
 };
 
 }  // namespace vizud

@@ -14,6 +14,7 @@
 
 #include "app/editor_document.h"
 #include "app/file_type_registration.h"
+#include "app/folder_memory.h"
 #include "app/gui_file_chooser.h"
 #include "app/gui_messages.h"
 #include "app/gui_transfers.h"
@@ -114,11 +115,12 @@ int runEditor(int argc, char** argv) {
     }
     SettingsStore settings;
     GuiFileChooser chooser;
+    FolderMemory folders(chooser, settings);
     link::TransferSession session(state.image);
     SessionBackend backend(session, config, settings);
     DialogTransferRunner runner(backend, messages);
-    GuiTransfers transfers(db, runner);
-    CViz_ud_app_17Doc doc(db, messages, chooser, settings, transfers, config);
+    GuiTransfers transfers(db, runner, backend);
+    CViz_ud_app_17Doc doc(db, messages, folders, settings, transfers, config);
     doc.commands().construct();
 
     CMainFrame::Options options;

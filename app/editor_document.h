@@ -67,6 +67,8 @@ signals:
     void recentFilesChanged();
     // An undo or redo changed the state: the tree and the list show it and select `rows`' rows.
     void historyStepApplied(const vizud::EditRows& rows, bool undone);
+    // A download put `programs` programs in the image.
+    void downloadFinished(int programs);
 
 private:
     void setDocumentTitle(const std::string& title) override;
@@ -75,6 +77,7 @@ private:
     void imageReplaced() override;
     void removeRecentFile(const std::string& path) override;
     void imageSwept() override;
+    void downloaded(int programs) override { emit downloadFinished(programs); }
     void onCleanChanged(bool clean);
 
     ChannelDatabase& m_db;

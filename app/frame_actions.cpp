@@ -42,7 +42,7 @@ const CommandText kCommands[] = {
     {kCmdFilePrintSetup, QT_TRANSLATE_NOOP("vizud::CMainFrame", "P&rinter Setup..."),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Change the printer and printing options\nPrint Setup"), -1, ""},
     {kCmdAppExit, QT_TRANSLATE_NOOP("vizud::CMainFrame", "E&xit"),
-     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Quit the application; prompts to save documents\nExit"), -1, ""},
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Quit the application; prompts to save documents\nExit"), -1, "Ctrl+Q"},
     {kCmdEditFind, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Find"),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Find the specified text\nFind"), -1, "Ctrl+F"},
     {kCmdEditUndo, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Undo"),

@@ -1,5 +1,7 @@
 #include "app/gui_file_chooser.h"
 
+#include <QtCore/QCoreApplication>
+#include <QtCore/QDir>
 #include <QtCore/QFileInfo>
 #include <QtWidgets/QFileDialog>
 
@@ -29,8 +31,17 @@ QStringList nameFiltersFrom(const std::string& filter) {
 
 namespace {
 
+// The titles of the dialogs that carry their command's name (FileDialogRequest::title).
+[[maybe_unused]] constexpr const char* kDialogTitles[] = {
+    QT_TRANSLATE_NOOP("vizud::CMainFrame", "Export list"),
+    QT_TRANSLATE_NOOP("vizud::CMainFrame", "Order like another file"),
+};
+
 std::string runDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
-    QFileDialog dialog(parent, save ? QFileDialog::tr("Save As") : QFileDialog::tr("Open"));
+    const QString title = request.title.empty()
+                              ? (save ? QFileDialog::tr("Save As") : QFileDialog::tr("Open"))
+                              : QCoreApplication::translate("vizud::CMainFrame", request.title.c_str());
+    QFileDialog dialog(parent, title);
     dialog.setObjectName("fileDialog");
     dialog.setNameFilters(nameFiltersFrom(request.filter));
     if (save) {
@@ -42,14 +53,20 @@ std::string runDialog(QWidget* parent, const FileDialogRequest& request, bool sa
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::ExistingFile);
     }
+    // A name with a folder starts there; a bare name or a pattern starts in the folder of the request.
     const QString initial = QString::fromStdString(request.initialName);
+    QString folder = QString::fromStdString(request.folder);
+    QString name;
     if (!initial.isEmpty() && !initial.contains('*')) {
         const QFileInfo info(initial);
-        if (info.dir().exists()) {
-            dialog.setDirectory(info.absolutePath());
-        }
-        dialog.selectFile(info.fileName());
+        if (initial.contains('/'))
+            folder = info.absolutePath();
+        name = info.fileName();
     }
+    if (!folder.isEmpty() && QDir(folder).exists())
+        dialog.setDirectory(folder);
+    if (!name.isEmpty())
+        dialog.selectFile(name);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

@@ -2,15 +2,21 @@
 
 namespace vizud {
 
+link::PortSelection SessionBackend::portSelection() const {
+    link::PortSelection selection;
+    selection.number = m_config.port;
+    selection.baud = m_config.baudRate;
+    for (int port = 1; port <= 4; ++port) {
+        selection.map.devices[static_cast<std::size_t>(port - 1)] = m_settings.portDevice(port);
+    }
+    return selection;
+}
+
 bool SessionBackend::start(TransferMode mode, const std::string& path) {
     link::TransferRequest request;
     request.mode = mode;
     request.dlpPath = path;
-    request.port.number = m_config.port;
-    request.port.baud = m_config.baudRate;
-    for (int port = 1; port <= 4; ++port) {
-        request.port.map.devices[static_cast<std::size_t>(port - 1)] = m_settings.portDevice(port);
-    }
+    request.port = portSelection();
     return m_session.start(request);
 }
 

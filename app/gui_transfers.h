@@ -21,12 +21,17 @@ public:
         : m_session(session), m_config(config), m_settings(settings) {}
 
     bool start(TransferMode mode, const std::string& path) override;
+    // Opens and closes the configured port; see link::portOpenProblem.
+    std::string portProblem() const { return link::portOpenProblem(portSelection()); }
     void cancel() override { m_session.cancel(); }
     void join() override { m_session.join(); }
     link::ReportChannel& reports() override { return m_session.reports(); }
     std::string portFailureReason() const override { return m_session.lastPortFailure().reason(); }
 
 private:
+    // The port, baud rate and COM devices of the configuration and the profile as they are now.
+    link::PortSelection portSelection() const;
+
     link::TransferSession& m_session;
     const ConfigRecord& m_config;
     const SettingsStore& m_settings;
@@ -47,14 +52,17 @@ private:
 
 class GuiTransfers : public DocumentTransfers {
 public:
-    GuiTransfers(ChannelDatabase& db, TransferRunner& runner) : m_db(db), m_runner(runner) {}
+    GuiTransfers(ChannelDatabase& db, TransferRunner& runner, const SessionBackend& backend)
+        : m_db(db), m_runner(runner), m_backend(backend) {}
     int download() override { return m_db.download(m_runner); }
     int upload() override { return m_db.upload(m_runner); }
     void upgrade(const std::string& path) override { m_runner.run(TransferMode::Upgrade, path); }
+    std::string portProblem() override { return m_backend.portProblem(); }
 
 private:
     ChannelDatabase& m_db;
     TransferRunner& m_runner;
+    const SessionBackend& m_backend;
 };
 
 }  // namespace vizud

@@ -1,5 +1,6 @@
 #include "app/list_tool_commands.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "app/document_commands.h"
@@ -41,7 +42,8 @@ bool ListToolCommands::sortView(SortKey key) {
 bool ListToolCommands::orderLikeFile() {
     if (!listLoaded())
         return false;
-    const std::string path = m_files.chooseFileToOpen(FileDialogRequest{kChannelFilter, "si", ""});
+    const std::string path = m_files.chooseFileToOpen(
+        FileDialogRequest{kChannelFilter, "si", "", kChannelFiles, {}, "Order like another file"});
     if (path.empty())
         return false;
     // The reference is opened in a database of its own: the image being edited stays as it is.
@@ -66,6 +68,10 @@ bool ListToolCommands::orderLikeFile() {
 }
 
 std::vector<Finding> ListToolCommands::check() const {
+    // Until the first edit the image is the file as opened: its findings are those of the file as read,
+    // as vizud-cli check gives them (the provider sweep of the load has renumbered what they name since).
+    if (const std::vector<Finding>* asOpened = m_document.findingsAsOpened())
+        return *asOpened;
     // The editor refreshes the CRC with every edit, save and upload, so a CRC in memory that no longer
     // fits (the provider sweep on opening changes the image) never reaches a file or the box.
     std::vector<Finding> findings = checkImage(m_db.image());
@@ -76,6 +82,9 @@ std::vector<Finding> ListToolCommands::check() const {
 bool ListToolCommands::repair() {
     if (!listLoaded())
         return false;
+    const std::vector<Finding> shown = check();
+    const bool crcShown =
+        std::any_of(shown.begin(), shown.end(), [](const Finding& f) { return f.kind == FindingKind::Crc; });
     const Repair done = repairImage(m_db.image());
     std::string text;
     if (done.favouriteEntriesDropped > 0)
@@ -84,6 +93,8 @@ bool ListToolCommands::repair() {
         text += std::to_string(done.favouriteEntriesMoved) + " favourite entries moved to the part of their program\n";
     if (done.countsFixed > 0)
         text += std::to_string(done.countsFixed) + " satellite transponder counts set right\n";
+    if (crcShown && done.crcRefreshed)
+        text += "CRC set right\n";
     const bool changed = !text.empty();
     m_messages.show(changed ? "Repaired:\n" + text : "Nothing needed a repair.", MessageIcon::Information);
     return changed;

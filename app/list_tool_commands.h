@@ -31,7 +31,8 @@ public:
     // refused here with the same message), asks whether its favourite lists come too, and orders the
     // table like it; tells the user how many programs were matched.
     bool orderLikeFile();
-    // The findings on the image as it is now, but for the CRC, which the editor refreshes itself.
+    // The findings of the file as it was read while the image is still that file (the document keeps
+    // them); after an edit, those of the image as it is now, but for the CRC, which the editor refreshes.
     std::vector<Finding> check() const;
     // Repairs what the check can repair safely; the message says what was done.
     bool repair();

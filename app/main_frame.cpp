@@ -69,6 +69,9 @@ CMainFrame::CMainFrame(CViz_ud_app_17Doc& doc, Options options, QWidget* parent)
     fillRecentFiles();
     onTitleChanged(doc.title());
     resize(1200, 700);  // room for the tree and all ten columns of the list
+    // The size and place the user last left the window in.
+    if (const QByteArray geometry = doc.settings().layoutState("window"); !geometry.isEmpty())
+        restoreGeometry(geometry);
 
     connect(&m_doc, &CViz_ud_app_17Doc::titleChanged, this, &CMainFrame::onTitleChanged);
     connect(&m_doc, &CViz_ud_app_17Doc::modifiedStateChanged, this, &CMainFrame::requestIdleUpdate);
@@ -77,6 +80,9 @@ CMainFrame::CMainFrame(CViz_ud_app_17Doc& doc, Options options, QWidget* parent)
     connect(&m_doc, &CViz_ud_app_17Doc::viewsNeedUpdate, m_leftView, &CLeftView::onUpdate);
     connect(&m_doc, &CViz_ud_app_17Doc::viewsNeedUpdate, m_listView, &CViz_ud_app_17View::onUpdate);
     connect(&m_doc, &CViz_ud_app_17Doc::recentFilesChanged, this, &CMainFrame::fillRecentFiles);
+    connect(&m_doc, &CViz_ud_app_17Doc::downloadFinished, this, [this](int programs) {
+        statusBar()->showMessage(tr("Downloaded %1 programs from the box").arg(programs));
+    });
     // The views' initial update: an image loaded before the window existed is shown at once.
     m_doc.updateAllViews();
     onIdle();
@@ -467,6 +473,7 @@ void CMainFrame::openRecentFile(int index) {
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (m_doc.commands().saveModified()) {
+        m_doc.settings().setLayoutState("window", saveGeometry());
         event->accept();
     } else {
         event->ignore();

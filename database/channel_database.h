@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -38,9 +39,10 @@ public:
     void setLoaded(std::uint32_t flag) { m_loadedFlag = flag; }
 
     // ---- Channel file -----------------------------------------------------------------------------
-    // 0 loaded; -1 "Open1" (cannot open); -3 "Error: Open failed2" (short file or counts beyond the
-    // capacities). On failure the previous image and loaded flag stay as they were.
-    int load(const std::string& path);
+    // 0 loaded; -1 "Open1" (cannot open); -3 "Error: Open failed2" with a second line saying why (short
+    // file or counts beyond the capacities). On failure the previous image and loaded flag stay as they
+    // were. `asRead`, when given, sees the file's image as read, before the provider sweep changes it.
+    int load(const std::string& path, const std::function<void(const all_tables_block&)>& asRead = {});
     // 0 saved; -1 any step failed: the previous file and the image are untouched, and `why` names the
     // file and the reason.
     int save(const std::string& path, std::string* why = nullptr);

@@ -1,6 +1,7 @@
 // The channel file (.si: the bare image), the program dump and the provider sweep.
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 
 #include "database/atomic_file.h"
@@ -10,7 +11,48 @@
 
 namespace vizud {
 
-int ChannelDatabase::load(const std::string& path) {
+namespace {
+
+template <typename... Values>
+std::string format(const char* pattern, Values... values) {
+    char text[160];
+    std::snprintf(text, sizeof text, pattern, values...);
+    return text;
+}
+
+// Why `got` bytes read into `img` are no channel image, for the line under "Error: Open failed2"; empty
+// when they are one. The first count beyond its table is named, in the order the tables lie in the image.
+std::string notAChannelImage(std::size_t got, const all_tables_block& img) {
+    if (got < kImageSize)
+        return format("The file has %zu bytes; a channel file has %zu.", got, kImageSize);
+    const auto beyond = [](const char* what, int count, int room) {
+        return count > room ? format("The file counts %d %s; the table has room for %d.", count, what, room)
+                            : std::string();
+    };
+    for (std::string why :
+         {beyond("satellites", img.satCount, kMaxSatellites), beyond("programs", img.programCount, kMaxPrograms),
+          beyond("transponders", img.tpCount, kMaxTransponders),
+          beyond("providers", img.providerCount, kMaxProviders)}) {
+        if (!why.empty())
+            return why;
+    }
+    if (img.tvCount > img.programCount)
+        return format("The file counts %d TV programs of %d programs.", img.tvCount, img.programCount);
+    for (int l = 0; l < kFavouriteLists; ++l) {
+        const st_fav& list = img.favourites[l];
+        if (list.favCount > kMaxFavouriteEntries)
+            return format("Favourite list %d holds %d entries; it has room for %d.", l + 1, list.favCount,
+                          kMaxFavouriteEntries);
+        if (list.favTvCount > list.favCount)
+            return format("Favourite list %d counts %d TV entries of %d entries.", l + 1, list.favTvCount,
+                          list.favCount);
+    }
+    return {};
+}
+
+}  // namespace
+
+int ChannelDatabase::load(const std::string& path, const std::function<void(const all_tables_block&)>& asRead) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (file == nullptr) {
         m_messages.show("Open1", MessageIcon::Exclamation);
@@ -20,10 +62,12 @@ int ChannelDatabase::load(const std::string& path) {
     auto scratch = std::make_unique<all_tables_block>();
     const std::size_t got = std::fread(scratch.get(), 1, kImageSize, file);
     std::fclose(file);
-    if (got < kImageSize || !countsWithinCapacity(*scratch)) {
-        m_messages.show("Error: Open failed2", MessageIcon::Exclamation);
+    if (const std::string why = notAChannelImage(got, *scratch); !why.empty()) {
+        m_messages.show("Error: Open failed2\n" + why, MessageIcon::Exclamation);
         return -3;
     }
+    if (asRead)
+        asRead(*scratch);
     std::memcpy(&m_state.image, scratch.get(), kImageSize);
     m_loadedFlag = 1;
     // The clipboard still describes the previous database; it plays no part in the new one's sweep.

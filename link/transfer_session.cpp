@@ -6,6 +6,18 @@
 
 namespace vizud::link {
 
+std::string portOpenProblem(const PortSelection& port) {
+    SerialPort serial;  // closed again when it goes out of scope
+    const PortOpenResult result =
+        port.device.empty() ? serial.openCom(port.number, port.map, port.baud) : serial.open(port.device, port.baud);
+    if (result.ok)
+        return {};
+    std::string message = describeReport(kReportPortFailed, static_cast<std::uint32_t>(port.number)).message;
+    if (const std::string why = result.reason(); !why.empty())
+        message += "\n" + why;
+    return message;
+}
+
 TransferSession::TransferSession(all_tables_block& image) : m_image(image) {}
 
 TransferSession::~TransferSession() {

@@ -59,6 +59,11 @@ struct TransferRequest {
 // The transfer buffer: 1 MiB plus 1 KiB. A downloaded database is the first 721968 bytes.
 inline constexpr std::size_t kTransferBufferSize = 0x100400;
 
+// Opens and closes the port `port` names, as the first step of every transfer does, so a port that cannot
+// be opened is found before anything is asked: empty when it opens, else the message the transfer would
+// end with, "Can not open port COM1" with the device and the reason under it.
+std::string portOpenProblem(const PortSelection& port);
+
 class TransferSession {
 public:
     // `image` is the editor's database image: a download replaces it, an upload sends it.

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "app/document_commands.h"
+#include "app/folder_memory.h"
 #include "listtools/csv_export.h"
 #include "tests/app/document_fakes.h"
 
@@ -123,25 +124,33 @@ TEST(ReplacingTheImage, AsksAboutUnsavedEditsFirst) {
     }
 }
 
-// A file that does not open leaves the image and its names as they were, so a later Save cannot write the
-// old image over it; a recent file that does not open leaves the list.
+// A file that does not open leaves the image, its names, the window's title and the modified state as they
+// were, during its message boxes too, so a later Save writes the image still shown to its own file; a recent
+// file that does not open leaves the list.
 TEST_F(DocumentTest, FailedOpenKeepsTheNamesOfTheImageStillLoaded) {
     const std::string a = file("a.si", 7);
     openThroughCommand(a);
     EXPECT_EQ(files.requests[0].filter, "Channel data (*.si)|*.si|All Files (*.*)|*.*||");
+    EXPECT_EQ(files.requests[0].kind, "channel");
     const std::string shortFile = dir.file("short.si"), gone = dir.file("gone.si");
     test::writeFile(shortFile, "abc", 3);
     const std::pair<std::function<void()>, std::vector<std::string>> cases[] = {
-        {[&] { files.answers.push_back(shortFile), doc.fileOpen(); }, {"Error: Open failed2", "Error: Open failed"}},
+        {[&] { files.answers.push_back(shortFile), doc.fileOpen(); },
+         {"Error: Open failed2\nThe file has 3 bytes; a channel file has 721968.", "Error: Open failed"}},
         {[&] { EXPECT_FALSE(doc.openRecentFile(gone)); }, openFailed},
         {[&] { doc.dropFiles({gone}); }, openFailed},
     };
+    doc.setModifiedFlag(true);
     for (const auto& [run, messages] : cases) {
         fx.messages.clear();
+        host.titles.clear();
+        fx.messages.script(MessageAnswer::No);  // the edits are not saved first
         run();
         EXPECT_EQ(fx.messages.texts(), messages);
         EXPECT_EQ(doc.names().fullPath, a);
         EXPECT_EQ(doc.documentTitle(), "a.si");
+        EXPECT_TRUE(host.titles.empty()) << "the window never named the failed file: " << host.titles[0];
+        EXPECT_TRUE(doc.isModified());
         EXPECT_EQ(config.lastPathText(), a) << "the configuration names the file still loaded";
     }
     EXPECT_EQ(host.removedRecent, std::vector<std::string>{gone});
@@ -179,6 +188,7 @@ TEST_F(DocumentTest, ExportWritesTheListAsCsvWhereTheUserSays) {
     files.answers.push_back(dir.file("mine"));
     ASSERT_TRUE(doc.exportList());
     EXPECT_EQ(files.requests.back().initialName, "a.csv");
+    EXPECT_EQ(files.requests.back().kind + " / " + files.requests.back().title, "csv / Export list");
     EXPECT_TRUE(test::readFile(dir.file("mine.csv")) == exportCsv(fx.image()));
     files.answers.push_back(dir.file("no/such/folder/x.csv"));
     EXPECT_FALSE(doc.exportList());
@@ -195,6 +205,7 @@ TEST_F(DocumentTest, SaveAndTheCloseQuestionAfterDownloadRunSaveAsThenSaveInPlac
     doc.download();
     ASSERT_TRUE(doc.downloaded());
     EXPECT_TRUE(fx.state->treeRebuildRequest);
+    EXPECT_EQ(host.downloadedPrograms, std::vector<int>{120}) << "the status bar counts the programs";
     fx.messages.script(MessageAnswer::Yes);  // save changes?  -> Save As, whose dialog is cancelled
     EXPECT_FALSE(doc.saveModified()) << "the window stays";
     EXPECT_EQ(fx.messages.asked, std::vector<std::string>{"Save changes to Channel.si?"});
@@ -314,6 +325,27 @@ TEST_F(DocumentTest, UploadWarnsThenRemovesUnusedProvidersAndSends) {
     EXPECT_FALSE(doc.isModified()) << "an upload does not touch the modified state";
 }
 
+// A port that cannot be opened is told before any question or file dialog, and nothing is sent.
+TEST_F(DocumentTest, APortThatDoesNotOpenIsToldFirst) {
+    const std::pair<const char*, void (DocumentCommands::*)()> commands[] = {
+        {"download", &DocumentCommands::download},
+        {"upload", &DocumentCommands::upload},
+        {"upgrade", &DocumentCommands::upgrade},
+    };
+    openThroughCommand(file("a.si", 21));
+    doc.setModifiedFlag(true);
+    transfers.portAnswer = "Can not open port COM1\n/dev/ttyS0: No such file or directory";
+    for (const auto& [name, command] : commands) {
+        fx.messages.clear();
+        (doc.*command)();
+        EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{transfers.portAnswer}) << name;
+        EXPECT_TRUE(fx.messages.asked.empty()) << name;
+    }
+    EXPECT_EQ(files.requests.size(), 1u) << "only the first Open showed a file dialog";
+    EXPECT_EQ(transfers.downloads + transfers.uploads + static_cast<int>(transfers.upgrades.size()), 0);
+    EXPECT_TRUE(doc.isModified());
+}
+
 TEST_F(DocumentTest, UpgradeRemembersTheSoftwareFileInTheProfile) {
     doc.construct();
     profile.values["Binary_File_Section/Item_1"] = std::string(400, 'x');
@@ -321,12 +353,37 @@ TEST_F(DocumentTest, UpgradeRemembersTheSoftwareFileInTheProfile) {
     ASSERT_EQ(files.requests.size(), 1u);
     EXPECT_EQ(files.requests[0].initialName.size(), 300u);
     EXPECT_EQ(files.requests[0].filter, "S/W File (*.dlp)|*.dlp|All Files (*.*)|*.*||");
+    EXPECT_EQ(files.requests[0].kind, "software");
     EXPECT_TRUE(transfers.upgrades.empty());
 
     files.answers.push_back("/boxes/new.dlp");
     doc.upgrade();
     EXPECT_EQ(profile.values["Binary_File_Section/Item_1"], "/boxes/new.dlp");
     EXPECT_EQ(transfers.upgrades, std::vector<std::string>{"/boxes/new.dlp"});
+}
+
+// Each kind of file starts its dialog in the folder of the last file chosen for that kind; a cancelled
+// dialog leaves the folder as it was.
+TEST(FolderMemory, EachKindStartsInTheFolderLastChosenForIt) {
+    test::ScriptedFiles dialogs;
+    test::MemoryProfile profile;
+    FolderMemory files(dialogs, profile);
+    const struct {
+        const char* kind;
+        const char* answer;
+        const char* startedIn;
+    } steps[] = {
+        {"channel", "/boxes/lists/a.si", ""}, {"csv", "/sheets/a.csv", ""},     {"channel", "", "/boxes/lists"},
+        {"channel", "/b.si", "/boxes/lists"}, {"csv", "/sheets/b.csv", "/sheets"}, {"channel", "/c.si", "/"},
+    };
+    bool save = false;
+    for (const auto& step : steps) {
+        dialogs.answers.push_back(step.answer);
+        const FileDialogRequest request{"", "", "", step.kind, {}, {}};
+        EXPECT_EQ(save ? files.chooseFileToSave(request) : files.chooseFileToOpen(request), step.answer);
+        EXPECT_EQ(dialogs.requests.back().folder, step.startedIn) << step.kind << " " << step.answer;
+        save = !save;
+    }
 }
 
 TEST(DefaultExtension, OnlyNamesWithoutExtensionGetIt) {

@@ -62,7 +62,9 @@ public:
         return 0;
     }
     void upgrade(const std::string& path) override { upgrades.push_back(path); }
+    std::string portProblem() override { return portAnswer; }
 
+    std::string portAnswer;  // what the port check says; empty: the port opens
     int downloadResult = 0;
     int downloads = 0;
     int uploads = 0;
@@ -71,15 +73,18 @@ public:
 
 class RecordingHost : public DocumentHost {
 public:
-    void setDocumentTitle(const std::string&) override {}  // the window's title: the GUI tests check it
+    void setDocumentTitle(const std::string& title) override { titles.push_back(title); }
     void updateAllViews() override { ++updates; }
     void addRecentFile(const std::string& path) override { recent.push_back(path); }
     void modifiedChanged(bool) override {}
     void removeRecentFile(const std::string& path) override { removedRecent.push_back(path); }
     void imageSwept() override { ++sweeps; }
+    void downloaded(int programs) override { downloadedPrograms.push_back(programs); }
 
+    std::vector<std::string> titles;  // every title the window was given
     std::vector<std::string> removedRecent;
     std::vector<std::string> recent;
+    std::vector<int> downloadedPrograms;
     int sweeps = 0;
     int updates = 0;
 };

@@ -52,10 +52,12 @@ TEST_F(ListTools, TheReferenceIsOpenedApartAndTheAnswerDecidesOnTheLists) {
 
     files.answers.push_back("");  // the user cancels the file
     EXPECT_FALSE(tools.orderLikeFile());
+    EXPECT_EQ(files.requests.back().kind + " / " + files.requests.back().title, "channel / Order like another file");
     test::writeFile(dir.file("short.si"), "x", 1);
     files.answers.push_back(dir.file("short.si"));
     EXPECT_FALSE(tools.orderLikeFile());
-    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"Error: Open failed2"});
+    EXPECT_EQ(fx.messages.texts(),
+              std::vector<std::string>{"Error: Open failed2\nThe file has 1 bytes; a channel file has 721968."});
     files.answers.push_back(reference);
     fx.messages.script(MessageAnswer::Cancel);
     EXPECT_FALSE(tools.orderLikeFile());
@@ -69,8 +71,31 @@ TEST_F(ListTools, TheReferenceIsOpenedApartAndTheAnswerDecidesOnTheLists) {
     EXPECT_GT(fx.image().favourites[0].favCount, 0) << "the lists came from the reference";
 }
 
+// A damaged file: until the first edit the editor's check gives what vizud-cli check gives for the file
+// (its bytes as read, the CRC included), although the load's provider sweep renumbered the programs since;
+// the open says so once.
+TEST_F(ListTools, TheCheckOfAFileAsOpenedIsTheCheckOfTheFile) {
+    auto damaged = test::makeImage(6, test::ImageShape{});
+    damaged->programs[3].providerIndex = 65535;  // and the CRC no longer fits
+    const std::string path = dir.file("damaged.si");
+    test::writeFile(path, damaged.get(), kImageSize);
+    const std::vector<Finding> cli = checkImage(*damaged);  // what vizud-cli check reads
+    ASSERT_EQ(cli.size(), 2u);
+    doc.construct();
+    files.answers.push_back(path);
+    doc.fileOpen();
+    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"This file has 2 problems. Tools > Check database shows "
+                                                            "them and repairs what it can."});
+    EXPECT_EQ(reportText(tools.check()), reportText(cli));
+    doc.setModifiedFlag(true);  // an edit
+    const std::vector<Finding> now = tools.check();
+    ASSERT_EQ(now.size(), 1u) << "the CRC is refreshed with every edit";
+    EXPECT_NE(now[0].text.find("names provider 65533, the table has 9"), std::string::npos) << "the swept image";
+}
+
 TEST_F(ListTools, RepairLeavesNothingRepairableAndSaysWhatItDid) {
     openThroughCommand(file("a.si", 5));
+    doc.setModifiedFlag(true);  // the damage below stands for edits
     fx.image().favourites[2].favEntries[0] = 60000;
     fx.image().satellites[0].tpCount += 3;
     ASSERT_EQ(tools.check().size(), 2u) << "the entry and the count; the editor refreshes the CRC itself";

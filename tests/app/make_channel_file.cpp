@@ -8,8 +8,15 @@
 #include "tests/support/temp_dir.h"
 
 int main(int argc, char** argv) {
-    if (argc < 2 || argc > 3) {
-        std::fprintf(stderr, "usage: make_channel_file OUT.si [full|SEED]\n");
+    constexpr const char* kUsage = "usage: make_channel_file OUT.si [full|SEED]\n";
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (first == "--help" || first == "-h") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    // An option is never a file name: a mistyped one must not leave a file named after it.
+    if (argc < 2 || argc > 3 || first.starts_with('-')) {
+        std::fputs(kUsage, stderr);
         return 2;
     }
     const std::string kind = argc == 3 ? argv[2] : "full";

@@ -52,25 +52,32 @@ TEST_F(ChannelFile, LoadTakesTheImageAndSaveWritesItBackWithAFreshCrc) {
 // being edited stays as it was, loaded or not.
 TEST_F(ChannelFile, WhatIsNoChannelImageKeepsThePreviousDatabase) {
     using Damage = void (*)(all_tables_block&);
-    const Damage damages[] = {
-        [](all_tables_block&) {},  // one byte short
-        [](all_tables_block& i) { i.satCount = 201; },
-        [](all_tables_block& i) { i.programCount = 20001; },
-        [](all_tables_block& i) { i.tvCount = static_cast<std::uint16_t>(i.programCount + 1); },
-        [](all_tables_block& i) { i.tpCount = 3001; },
-        [](all_tables_block& i) { i.providerCount = 401; },
-        [](all_tables_block& i) { i.favourites[8].favCount = 401; },
-        [](all_tables_block& i) {
-            i.favourites[4].favTvCount = static_cast<std::uint16_t>(i.favourites[4].favCount + 1);
-        },
+    const std::pair<Damage, const char*> damages[] = {
+        {[](all_tables_block&) {}, "The file has 721967 bytes; a channel file has 721968."},
+        {[](all_tables_block& i) { i.satCount = 201; }, "The file counts 201 satellites; the table has room for 200."},
+        {[](all_tables_block& i) { i.programCount = 20001; },
+         "The file counts 20001 programs; the table has room for 20000."},
+        {[](all_tables_block& i) { i.tvCount = static_cast<std::uint16_t>(i.programCount + 1); },
+         "The file counts 121 TV programs of 120 programs."},
+        {[](all_tables_block& i) { i.tpCount = 3001; },
+         "The file counts 3001 transponders; the table has room for 3000."},
+        {[](all_tables_block& i) { i.providerCount = 401; },
+         "The file counts 401 providers; the table has room for 400."},
+        {[](all_tables_block& i) { i.favourites[8].favCount = 401; },
+         "Favourite list 9 holds 401 entries; it has room for 400."},
+        {[](all_tables_block& i) {
+             i.favourites[4].favCount = 7;
+             i.favourites[4].favTvCount = 8;
+         },
+         "Favourite list 5 counts 8 TV entries of 7 entries."},
     };
     const auto empty = std::make_unique<all_tables_block>();
     for (std::size_t i = 0; i < std::size(damages); ++i) {
         auto img = test::makeImage(3, test::ImageShape{});
-        damages[i](*img);
+        damages[i].first(*img);
         messages.clear();
         EXPECT_EQ(db.load(writeImage(*img, "bad.si", i == 0 ? kImageSize - 1 : kImageSize)), -3) << "case " << i;
-        ASSERT_EQ(messages.texts(), Texts{"Error: Open failed2"});
+        ASSERT_EQ(messages.texts(), Texts{std::string("Error: Open failed2\n") + damages[i].second});
         EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
         EXPECT_TRUE(holds(*empty)) << "case " << i;
         EXPECT_EQ(db.isLoaded(), 0u);

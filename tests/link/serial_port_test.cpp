@@ -84,6 +84,9 @@ TEST(SerialPort, OpenIsExclusiveAndReadsWaitAsTheLineTimeoutsSay) {
         EXPECT_NEAR(secondsSince(start), c.seconds, c.tolerance) << c.requested;
     }
     port.close();
+    PortSelection probe;
+    probe.device = pty.path;
+    EXPECT_EQ(portOpenProblem(probe), "") << "the check before a transfer opens the port and lets it go";
     EXPECT_FALSE(second.open(pty.path, 9600).ok) << "only 115200 and 57600";
     EXPECT_TRUE(second.open(pty.path, 57600).ok) << "free once the other let go";
     pty.close();
@@ -102,6 +105,8 @@ TEST(SerialPort, WorkerReportsTheFailedPortAndWhy) {
     EXPECT_EQ(std::tuple(run.reports[1].code, run.reports[1].value, run.outcome.cancelledFlag),
               std::tuple(kReportPortFailed, 3u, true));
     EXPECT_EQ(session.lastPortFailure().reason(), "/nonexistent/ttyACM0: No such file or directory");
+    EXPECT_EQ(portOpenProblem(request.port), "Can not open port COM3\n/nonexistent/ttyACM0: No such file or directory")
+        << "the check before a transfer says what the transfer would";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QStatusBar>
 
 #include "app/command_ids.h"
 #include "app/gui_transfers.h"
@@ -32,7 +33,7 @@ TEST(BoxSimTransfer, DownloadAndUploadFromTheMainWindow) {
     ConfigRecord config;
     SessionBackend backend(session, config, settings);
     DialogTransferRunner runner(backend, fx.messages);
-    GuiTransfers transfers(fx.db, runner);
+    GuiTransfers transfers(fx.db, runner, backend);
     CViz_ud_app_17Doc doc(fx.db, fx.messages, files, settings, transfers, config);
     doc.commands().construct();
     doc.commands().newDocument();
@@ -44,6 +45,7 @@ TEST(BoxSimTransfer, DownloadAndUploadFromTheMainWindow) {
     EXPECT_EQ(test::bytesOf(fx.image()), test::bytesOf(*served));
     EXPECT_EQ(frame.windowTitle(), "Channel.si[*] - Diruriz Ezoviv for HD");
     EXPECT_EQ(frame.countsPane()->text(), "TV:120, Radio:180");
+    EXPECT_EQ(frame.statusBar()->currentMessage(), "Downloaded 300 programs from the box");
     EXPECT_TRUE(test::fileExists(dir.file("programs.nfo")));
 
     fx.image().programs[0].serviceId = 999;  // an edit to send back

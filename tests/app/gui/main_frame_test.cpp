@@ -112,7 +112,9 @@ TEST_F(MainFrameTest, DropCloseDownloadAndUploadReachTheDocument) {
     EXPECT_FALSE(frame->close());
     EXPECT_EQ(fx.messages.asked.back(), "Save changes to b.si?");
     fx.messages.script(MessageAnswer::No);
+    frame->setGeometry(140, 90, 900, 600);
     EXPECT_TRUE(frame->close());
+    EXPECT_EQ(CMainFrame(doc).geometry(), QRect(140, 90, 900, 600)) << "the next window opens where this one was";
 }
 
 // The toolbar's commands in order (0: a separator), its pictures, the menus, texts and accelerators.
@@ -148,6 +150,7 @@ TEST_F(MainFrameTest, ToolbarPicturesMenusAndAccelerators) {
         {kCmdEditPaste, {QKeySequence("Ctrl+V"), QKeySequence("Shift+Ins")}},
         {kCmdEditDelete, {QKeySequence("Del")}},
         {kCmdFileOpen, {QKeySequence("Ctrl+O")}},
+        {kCmdAppExit, {QKeySequence("Ctrl+Q")}},
     };
     for (const auto& [id, shortcuts] : keys)
         EXPECT_EQ(frame->action(id)->shortcuts(), shortcuts) << id;
