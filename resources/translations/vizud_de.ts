@@ -1024,6 +1024,14 @@ Datenbank prüfen</translation>
         <source>Repair database</source>
         <translation>Datenbank reparieren</translation>
     </message>
+    <message>
+        <source>Export list</source>
+        <translation>Liste exportieren</translation>
+    </message>
+    <message>
+        <source>Downloaded %1 programs from the box</source>
+        <translation>%1 Programme vom Receiver heruntergeladen</translation>
+    </message>
 </context>
 <context>
     <name>vizud::CViz_ud_app_17Doc</name>
@@ -1342,14 +1350,6 @@ Datenbank prüfen</translation>
     <message>
         <source>The file has %1 bytes; a channel file has %2.</source>
         <translation>Die Datei hat %1 Bytes; eine Kanaldatei hat %2.</translation>
-    </message>
-    <message>
-        <source>Its counts go beyond the tables of a channel file.</source>
-        <translation>Ihre Anzahlen gehen über die Tabellen einer Kanaldatei hinaus.</translation>
-    </message>
-    <message>
-        <source>This file has 1 problem. Tools &gt; Check database shows it and repairs what it can.</source>
-        <translation>Diese Datei hat 1 Problem. Extras &gt; Datenbank prüfen zeigt es und repariert, was möglich ist.</translation>
     </message>
     <message>
         <source>This file has %1 problems. Tools &gt; Check database shows them and repairs what it can.</source>
@@ -2094,6 +2094,30 @@ Datenbank prüfen</translation>
     <message>
         <source>TV: %1 of %2 matched, Radio: %3 of %4 matched</source>
         <translation>TV: %1 von %2 zugeordnet, Radio: %3 von %4 zugeordnet</translation>
+    </message>
+    <message>
+        <source>The file counts %1 %2; the table has room for %3.</source>
+        <translation>Die Datei zählt %1 %2; die Tabelle fasst %3.</translation>
+    </message>
+    <message>
+        <source>The file counts %1 TV programs of %2 programs.</source>
+        <translation>Die Datei zählt %1 TV-Programme von %2 Programmen.</translation>
+    </message>
+    <message>
+        <source>Favourite list %1 holds %2 entries; it has room for %3.</source>
+        <translation>Die Favoritenliste %1 hat %2 Einträge; sie fasst %3.</translation>
+    </message>
+    <message>
+        <source>Favourite list %1 counts %2 TV entries of %3 entries.</source>
+        <translation>Die Favoritenliste %1 zählt %2 TV-Einträge von %3 Einträgen.</translation>
+    </message>
+    <message>
+        <source>This file has 1 problem. Tools &gt; Check database shows it and repairs it if it can.</source>
+        <translation>Diese Datei hat 1 Problem. Extras &gt; Datenbank prüfen zeigt es und repariert es, wenn möglich.</translation>
+    </message>
+    <message>
+        <source>CRC set right</source>
+        <translation>Prüfsumme berichtigt</translation>
     </message>
 </context>
 </TS>
