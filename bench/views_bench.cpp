@@ -273,6 +273,25 @@ void BM_HistoryUndoWithViews(benchmark::State& st) {
 }
 BENCHMARK(BM_HistoryUndoWithViews)->Unit(benchmark::kMillisecond);
 
+// Undo and redo of a 10000-row cut over the clipboard of another: each gives one clipboard list back and
+// keeps the other.
+void BM_HistoryUndoRedoCut10000(benchmark::State& st) {
+    FullWindow& full = window();
+    reopen(full);
+    selectRows(full, 100, 10099);
+    full.list().cutRows();
+    selectRows(full, 0, 9999);
+    full.list().cutRows();
+    QUndoStack& history = full.gui.doc.undoStack();
+    for (auto _ : st) {
+        history.undo();
+        history.redo();
+    }
+    st.counters["clipboard"] = countSnapshots(full.gui.fx.state->programClipboard);
+    reopen(full);
+}
+BENCHMARK(BM_HistoryUndoRedoCut10000)->Unit(benchmark::kMillisecond);
+
 void BM_HistoryHundredStepsMemory(benchmark::State& st) {
     FullWindow& full = window();
     std::size_t bytes = 0;
