@@ -66,20 +66,10 @@ void exchangeValues(EditorState& state, HandOverValues& values) {
 
 StoredClipboard StoredClipboard::take(ProgramSnapshot*& head) {
     StoredClipboard stored;
+    stored.m_nodes.reserve(static_cast<std::size_t>(countSnapshots(head)));
     for (const ProgramSnapshot* node = head; node != nullptr; node = node->next) {
-        Node kept;
-        std::memcpy(kept.head.data(), reinterpret_cast<const std::uint8_t*>(node), kHead);
-        std::memcpy(kept.tail.data(), reinterpret_cast<const std::uint8_t*>(node) + offsetof(ProgramSnapshot, favPos),
-                    kTail);
-        kept.firstMember = static_cast<std::uint32_t>(stored.m_members.size());
-        const std::uint32_t* members = &node->favMember[0][0];
-        constexpr std::size_t kMembers = sizeof node->favMember / sizeof members[0];
-        for (std::size_t i = 0; i < kMembers; ++i) {
-            if (members[i] != 0)
-                stored.m_members.emplace_back(static_cast<std::uint16_t>(i), members[i]);
-        }
-        kept.memberCount = static_cast<std::uint32_t>(stored.m_members.size()) - kept.firstMember;
-        stored.m_nodes.push_back(kept);
+        stored.m_nodes.push_back(*node);
+        stored.m_nodes.back().next = nullptr;
     }
     freeSnapshotList(head);
     return stored;
@@ -88,26 +78,17 @@ StoredClipboard StoredClipboard::take(ProgramSnapshot*& head) {
 ProgramSnapshot* StoredClipboard::release() {
     ProgramSnapshot* head = nullptr;
     ProgramSnapshot** link = &head;
-    for (const Node& kept : m_nodes) {
-        auto* node = new ProgramSnapshot{};
-        std::memcpy(reinterpret_cast<std::uint8_t*>(node), kept.head.data(), kHead);
-        std::memcpy(reinterpret_cast<std::uint8_t*>(node) + offsetof(ProgramSnapshot, favPos), kept.tail.data(), kTail);
-        std::uint32_t* members = &node->favMember[0][0];
-        for (std::uint32_t m = 0; m < kept.memberCount; ++m) {
-            const auto& [index, value] = m_members[kept.firstMember + m];
-            members[index] = value;
-        }
-        node->next = nullptr;
-        *link = node;
-        link = &node->next;
+    for (const ProgramSnapshot& kept : m_nodes) {
+        *link = new ProgramSnapshot(kept);
+        link = &(*link)->next;
     }
     m_nodes.clear();
-    m_members.clear();
+    m_nodes.shrink_to_fit();
     return head;
 }
 
 std::size_t StoredClipboard::bytes() const {
-    return m_nodes.capacity() * sizeof(Node) + m_members.capacity() * sizeof(m_members[0]);
+    return m_nodes.capacity() * sizeof(ProgramSnapshot);
 }
 
 // ---- EditorShadow ---------------------------------------------------------------------------------

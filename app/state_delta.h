@@ -5,7 +5,6 @@
 // step is told apart.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -34,8 +33,7 @@ struct HandOverValues {
     bool operator==(const HandOverValues&) const = default;
 };
 
-// A clipboard list kept by the history without its nodes' mostly empty membership tables, so that a
-// step holding the clipboard of a 10000-row cut costs a few megabytes, not 145.
+// A clipboard list kept by the history as one block of nodes rather than a chain of allocations.
 class StoredClipboard {
 public:
     static StoredClipboard take(ProgramSnapshot*& head);  // the list leaves `head` (set to null)
@@ -43,16 +41,7 @@ public:
     std::size_t bytes() const;
 
 private:
-    // A node's bytes around its membership table, and where its non-zero memberships are in m_members.
-    static constexpr std::size_t kHead = offsetof(ProgramSnapshot, favMember);
-    static constexpr std::size_t kTail = offsetof(ProgramSnapshot, next) - offsetof(ProgramSnapshot, favPos);
-    struct Node {
-        std::array<std::uint8_t, kHead> head;
-        std::array<std::uint8_t, kTail> tail;
-        std::uint32_t firstMember = 0, memberCount = 0;
-    };
-    std::vector<Node> m_nodes;
-    std::vector<std::pair<std::uint16_t, std::uint32_t>> m_members;  // (index in favMember, value)
+    std::vector<ProgramSnapshot> m_nodes;  // their `next` unused
 };
 
 class EditorShadow {

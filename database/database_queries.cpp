@@ -43,6 +43,25 @@ bool listContains(const st_fav& list, int programIndex) {
     return containsEntry(list.favEntries, favouriteCount(list), static_cast<std::uint16_t>(programIndex));
 }
 
+// Where a program stands in each favourite list. Most programs are in none: the vector compare finds
+// that, and only the lists that name the program are walked for its places.
+void readListPlaces(const all_tables_block& img, int programIndex, ListPlace (&places)[kFavouriteLists]) {
+    for (int l = 0; l < kFavouriteLists; ++l) {
+        const st_fav& list = img.favourites[l];
+        ListPlace place;
+        if (listContains(list, programIndex)) {
+            const int count = favouriteCount(list);
+            for (int i = 0; i < count; ++i) {
+                if (list.favEntries[i] == programIndex) {
+                    ++place.entries;
+                    place.position = static_cast<std::uint16_t>(i);
+                }
+            }
+        }
+        places[l] = place;
+    }
+}
+
 }  // namespace
 
 int ChannelDatabase::getInfo(int code, std::uint32_t& value) const {
@@ -192,13 +211,7 @@ int ChannelDatabase::getProgramSnapshot(std::uint32_t mode, int index, ProgramSn
     snap.symbolRate = tp.symbolRate;
 
     if (mode == 0) {
-        for (int l = 0; l < kFavouriteLists; ++l) {
-            const st_fav& list = img.favourites[l];
-            const int count = favouriteCount(list);
-            for (int i = 0; i < kMaxFavouriteEntries; ++i) {
-                snap.favMember[l][i] = (i < count && list.favEntries[i] == programIndex) ? 1 : 0;
-            }
-        }
+        readListPlaces(img, programIndex, snap.favPlace);
     }
     return 0;
 }
@@ -216,17 +229,7 @@ int ChannelDatabase::getClipSnapshot(int programIndex, ProgramSnapshot& snap) co
     snap.programFlags = prog.programFlags;
     std::memcpy(snap.name, prog.name, kNameLength);
     snap.isTv = programIndex < img.tvCount ? 1 : 0;
-    for (int l = 0; l < kFavouriteLists; ++l) {
-        const st_fav& list = img.favourites[l];
-        const int count = favouriteCount(list);
-        for (int i = 0; i < kMaxFavouriteEntries; ++i) {
-            const bool member = i < count && list.favEntries[i] == programIndex;
-            snap.favMember[l][i] = member ? 1 : 0;
-            if (member) {
-                snap.favPos[l] = i;
-            }
-        }
-    }
+    readListPlaces(img, programIndex, snap.favPlace);
     return 0;
 }
 

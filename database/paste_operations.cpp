@@ -14,19 +14,19 @@ namespace {
 
 // A cut program pasted back at index q returns to the lists it was in: at its old position, or at the end
 // of its part of the list when the list has shrunk. A radio program is kept out of the TV part and a TV
-// program out of the radio part, and a list that is full meanwhile does not take it back.
+// program out of the radio part, and a list that is full meanwhile does not take it back. A program a
+// damaged list named more than once gets each entry back, all at the place of the last.
 void giveBackMemberships(all_tables_block& img, const ProgramSnapshot& node, int q) {
     const bool tv = node.isTv == 1;
     for (int l = 0; l < kFavouriteLists; ++l) {
         st_fav& list = img.favourites[l];
-        for (int i = 0; i < kMaxFavouriteEntries; ++i) {
-            if (node.favMember[l][i] != 1)
-                continue;
+        const ListPlace& place = node.favPlace[l];
+        for (int e = 0; e < place.entries; ++e) {
             const int count = favouriteCount(list);
             if (count >= kMaxFavouriteEntries)
                 break;
             const int tvCount = favouriteTvCount(list);
-            const int wanted = std::max(node.favPos[l], 0);
+            const int wanted = place.position;
             const int pos = tv ? std::min(wanted, tvCount) : std::clamp(wanted, tvCount, count);
             insertListEntry(list, pos, static_cast<std::uint16_t>(q), tv);
         }

@@ -3,7 +3,17 @@
 
 #include <cstdint>
 
+#include "database/image_layout.h"
+
 namespace vizud {
+
+// A program's entries in one favourite list: how many name it (0: it is not in the list; more than one
+// only in a damaged file) and the place of the last of them.
+struct ListPlace {
+    std::uint16_t entries = 0;
+    std::uint16_t position = 0;
+    bool operator==(const ListPlace&) const = default;
+};
 
 struct ProgramSnapshot {
     std::uint16_t serviceId = 0;
@@ -37,8 +47,10 @@ struct ProgramSnapshot {
     std::uint16_t programFlags = 0;
     char name[16] = {};
     std::uint32_t isTv = 0;
-    std::uint32_t favMember[9][400] = {};
-    std::int32_t favPos[9] = {};
+    // Where the program stands in each favourite list, so that a cut program pasted back returns to its
+    // lists. Nine small records rather than a table of every entry: a clipboard of 20000 nodes stays a
+    // few megabytes.
+    ListPlace favPlace[kFavouriteLists] = {};
     std::int32_t programIndex = -1;  // -1: the node names no program of this table
     std::uint32_t pasted = 0;
     ProgramSnapshot* next = nullptr;

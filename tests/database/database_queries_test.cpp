@@ -107,9 +107,9 @@ TEST_F(Queries, ProgramSnapshotOfTheWholeTableAndOfListViews) {
     ASSERT_EQ(db.getProgramSnapshot(0, 6, snap), 0);
     EXPECT_EQ(std::string(snap.name) + "|" + snap.providerName + "|" + snap.satName + "|" + std::to_string(snap.satId) +
                   "|" + std::to_string(snap.frequency) + "|" + std::to_string(snap.isTv) + "|" +
-                  std::to_string(snap.providerIndex) + "|" + std::to_string(snap.favMember[0][4]) +
-                  std::to_string(snap.favMember[3][1]) + std::to_string(snap.favMember[0][3]),
-              "P6|ARD|Astra|7|12500|0|99|110");
+                  std::to_string(snap.providerIndex) + "|" + std::to_string(snap.favPlace[0].position) +
+                  std::to_string(snap.favPlace[3].entries) + std::to_string(snap.favPlace[1].entries),
+              "P6|ARD|Astra|7|12500|0|99|410");
     EXPECT_EQ(db.getProgramSnapshot(0, 9, snap), -3);
 
     const struct {
@@ -126,10 +126,15 @@ TEST_F(Queries, ProgramSnapshotOfTheWholeTableAndOfListViews) {
 }
 
 TEST_F(Queries, ClipSnapshotRecordsFavouritePositions) {
+    fav(5, {}, {6, 7, 6});  // a damaged list naming P6 twice
     ProgramSnapshot snap;
     ASSERT_EQ(db.getClipSnapshot(6, snap), 0);
-    EXPECT_EQ(std::vector<long>({snap.providerIndex, snap.tpIndex, snap.favPos[0], snap.favPos[3], snap.isTv}),
-              std::vector<long>({0, 2, 4, 1, 0}));
+    std::string places;
+    for (const ListPlace& place : snap.favPlace)
+        places += " " + std::to_string(place.entries) + "@" + std::to_string(place.position);
+    EXPECT_EQ(std::to_string(snap.providerIndex) + " " + std::to_string(snap.tpIndex) + " " +
+                  std::to_string(snap.isTv) + " |" + places,
+              "0 2 0 | 1@4 0@0 0@0 1@1 0@0 2@2 0@0 0@0 0@0");
     EXPECT_EQ(std::vector<int>({db.getClipSnapshot(9, snap), db.getClipSnapshot(-1, snap)}),
               std::vector<int>({-1, -1}));
 }

@@ -85,13 +85,14 @@ const test::Case kCases[] = {
     {"a paste position must not put TV programs among radio ones nor radio among TV",
      [](Channels& e) { e.copy(1).checkPaste(5).checkPaste(6).emptyClipboard().copy(6).checkPaste(5).checkPaste(4); },
      "1 0 1 0 | said: Can't put TV program among radio program.; Can't put radio program among TV program."},
-    {"cut programs pasted back at the boundary return to their lists, each in its own part",
+    {"cut programs pasted back at the boundary return to their lists, each in its own part (as often as a "
+     "damaged list named one)",
      [](Channels& e) {
-         e.fav(0, {0, 2, 4}, {6}).fav(1, {2}, {}).fav(2, {}, {6, 7, 8}).root("Satellites").cut(2).cut(6);
+         e.fav(0, {0, 2, 4}, {6}).fav(1, {2, 0, 2}, {}).fav(2, {}, {6, 7, 8}).root("Satellites").cut(2).cut(6);
          e.deleteShown(6).deleteShown(2).list(0).checkPaste(4).paste(4).programs();
          e.list(0).list(1).list(2).clipboard();
      },
-     "0 0 | 0 3 / 1 0 | P0 P1 P3 P4 P2 / P6 P5 P7 P8 | 0 4 3 / 5 | 4 / | / 5 7 8 | clipboard 4 5"},
+     "0 0 | 0 3 / 1 0 | P0 P1 P3 P4 P2 / P6 P5 P7 P8 | 0 4 3 / 5 | 0 4 4 / | / 5 7 8 | clipboard 4 5"},
     {"a clipboard paste into a full table is refused without a message",
      [](Channels& e) { e.full(4).copy(1).keep().paste(1).value(e.state->programClipboard->pasted).unchanged(); },
      "-1 0 | unchanged"},
