@@ -5,6 +5,8 @@
 #include <QtCore/QFileInfo>
 #include <QtWidgets/QFileDialog>
 
+#include "app/translated_texts.h"
+
 namespace vizud {
 
 QStringList nameFiltersFrom(const std::string& filter) {
@@ -24,6 +26,7 @@ QStringList nameFiltersFrom(const std::string& filter) {
         if (open >= 0) {
             description = description.left(open).trimmed();
         }
+        description = translated(description.toStdString());
         filters << QString("%1 (%2)").arg(description, patterns);
     }
     return filters;

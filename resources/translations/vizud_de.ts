@@ -2119,5 +2119,21 @@ Datenbank prüfen</translation>
         <source>CRC set right</source>
         <translation>Prüfsumme berichtigt</translation>
     </message>
+    <message>
+        <source>Channel data</source>
+        <translation>Kanaldaten</translation>
+    </message>
+    <message>
+        <source>CSV list</source>
+        <translation>CSV-Liste</translation>
+    </message>
+    <message>
+        <source>S/W File</source>
+        <translation>Softwaredatei</translation>
+    </message>
+    <message>
+        <source>All Files</source>
+        <translation>Alle Dateien</translation>
+    </message>
 </context>
 </TS>
