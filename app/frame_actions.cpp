@@ -182,6 +182,26 @@ FrameActions createFrameActions(QMainWindow& frame) {
     edit->addActions({actions[kCmdEditCut], actions[kCmdEditCopy], actions[kCmdEditPaste], actions[kCmdEditDelete]});
     edit->addSeparator();
     edit->addAction(actions[kCmdEditMoveTo]);
+    actions.addToListMenu = edit->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Add to favourite list")));
+    actions.addToListMenu->setObjectName("addToListMenu");
+    actions.removeFromListMenu =
+        edit->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "R&emove from favourite list")));
+    actions.removeFromListMenu->setObjectName("removeFromListMenu");
+    for (int l = 0; l < 9; ++l) {
+        QAction* add = actions.addToList[l] = actions.addToListMenu->addAction(QString::number(l + 1));
+        add->setObjectName(QString("command%1").arg(kCmdAddToFirstList + l));
+        add->setShortcut(QKeySequence(QString("Ctrl+%1").arg(l + 1)));
+        add->setShortcutContext(Qt::WindowShortcut);
+        add->setStatusTip(
+            translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "Add the selected programs to the end of this list")));
+        actions.byId[kCmdAddToFirstList + l] = add;
+        QAction* remove = actions.removeFromList[l] = actions.removeFromListMenu->addAction(QString::number(l + 1));
+        remove->setObjectName(QString("command%1").arg(kCmdRemoveFromFirstList + l));
+        remove->setStatusTip(
+            translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "Take the selected programs out of this list")));
+        actions.byId[kCmdRemoveFromFirstList + l] = remove;
+    }
+    frame.addActions(QList<QAction*>(actions.addToList, actions.addToList + 9));
 
     QMenu* view = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&View")));
     view->addActions({actions[kCmdViewToolbar], actions[kCmdViewStatusBar]});

@@ -19,6 +19,11 @@ struct FrameActions {
     QAction* recentSeparator = nullptr;
     QAction* recentFiles[4] = {};
     QToolBar* toolBar = nullptr;
+    // Edit > Add to / Remove from favourite list: one action a list, named by the list when the menu opens.
+    QMenu* addToListMenu = nullptr;
+    QMenu* removeFromListMenu = nullptr;
+    QAction* addToList[9] = {};
+    QAction* removeFromList[9] = {};
 
     QAction* operator[](int id) const;
 };

@@ -15,6 +15,7 @@
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QMenu>
 #include <QtWidgets/QSplitter>
 #include <QtWidgets/QStatusBar>
 #include <QtWidgets/QToolBar>
@@ -138,6 +139,7 @@ void CMainFrame::createClient() {
     paneLayout->addWidget(m_listView, 1);
     // The tree's selection and edits refresh the list (the tree is their sender and stays as it is).
     connect(m_leftView, &CLeftView::browseChanged, m_listView, &CViz_ud_app_17View::onUpdate);
+    m_listView->setFavouriteDropTarget(m_leftView);
     connect(m_listView, &CViz_ud_app_17View::transpondersEdited, m_leftView, &CLeftView::refreshTransponderNodes);
     // The editing commands follow the list's selection and the pane in use.
     connect(m_listView->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CMainFrame::requestIdleUpdate);
@@ -189,6 +191,11 @@ void CMainFrame::connectCommands() {
         const int commandId = id;
         connect(action, &QAction::triggered, this, [this, commandId] { runCommand(commandId); });
         connect(action, &QAction::triggered, this, &CMainFrame::requestIdleUpdate);
+    }
+    // The two favourite-list submenus show the lists' names as they are when they open.
+    for (QMenu* menu : {m_actions.addToListMenu, m_actions.removeFromListMenu}) {
+        connect(menu, &QMenu::aboutToShow, this,
+                [this] { m_listView->labelListActions(m_actions.addToList, m_actions.removeFromList); });
     }
     for (int i = 0; i < 4; ++i) {
         connect(m_actions.recentFiles[i], &QAction::triggered, this, [this, i] { openRecentFile(i); });
@@ -318,6 +325,10 @@ void CMainFrame::runCommand(int commandId) {
             applyFilterCommand(m_doc.database().state().browse, commandId);
             break;
         default:
+            if (commandId >= kCmdAddToFirstList && commandId < kCmdAddToFirstList + kFavouriteLists)
+                m_listView->addSelectionToList(commandId - kCmdAddToFirstList);
+            else if (commandId >= kCmdRemoveFromFirstList && commandId < kCmdRemoveFromFirstList + kFavouriteLists)
+                m_listView->removeSelectionFromList(commandId - kCmdRemoveFromFirstList);
             break;
     }
 }
@@ -416,6 +427,8 @@ void CMainFrame::onIdle() {
     m_actions[kCmdEditPaste]->setEnabled(m_listActive && rules.paste);
     m_actions[kCmdEditDelete]->setEnabled(m_listActive && rules.remove);
     m_actions[kCmdEditMoveTo]->setEnabled(m_listActive && rules.copy);
+    for (QAction* add : m_actions.addToList)
+        add->setEnabled(rules.copy);
     m_actions[kCmdEditUndo]->setEnabled(m_doc.undoStack().canUndo());
     m_actions[kCmdEditRedo]->setEnabled(m_doc.undoStack().canRedo());
     m_modifiedPane->setText(m_doc.isModified() ? tr("OVR") : QString());

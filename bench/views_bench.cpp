@@ -188,6 +188,25 @@ void BM_ListPasteOne(benchmark::State& st) {
 BENCHMARK(BM_ListPaste10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListPasteOne)->Unit(benchmark::kMillisecond);
 
+// Edit > Add to favourite list: 400 selected programs of the whole table into an empty list (the engine,
+// the list refreshed with its selection, the undo step).
+void BM_ListAdd400ToEmptyList(benchmark::State& st) {
+    FullWindow& full = window();
+    for (auto _ : st) {
+        st.PauseTiming();
+        reopen(full);
+        st_fav& list = full.gui.fx.image().favourites[8];
+        list.favCount = list.favTvCount = 0;
+        full.gui.doc.imageEdited("Empty list 9");
+        selectRows(full, 100, 499);
+        st.ResumeTiming();
+        full.list().addSelectionToList(8);
+    }
+    st.counters["entries"] = full.gui.fx.image().favourites[8].favCount;
+    reopen(full);  // the next benchmark starts from the file again
+}
+BENCHMARK(BM_ListAdd400ToEmptyList)->Unit(benchmark::kMillisecond);
+
 // A left drag by mouse events, from the press on the first selected row to the release on row `onto`
 // (the selection collected, the drop, the refill and the moved rows selected). The table has 15000 TV
 // programs here so that a block of 10000 can cross its TV block.

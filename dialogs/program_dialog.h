@@ -10,6 +10,7 @@
 #include "dialogs/program_dialog_model.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 
 namespace Ui {
@@ -40,7 +41,7 @@ private:
     std::unique_ptr<Ui::ProgramDialog> m_ui;
     ProgramDialogModel& m_model;
     std::array<QCheckBox*, kFavouriteLists> m_favourites{};
-    std::array<QLineEdit*, kFavouriteLists> m_favouriteNames{};
+    std::array<QLabel*, kFavouriteLists> m_favouriteNames{};
 };
 
 }  // namespace vizud

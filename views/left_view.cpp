@@ -151,6 +151,7 @@ QTreeWidgetItem* CLeftView::rootItem(const char* root) const {
 void CLeftView::createRoots() {
     const QSignalBlocker blocker(this);
     clear();
+    m_dropMarked = nullptr;
     for (const char* root : {kFavsRoot, kProvidersRoot, kSatellitesRoot}) {
         // A root shows its name in the interface's language; lookups keep the name the image knows it by.
         auto* item = new QTreeWidgetItem(QStringList{translated(root)});
@@ -309,6 +310,27 @@ int CLeftView::recordOf(const QTreeWidgetItem* node) const {
         node = node->parent();
     const QVariant index = node->data(0, kRecordRole);
     return index.isValid() ? index.toInt() : -1;
+}
+
+int CLeftView::favouriteListAt(QPoint global) const {
+    if (!viewport()->rect().contains(viewport()->mapFromGlobal(global)))
+        return -1;
+    const QTreeWidgetItem* node = itemAt(viewport()->mapFromGlobal(global));
+    return kindOf(node) == TreeNodeKind::FavouriteList ? recordOf(node) : -1;
+}
+
+void CLeftView::markDropList(int list) {
+    if (m_dropMarked != nullptr) {
+        m_dropMarked->setData(0, Qt::BackgroundRole, QVariant());
+        m_dropMarked->setData(0, Qt::ForegroundRole, QVariant());
+        m_dropMarked = nullptr;
+    }
+    QTreeWidgetItem* favs = rootItem(kFavsRoot);
+    if (favs == nullptr || list < 0 || list >= favs->childCount())
+        return;
+    m_dropMarked = favs->child(list);
+    m_dropMarked->setBackground(0, palette().brush(QPalette::Highlight));
+    m_dropMarked->setForeground(0, palette().brush(QPalette::HighlightedText));
 }
 
 std::string CLeftView::bytes(const QTreeWidgetItem* node) const {

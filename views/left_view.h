@@ -6,6 +6,7 @@
 
 #include <QtWidgets/QTreeWidget>
 
+#include "views/list_drag_handler.h"
 #include "views/tree_rules.h"
 
 class QMenu;
@@ -14,7 +15,7 @@ namespace vizud {
 
 class CViz_ud_app_17Doc;
 
-class CLeftView : public QTreeWidget {
+class CLeftView : public QTreeWidget, public FavouriteDropTarget {
     Q_OBJECT
 
 public:
@@ -47,6 +48,10 @@ public:
     QTreeWidgetItem* itemAtIndex(const QModelIndex& index) const { return itemFromIndex(index); }
     // A node's text as the image holds it (a name node shows it without its character-table byte).
     std::string nodeBytes(const QTreeWidgetItem* node) const;
+
+    // A drag of the program list's rows over the tree: the list under a screen point, the node marked.
+    int favouriteListAt(QPoint global) const override;
+    void markDropList(int list) override;
 
 signals:
     // The browse state changed: the list must show the new selection.
@@ -93,6 +98,7 @@ private:
     QMenu* m_satellitesMenu = nullptr;  // on the "Satellites" root
     QMenu* m_satelliteMenu = nullptr;   // on a satellite node
     QTreeWidgetItem* m_clicked = nullptr;
+    QTreeWidgetItem* m_dropMarked = nullptr;  // the list node a drag would drop on
     int m_updates = 0;
 };
 

@@ -33,6 +33,10 @@ DropPlace ListDragHandler::placeOf(QPoint pos) const {
     return dropPlace(inList.x(), pos.y(), m_view.width(), m_view.viewport()->height(), overWindow);
 }
 
+int ListDragHandler::listUnder(QPoint pos) const {
+    return m_target != nullptr ? m_target->favouriteListAt(m_view.viewport()->mapToGlobal(pos)) : -1;
+}
+
 void ListDragHandler::selectRange(int from, int to) {
     if (from > to)
         std::swap(from, to);
@@ -130,16 +134,24 @@ void ListDragHandler::endDrag() {
     m_dragging = false;
     m_timer.stop();
     m_markRow = -1;
+    if (m_markList >= 0 && m_target != nullptr)
+        m_target->markDropList(-1);
+    m_markList = -1;
     m_view.viewport()->unsetCursor();
     m_view.viewport()->update();
 }
 
 void ListDragHandler::follow(QPoint pos) {
     m_lastPos = pos;
-    // Beside the list no line is drawn and the pointer says that a release there drops nothing.
+    // Beside the list no line is drawn and the pointer says that a release there drops nothing, unless it
+    // is over a favourite list's node: that node is marked and the pointer says the rows are added there.
     const bool outside = placeOf(pos) == DropPlace::Outside;
+    const int list = outside ? listUnder(pos) : -1;
+    if (list != m_markList && m_target != nullptr)
+        m_target->markDropList(list);
+    m_markList = list;
     const int mark = outside ? -1 : dropRow(m_drag, rowUnder(pos));
-    m_view.viewport()->setCursor(outside ? Qt::ForbiddenCursor : Qt::DragMoveCursor);
+    m_view.viewport()->setCursor(!outside ? Qt::DragMoveCursor : list >= 0 ? Qt::DragCopyCursor : Qt::ForbiddenCursor);
     if (mark != m_markRow) {
         m_markRow = mark;
         m_view.viewport()->update();
@@ -165,9 +177,14 @@ void ListDragHandler::scrollStep() {
 
 void ListDragHandler::drop(QPoint pos) {
     const DropPlace place = placeOf(pos);
+    const int list = place == DropPlace::Outside ? listUnder(pos) : -1;
     endDrag();
+    if (list >= 0) {
+        m_view.addRowsToList(list, m_drag.rows);  // the rows stay where they are
+        return;
+    }
     if (place == DropPlace::Outside)
-        return;  // released beside the list: given up as Esc gives it up
+        return;  // released elsewhere beside the list: given up as Esc gives it up
     const int d = dropRow(m_drag, rowUnder(pos));
     const ListFill& fill = m_view.listModel().fill();
     const DropResult result = dropListDrag(m_doc.database(), fill, m_drag, d);

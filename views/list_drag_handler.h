@@ -1,6 +1,6 @@
 // The program list's mouse drags: the left button moves the selected rows (a line shows where they will
 // land, the list scrolls by itself while the pointer is held above or below it, Esc or a release beside the
-// list gives up), the right
+// list gives up, a release on a favourite list's node of the tree adds the rows' programs to it), the right
 // button selects the rows from where it went down to where it is, and a right click without a drag opens
 // the context menu. The rules are in list_drag.h; this class turns the pointer into rows.
 #pragma once
@@ -20,6 +20,17 @@ namespace vizud {
 class CViz_ud_app_17Doc;
 class CViz_ud_app_17View;
 
+// A pane beside the list whose favourite lists take a drag released over them (the tree's list nodes):
+// the dragged programs are added to that list, the rows stay where they are in the list.
+class FavouriteDropTarget {
+public:
+    virtual ~FavouriteDropTarget() = default;
+    // The favourite list (0..8) whose node is under the screen point `global`; -1 for none.
+    virtual int favouriteListAt(QPoint global) const = 0;
+    // Marks the node of list `list` as the one a release would drop on; -1 clears the mark.
+    virtual void markDropList(int list) = 0;
+};
+
 class ListDragHandler : public QObject {
     Q_OBJECT
 
@@ -35,6 +46,7 @@ public:
     void paintDropMark(QPainter& painter) const;
 
     bool dragging() const { return m_dragging; }
+    void setFavouriteDropTarget(FavouriteDropTarget* target) { m_target = target; }
     // The row the rows would be dropped before if the button went up now; -1 outside a drag.
     int dropMarkRow() const { return m_dragging ? m_markRow : -1; }
 
@@ -50,6 +62,8 @@ private:
     // Where `pos` (in the rows' area) lies for a drop.
     DropPlace placeOf(QPoint pos) const;
     void selectRange(int from, int to);
+    // The favourite list a release at `pos` (in the rows' area, outside the list) would add the rows to.
+    int listUnder(QPoint pos) const;
 
     CViz_ud_app_17View& m_view;
     CViz_ud_app_17Doc& m_doc;
@@ -65,6 +79,8 @@ private:
     bool m_rightActive = false;
     bool m_rightMoved = false;
     int m_rightAnchor = -1;
+    FavouriteDropTarget* m_target = nullptr;
+    int m_markList = -1;
 };
 
 }  // namespace vizud

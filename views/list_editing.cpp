@@ -18,6 +18,12 @@ bool realRow(const ListFill& fill, int row) {
     return row >= 0 && row < static_cast<int>(fill.rows.size());
 }
 
+// Where a paste may go: a real row, or the placeholder row of a favourite list that shows no entries
+// (the first place of the list's shown part).
+bool pastePlace(const ListFill& fill, int row) {
+    return realRow(fill, row) || (fill.favouriteList >= 0 && fill.rows.empty() && row == 0);
+}
+
 }  // namespace
 
 EditRules editRules(const ChannelDatabase& db, const ListFill& fill, int firstSelectedRow) {
@@ -26,7 +32,7 @@ EditRules editRules(const ChannelDatabase& db, const ListFill& fill, int firstSe
     EditRules rules;
     rules.cut = real && (mask & kMayCut);
     rules.copy = real && (mask & kMayCopy);
-    rules.paste = real && (mask & kMayPaste) && db.state().programClipboard != nullptr;
+    rules.paste = pastePlace(fill, firstSelectedRow) && (mask & kMayPaste) && db.state().programClipboard != nullptr;
     rules.remove = real && (mask & kMayDelete);
     return rules;
 }
@@ -83,7 +89,7 @@ int rowAfterRemoval(const std::vector<int>& rows, int rowsLeft) {
 }
 
 bool pasteBefore(ChannelDatabase& db, const ListFill& fill, int row) {
-    if (!realRow(fill, row))
+    if (!pastePlace(fill, row))
         return false;
     EditorState& state = db.state();
     int target = row;

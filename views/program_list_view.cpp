@@ -364,6 +364,7 @@ void CViz_ud_app_17View::openContextMenu(int row, QPoint at, bool byMouse) {
     menu.addAction(tr("Paste"), this, &CViz_ud_app_17View::pasteRows)->setEnabled(rules.paste);
     menu.addAction(tr("Delete"), this, &CViz_ud_app_17View::deleteRows)->setEnabled(rules.remove);
     menu.addAction(tr("Move to..."), this, &CViz_ud_app_17View::askMoveTo)->setEnabled(real);
+    addListMenus(menu);
     menu.addSeparator();
     QMenu* transponder = menu.addMenu(tr("Transponder"));
     transponder->setEnabled(real);

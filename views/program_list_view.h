@@ -6,6 +6,7 @@
 #include <QtWidgets/QTableView>
 
 #include "app/edit_step.h"
+#include "views/favourite_adding.h"
 #include "views/list_drag_handler.h"
 #include "views/list_editing.h"
 #include "views/program_list_model.h"
@@ -49,11 +50,22 @@ public:
     // when TV and radio rows are mixed) or there is nothing to move.
     bool beginRowMove(ListDrag& drag);
 
+    // Add to / Remove from favourite list `list` (0..8) with the selected programs, and the programs of
+    // `rows` (a drag released on the list's tree node) added: each one undo step; a list without room for
+    // them refuses with its message.
+    void addSelectionToList(int list);
+    void removeSelectionFromList(int list);
+    void addRowsToList(int list, const std::vector<int>& rows);
+    // Names the nine actions of Add to (`add`) and Remove from (`remove`) favourite list by their lists and
+    // enables them for the selection: Remove only for the lists holding any of the selected programs.
+    void labelListActions(QAction* const* add, QAction* const* remove) const;
+
     // The selected rows, ascending; selecting `count` rows from `first` (the first becomes current and,
     // with `show`, is scrolled into view).
     std::vector<int> selectedRowsAscending() const;
     void selectRows(int first, int count, bool show);
     const ListDragHandler& dragHandler() const { return m_drag; }
+    void setFavouriteDropTarget(FavouriteDropTarget* target) { m_drag.setFavouriteDropTarget(target); }
     // Selects the given rows (ascending), the first current and in sight: the rows an undo or redo
     // gave back.
     void selectRowList(const std::vector<int>& rows);
@@ -80,6 +92,9 @@ private:
     // The context menu from the keyboard (the Menu key, Shift+F10), on the first selected row.
     void openKeyboardMenu();
     void copyToSystemClipboard(const std::vector<int>& rows) const;
+    std::vector<int> programsOfRows(const std::vector<int>& rows) const;
+    void applyListEdit(const FavouriteEdit& edit, int list, const std::vector<int>& rows);
+    void addListMenus(QMenu& menu);
     void showRow(int row);
     CViz_ud_app_17Doc& m_doc;
     ProgramListModel m_model;

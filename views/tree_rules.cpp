@@ -85,8 +85,9 @@ void selectNode(BrowseState& browse, TreeNodeKind kind, const std::string& text,
             narrowed(kind == TreeNodeKind::Satellite ? kFilterSatellite : kFilterTransponder);
             break;
         case TreeNodeKind::FavouriteList:
+            // A list takes what was cut or copied in any view: paste stays allowed (it still needs a clipboard).
             browse.filterKind = 0;
-            browse.editMask = static_cast<std::uint8_t>((browse.editMask | kAllEdits) & ~kEditPaste);
+            browse.editMask = kAllEdits;
             if (recordIndex >= 0 && recordIndex < kFavouriteLists) {
                 browse.viewMode = (browse.viewMode & ~(kViewFavouriteMask | kViewWholeTable)) |
                                   (1u << (kViewFirstFavouriteBit + recordIndex));

@@ -1032,6 +1032,22 @@ Datenbank prüfen</translation>
         <source>Downloaded %1 programs from the box</source>
         <translation>%1 Programme vom Receiver heruntergeladen</translation>
     </message>
+    <message>
+        <source>&amp;Add to favourite list</source>
+        <translation>Zur &amp;Favoritenliste hinzufügen</translation>
+    </message>
+    <message>
+        <source>R&amp;emove from favourite list</source>
+        <translation>Aus Favoritenliste &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Add the selected programs to the end of this list</source>
+        <translation>Die ausgewählten Programme am Ende dieser Liste anfügen</translation>
+    </message>
+    <message>
+        <source>Take the selected programs out of this list</source>
+        <translation>Die ausgewählten Programme aus dieser Liste nehmen</translation>
+    </message>
 </context>
 <context>
     <name>vizud::CViz_ud_app_17Doc</name>
@@ -1185,6 +1201,14 @@ Datenbank prüfen</translation>
     <message>
         <source>Remove %1 programs from every favourite list</source>
         <translation>%1 Programme aus allen Favoritenlisten entfernen</translation>
+    </message>
+    <message>
+        <source>Add to favourite list</source>
+        <translation>Zur Favoritenliste hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove from favourite list</source>
+        <translation>Aus Favoritenliste entfernen</translation>
     </message>
 </context>
 <context>
@@ -2134,6 +2158,26 @@ Datenbank prüfen</translation>
     <message>
         <source>All Files</source>
         <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Add 1 program to %1</source>
+        <translation>1 Programm zu %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add %1 programs to %2</source>
+        <translation>%1 Programme zu %2 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove 1 program from %1</source>
+        <translation>1 Programm aus %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 programs from %2</source>
+        <translation>%1 Programme aus %2 entfernen</translation>
+    </message>
+    <message>
+        <source>The list %1 has room left for %2 of the %3 programs; nothing was added.</source>
+        <translation>Die Liste %1 hat nur noch Platz für %2 der %3 Programme; nichts wurde hinzugefügt.</translation>
     </message>
 </context>
 </TS>

@@ -106,6 +106,13 @@ TEST_F(ListEditing, TheRulesNeedARealRowTheMaskAndForPasteAClipboard) {
     EXPECT_TRUE(editRules(db, rows, 0).paste);
     state->browse.editMask = 0x0B;  // a provider node: no paste
     EXPECT_FALSE(editRules(db, rows, 0).paste);
+    // An empty list's placeholder row takes the paste.
+    state->browse.editMask = 0x0F;
+    state->browse.viewMode = kViewTvAndRadio | (1u << (kViewFirstFavouriteBit + 5));
+    EXPECT_TRUE(editRules(db, fill(), 0).paste);
+    ASSERT_TRUE(pasteBefore(db, fill(), 0));
+    EXPECT_EQ(test::entries(image().favourites[5]), (std::vector<int>{0}));
+    state->browse.viewMode = kViewTvAndRadio | kViewWholeTable;
     build.program("Radio", 0, 0, false);
     EXPECT_TRUE(fillClipboard(db, fill(), {0, 13}, false)) << "TV and radio together are reported";
 }

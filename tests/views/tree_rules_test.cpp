@@ -44,6 +44,8 @@ TEST(TreeRules, ASelectionShowsWhatItsNodeStandsFor) {
     selectNode(browse, TreeNodeKind::Root, "Favs", "", -1);
     EXPECT_EQ(browse.filterKind, kFilterFavs) << "a root after a root still shows its own programs";
     EXPECT_EQ(browse.editMask, 0x0B);
+    selectNode(browse, TreeNodeKind::FavouriteList, "Fav_4", "Favs", 3);
+    EXPECT_EQ(browse.editMask, 0x0F) << "a list takes a paste of what was cut or copied elsewhere";
 
     selectNode(browse, TreeNodeKind::Transponder, "11778(V)", "Astra", 4);
     EXPECT_EQ(browse.filterKind, kFilterTransponder);

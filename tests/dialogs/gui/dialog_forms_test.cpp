@@ -10,6 +10,7 @@
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QGridLayout>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
@@ -81,6 +82,8 @@ protected:
         QWidget* widget = child(dialog, name);
         if (auto* edit = qobject_cast<QLineEdit*>(widget))
             return edit->text();
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            return label->text();
         if (auto* combo = qobject_cast<QComboBox*>(widget))
             return combo->currentText();
         return qobject_cast<QAbstractButton*>(widget)->isChecked() ? "on" : "off";

@@ -465,5 +465,50 @@ TEST_F(Window, AClickAndTheJumpKeysSelectTheRowTheyReach) {
     EXPECT_TRUE(menuOpened);
 }
 
+// Favourite lists filled from the whole table: a paste after a copy elsewhere, Ctrl+3, and a drag released
+// on a list's node (the rules: list_editing_test).
+TEST_F(Window, AListTakesAPasteFromElsewhereCtrlNumberAndADropOnItsNode) {
+    auto holds = [this](int l, int program) {
+        const std::vector<int> entries = test::entries(fx.image().favourites[l]);
+        return std::count(entries.begin(), entries.end(), program) > 0;
+    };
+    select(0, 2);
+    key(Qt::Key_C, Qt::ControlModifier);
+    select(root(kFavsRoot)->child(2));
+    list->setFocus();
+    select(0, 1);
+    EXPECT_TRUE(frame->action(kCmdEditPaste)->isEnabled()) << "a list takes what was copied in the table";
+    const int count = fx.image().favourites[2].favCount;
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(fx.image().favourites[2].favCount, count + 2);
+    EXPECT_EQ(undoText(), "&Undo Paste 2 programs");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_TRUE(unchanged());
+
+    select(root(kSatellitesRoot));
+    list->setFocus();
+    select(3, 3);
+    key(Qt::Key_3, Qt::ControlModifier);
+    EXPECT_TRUE(holds(2, 3) && holds(2, 4) && holds(2, 5));
+    EXPECT_TRUE(undoText().starts_with("&Undo Add ")) << undoText();
+    EXPECT_EQ(selected(), (Rows{3, 4, 5})) << "the table's rows stay selected";
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(unchanged()) << "undone byte for byte";
+
+    tree->expandAll();
+    settle();
+    QTreeWidgetItem* node = root(kFavsRoot)->child(4);
+    const QPoint at = list->viewport()->mapFromGlobal(tree->viewport()->mapToGlobal(tree->visualItemRect(node).center()));
+    const std::string third = name(3);
+    startDrag(3, 2);
+    moveTo(at);
+    EXPECT_EQ(node->background(0).color(), tree->palette().color(QPalette::Highlight)) << "the node is marked";
+    EXPECT_EQ(list->viewport()->cursor().shape(), Qt::DragCopyCursor);
+    release(at);
+    EXPECT_TRUE(holds(4, 3) && holds(4, 4));
+    EXPECT_EQ(name(3), third) << "the rows stay where they were";
+    EXPECT_EQ(node->background(0).style(), Qt::NoBrush) << "the mark is gone";
+}
+
 }  // namespace
 }  // namespace vizud
