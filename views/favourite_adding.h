@@ -19,10 +19,10 @@
 namespace vizud {
 
 struct FavouriteEdit {
-    bool changed = false;   // the list changed: hand `stepName` to the document
-    int programs = 0;       // programs added or removed
-    std::string stepName;   // the undo step, "Add 12 programs to News" (UTF-8)
-    std::string refusal;    // not empty: nothing changed, show this (UTF-8)
+    bool changed = false;  // the list changed: hand `stepName` to the document
+    int programs = 0;      // programs added or removed
+    std::string stepName;  // the undo step, "Add 12 programs to News" (UTF-8)
+    std::string refusal;   // not empty: nothing changed, show this (UTF-8)
 };
 
 // The list's name as the tree shows it (UTF-8).
@@ -30,8 +30,7 @@ std::string favouriteListName(const all_tables_block& img, int list);
 
 // Adds `programs` (indices in the program table, in the order shown) to list `list` at `position`
 // (-1: each at the end of its part). A list without room for all the new ones refuses.
-FavouriteEdit addToFavouriteList(ChannelDatabase& db, int list, const std::vector<int>& programs,
-                                 int position = -1);
+FavouriteEdit addToFavouriteList(ChannelDatabase& db, int list, const std::vector<int>& programs, int position = -1);
 
 // Takes the entries naming any of `programs` out of list `list`; the programs stay in the table.
 FavouriteEdit removeFromFavouriteList(ChannelDatabase& db, int list, const std::vector<int>& programs);

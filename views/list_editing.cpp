@@ -18,10 +18,10 @@ bool realRow(const ListFill& fill, int row) {
     return row >= 0 && row < static_cast<int>(fill.rows.size());
 }
 
-// Where a paste may go: a real row, or the placeholder row of a favourite list that shows no entries
-// (the first place of the list's shown part).
+// Where a paste may go: a real row, or in a favourite list that shows no entries its placeholder row,
+// which cannot be selected (row 0 or none): the first place of the list's shown part.
 bool pastePlace(const ListFill& fill, int row) {
-    return realRow(fill, row) || (fill.favouriteList >= 0 && fill.rows.empty() && row == 0);
+    return realRow(fill, row) || (fill.favouriteList >= 0 && fill.rows.empty() && row <= 0);
 }
 
 }  // namespace
@@ -92,11 +92,11 @@ bool pasteBefore(ChannelDatabase& db, const ListFill& fill, int row) {
     if (!pastePlace(fill, row))
         return false;
     EditorState& state = db.state();
-    int target = row;
+    int target = std::max(row, 0);
     if (fill.favouriteList < 0) {
         target = fill.rows[static_cast<std::size_t>(row)].program;
     } else if (state.browse.viewMode & kViewRadioOnly) {
-        target = row + favouriteTvCount(db.image().favourites[fill.favouriteList]);
+        target += favouriteTvCount(db.image().favourites[fill.favouriteList]);
     }
     if (db.checkPastePosition(target) == 0)
         return false;

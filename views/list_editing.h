@@ -40,7 +40,8 @@ Removal removeRows(ChannelDatabase& db, const ListFill& fill, const std::vector<
 // row after the removed block, or the last row.
 int rowAfterRemoval(const std::vector<int>& rows, int rowsLeft);
 
-// Paste before row `row` (in a favourite list that shows no entries, its placeholder row 0). True when the clipboard was placed; refusals have shown their messages.
+// Paste before row `row` (in a favourite list that shows no entries, its placeholder row 0, or -1). True when the
+// clipboard was placed; refusals have shown their messages.
 bool pasteBefore(ChannelDatabase& db, const ListFill& fill, int row);
 
 }  // namespace vizud

@@ -109,8 +109,8 @@ TEST_F(ListEditing, TheRulesNeedARealRowTheMaskAndForPasteAClipboard) {
     // An empty list's placeholder row takes the paste.
     state->browse.editMask = 0x0F;
     state->browse.viewMode = kViewTvAndRadio | (1u << (kViewFirstFavouriteBit + 5));
-    EXPECT_TRUE(editRules(db, fill(), 0).paste);
-    ASSERT_TRUE(pasteBefore(db, fill(), 0));
+    EXPECT_TRUE(editRules(db, fill(), -1).paste) << "the placeholder row cannot be selected";
+    ASSERT_TRUE(pasteBefore(db, fill(), -1));
     EXPECT_EQ(test::entries(image().favourites[5]), (std::vector<int>{0}));
     state->browse.viewMode = kViewTvAndRadio | kViewWholeTable;
     build.program("Radio", 0, 0, false);

@@ -498,7 +498,8 @@ TEST_F(Window, AListTakesAPasteFromElsewhereCtrlNumberAndADropOnItsNode) {
     tree->expandAll();
     settle();
     QTreeWidgetItem* node = root(kFavsRoot)->child(4);
-    const QPoint at = list->viewport()->mapFromGlobal(tree->viewport()->mapToGlobal(tree->visualItemRect(node).center()));
+    const QPoint at =
+        list->viewport()->mapFromGlobal(tree->viewport()->mapToGlobal(tree->visualItemRect(node).center()));
     const std::string third = name(3);
     startDrag(3, 2);
     moveTo(at);
