@@ -55,22 +55,29 @@ bool fillClipboard(ChannelDatabase& db, const ListFill& fill, const std::vector<
 }
 
 Removal removeRows(ChannelDatabase& db, const ListFill& fill, const std::vector<int>& rows) {
-    // Highest first, so every index still names its program when its turn comes.
-    std::vector<int> programs;
-    programs.reserve(rows.size());
+    // Highest first, so every index still names its program (or list entry) when its turn comes.
+    const bool list = fill.favouriteList >= 0 && fill.favouriteList < kFavouriteLists;
+    std::vector<int> targets;
+    targets.reserve(rows.size());
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-        if (realRow(fill, *it))
-            programs.push_back(fill.rows[static_cast<std::size_t>(*it)].program);
+        if (realRow(fill, *it)) {
+            const ListRow& row = fill.rows[static_cast<std::size_t>(*it)];
+            targets.push_back(list ? row.sequence : row.program);
+        }
     }
     // As the engine's delete decides: a list shown, the "Favs" root, or else the table.
     Removal removal;
-    if (fill.favouriteList >= 0 && fill.favouriteList < kFavouriteLists) {
+    if (list) {
+        // The rows' own entries, whichever view shows the list: a list that names a program twice loses
+        // the entry chosen, not the first.
         removal.kind = Removal::FromList;
         removal.listName = latin1ToUtf8(showName(nameText(db.image().favourites[fill.favouriteList].favName)).text);
-    } else if (db.state().browse.selectedText == "Favs") {
-        removal.kind = Removal::FromEveryList;
+        db.removeListEntries(fill.favouriteList, false, targets);
+        return removal;
     }
-    db.deleteInViewMany(programs);
+    if (db.state().browse.selectedText == "Favs")
+        removal.kind = Removal::FromEveryList;
+    db.deleteInViewMany(targets);
     return removal;
 }
 
@@ -98,6 +105,47 @@ bool pasteBefore(ChannelDatabase& db, const ListFill& fill, int row) {
     const int result = db.pasteClipboard(target);
     state.pasteActive = 0;
     return result == 0;
+}
+
+ListInsert insertIntoList(ChannelDatabase& db, const ListFill& from, const std::vector<int>& rows, int list,
+                          int position) {
+    ListInsert result;
+    if (list < 0 || list >= kFavouriteLists)
+        return result;
+    // The rows' programs as a chain of snapshots naming them, pasted as a drop into a list is pasted.
+    ProgramSnapshot* first = nullptr;
+    ProgramSnapshot** link = &first;
+    bool tv = false;
+    for (const int row : rows) {
+        if (!realRow(from, row))
+            continue;
+        // A snapshot that carries its provider, transponder and satellite, so that the paste finds the
+        // program itself again (a row whose references are broken is left out).
+        auto* node = new ProgramSnapshot{};
+        const int program = from.rows[static_cast<std::size_t>(row)].program;
+        if (db.getProgramSnapshot(0, program, *node) != 0) {
+            delete node;
+            continue;
+        }
+        node->programIndex = program;
+        tv = tv || node->isTv == 1;
+        *link = node;
+        link = &node->next;
+    }
+    if (first == nullptr)
+        return result;
+    // Kept in the part of the list the programs belong to: TV rows dropped among radio entries go to the
+    // end of the TV part, radio rows dropped among TV entries to the start of the radio part.
+    const st_fav& target = db.image().favourites[list];
+    const int tvEntries = favouriteTvCount(target);
+    const int place = tv ? std::clamp(position, 0, tvEntries) : std::clamp(position, tvEntries, favouriteCount(target));
+    if (db.pasteSnapshots(kTableFavourites, list, place, first, kViewTvAndRadio) == 0) {
+        result = {0, place};
+        for (const ProgramSnapshot* node = first; node != nullptr; node = node->next)
+            result.added += node->pasted == 1 ? 1 : 0;
+    }
+    freeSnapshotList(first);
+    return result;
 }
 
 }  // namespace vizud
