@@ -33,6 +33,10 @@ DropPlace ListDragHandler::placeOf(QPoint pos) const {
     return dropPlace(inList.x(), pos.y(), m_view.width(), m_view.viewport()->height(), overWindow);
 }
 
+bool ListDragHandler::overBeside(QPoint pos) const {
+    return m_beside != nullptr && m_beside->takesDropAt(m_view.viewport()->mapToGlobal(pos));
+}
+
 void ListDragHandler::selectRange(int from, int to) {
     if (from > to)
         std::swap(from, to);
@@ -139,7 +143,10 @@ void ListDragHandler::follow(QPoint pos) {
     // Beside the list no line is drawn and the pointer says that a release there drops nothing.
     const bool outside = placeOf(pos) == DropPlace::Outside;
     const int mark = outside ? -1 : dropRow(m_drag, rowUnder(pos));
-    m_view.viewport()->setCursor(outside ? Qt::ForbiddenCursor : Qt::DragMoveCursor);
+    // Over the list beside, a release adds the rows to its list: the pointer says "copy".
+    m_view.viewport()->setCursor(!outside ? Qt::DragMoveCursor
+                                 : overBeside(pos) ? Qt::DragCopyCursor
+                                                   : Qt::ForbiddenCursor);
     if (mark != m_markRow) {
         m_markRow = mark;
         m_view.viewport()->update();
@@ -166,8 +173,13 @@ void ListDragHandler::scrollStep() {
 void ListDragHandler::drop(QPoint pos) {
     const DropPlace place = placeOf(pos);
     endDrag();
-    if (place == DropPlace::Outside)
-        return;  // released beside the list: given up as Esc gives it up
+    if (place == DropPlace::Outside) {
+        // Released over the list beside: the rows are added to its list (they stay where they are here);
+        // anywhere else beside the list the drag is given up as Esc gives it up.
+        if (overBeside(pos))
+            m_beside->dropRowsFrom(m_view.listModel().fill(), m_drag.rows, m_view.viewport()->mapToGlobal(pos));
+        return;
+    }
     const int d = dropRow(m_drag, rowUnder(pos));
     const ListFill& fill = m_view.listModel().fill();
     const DropResult result = dropListDrag(m_doc.database(), fill, m_drag, d);

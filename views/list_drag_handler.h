@@ -35,6 +35,8 @@ public:
     void paintDropMark(QPainter& painter) const;
 
     bool dragging() const { return m_dragging; }
+    // The list beside the whole table: a release over its rows adds the dragged rows to its list there.
+    void setBesideList(CViz_ud_app_17View* beside) { m_beside = beside; }
     // The row the rows would be dropped before if the button went up now; -1 outside a drag.
     int dropMarkRow() const { return m_dragging ? m_markRow : -1; }
 
@@ -49,10 +51,13 @@ private:
     int rowUnder(QPoint pos) const;
     // Where `pos` (in the rows' area) lies for a drop.
     DropPlace placeOf(QPoint pos) const;
+    // `pos` (in the rows' area) lies over the rows of the list beside.
+    bool overBeside(QPoint pos) const;
     void selectRange(int from, int to);
 
     CViz_ud_app_17View& m_view;
     CViz_ud_app_17Doc& m_doc;
+    CViz_ud_app_17View* m_beside = nullptr;
     QTimer m_timer;
     ListDrag m_drag;
     bool m_armed = false;  // the left button went down on a row: a drag may start

@@ -10,10 +10,13 @@
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QInputDialog>
 #include <QtWidgets/QMenu>
+#include <QtWidgets/QScrollBar>
 #include <QtWidgets/QStyledItemDelegate>
 
 #include "app/editor_document.h"
+#include "database/image_access.h"
 #include "dialogs/dialog_openers.h"
+#include "dialogs/field_rules.h"
 #include "dialogs/program_dialog_model.h"
 #include "dialogs/transponder_fields.h"
 #include "views/elide_text.h"
@@ -47,7 +50,7 @@ QString programsText(const QString& one, const QString& many, std::size_t count)
 
 EditRows CViz_ud_app_17View::listRows(const BrowseState& view, std::vector<int> before) const {
     EditRows rows;
-    rows.list = true;
+    rows.list = !isBeside();  // undo and redo reselect rows of the main list only
     rows.browse = view;
     rows.before = std::move(before);
     rows.after = selectedRowsAscending();
@@ -159,7 +162,50 @@ std::vector<int> CViz_ud_app_17View::selectedRowsAscending() const {
 }
 
 EditRules CViz_ud_app_17View::editRules() const {
+    if (isBeside()) {
+        // The list beside edits its own entries only: the browse state's edit mask is the main list's.
+        const bool real = editEnabled(m_model.fill(), firstSelectedRow());
+        return {false, false, false, real};
+    }
     return vizud::editRules(m_doc.database(), m_model.fill(), firstSelectedRow());
+}
+
+void CViz_ud_app_17View::showBesideList(int list) {
+    m_model.setBesideList(list);
+    onUpdate();
+}
+
+void CViz_ud_app_17View::refreshKeepingView() {
+    const std::vector<int> rows = selectedRowsAscending();
+    const int scrolled = verticalScrollBar()->value();
+    m_model.refill();
+    selectRowList(rows);
+    verticalScrollBar()->setValue(scrolled);
+}
+
+bool CViz_ud_app_17View::takesDropAt(QPoint at) const {
+    return isVisible() && viewport()->rect().contains(viewport()->mapFromGlobal(at));
+}
+
+void CViz_ud_app_17View::dropRowsFrom(const ListFill& from, const std::vector<int>& rows, QPoint at) {
+    const int list = m_model.besideList();
+    if (list < 0)
+        return;
+    // Before the row under the pointer; below the last row (or in an empty list) at the end.
+    const int row = rowAt(viewport()->mapFromGlobal(at).y());
+    const int count = static_cast<int>(m_model.fill().rows.size());
+    const int position = row >= 0 && row < count ? m_model.fill().rows[static_cast<std::size_t>(row)].sequence
+                                                 : favouriteCount(m_doc.database().image().favourites[list]);
+    const ListInsert insert = insertIntoList(m_doc.database(), from, rows, list, position);
+    if (insert.added <= 0)
+        return;
+    onUpdate();
+    selectRows(insert.position, insert.added, true);
+    const std::string name = showName(nameText(m_doc.database().image().favourites[list].favName)).text;
+    m_doc.imageEdited(programsText(tr("Add 1 program to %1"), tr("Add %1 programs to %2"),
+                                   static_cast<std::size_t>(insert.added))
+                          .arg(QString::fromLatin1(name)),
+                      listRows(m_doc.database().state().browse, {}));
 }
 
 void CViz_ud_app_17View::copyToSystemClipboard(const std::vector<int>& rows) const {
@@ -354,9 +400,11 @@ void CViz_ud_app_17View::openContextMenu(int row, QPoint at, bool byMouse) {
     QAction* edit = menu.addAction(tr("Edit"), this, [this, row] { openProgramEditor(row, kProgramDialogEdit); });
     edit->setStatusTip(tr("Edit selected program."));
     edit->setEnabled(real);
-    QAction* add = menu.addAction(tr("Add"), this, [this, row] { openProgramEditor(row, kProgramDialogAdd); });
-    add->setStatusTip(tr("Add program."));
-    add->setEnabled(addEnabled(outside));
+    if (!isBeside()) {
+        QAction* add = menu.addAction(tr("Add"), this, [this, row] { openProgramEditor(row, kProgramDialogAdd); });
+        add->setStatusTip(tr("Add program."));
+        add->setEnabled(addEnabled(outside));
+    }
     menu.addSeparator();
     const EditRules rules = editRules();
     menu.addAction(tr("Cut"), this, &CViz_ud_app_17View::cutRows)->setEnabled(rules.cut);
@@ -373,6 +421,10 @@ void CViz_ud_app_17View::openContextMenu(int row, QPoint at, bool byMouse) {
         ->setStatusTip(tr("Add transponder."));
     transponder->addAction(tr("Delete"), this, [this, row] { deleteTransponder(row); })
         ->setStatusTip(tr("Delete selected transponder."));
+    if (isBeside()) {
+        menu.exec(at);
+        return;
+    }
     menu.addSeparator();
     QMenu* view = menu.addMenu(tr("View"));
     const struct {

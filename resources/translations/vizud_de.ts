@@ -516,6 +516,17 @@
     </message>
 </context>
 <context>
+    <name>vizud::BesidePane</name>
+    <message>
+        <source>The favourite list shown beside the whole table</source>
+        <translation>Die neben der ganzen Tabelle gezeigte Favoritenliste</translation>
+    </message>
+    <message>
+        <source>List %1</source>
+        <translation>Liste %1</translation>
+    </message>
+</context>
+<context>
     <name>vizud::CLeftView</name>
     <message>
         <source>Add</source>
@@ -1032,6 +1043,16 @@ Datenbank prüfen</translation>
         <source>Downloaded %1 programs from the box</source>
         <translation>%1 Programme vom Receiver heruntergeladen</translation>
     </message>
+    <message>
+        <source>&amp;Favourite list beside</source>
+        <translation>&amp;Favoritenliste daneben</translation>
+    </message>
+    <message>
+        <source>Show a favourite list beside the program list, to fill and order it
+Favourite list beside</source>
+        <translation>Eine Favoritenliste neben der Programmliste zeigen, um sie zu füllen und zu ordnen
+Favoritenliste daneben</translation>
+    </message>
 </context>
 <context>
     <name>vizud::CViz_ud_app_17Doc</name>
@@ -1185,6 +1206,14 @@ Datenbank prüfen</translation>
     <message>
         <source>Remove %1 programs from every favourite list</source>
         <translation>%1 Programme aus allen Favoritenlisten entfernen</translation>
+    </message>
+    <message>
+        <source>Add 1 program to %1</source>
+        <translation>1 Programm zu %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add %1 programs to %2</source>
+        <translation>%1 Programme zu %2 hinzufügen</translation>
     </message>
 </context>
 <context>
