@@ -150,7 +150,8 @@ FrameActions createFrameActions(QMainWindow& frame) {
     for (const CommandText& command : kCommands) {
         actions.byId[command.id] = makeAction(frame, command);
     }
-    for (int id : {kCmdShowTv, kCmdShowRadio, kCmdShowTvAndRadio, kCmdViewToolbar, kCmdViewStatusBar, kCmdViewBesideList}) {
+    for (int id :
+         {kCmdShowTv, kCmdShowRadio, kCmdShowTvAndRadio, kCmdViewToolbar, kCmdViewStatusBar, kCmdViewBesideList}) {
         actions[id]->setCheckable(true);
     }
     // The three categories are one choice: exactly one of them is checked.

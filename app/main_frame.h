@@ -89,7 +89,7 @@ private:
     FindBar* m_findBar = nullptr;
     BesidePane* m_beside = nullptr;
     bool m_besideActive = false;  // the list beside has the focus
-    bool m_listActive = true;  // the list, not the tree, is the pane the editing commands act on
+    bool m_listActive = true;     // the list, not the tree, is the pane the editing commands act on
     FilterRefresh m_filterRefresh;
     FrameActions m_actions;
     QLabel* m_modifiedPane = nullptr;

@@ -4,21 +4,21 @@
 // refilled, and the whole `vizud --screenshot` process.
 #include <benchmark/benchmark.h>
 
+#include <QtGui/QAction>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QUndoStack>
-#include <QtGui/QAction>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QLineEdit>
 
 #include <chrono>
 #include <memory>
 
+#include "app/command_ids.h"
 #include "app/edit_step.h"
 #include "database/image_access.h"
 #include "database/table_codes.h"
 #include "tests/app/gui/gui_fixture.h"
 #include "tests/support/process_runner.h"
-#include "app/command_ids.h"
 #include "views/beside_pane.h"
 #include "views/find_bar.h"
 #include "views/left_view.h"
@@ -240,8 +240,8 @@ BENCHMARK(BM_ListDrag10000ToTheEndOfTheTvBlock)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListDragOne)->Unit(benchmark::kMillisecond);
 
 // The favourite list beside the whole table: opening it on a full 400-entry list (the rows read, the
-// pane laid out and painted; and until the whole window has repainted), and a drop of 100 whole-table rows into an emptied list by mouse events (the insert, both
-// lists refreshed, the undo step).
+// pane laid out and painted; and until the whole window has repainted), and a drop of 100 whole-table
+// rows into an emptied list by mouse events (the insert, both lists refreshed, the undo step).
 BesidePane& besidePane(FullWindow& full) {
     QAction* toggle = full.gui.frame->action(kCmdViewBesideList);
     if (!toggle->isChecked())

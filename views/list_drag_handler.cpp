@@ -144,7 +144,7 @@ void ListDragHandler::follow(QPoint pos) {
     const bool outside = placeOf(pos) == DropPlace::Outside;
     const int mark = outside ? -1 : dropRow(m_drag, rowUnder(pos));
     // Over the list beside, a release adds the rows to its list: the pointer says "copy".
-    m_view.viewport()->setCursor(!outside ? Qt::DragMoveCursor
+    m_view.viewport()->setCursor(!outside          ? Qt::DragMoveCursor
                                  : overBeside(pos) ? Qt::DragCopyCursor
                                                    : Qt::ForbiddenCursor);
     if (mark != m_markRow) {

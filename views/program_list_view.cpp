@@ -202,10 +202,10 @@ void CViz_ud_app_17View::dropRowsFrom(const ListFill& from, const std::vector<in
     onUpdate();
     selectRows(insert.position, insert.added, true);
     const std::string name = showName(nameText(m_doc.database().image().favourites[list].favName)).text;
-    m_doc.imageEdited(programsText(tr("Add 1 program to %1"), tr("Add %1 programs to %2"),
-                                   static_cast<std::size_t>(insert.added))
-                          .arg(QString::fromLatin1(name)),
-                      listRows(m_doc.database().state().browse, {}));
+    m_doc.imageEdited(
+        programsText(tr("Add 1 program to %1"), tr("Add %1 programs to %2"), static_cast<std::size_t>(insert.added))
+            .arg(QString::fromLatin1(name)),
+        listRows(m_doc.database().state().browse, {}));
 }
 
 void CViz_ud_app_17View::copyToSystemClipboard(const std::vector<int>& rows) const {

@@ -107,9 +107,9 @@ TEST_F(ListEditing, TheListBesideKeepsItsOwnViewForDropsMovesAndDeletes) {
         std::vector<int> entries;
     } drops[] = {
         {{3, 5}, 1, 2, 1, {2, 3, 5, 4, 6}},
-        {{2, 7}, 0, 1, 0, {7, 2, 3, 5, 4, 6}},          // P2 is in the list already
-        {{13}, 0, 1, 6, {7, 2, 3, 5, 4, 6, 13}},        // a radio program goes after the TV entries
-        {{8}, 7, 1, 6, {7, 2, 3, 5, 4, 6, 8, 13}},      // a TV program before the radio entries
+        {{2, 7}, 0, 1, 0, {7, 2, 3, 5, 4, 6}},         // P2 is in the list already
+        {{13}, 0, 1, 6, {7, 2, 3, 5, 4, 6, 13}},       // a radio program goes after the TV entries
+        {{8}, 7, 1, 6, {7, 2, 3, 5, 4, 6, 8, 13}},     // a TV program before the radio entries
         {{4, 6}, 0, 0, 0, {7, 2, 3, 5, 4, 6, 8, 13}},  // nothing new
     };
     ListFill whole = fillRows(db);
