@@ -88,6 +88,12 @@ constexpr const char* kTexts[] = {
     QT_TRANSLATE_NOOP("vizud::UserTexts", "Select position!"),
     QT_TRANSLATE_NOOP("vizud::UserTexts", "You can't drag TV and Radio programs together "),
     QT_TRANSLATE_NOOP("vizud::UserTexts", "You have together TV and Radio programs in clipboard!"),
+    // Filling favourite lists in bulk.
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "Add 1 program to %1"),
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "Add %1 programs to %2"),
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "Remove 1 program from %1"),
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "Remove %1 programs from %2"),
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "The list %1 has room left for %2 of the %3 programs; nothing was added."),
     QT_TRANSLATE_NOOP("vizud::UserTexts", "Program executing error:"),
     QT_TRANSLATE_NOOP("vizud::UserTexts", "Unknown FAV list!"),
     QT_TRANSLATE_NOOP("vizud::UserTexts", "Providers table is FULL!"),

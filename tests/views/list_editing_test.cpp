@@ -2,9 +2,12 @@
 // three kinds of view a cut leaves its programs in, and the rules that enable the commands.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include "database/image_access.h"
 #include "tests/database/editing_checks.h"
 #include "tests/support/database_fixture.h"
+#include "views/favourite_adding.h"
 #include "views/list_drag.h"
 #include "views/list_editing.h"
 
@@ -151,6 +154,51 @@ TEST_F(ListEditing, TheRulesNeedARealRowTheMaskAndForPasteAClipboard) {
     EXPECT_FALSE(editRules(db, rows, 0).paste);
     build.program("Radio", 0, 0, false);
     EXPECT_TRUE(fillClipboard(db, fill(), {0, 13}, false)) << "TV and radio together are reported";
+}
+
+// Adding to a list: each kind at the end of its part (or at a place, within its part) in the order given,
+// what the list holds skipped; a list without room for all refuses and nothing changes.
+TEST_F(ListEditing, AddingToAListKeepsEachPartInOrderAndRefusesWhenFull) {
+    for (int r = 13; r < 16; ++r)
+        build.program("R" + std::to_string(r), 0, 0, false);
+    struct Case {
+        int list, held, position;
+        std::vector<int> programs, entries;
+        int tvEntries;
+        const char* result;  // the step name, else the refusal
+    };
+    const Case cases[] = {
+        {0, 0, -1, {15, 1, 13, 4, 8}, {2, 4, 6, 1, 8, 14, 15, 13}, 5, "Add 4 programs to Fav_1"},
+        {0, 0, 1, {15, 1, 13, 4, 8}, {2, 1, 8, 4, 6, 15, 13, 14}, 5, "Add 4 programs to Fav_1"},
+        {0, 0, -1, {14, 2}, {2, 4, 6, 14}, 3, ""},
+        {1, 399, -1, {3, 13}, {}, 399, "The list Fav_2 has room left for 1 of the 2 programs; nothing was added."},
+    };
+    for (const Case& c : cases) {
+        build.favourites(0, {2, 4, 6}, {14});
+        image().favourites[1] = st_fav{};
+        test::setName(image().favourites[1].favName, "Fav_2");
+        image().favourites[1].favCount = image().favourites[1].favTvCount = static_cast<std::uint16_t>(c.held);
+        const all_tables_block before = image();
+        const FavouriteEdit edit = addToFavouriteList(db, c.list, c.programs, c.position);
+        EXPECT_EQ(edit.changed ? edit.stepName : edit.refusal, c.result);
+        if (!edit.changed) {
+            EXPECT_EQ(std::memcmp(&before, &image(), sizeof before), 0) << "a refusal changes nothing";
+            continue;
+        }
+        EXPECT_EQ(test::entries(image().favourites[c.list]), c.entries) << c.position;
+        EXPECT_EQ(image().favourites[c.list].favTvCount, c.tvEntries);
+        EXPECT_EQ(test::brokenRule(image(), true), "");
+    }
+    // A cut program waiting in the clipboard, pasted back, moves the added entries on with the others.
+    fillClipboard(db, fill(), {12}, true);
+    removeRows(db, fill(), {12});
+    EXPECT_TRUE(addToFavouriteList(db, 0, {0, 1}).changed);
+    ASSERT_TRUE(pasteBefore(db, fill(), 0));
+    EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{3, 5, 7, 1, 2, 14}));
+    const FavouriteEdit removal = removeFromFavouriteList(db, 0, {14, 1, 3});
+    EXPECT_EQ(removal.stepName, "Remove 3 programs from Fav_1");
+    EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{5, 7, 2}));
+    EXPECT_EQ(listsHolding(image(), {9, 7}), 1u);
 }
 
 }  // namespace
