@@ -107,45 +107,4 @@ bool pasteBefore(ChannelDatabase& db, const ListFill& fill, int row) {
     return result == 0;
 }
 
-ListInsert insertIntoList(ChannelDatabase& db, const ListFill& from, const std::vector<int>& rows, int list,
-                          int position) {
-    ListInsert result;
-    if (list < 0 || list >= kFavouriteLists)
-        return result;
-    // The rows' programs as a chain of snapshots naming them, pasted as a drop into a list is pasted.
-    ProgramSnapshot* first = nullptr;
-    ProgramSnapshot** link = &first;
-    bool tv = false;
-    for (const int row : rows) {
-        if (!realRow(from, row))
-            continue;
-        // A snapshot that carries its provider, transponder and satellite, so that the paste finds the
-        // program itself again (a row whose references are broken is left out).
-        auto* node = new ProgramSnapshot{};
-        const int program = from.rows[static_cast<std::size_t>(row)].program;
-        if (db.getProgramSnapshot(0, program, *node) != 0) {
-            delete node;
-            continue;
-        }
-        node->programIndex = program;
-        tv = tv || node->isTv == 1;
-        *link = node;
-        link = &node->next;
-    }
-    if (first == nullptr)
-        return result;
-    // Kept in the part of the list the programs belong to: TV rows dropped among radio entries go to the
-    // end of the TV part, radio rows dropped among TV entries to the start of the radio part.
-    const st_fav& target = db.image().favourites[list];
-    const int tvEntries = favouriteTvCount(target);
-    const int place = tv ? std::clamp(position, 0, tvEntries) : std::clamp(position, tvEntries, favouriteCount(target));
-    if (db.pasteSnapshots(kTableFavourites, list, place, first, kViewTvAndRadio) == 0) {
-        result = {0, place};
-        for (const ProgramSnapshot* node = first; node != nullptr; node = node->next)
-            result.added += node->pasted == 1 ? 1 : 0;
-    }
-    freeSnapshotList(first);
-    return result;
-}
-
 }  // namespace vizud

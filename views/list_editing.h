@@ -40,18 +40,6 @@ Removal removeRows(ChannelDatabase& db, const ListFill& fill, const std::vector<
 // row after the removed block, or the last row.
 int rowAfterRemoval(const std::vector<int>& rows, int rowsLeft);
 
-// A drop of `rows` (ascending) of the list `from` into favourite list `list` before its entry `position`
-// (its entry count: at the end), kept inside the part of the list the programs belong to (the rows are
-// all TV or all radio, as a drag takes them). Programs the list holds already are skipped, the others
-// stay together in their order. The number of entries added; -1 when the list refused (its message has
-// been shown) and nothing changed; the place of the first added entry.
-struct ListInsert {
-    int added = -1;
-    int position = 0;
-};
-ListInsert insertIntoList(ChannelDatabase& db, const ListFill& from, const std::vector<int>& rows, int list,
-                          int position);
-
 // Paste before row `row`. True when the clipboard was placed; refusals have shown their messages.
 bool pasteBefore(ChannelDatabase& db, const ListFill& fill, int row);
 

@@ -14,12 +14,13 @@
 #include <QtWidgets/QStyledItemDelegate>
 
 #include "app/editor_document.h"
+#include "app/translated_texts.h"
 #include "database/image_access.h"
 #include "dialogs/dialog_openers.h"
-#include "dialogs/field_rules.h"
 #include "dialogs/program_dialog_model.h"
 #include "dialogs/transponder_fields.h"
 #include "views/elide_text.h"
+#include "views/favourite_adding.h"
 #include "views/list_commands.h"
 
 namespace vizud {
@@ -196,16 +197,28 @@ void CViz_ud_app_17View::dropRowsFrom(const ListFill& from, const std::vector<in
     const int count = static_cast<int>(m_model.fill().rows.size());
     const int position = row >= 0 && row < count ? m_model.fill().rows[static_cast<std::size_t>(row)].sequence
                                                  : favouriteCount(m_doc.database().image().favourites[list]);
-    const ListInsert insert = insertIntoList(m_doc.database(), from, rows, list, position);
-    if (insert.added <= 0)
+    // The rows are all TV or all radio (a drag takes no mix): they stand together in their part.
+    std::vector<int> programs;
+    programs.reserve(rows.size());
+    for (const int r : rows) {
+        if (r >= 0 && r < static_cast<int>(from.rows.size()))
+            programs.push_back(from.rows[static_cast<std::size_t>(r)].program);
+    }
+    if (programs.empty())
+        return;
+    const all_tables_block& img = m_doc.database().image();
+    const int tvEntries = favouriteTvCount(img.favourites[list]);
+    const bool tv = programs.front() < std::min<int>(img.tvCount, programCount(img));
+    const FavouriteEdit edit = addToFavouriteList(m_doc.database(), list, programs, position);
+    if (!edit.refusal.empty()) {
+        m_doc.messages().show(edit.refusal, MessageIcon::Exclamation);
+        return;
+    }
+    if (!edit.changed)
         return;
     onUpdate();
-    selectRows(insert.position, insert.added, true);
-    const std::string name = showName(nameText(m_doc.database().image().favourites[list].favName)).text;
-    m_doc.imageEdited(
-        programsText(tr("Add 1 program to %1"), tr("Add %1 programs to %2"), static_cast<std::size_t>(insert.added))
-            .arg(QString::fromLatin1(name)),
-        listRows(m_doc.database().state().browse, {}));
+    selectRows(tv ? std::min(position, tvEntries) : std::max(position, tvEntries), edit.programs, true);
+    m_doc.imageEdited(translated(edit.stepName), listRows(m_doc.database().state().browse, {}));
 }
 
 void CViz_ud_app_17View::copyToSystemClipboard(const std::vector<int>& rows) const {

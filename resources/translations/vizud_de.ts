@@ -1207,14 +1207,6 @@ Favoritenliste daneben</translation>
         <source>Remove %1 programs from every favourite list</source>
         <translation>%1 Programme aus allen Favoritenlisten entfernen</translation>
     </message>
-    <message>
-        <source>Add 1 program to %1</source>
-        <translation>1 Programm zu %1 hinzufügen</translation>
-    </message>
-    <message>
-        <source>Add %1 programs to %2</source>
-        <translation>%1 Programme zu %2 hinzufügen</translation>
-    </message>
 </context>
 <context>
     <name>vizud::CheckDialog</name>
@@ -2163,6 +2155,26 @@ Favoritenliste daneben</translation>
     <message>
         <source>All Files</source>
         <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Add 1 program to %1</source>
+        <translation>1 Programm zu %1 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add %1 programs to %2</source>
+        <translation>%1 Programme zu %2 hinzufügen</translation>
+    </message>
+    <message>
+        <source>Remove 1 program from %1</source>
+        <translation>1 Programm aus %1 entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 programs from %2</source>
+        <translation>%1 Programme aus %2 entfernen</translation>
+    </message>
+    <message>
+        <source>The list %1 has room left for %2 of the %3 programs; nothing was added.</source>
+        <translation>Die Liste %1 hat nur noch Platz für %2 der %3 Programme; nichts wurde hinzugefügt.</translation>
     </message>
 </context>
 </TS>

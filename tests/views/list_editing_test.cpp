@@ -96,49 +96,23 @@ TEST_F(ListEditing, ACutLeavesTheTableOnlyFromTheWholeTable) {
     EXPECT_EQ(state->programClipboard->programIndex, -1);
 }
 
-// The list beside the whole table: its own fill of list 0 whatever the browse state shows, rows of the
-// main list dropped into it (kept in their part of the list, programs it holds skipped), and its rows
-// moved and deleted through the same rules as the main list's.
-TEST_F(ListEditing, TheListBesideKeepsItsOwnViewForDropsMovesAndDeletes) {
+// The list beside the whole table: its own fill of list 0 whatever the browse state shows, and its rows
+// moved and deleted through the main list's rules, which read the view from the fill.
+TEST_F(ListEditing, TheListBesideMovesAndDeletesInItsOwnView) {
     build.program("R13", 0, 0, false);
+    build.favourites(0, {2, 4, 6, 7}, {13});
     state->browse.viewMode = kViewRadioOnly | kViewWholeTable;  // the main list: the whole table, radio only
-    const BrowseState browse = state->browse;
-    const struct {
-        std::vector<int> rows;  // rows of the whole table (TV and radio)
-        int position;
-        int added, first;
-        std::vector<int> entries;
-    } drops[] = {
-        {{3, 5}, 1, 2, 1, {2, 3, 5, 4, 6}},
-        {{2, 7}, 0, 1, 0, {7, 2, 3, 5, 4, 6}},         // P2 is in the list already
-        {{13}, 0, 1, 6, {7, 2, 3, 5, 4, 6, 13}},       // a radio program goes after the TV entries
-        {{8}, 7, 1, 6, {7, 2, 3, 5, 4, 6, 8, 13}},     // a TV program before the radio entries
-        {{4, 6}, 0, 0, 0, {7, 2, 3, 5, 4, 6, 8, 13}},  // nothing new
-    };
-    ListFill whole = fillRows(db);
-    whole.rows.clear();
-    for (int p = 0; p < image().programCount; ++p)
-        whole.rows.push_back({p, p});
-    for (const auto& drop : drops) {
-        const ListInsert done = insertIntoList(db, whole, drop.rows, 0, drop.position);
-        EXPECT_EQ(done.added, drop.added) << drop.rows.front();
-        if (drop.added > 0) {
-            EXPECT_EQ(done.position, drop.first) << drop.rows.front();
-        }
-        EXPECT_EQ(test::entries(image().favourites[0]), drop.entries) << drop.rows.front();
-    }
-
-    ListFill beside = fillFavouriteRows(db, 0);
-    ASSERT_EQ(beside.rows.size(), 8u) << "TV and radio entries, though the browse state shows radio only";
+    const ListFill beside = fillFavouriteRows(db, 0);
+    ASSERT_EQ(beside.rows.size(), 5u) << "TV and radio entries, though the browse state shows radio only";
     ListDrag drag;
-    ASSERT_EQ(beginListDrag(db, beside, {4, 5}, drag), DragStart::Started);
+    ASSERT_EQ(beginListDrag(db, beside, {2, 3}, drag), DragStart::Started);
     EXPECT_TRUE(dropListDrag(db, beside, drag, 0).changed);
-    EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{4, 6, 7, 2, 3, 5, 8, 13}));
-    EXPECT_EQ(beginListDrag(db, fillFavouriteRows(db, 0), {6, 7}, drag), DragStart::Mixed);
-    EXPECT_EQ(removeRows(db, fillFavouriteRows(db, 0), {0, 7}).kind, Removal::FromList);
-    EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{6, 7, 2, 3, 5, 8}));
+    EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{6, 7, 2, 4, 13}));
+    EXPECT_EQ(beginListDrag(db, fillFavouriteRows(db, 0), {3, 4}, drag), DragStart::Mixed);
+    EXPECT_EQ(removeRows(db, fillFavouriteRows(db, 0), {0, 4}).kind, Removal::FromList);
+    EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{7, 2, 4}));
     EXPECT_EQ(image().programCount, 14) << "the programs stay in the table";
-    EXPECT_EQ(state->browse.viewMode, browse.viewMode);
+    EXPECT_EQ(state->browse.viewMode, kViewRadioOnly | kViewWholeTable);
 }
 
 TEST_F(ListEditing, TheRulesNeedARealRowTheMaskAndForPasteAClipboard) {
