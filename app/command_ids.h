@@ -36,6 +36,7 @@ inline constexpr int kCmdEditDelete = 32815;
 
 inline constexpr int kCmdViewToolbar = 59392;
 inline constexpr int kCmdViewStatusBar = 59393;
+inline constexpr int kCmdViewBesideList = 32930;  // the favourite list beside the whole table
 
 // Category filters of the toolbar.
 inline constexpr int kCmdShowTvAndRadio = 32772;

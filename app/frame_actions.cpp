@@ -83,6 +83,10 @@ const CommandText kCommands[] = {
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Show or hide the toolbar\nToggle ToolBar"), -1, ""},
     {kCmdViewStatusBar, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Status Bar"),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Show or hide the status bar\nToggle StatusBar"), -1, ""},
+    {kCmdViewBesideList, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Favourite list beside"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame",
+                       "Show a favourite list beside the program list, to fill and order it\nFavourite list beside"),
+     -1, ""},
     {kCmdShowTv, QT_TRANSLATE_NOOP("vizud::CMainFrame", "TV Programs"),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Show TV programs only.\nTV Programs"), 4, ""},
     {kCmdShowRadio, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Radio Programs"),
@@ -146,7 +150,8 @@ FrameActions createFrameActions(QMainWindow& frame) {
     for (const CommandText& command : kCommands) {
         actions.byId[command.id] = makeAction(frame, command);
     }
-    for (int id : {kCmdShowTv, kCmdShowRadio, kCmdShowTvAndRadio, kCmdViewToolbar, kCmdViewStatusBar}) {
+    for (int id :
+         {kCmdShowTv, kCmdShowRadio, kCmdShowTvAndRadio, kCmdViewToolbar, kCmdViewStatusBar, kCmdViewBesideList}) {
         actions[id]->setCheckable(true);
     }
     // The three categories are one choice: exactly one of them is checked.
@@ -205,6 +210,8 @@ FrameActions createFrameActions(QMainWindow& frame) {
 
     QMenu* view = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&View")));
     view->addActions({actions[kCmdViewToolbar], actions[kCmdViewStatusBar]});
+    view->addSeparator();
+    view->addAction(actions[kCmdViewBesideList]);
 
     QMenu* toolsMenu = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Tools")));
     toolsMenu->setObjectName("toolsMenu");
@@ -233,6 +240,7 @@ FrameActions createFrameActions(QMainWindow& frame) {
     tools->addAction(actions[kCmdEditDelete]);
     tools->addSeparator();
     tools->addActions({actions[kCmdShowTv], actions[kCmdShowRadio], actions[kCmdShowTvAndRadio]});
+    tools->addAction(actions[kCmdViewBesideList]);
     tools->addSeparator();
     tools->addActions({actions[kCmdDownload], actions[kCmdUpload], actions[kCmdUpgrade], actions[kCmdPortToolbar]});
     tools->addSeparator();

@@ -18,6 +18,7 @@
 #include <QtWidgets/QMenu>
 #include <QtWidgets/QSplitter>
 #include <QtWidgets/QStatusBar>
+#include <QtWidgets/QStyle>
 #include <QtWidgets/QToolBar>
 #include <QtWidgets/QVBoxLayout>
 
@@ -26,6 +27,7 @@
 #include "app/command_ids.h"
 #include "app/editor_document.h"
 #include "app/translated_texts.h"
+#include "views/beside_pane.h"
 #include "views/find_bar.h"
 #include "views/left_view.h"
 #include "views/list_printer.h"
@@ -133,10 +135,15 @@ void CMainFrame::createClient() {
     auto* paneLayout = new QVBoxLayout(listPane);
     paneLayout->setContentsMargins(0, 0, 0, 0);
     paneLayout->setSpacing(0);
-    m_listView = new CViz_ud_app_17View(m_doc, listPane);
+    // The main list and, right of it when opened, the favourite list beside it.
+    auto* lists = new QSplitter(Qt::Horizontal, listPane);
+    lists->setObjectName("listSplitter");
+    m_listView = new CViz_ud_app_17View(m_doc, lists);
     m_findBar = new FindBar(m_doc, *m_listView, listPane);
     paneLayout->addWidget(m_findBar);
-    paneLayout->addWidget(m_listView, 1);
+    paneLayout->addWidget(lists, 1);
+    lists->addWidget(m_listView);
+    createBesidePane(*lists);
     // The tree's selection and edits refresh the list (the tree is their sender and stays as it is).
     connect(m_leftView, &CLeftView::browseChanged, m_listView, &CViz_ud_app_17View::onUpdate);
     m_listView->setFavouriteDropTarget(m_leftView);
@@ -144,6 +151,8 @@ void CMainFrame::createClient() {
     // The editing commands follow the list's selection and the pane in use.
     connect(m_listView->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CMainFrame::requestIdleUpdate);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now != nullptr)
+            m_besideActive = now == m_beside || m_beside->isAncestorOf(now);
         if (now != nullptr && (now == m_listView || m_listView->isAncestorOf(now)))
             m_listActive = true;
         else if (now != nullptr && (now == m_leftView || m_leftView->isAncestorOf(now)))
@@ -176,6 +185,39 @@ void CMainFrame::createClient() {
     auto* previous = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6), this);
     connect(next, &QShortcut::activated, this, &CMainFrame::focusOtherPane);
     connect(previous, &QShortcut::activated, this, &CMainFrame::focusOtherPane);
+}
+
+void CMainFrame::createBesidePane(QSplitter& lists) {
+    m_beside = new BesidePane(m_doc, &lists);
+    lists.addWidget(m_beside);
+    lists.setStretchFactor(0, 3);
+    lists.setStretchFactor(1, 2);
+    CViz_ud_app_17View& beside = m_beside->view();
+    m_listView->dragHandler().setBesideList(&beside);
+    QAction* toggle = m_actions[kCmdViewBesideList];
+    toggle->setIcon(style()->standardIcon(QStyle::SP_FileDialogDetailedView));
+    // Opened and on the list the user left it with.
+    SettingsStore& settings = m_doc.settings();
+    m_beside->setList(settings.besideList());
+    m_beside->setVisible(settings.besideOpen());
+    toggle->setChecked(settings.besideOpen());
+    connect(m_beside, &BesidePane::listChosen, this, [this](int list) { m_doc.settings().setBesideList(list); });
+    connect(&m_doc, &CViz_ud_app_17Doc::viewsNeedUpdate, m_beside, &BesidePane::onUpdate);
+    // Every edit, made in either list, in the tree or by undo and redo, shows in both lists at once.
+    connect(&m_doc.undoStack(), &QUndoStack::indexChanged, this, [this] {
+        if (m_beside->isHidden())
+            return;
+        m_beside->view().refreshKeepingView();
+        m_listView->refreshKeepingView();
+    });
+    connect(&beside, &CViz_ud_app_17View::transpondersEdited, m_leftView, &CLeftView::refreshTransponderNodes);
+    connect(beside.selectionModel(), &QItemSelectionModel::selectionChanged, this, &CMainFrame::requestIdleUpdate);
+}
+
+CViz_ud_app_17View* CMainFrame::activeList() const {
+    if (m_besideActive && !m_beside->isHidden())
+        return &m_beside->view();
+    return m_listActive ? m_listView : nullptr;
 }
 
 void CMainFrame::focusOtherPane() {
@@ -299,25 +341,33 @@ void CMainFrame::runCommand(int commandId) {
             m_doc.undoStack().redo();
             break;
         case kCmdEditCut:
-            if (m_listActive)
-                m_listView->cutRows();
+            if (CViz_ud_app_17View* list = activeList())
+                list->cutRows();
             break;
         case kCmdEditCopy:
-            if (m_listActive)
-                m_listView->copyRows();
+            if (CViz_ud_app_17View* list = activeList())
+                list->copyRows();
             break;
         case kCmdEditPaste:
-            if (m_listActive)
-                m_listView->pasteRows();
+            if (CViz_ud_app_17View* list = activeList())
+                list->pasteRows();
             break;
         case kCmdEditDelete:
-            if (m_listActive)
-                m_listView->deleteRows();
+            if (CViz_ud_app_17View* list = activeList())
+                list->deleteRows();
             break;
         case kCmdEditMoveTo:
-            if (m_listActive)
-                m_listView->askMoveTo();
+            if (CViz_ud_app_17View* list = activeList())
+                list->askMoveTo();
             break;
+        case kCmdViewBesideList: {
+            const bool open = m_actions[kCmdViewBesideList]->isChecked();
+            m_beside->setVisible(open);
+            m_doc.settings().setBesideOpen(open);
+            if (open)
+                m_beside->onUpdate();
+            break;
+        }
         case kCmdShowTvAndRadio:
         case kCmdShowTv:
         case kCmdShowRadio:
@@ -421,14 +471,18 @@ void CMainFrame::onIdle() {
         m_doc.updateAllViews();
     }
     // The list's editing commands, while the list is the pane in use.
-    const EditRules rules = m_listView->editRules();
-    m_actions[kCmdEditCut]->setEnabled(m_listActive && rules.cut);
-    m_actions[kCmdEditCopy]->setEnabled(m_listActive && rules.copy);
-    m_actions[kCmdEditPaste]->setEnabled(m_listActive && rules.paste);
-    m_actions[kCmdEditDelete]->setEnabled(m_listActive && rules.remove);
-    m_actions[kCmdEditMoveTo]->setEnabled(m_listActive && rules.copy);
+    const CViz_ud_app_17View* list = activeList();
+    const EditRules rules = list != nullptr ? list->editRules() : EditRules{};
+    m_actions[kCmdEditCut]->setEnabled(rules.cut);
+    m_actions[kCmdEditCopy]->setEnabled(rules.copy);
+    m_actions[kCmdEditPaste]->setEnabled(rules.paste);
+    m_actions[kCmdEditDelete]->setEnabled(rules.remove);
+    // Move to in the list beside moves its entries: allowed wherever Delete is.
+    m_actions[kCmdEditMoveTo]->setEnabled(list == m_listView ? rules.copy : rules.remove);
+    // Adding to a list takes the main list's selection, whichever list has the focus.
+    const bool adds = (list == m_listView ? rules : m_listView->editRules()).copy;
     for (QAction* add : m_actions.addToList)
-        add->setEnabled(rules.copy);
+        add->setEnabled(adds);
     m_actions[kCmdEditUndo]->setEnabled(m_doc.undoStack().canUndo());
     m_actions[kCmdEditRedo]->setEnabled(m_doc.undoStack().canRedo());
     m_modifiedPane->setText(m_doc.isModified() ? tr("OVR") : QString());

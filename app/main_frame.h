@@ -20,6 +20,7 @@ class QSplitter;
 
 namespace vizud {
 
+class BesidePane;
 class CLeftView;
 class FindBar;
 class CViz_ud_app_17Doc;
@@ -42,6 +43,7 @@ public:
     CLeftView* leftView() const { return m_leftView; }
     CViz_ud_app_17View* listView() const { return m_listView; }
     FindBar* findBar() const { return m_findBar; }
+    BesidePane* besidePane() const { return m_beside; }
     QLabel* modifiedPane() const { return m_modifiedPane; }
     QLabel* countsPane() const { return m_countsPane; }
 
@@ -74,6 +76,10 @@ private:
     QPrinter& printer();
     void focusOtherPane();
     void showHistoryStep(const EditRows& rows, bool undone);
+    void createBesidePane(QSplitter& lists);
+    // The list the editing commands act on: the list beside while it has the focus, the main list while
+    // it is the pane in use, else none (the tree).
+    CViz_ud_app_17View* activeList() const;
 
     CViz_ud_app_17Doc& m_doc;
     Options m_options;
@@ -81,7 +87,9 @@ private:
     CLeftView* m_leftView = nullptr;
     CViz_ud_app_17View* m_listView = nullptr;
     FindBar* m_findBar = nullptr;
-    bool m_listActive = true;  // the list, not the tree, is the pane the editing commands act on
+    BesidePane* m_beside = nullptr;
+    bool m_besideActive = false;  // the list beside has the focus
+    bool m_listActive = true;     // the list, not the tree, is the pane the editing commands act on
     FilterRefresh m_filterRefresh;
     FrameActions m_actions;
     QLabel* m_modifiedPane = nullptr;

@@ -32,6 +32,12 @@ public:
     QByteArray layoutState(const QString& name) const { return m_settings->value("Layout/" + name).toByteArray(); }
     void setLayoutState(const QString& name, const QByteArray& state) { m_settings->setValue("Layout/" + name, state); }
 
+    // The favourite list beside the whole table: whether it was open, and the list (0..8) it showed.
+    bool besideOpen() const { return m_settings->value("Beside/open", false).toBool(); }
+    void setBesideOpen(bool open) { m_settings->setValue("Beside/open", open); }
+    int besideList() const { return m_settings->value("Beside/list", 0).toInt(); }
+    void setBesideList(int list) { m_settings->setValue("Beside/list", list); }
+
     void sync() { m_settings->sync(); }
 
 private:

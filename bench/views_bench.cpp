@@ -4,6 +4,7 @@
 // refilled, and the whole `vizud --screenshot` process.
 #include <benchmark/benchmark.h>
 
+#include <QtGui/QAction>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QUndoStack>
 #include <QtWidgets/QApplication>
@@ -12,11 +13,13 @@
 #include <chrono>
 #include <memory>
 
+#include "app/command_ids.h"
 #include "app/edit_step.h"
 #include "database/image_access.h"
 #include "database/table_codes.h"
 #include "tests/app/gui/gui_fixture.h"
 #include "tests/support/process_runner.h"
+#include "views/beside_pane.h"
 #include "views/find_bar.h"
 #include "views/left_view.h"
 #include "views/program_list_view.h"
@@ -254,6 +257,79 @@ void BM_ListDragOne(benchmark::State& st) {
 }
 BENCHMARK(BM_ListDrag10000ToTheEndOfTheTvBlock)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListDragOne)->Unit(benchmark::kMillisecond);
+
+// The favourite list beside the whole table: opening it on a full 400-entry list (the rows read, the
+// pane laid out and painted; and until the whole window has repainted), and a drop of 100 whole-table
+// rows into an emptied list by mouse events (the insert, both lists refreshed, the undo step).
+BesidePane& besidePane(FullWindow& full) {
+    QAction* toggle = full.gui.frame->action(kCmdViewBesideList);
+    if (!toggle->isChecked())
+        toggle->trigger();
+    test::GuiFixture::settle();  // laid out, so that a drop finds its rows
+    return *full.gui.frame->besidePane();
+}
+
+void besideOpen(benchmark::State& st, bool wholeWindow) {
+    FullWindow& full = window();
+    QAction* toggle = full.gui.frame->action(kCmdViewBesideList);
+    BesidePane& pane = besidePane(full);
+    pane.setList(4);
+    for (auto _ : st) {
+        st.PauseTiming();
+        toggle->trigger();  // closed
+        test::GuiFixture::settle();
+        st.ResumeTiming();
+        toggle->trigger();
+        // The pane laid out and painted; the rest of the window repaints at its new widths afterwards,
+        // as for any move of a splitter (BM_BesidePaneOpenWholeWindow).
+        QApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        pane.repaint();
+        if (wholeWindow)
+            test::GuiFixture::settle();
+    }
+    st.counters["rows"] = pane.view().model()->rowCount();
+    toggle->trigger();
+}
+void BM_BesidePaneOpenFullList(benchmark::State& st) {
+    besideOpen(st, false);
+}
+void BM_BesidePaneOpenWholeWindow(benchmark::State& st) {
+    besideOpen(st, true);
+}
+BENCHMARK(BM_BesidePaneOpenFullList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BesidePaneOpenWholeWindow)->Unit(benchmark::kMillisecond);
+
+void BM_BesideDrop100Rows(benchmark::State& st) {
+    FullWindow& full = window();
+    CViz_ud_app_17View& list = full.list();
+    BesidePane& pane = besidePane(full);
+    pane.setList(8);
+    CViz_ud_app_17View& beside = pane.view();
+    for (auto _ : st) {
+        st.PauseTiming();
+        reopen(full);
+        st_fav& emptied = full.gui.fx.image().favourites[8];
+        emptied.favCount = 0;
+        emptied.favTvCount = 0;
+        pane.onUpdate();
+        selectRows(full, 100, 199);
+        list.scrollTo(list.model()->index(100, 0), QAbstractItemView::PositionAtTop);
+        st.ResumeTiming();
+        mouseAt(list, QEvent::MouseButtonPress, 100, Qt::LeftButton, Qt::LeftButton);
+        mouseAt(list, QEvent::MouseMove, 102, Qt::NoButton, Qt::LeftButton);
+        const QPoint global = beside.viewport()->mapToGlobal(QPoint(20, 5));
+        const QPoint at = list.viewport()->mapFromGlobal(global);
+        QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(list.viewport(), &release);
+        if (beside.model()->rowCount() != 100) {
+            st.SkipWithError("the drop did not add the 100 rows");
+            break;
+        }
+    }
+    st.counters["entries"] = beside.model()->rowCount();
+    reopen(full);
+}
+BENCHMARK(BM_BesideDrop100Rows)->Unit(benchmark::kMillisecond);
 
 // The edit history on a full database: recording the step of a one-row delete in the middle of the
 // table (the CRC refresh included), undoing it with the tree and list refreshed, and what 100 such steps

@@ -37,6 +37,7 @@ set(VIZUD_GUI_SOURCES
     link/transfer_dialog.cpp
     link/transfer_dialog.ui
     views/find_bar.cpp
+    views/beside_pane.cpp
     views/left_view.cpp
     views/list_printer.cpp
     views/list_drag_handler.cpp

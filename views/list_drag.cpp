@@ -25,7 +25,7 @@ int lowerRow(const ListFill& fill, int program) {
 }  // namespace
 
 int firstBlockSize(const ChannelDatabase& db, const ListFill& fill) {
-    if ((db.state().browse.viewMode & kViewTvAndRadio) == 0)
+    if ((fill.viewMode & kViewTvAndRadio) == 0)
         return rowCount(fill);
     if (wholeTable(fill))
         return lowerRow(fill, std::min<int>(db.image().tvCount, programCount(db.image())));
@@ -39,7 +39,7 @@ DragStart beginListDrag(const ChannelDatabase& db, const ListFill& fill, const s
     started.rows = rows;
     started.rowCount = rowCount(fill);
     started.firstBlockSize = firstBlockSize(db, fill);
-    started.split = (db.state().browse.viewMode & kViewTvAndRadio) != 0;
+    started.split = (fill.viewMode & kViewTvAndRadio) != 0;
     const bool first = rows.front() < started.firstBlockSize;
     const bool second = rows.back() >= started.firstBlockSize;
     if (first && second)
@@ -109,7 +109,7 @@ DropResult dropListDrag(ChannelDatabase& db, const ListFill& fill, const ListDra
     for (const int row : drag.rows)
         below += row < d ? 1 : 0;
     const int target = d - below;
-    const bool radioRelative = (db.state().browse.viewMode & kViewRadioOnly) != 0;
+    const bool radioRelative = (fill.viewMode & kViewRadioOnly) != 0;
     const bool stays = contiguous && target == drag.rows.front();
     if (db.moveListEntries(fill.favouriteList, radioRelative, drag.rows, target) != 0)
         return result;
@@ -152,7 +152,7 @@ DropResult moveRowsToNumber(ChannelDatabase& db, const ListFill& fill, const Lis
         return result;
     // A list position becomes a row of the list shown (its radio rows start after its TV entries).
     int at = position;
-    if (!wholeTable(fill) && (db.state().browse.viewMode & kViewRadioOnly))
+    if (!wholeTable(fill) && (fill.viewMode & kViewRadioOnly))
         at -= favouriteTvCount(img.favourites[fill.favouriteList]);
     result = {true, !stays, at, n};
     return result;

@@ -37,6 +37,10 @@ int ListDragHandler::listUnder(QPoint pos) const {
     return m_target != nullptr ? m_target->favouriteListAt(m_view.viewport()->mapToGlobal(pos)) : -1;
 }
 
+bool ListDragHandler::overBeside(QPoint pos) const {
+    return m_beside != nullptr && m_beside->takesDropAt(m_view.viewport()->mapToGlobal(pos));
+}
+
 void ListDragHandler::selectRange(int from, int to) {
     if (from > to)
         std::swap(from, to);
@@ -151,7 +155,9 @@ void ListDragHandler::follow(QPoint pos) {
         m_target->markDropList(list);
     m_markList = list;
     const int mark = outside ? -1 : dropRow(m_drag, rowUnder(pos));
-    m_view.viewport()->setCursor(!outside ? Qt::DragMoveCursor : list >= 0 ? Qt::DragCopyCursor : Qt::ForbiddenCursor);
+    // Over a favourite list's node or the list beside, a release adds the rows to that list: "copy".
+    const bool adds = outside && (list >= 0 || overBeside(pos));
+    m_view.viewport()->setCursor(!outside ? Qt::DragMoveCursor : adds ? Qt::DragCopyCursor : Qt::ForbiddenCursor);
     if (mark != m_markRow) {
         m_markRow = mark;
         m_view.viewport()->update();
@@ -183,8 +189,13 @@ void ListDragHandler::drop(QPoint pos) {
         m_view.addRowsToList(list, m_drag.rows);  // the rows stay where they are
         return;
     }
-    if (place == DropPlace::Outside)
-        return;  // released elsewhere beside the list: given up as Esc gives it up
+    if (place == DropPlace::Outside) {
+        // Released over the list beside: the rows are added to its list (they stay where they are here);
+        // anywhere else beside the list the drag is given up as Esc gives it up.
+        if (overBeside(pos))
+            m_beside->dropRowsFrom(m_view.listModel().fill(), m_drag.rows, m_view.viewport()->mapToGlobal(pos));
+        return;
+    }
     const int d = dropRow(m_drag, rowUnder(pos));
     const ListFill& fill = m_view.listModel().fill();
     const DropResult result = dropListDrag(m_doc.database(), fill, m_drag, d);

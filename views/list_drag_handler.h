@@ -47,6 +47,8 @@ public:
 
     bool dragging() const { return m_dragging; }
     void setFavouriteDropTarget(FavouriteDropTarget* target) { m_target = target; }
+    // The list beside the whole table: a release over its rows adds the dragged rows to its list there.
+    void setBesideList(CViz_ud_app_17View* beside) { m_beside = beside; }
     // The row the rows would be dropped before if the button went up now; -1 outside a drag.
     int dropMarkRow() const { return m_dragging ? m_markRow : -1; }
 
@@ -61,12 +63,15 @@ private:
     int rowUnder(QPoint pos) const;
     // Where `pos` (in the rows' area) lies for a drop.
     DropPlace placeOf(QPoint pos) const;
+    // `pos` (in the rows' area) lies over the rows of the list beside.
+    bool overBeside(QPoint pos) const;
     void selectRange(int from, int to);
     // The favourite list a release at `pos` (in the rows' area, outside the list) would add the rows to.
     int listUnder(QPoint pos) const;
 
     CViz_ud_app_17View& m_view;
     CViz_ud_app_17Doc& m_doc;
+    CViz_ud_app_17View* m_beside = nullptr;
     QTimer m_timer;
     ListDrag m_drag;
     bool m_armed = false;  // the left button went down on a row: a drag may start

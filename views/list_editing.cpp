@@ -61,22 +61,29 @@ bool fillClipboard(ChannelDatabase& db, const ListFill& fill, const std::vector<
 }
 
 Removal removeRows(ChannelDatabase& db, const ListFill& fill, const std::vector<int>& rows) {
-    // Highest first, so every index still names its program when its turn comes.
-    std::vector<int> programs;
-    programs.reserve(rows.size());
+    // Highest first, so every index still names its program (or list entry) when its turn comes.
+    const bool list = fill.favouriteList >= 0 && fill.favouriteList < kFavouriteLists;
+    std::vector<int> targets;
+    targets.reserve(rows.size());
     for (auto it = rows.rbegin(); it != rows.rend(); ++it) {
-        if (realRow(fill, *it))
-            programs.push_back(fill.rows[static_cast<std::size_t>(*it)].program);
+        if (realRow(fill, *it)) {
+            const ListRow& row = fill.rows[static_cast<std::size_t>(*it)];
+            targets.push_back(list ? row.sequence : row.program);
+        }
     }
     // As the engine's delete decides: a list shown, the "Favs" root, or else the table.
     Removal removal;
-    if (fill.favouriteList >= 0 && fill.favouriteList < kFavouriteLists) {
+    if (list) {
+        // The rows' own entries, whichever view shows the list: a list that names a program twice loses
+        // the entry chosen, not the first.
         removal.kind = Removal::FromList;
         removal.listName = latin1ToUtf8(showName(nameText(db.image().favourites[fill.favouriteList].favName)).text);
-    } else if (db.state().browse.selectedText == "Favs") {
-        removal.kind = Removal::FromEveryList;
+        db.removeListEntries(fill.favouriteList, false, targets);
+        return removal;
     }
-    db.deleteInViewMany(programs);
+    if (db.state().browse.selectedText == "Favs")
+        removal.kind = Removal::FromEveryList;
+    db.deleteInViewMany(targets);
     return removal;
 }
 

@@ -7,11 +7,13 @@
 
 namespace vizud {
 
-ListFill fillRows(const ChannelDatabase& db) {
+namespace {
+
+// The rows of view `mode`; `filtered`: the tree's filter (of the browse state) narrows them.
+ListFill fillView(const ChannelDatabase& db, std::uint32_t mode, bool filtered) {
     const all_tables_block& img = db.image();
-    const BrowseState& browse = db.state().browse;
-    const std::uint32_t mode = browse.viewMode;
     ListFill fill;
+    fill.viewMode = mode;
     int total = 0;
     int tv = 0;
     if (mode & kViewWholeTable) {
@@ -42,7 +44,7 @@ ListFill fillRows(const ChannelDatabase& db) {
 
     // The tree's filter, resolved once for the whole pass.
     std::vector<bool> shown;
-    if (browse.filterKind != 0) {
+    if (filtered) {
         shown.assign(kMaxPrograms, false);
         for (const int p : db.shownPrograms())
             shown[static_cast<std::size_t>(p)] = true;
@@ -55,6 +57,19 @@ ListFill fillRows(const ChannelDatabase& db) {
         fill.rows.push_back({s, program});
     }
     return fill;
+}
+
+}  // namespace
+
+ListFill fillRows(const ChannelDatabase& db) {
+    const BrowseState& browse = db.state().browse;
+    return fillView(db, browse.viewMode, browse.filterKind != 0);
+}
+
+ListFill fillFavouriteRows(const ChannelDatabase& db, int list) {
+    if (list < 0 || list >= kFavouriteLists)
+        return ListFill{{}, -1, true, kViewTvAndRadio};
+    return fillView(db, kViewTvAndRadio | (1u << (kViewFirstFavouriteBit + list)), false);
 }
 
 }  // namespace vizud

@@ -2,6 +2,7 @@
 // radio or both category, narrowed by the tree's filter. Built in one pass over the image.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "database/channel_database.h"
@@ -17,9 +18,16 @@ struct ListFill {
     std::vector<ListRow> rows;
     int favouriteList = -1;    // the list shown, -1 for the whole table
     bool unknownList = false;  // neither the whole table nor a list is selected: nothing is shown
+    // The view mode the rows were read under (its category bits decide the TV and radio blocks a drag
+    // keeps to); the rules of a fill read it from here, not from the browse state.
+    std::uint32_t viewMode = 0;
 };
 
+// The rows the browse state selects (the main program list).
 ListFill fillRows(const ChannelDatabase& db);
+// Every entry of favourite list `list`, TV and radio, unfiltered: the list beside the whole table, which
+// has a view of its own and leaves the browse state as it is.
+ListFill fillFavouriteRows(const ChannelDatabase& db, int list);
 
 // "Program executing error:\nUnknown FAV list!", shown (error icon) for a fill with `unknownList`.
 inline constexpr const char* kUnknownListText = "Program executing error:\nUnknown FAV list!";

@@ -12,7 +12,7 @@ ProgramListModel::ProgramListModel(const ChannelDatabase& db, QObject* parent)
 void ProgramListModel::refill() {
     beginResetModel();
     m_open = m_db.isLoaded() != 0;
-    m_fill = m_open ? fillRows(m_db) : ListFill{};
+    m_fill = !m_open ? ListFill{} : m_besideList >= 0 ? fillFavouriteRows(m_db, m_besideList) : fillRows(m_db);
     m_formatter.refresh();
     m_marked.clear();
     endResetModel();

@@ -18,6 +18,10 @@ public:
     // Re-reads the rows the browse state selects. With no database open the list has no rows; with one
     // open and nothing to show, the one placeholder row "---NO CHANNELS---".
     void refill();
+    // The list beside the whole table: the model shows favourite list `list` whatever the browse state
+    // selects (-1: back to the browse state's rows). Takes effect at the next refill.
+    void setBesideList(int list) { m_besideList = list; }
+    int besideList() const { return m_besideList; }
     const ListFill& fill() const { return m_fill; }
     // The program index behind a row; -1 for the placeholder row.
     int programAt(int row) const;
@@ -38,6 +42,7 @@ private:
     ListFill m_fill;
     std::vector<char> m_marked;
     bool m_open = false;
+    int m_besideList = -1;
 };
 
 }  // namespace vizud

@@ -10,13 +10,17 @@
 #include <QtWidgets/QHeaderView>
 #include <QtWidgets/QInputDialog>
 #include <QtWidgets/QMenu>
+#include <QtWidgets/QScrollBar>
 #include <QtWidgets/QStyledItemDelegate>
 
 #include "app/editor_document.h"
+#include "app/translated_texts.h"
+#include "database/image_access.h"
 #include "dialogs/dialog_openers.h"
 #include "dialogs/program_dialog_model.h"
 #include "dialogs/transponder_fields.h"
 #include "views/elide_text.h"
+#include "views/favourite_adding.h"
 #include "views/list_commands.h"
 
 namespace vizud {
@@ -47,7 +51,7 @@ QString programsText(const QString& one, const QString& many, std::size_t count)
 
 EditRows CViz_ud_app_17View::listRows(const BrowseState& view, std::vector<int> before) const {
     EditRows rows;
-    rows.list = true;
+    rows.list = !isBeside();  // undo and redo reselect rows of the main list only
     rows.browse = view;
     rows.before = std::move(before);
     rows.after = selectedRowsAscending();
@@ -159,7 +163,62 @@ std::vector<int> CViz_ud_app_17View::selectedRowsAscending() const {
 }
 
 EditRules CViz_ud_app_17View::editRules() const {
+    if (isBeside()) {
+        // The list beside edits its own entries only: the browse state's edit mask is the main list's.
+        const bool real = editEnabled(m_model.fill(), firstSelectedRow());
+        return {false, false, false, real};
+    }
     return vizud::editRules(m_doc.database(), m_model.fill(), firstSelectedRow());
+}
+
+void CViz_ud_app_17View::showBesideList(int list) {
+    m_model.setBesideList(list);
+    onUpdate();
+}
+
+void CViz_ud_app_17View::refreshKeepingView() {
+    const std::vector<int> rows = selectedRowsAscending();
+    const int scrolled = verticalScrollBar()->value();
+    m_model.refill();
+    selectRowList(rows);
+    verticalScrollBar()->setValue(scrolled);
+}
+
+bool CViz_ud_app_17View::takesDropAt(QPoint at) const {
+    return isVisible() && viewport()->rect().contains(viewport()->mapFromGlobal(at));
+}
+
+void CViz_ud_app_17View::dropRowsFrom(const ListFill& from, const std::vector<int>& rows, QPoint at) {
+    const int list = m_model.besideList();
+    if (list < 0)
+        return;
+    // Before the row under the pointer; below the last row (or in an empty list) at the end.
+    const int row = rowAt(viewport()->mapFromGlobal(at).y());
+    const int count = static_cast<int>(m_model.fill().rows.size());
+    const int position = row >= 0 && row < count ? m_model.fill().rows[static_cast<std::size_t>(row)].sequence
+                                                 : favouriteCount(m_doc.database().image().favourites[list]);
+    // The rows are all TV or all radio (a drag takes no mix): they stand together in their part.
+    std::vector<int> programs;
+    programs.reserve(rows.size());
+    for (const int r : rows) {
+        if (r >= 0 && r < static_cast<int>(from.rows.size()))
+            programs.push_back(from.rows[static_cast<std::size_t>(r)].program);
+    }
+    if (programs.empty())
+        return;
+    const all_tables_block& img = m_doc.database().image();
+    const int tvEntries = favouriteTvCount(img.favourites[list]);
+    const bool tv = programs.front() < std::min<int>(img.tvCount, programCount(img));
+    const FavouriteEdit edit = addToFavouriteList(m_doc.database(), list, programs, position);
+    if (!edit.refusal.empty()) {
+        m_doc.messages().show(edit.refusal, MessageIcon::Exclamation);
+        return;
+    }
+    if (!edit.changed)
+        return;
+    onUpdate();
+    selectRows(tv ? std::min(position, tvEntries) : std::max(position, tvEntries), edit.programs, true);
+    m_doc.imageEdited(translated(edit.stepName), listRows(m_doc.database().state().browse, {}));
 }
 
 void CViz_ud_app_17View::copyToSystemClipboard(const std::vector<int>& rows) const {
@@ -354,9 +413,11 @@ void CViz_ud_app_17View::openContextMenu(int row, QPoint at, bool byMouse) {
     QAction* edit = menu.addAction(tr("Edit"), this, [this, row] { openProgramEditor(row, kProgramDialogEdit); });
     edit->setStatusTip(tr("Edit selected program."));
     edit->setEnabled(real);
-    QAction* add = menu.addAction(tr("Add"), this, [this, row] { openProgramEditor(row, kProgramDialogAdd); });
-    add->setStatusTip(tr("Add program."));
-    add->setEnabled(addEnabled(outside));
+    if (!isBeside()) {
+        QAction* add = menu.addAction(tr("Add"), this, [this, row] { openProgramEditor(row, kProgramDialogAdd); });
+        add->setStatusTip(tr("Add program."));
+        add->setEnabled(addEnabled(outside));
+    }
     menu.addSeparator();
     const EditRules rules = editRules();
     menu.addAction(tr("Cut"), this, &CViz_ud_app_17View::cutRows)->setEnabled(rules.cut);
@@ -374,6 +435,10 @@ void CViz_ud_app_17View::openContextMenu(int row, QPoint at, bool byMouse) {
         ->setStatusTip(tr("Add transponder."));
     transponder->addAction(tr("Delete"), this, [this, row] { deleteTransponder(row); })
         ->setStatusTip(tr("Delete selected transponder."));
+    if (isBeside()) {
+        menu.exec(at);
+        return;
+    }
     menu.addSeparator();
     QMenu* view = menu.addMenu(tr("View"));
     const struct {

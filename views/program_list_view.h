@@ -29,6 +29,20 @@ public:
     int updateCount() const { return m_updates; }
 
     ProgramListModel& listModel() { return m_model; }
+    const ProgramListModel& listModel() const { return m_model; }
+
+    // Makes this list the one beside the whole table, showing favourite list `list` (0..8) with a view of
+    // its own: the browse state is neither read nor changed, an edit's rows are not the main list's, and
+    // only what edits the list itself is offered (delete, move, the program and transponder dialogs).
+    void showBesideList(int list);
+    bool isBeside() const { return m_model.besideList() >= 0; }
+    // Another view changed the image: the rows are read again, the selection and the scroll position
+    // kept as far as the rows still reach.
+    void refreshKeepingView();
+    // A drag of the main list: whether the global point `at` lies over this list's rows (so that a release
+    // there adds the rows to its list), and the drop itself of `rows` of `from` at that point.
+    bool takesDropAt(QPoint at) const;
+    void dropRowsFrom(const ListFill& from, const std::vector<int>& rows, QPoint at);
 
     // The program dialog on a row (mode kProgramDialogEdit or kProgramDialogAdd), and the list's
     // transponder dialogs on the row's transponder (kTransponderEdit, kTransponderAdd, or delete).
@@ -66,6 +80,7 @@ public:
     void selectRows(int first, int count, bool show);
     const ListDragHandler& dragHandler() const { return m_drag; }
     void setFavouriteDropTarget(FavouriteDropTarget* target) { m_drag.setFavouriteDropTarget(target); }
+    ListDragHandler& dragHandler() { return m_drag; }
     // Selects the given rows (ascending), the first current and in sight: the rows an undo or redo
     // gave back.
     void selectRowList(const std::vector<int>& rows);

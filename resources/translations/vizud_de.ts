@@ -516,6 +516,17 @@
     </message>
 </context>
 <context>
+    <name>vizud::BesidePane</name>
+    <message>
+        <source>The favourite list shown beside the whole table</source>
+        <translation>Die neben der ganzen Tabelle gezeigte Favoritenliste</translation>
+    </message>
+    <message>
+        <source>List %1</source>
+        <translation>Liste %1</translation>
+    </message>
+</context>
+<context>
     <name>vizud::CLeftView</name>
     <message>
         <source>Add</source>
@@ -1047,6 +1058,16 @@ Datenbank prüfen</translation>
     <message>
         <source>Take the selected programs out of this list</source>
         <translation>Die ausgewählten Programme aus dieser Liste nehmen</translation>
+    </message>
+    <message>
+        <source>&amp;Favourite list beside</source>
+        <translation>&amp;Favoritenliste daneben</translation>
+    </message>
+    <message>
+        <source>Show a favourite list beside the program list, to fill and order it
+Favourite list beside</source>
+        <translation>Eine Favoritenliste neben der Programmliste zeigen, um sie zu füllen und zu ordnen
+Favoritenliste daneben</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "tests/database/editing_checks.h"
 #include "tests/support/database_fixture.h"
 #include "views/favourite_adding.h"
+#include "views/list_drag.h"
 #include "views/list_editing.h"
 
 namespace vizud {
@@ -93,6 +94,25 @@ TEST_F(ListEditing, ACutLeavesTheTableOnlyFromTheWholeTable) {
     EXPECT_EQ(image().programCount, 12);
     EXPECT_EQ(image().favourites[0].favCount, 0);
     EXPECT_EQ(state->programClipboard->programIndex, -1);
+}
+
+// The list beside the whole table: its own fill of list 0 whatever the browse state shows, and its rows
+// moved and deleted through the main list's rules, which read the view from the fill.
+TEST_F(ListEditing, TheListBesideMovesAndDeletesInItsOwnView) {
+    build.program("R13", 0, 0, false);
+    build.favourites(0, {2, 4, 6, 7}, {13});
+    state->browse.viewMode = kViewRadioOnly | kViewWholeTable;  // the main list: the whole table, radio only
+    const ListFill beside = fillFavouriteRows(db, 0);
+    ASSERT_EQ(beside.rows.size(), 5u) << "TV and radio entries, though the browse state shows radio only";
+    ListDrag drag;
+    ASSERT_EQ(beginListDrag(db, beside, {2, 3}, drag), DragStart::Started);
+    EXPECT_TRUE(dropListDrag(db, beside, drag, 0).changed);
+    EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{6, 7, 2, 4, 13}));
+    EXPECT_EQ(beginListDrag(db, fillFavouriteRows(db, 0), {3, 4}, drag), DragStart::Mixed);
+    EXPECT_EQ(removeRows(db, fillFavouriteRows(db, 0), {0, 4}).kind, Removal::FromList);
+    EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{7, 2, 4}));
+    EXPECT_EQ(image().programCount, 14) << "the programs stay in the table";
+    EXPECT_EQ(state->browse.viewMode, kViewRadioOnly | kViewWholeTable);
 }
 
 TEST_F(ListEditing, TheRulesNeedARealRowTheMaskAndForPasteAClipboard) {

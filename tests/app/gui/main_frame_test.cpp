@@ -123,8 +123,8 @@ TEST_F(MainFrameTest, ToolbarPicturesMenusAndAccelerators) {
     std::vector<int> ids;
     for (const QAction* action : frame->findChild<QToolBar*>("toolBar")->actions())
         ids.push_back(action->isSeparator() ? 0 : action->data().toInt());
-    const std::vector<int> expected = {57601, 57603, 0,     57607, 0,     32815, 0, 32773, 32774,
-                                       32772, 0,     32806, 32808, 32809, 32810, 0, 57664};
+    const std::vector<int> expected = {57601, 57603, 0, 57607, 0,     32815, 0,     32773, 32774,
+                                       32772, 32930, 0, 32806, 32808, 32809, 32810, 0,     57664};
     EXPECT_EQ(ids, expected);
 
     const QIcon open = frame->action(kCmdFileOpen)->icon();

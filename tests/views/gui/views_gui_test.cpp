@@ -19,6 +19,7 @@
 #include "dialogs/program_dialog_model.h"
 #include "tests/app/gui/gui_fixture.h"
 #include "tests/database/editing_checks.h"
+#include "views/beside_pane.h"
 #include "views/find_bar.h"
 #include "views/left_view.h"
 #include "views/program_list_view.h"
@@ -427,6 +428,59 @@ TEST_F(Window, MixedOrAbandonedDragsAndRightDragsChangeNothing) {
     release(rowPoint(2), Qt::RightButton);
     EXPECT_EQ(selected(), (Rows{2, 3, 4}));
     EXPECT_TRUE(unchanged());
+}
+
+// The favourite list beside the whole table: opened on the list chosen, rows dragged from the main list
+// land at the line they are released on, Delete there takes out the entry only, each an undo step; the
+// pane remembers that it was open and its list.
+TEST_F(Window, RowsDroppedIntoTheListBesideAndDeletedThereAreOneUndoStepEach) {
+    frame->resize(1400, 330);
+    frame->action(kCmdViewBesideList)->trigger();
+    settle();
+    BesidePane& pane = *frame->besidePane();
+    ASSERT_TRUE(pane.isVisible());
+    pane.chooser().setCurrentIndex(1);
+    settle();
+    CViz_ud_app_17View& beside = pane.view();
+    const st_fav& fav = fx.image().favourites[1];
+    auto entries = [&fav] { return std::vector<int>(fav.favEntries, fav.favEntries + favouriteCount(fav)); };
+    const std::vector<int> before = entries();
+    ASSERT_EQ(beside.model()->rowCount(), std::max<int>(1, static_cast<int>(before.size())));
+    // Two TV programs the list does not hold yet, next to each other in the whole table.
+    int first = 0;
+    while (std::count(before.begin(), before.end(), first) + std::count(before.begin(), before.end(), first + 1) > 0)
+        ++first;
+    ASSERT_LT(first + 1, 20);
+    const QPoint over = beside.visualRect(beside.model()->index(0, 1)).center();
+    const QPoint at = list->viewport()->mapFromGlobal(beside.viewport()->mapToGlobal(over));
+    startDrag(first, 2);
+    moveTo(at);
+    EXPECT_EQ(list->dragHandler().dropMarkRow(), -1) << "no line in the main list";
+    release(at);
+    std::vector<int> added = before;
+    added.insert(added.begin(), {first, first + 1});
+    EXPECT_EQ(entries(), added) << "at the first row, where they were released";
+    EXPECT_EQ(fx.image().programCount, opened->programCount) << "the main list's rows stay";
+    EXPECT_EQ(beside.selectedRowsAscending(), (Rows{0, 1}));
+    EXPECT_EQ(beside.model()->rowCount(), static_cast<int>(added.size())) << "the list beside shows it at once";
+    EXPECT_EQ(undoText().rfind("&Undo Add 2 programs to ", 0), 0u) << undoText();
+
+    beside.setFocus();
+    beside.selectRows(1, 1, false);
+    settle();
+    QTest::keyClick(&beside, Qt::Key_Delete);
+    settle();
+    added.erase(added.begin() + 1);
+    EXPECT_EQ(entries(), added) << "only the entry went";
+    EXPECT_EQ(fx.image().programCount, opened->programCount);
+    EXPECT_EQ(beside.model()->rowCount(), static_cast<int>(added.size()));
+    frame->action(kCmdEditUndo)->trigger();
+    frame->action(kCmdEditUndo)->trigger();
+    settle();
+    EXPECT_TRUE(unchanged());
+    EXPECT_EQ(beside.model()->rowCount(), std::max<int>(1, static_cast<int>(before.size())));
+    EXPECT_TRUE(settings.besideOpen());
+    EXPECT_EQ(settings.besideList(), 1);
 }
 
 // One click selects a row at once after a list is chosen in the tree; the first and last row and a page
