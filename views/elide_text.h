@@ -10,10 +10,22 @@ Text elideWithDots(const Text& text, int available, const Text& dots, Width widt
     if (widthOf(text) <= available || text.size() <= 1)
         return text;
     const int dotsWidth = widthOf(dots);
-    auto keep = text.size() - 1;
-    while (keep > 1 && widthOf(text.left(keep)) + dotsWidth > available)
-        --keep;
-    return text.left(keep) + dots;
+    // A longer start is never narrower: the longest start that fits with the dots is found by halving,
+    // which measures a long name a few times instead of once per dropped character.
+    using Size = decltype(text.size());
+    Size fits = 1;  // the longest start known to fit (at least the first character stays)
+    Size low = 2;
+    Size high = text.size() - 1;  // the whole text does not fit
+    while (low <= high) {
+        const auto middle = low + (high - low) / 2;
+        if (widthOf(text.left(middle)) + dotsWidth <= available) {
+            fits = middle;
+            low = middle + 1;
+        } else {
+            high = middle - 1;
+        }
+    }
+    return text.left(fits) + dots;
 }
 
 }  // namespace vizud

@@ -31,15 +31,48 @@ class DotsDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    // The style draws the cell without its text (background, find mark, selection, focus) and the cut text
+    // is drawn on one line at the style's margins: a full list repaints many cells, and the style's own
+    // text layout (cutting, wrapping, measuring again) would shape each text three times.
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QString text = cell.text;
+        cell.text.clear();
+        const QWidget* widget = cell.widget;
+        const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+        if (text.isEmpty())
+            return;
+        const QPalette::ColorGroup group = !(cell.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : cell.state & QStyle::State_Active   ? QPalette::Normal
+                                                                                 : QPalette::Inactive;
+        const QPalette::ColorRole role = cell.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QFontMetrics& metrics = cell.fontMetrics;
+        const QPoint baseline(cell.rect.left() + margin,
+                              cell.rect.top() + (cell.rect.height() - metrics.height()) / 2 + metrics.ascent());
+        painter->save();
+        painter->setClipRect(cell.rect.adjusted(margin, 0, -margin, 0), Qt::IntersectClip);
+        painter->setFont(cell.font);
+        painter->setPen(cell.palette.color(group, role));
+        painter->drawText(baseline, text);
+        painter->restore();
+    }
+
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
         const QStyle* style = option->widget != nullptr ? option->widget->style() : QApplication::style();
         const int margin = (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option->widget) + 1) * 2;
         const QFontMetrics& metrics = option->fontMetrics;
-        option->text = elideWithDots(option->text, option->rect.width() - margin, QStringLiteral("..."),
-                                     [&metrics](const QString& text) { return metrics.horizontalAdvance(text); });
+        const int available = option->rect.width() - margin;
         option->textElideMode = Qt::ElideNone;
+        // Most cells (numbers, codes) fit even in the widest glyphs: they need no measuring.
+        if (option->text.size() * metrics.maxWidth() <= available)
+            return;
+        option->text = elideWithDots(option->text, available, QStringLiteral("..."),
+                                     [&metrics](const QString& text) { return metrics.horizontalAdvance(text); });
     }
 };
 

@@ -7,6 +7,7 @@
 #include "database/image_access.h"
 #include "tests/support/image_factory.h"
 #include "tests/views/random_views.h"
+#include "views/elide_text.h"
 #include "views/list_rows.h"
 #include "views/row_texts.h"
 
@@ -113,6 +114,38 @@ TEST(ListColumns, TheBoxsWidthsShareThePageAndNoColumnIsNarrowerThanItsHeader) {
         EXPECT_LE(sum, total);
     }
     EXPECT_EQ(fitColumnWidths(tooWide, 845), tooWide);
+}
+
+
+// A cut cell keeps the longest start that fits with "..." (at least one character), whatever the widths
+// of the characters: the same as dropping characters one by one from the end.
+struct Cell {
+    std::string s;
+    std::size_t size() const { return s.size(); }
+    Cell left(std::size_t n) const { return {s.substr(0, n)}; }
+    Cell operator+(const Cell& other) const { return {s + other.s}; }
+};
+TEST(CellText, CutToTheLongestStartThatFits) {
+    std::mt19937 random(7);
+    const auto widthOf = [](const Cell& text) {
+        int width = 0;
+        for (const char c : text.s)
+            width += 3 + (c & 7);
+        return width;
+    };
+    for (int round = 0; round < 2000; ++round) {
+        Cell text;
+        for (int n = static_cast<int>(random() % 24); n > 0; --n)
+            text.s += static_cast<char>('a' + random() % 26);
+        const int available = static_cast<int>(random() % 120);
+        const Cell dots{"..."};
+        std::size_t keep = text.size() - (text.size() > 0);
+        while (keep > 1 && widthOf(text.left(keep)) + widthOf(dots) > available)
+            --keep;
+        const std::string expected =
+            widthOf(text) <= available || text.size() <= 1 ? text.s : text.s.substr(0, keep) + "...";
+        EXPECT_EQ(elideWithDots(text, available, dots, widthOf).s, expected) << text.s << " in " << available;
+    }
 }
 
 }  // namespace
