@@ -20,6 +20,7 @@ inline constexpr int kCmdEditRedo = 57644;
 // Commands the box's editor does not have: its numbers are taken from above its own.
 inline constexpr int kCmdEditMoveTo = 32900;
 inline constexpr int kCmdFileExport = 32901;
+inline constexpr int kCmdFileOpenDownload = 32950;  // File > Open recent download
 // The Tools menu.
 inline constexpr int kCmdToolsSortByName = 32902;
 inline constexpr int kCmdToolsSortByProvider = 32903;

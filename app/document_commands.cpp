@@ -1,12 +1,14 @@
 #include "app/document_commands.h"
 
-#include "database/atomic_file.h"
-#include "listtools/csv_export.h"
-
 #include <sys/stat.h>
 
+#include <ctime>
+
+#include "app/kept_downloads.h"
 #include "app/path_split.h"
+#include "database/atomic_file.h"
 #include "database/program_snapshot.h"
+#include "listtools/csv_export.h"
 
 namespace vizud {
 
@@ -375,6 +377,10 @@ void DocumentCommands::download() {
     m_db.state().treeRebuildRequest = true;
     m_host.updateAllViews();
     m_host.downloaded(m_db.image().programCount);
+    // The copy is a safety net: a copy that cannot be written is told, and the download stands.
+    if (std::string why; !m_keptDownloads.empty() &&
+                         keepDownload(m_db.image(), std::time(nullptr), m_keptDownloads, &why).empty())
+        m_messages.show("A copy of the download could not be kept: " + why, MessageIcon::Exclamation);
 }
 
 void DocumentCommands::upload() {

@@ -73,6 +73,9 @@ public:
     // written (cancelled, nothing loaded, or the file could not be written: after the message).
     bool exportList();
     void download();
+    // Where each download is also kept (app/kept_downloads); empty: downloads are not kept.
+    void setKeptDownloadsFolder(const std::string& folder) { m_keptDownloads = folder; }
+    const std::string& keptDownloadsFolder() const { return m_keptDownloads; }
     void upload();
     void upgrade();
 
@@ -120,6 +123,7 @@ private:
     std::vector<Finding> m_findingsAsOpened;
     bool m_imageAsOpened = false;
     FileBackups m_backups;
+    std::string m_keptDownloads;
 };
 
 // Adds the default extension when the name part of `path` has none.

@@ -14,6 +14,7 @@
 
 #include "app/editor_document.h"
 #include "app/file_type_registration.h"
+#include "app/kept_downloads.h"
 #include "app/folder_memory.h"
 #include "app/gui_file_chooser.h"
 #include "app/gui_messages.h"
@@ -122,6 +123,8 @@ int runEditor(int argc, char** argv) {
     GuiTransfers transfers(db, runner, backend);
     CViz_ud_app_17Doc doc(db, messages, folders, settings, transfers, config);
     doc.commands().construct();
+    if (!screenshotMode)
+        doc.commands().setKeptDownloadsFolder(keptDownloadsFolder());
 
     CMainFrame::Options options;
     if (screenshotMode) {

@@ -29,6 +29,9 @@ const CommandText kCommands[] = {
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Create a new document\nNew"), -1, "Ctrl+N"},
     {kCmdFileOpen, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Open..."),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Open an existing document\nOpen"), 0, "Ctrl+O"},
+    {kCmdFileOpenDownload, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Open recent &download..."),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Open a list the box sent earlier: every download is kept\nOpen recent download"),
+     -1, ""},
     {kCmdFileSave, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Save"),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Save the active document\nSave"), 1, "Ctrl+S"},
     {kCmdFileSaveAs, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Save &as..."),
@@ -164,7 +167,8 @@ FrameActions createFrameActions(QMainWindow& frame) {
     QMenuBar* bar = frame.menuBar();
     QMenu* file = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&File")));
     file->setObjectName("fileMenu");
-    file->addActions({actions[kCmdFileNew], actions[kCmdFileOpen], actions[kCmdFileSave], actions[kCmdFileSaveAs]});
+    file->addActions({actions[kCmdFileNew], actions[kCmdFileOpen], actions[kCmdFileOpenDownload], actions[kCmdFileSave],
+                      actions[kCmdFileSaveAs]});
     file->addAction(actions[kCmdFileExport]);
     file->addSeparator();
     file->addActions({actions[kCmdFilePrint], actions[kCmdFilePrintPreview], actions[kCmdFilePrintSetup]});

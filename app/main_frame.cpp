@@ -26,6 +26,7 @@
 #include "app/check_dialog.h"
 #include "app/command_ids.h"
 #include "app/editor_document.h"
+#include "app/kept_downloads_dialog.h"
 #include "app/translated_texts.h"
 #include "views/beside_pane.h"
 #include "views/find_bar.h"
@@ -288,6 +289,9 @@ void CMainFrame::runCommand(int commandId) {
         case kCmdFileExport:
             commands.exportList();
             break;
+        case kCmdFileOpenDownload:
+            openKeptDownload();
+            break;
         case kCmdToolsSortByName:
         case kCmdToolsSortByProvider:
         case kCmdToolsSortByTransponder:
@@ -416,6 +420,20 @@ void CMainFrame::runTool(int commandId) {
     m_leftView->rebuildKeepingSelection();
     m_listView->onUpdate();
     requestIdleUpdate();
+}
+
+void CMainFrame::openKeptDownload() {
+    DocumentCommands& commands = m_doc.commands();
+    const std::vector<KeptDownload> kept = keptDownloads(commands.keptDownloadsFolder());
+    if (kept.empty()) {
+        m_doc.messages().show("No download has been kept yet: each download from the box is kept from now on.",
+                              MessageIcon::Information);
+        return;
+    }
+    KeptDownloadsDialog dialog(kept, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().empty() || !commands.saveModified())
+        return;
+    commands.openDocument(dialog.chosenPath());
 }
 
 void CMainFrame::printerSetup() {

@@ -69,6 +69,8 @@ private:
     void fillRecentFiles();
     void openRecentFile(int index);
     void printerSetup();
+    // File > Open recent download: picks one of the kept downloads and opens it after the save question.
+    void openKeptDownload();
     // The Tools menu: the tool runs; a change becomes one undoable edit and the views are read again.
     void runTool(int commandId);
     void printDocument();

@@ -43,6 +43,9 @@ constexpr const char* kTexts[] = {
     QT_TRANSLATE_NOOP("vizud::UserTexts", "The backup could not be written:"),
     QT_TRANSLATE_NOOP("vizud::UserTexts", "Nothing was saved; the file is as it was."),
     QT_TRANSLATE_NOOP("vizud::UserTexts", "The file %1 could not be read to keep a backup (%2)."),
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "A copy of the download could not be kept: %1"),
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "No download has been kept yet: each download from the box is kept from now on."),
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "no folder for downloads (neither XDG_DATA_HOME nor HOME is set)"),
     QT_TRANSLATE_NOOP("vizud::UserTexts", "Nothing was saved."),
     // Transfers with the box.
     QT_TRANSLATE_NOOP("vizud::UserTexts", "No document opened or downloaded"),

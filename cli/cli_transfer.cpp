@@ -3,11 +3,13 @@
 
 #include <csignal>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 
 #include "app/config_record.h"
+#include "app/kept_downloads.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_options.h"
 #include "database/atomic_file.h"
@@ -216,6 +218,10 @@ int runDownload(const std::vector<std::string>& args) {
     const all_tables_block& image = transfer.database.image();
     std::cerr << "vizud-cli: " << out << ": " << programCount(image) << " programs (TV " << image.tvCount << ", radio "
               << programCount(image) - image.tvCount << ")\n";
+    // Every download is also kept where the editor lists them; a copy that cannot be written is told and
+    // the download stands.
+    if (std::string why; keepDownload(image, std::time(nullptr), keptDownloadsFolder(), &why).empty())
+        std::cerr << "vizud-cli: warning: a copy of the download could not be kept: " << why << "\n";
     return kExitOk;
 }
 

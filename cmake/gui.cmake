@@ -11,6 +11,7 @@ set(VIZUD_GUI_SOURCES
     app/frame_actions.cpp
     app/gui_file_chooser.cpp
     app/gui_messages.cpp
+    app/kept_downloads_dialog.cpp
     app/translated_texts.cpp
     app/gui_transfers.cpp
     app/main_frame.cpp

@@ -1069,6 +1069,16 @@ Favourite list beside</source>
         <translation>Eine Favoritenliste neben der Programmliste zeigen, um sie zu füllen und zu ordnen
 Favoritenliste daneben</translation>
     </message>
+    <message>
+        <source>Open recent &amp;download...</source>
+        <translation>Letzten &amp;Download öffnen...</translation>
+    </message>
+    <message>
+        <source>Open a list the box sent earlier: every download is kept
+Open recent download</source>
+        <translation>Eine Liste öffnen, die die Box früher gesendet hat: jeder Download wird aufbewahrt
+Letzten Download öffnen</translation>
+    </message>
 </context>
 <context>
     <name>vizud::CViz_ud_app_17Doc</name>
@@ -1307,6 +1317,29 @@ Favoritenliste daneben</translation>
     <message>
         <source>%1 of %2</source>
         <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>vizud::KeptDownloadsDialog</name>
+    <message>
+        <source>Open recent download</source>
+        <translation>Letzten Download öffnen</translation>
+    </message>
+    <message>
+        <source>The lists the box sent, newest first (the newest %1 are kept):</source>
+        <translation>Die Listen, die die Box gesendet hat, die neueste zuerst (die neuesten %1 werden aufbewahrt):</translation>
+    </message>
+    <message>
+        <source>Downloaded</source>
+        <translation>Heruntergeladen</translation>
+    </message>
+    <message>
+        <source>TV programs</source>
+        <translation>TV-Programme</translation>
+    </message>
+    <message>
+        <source>Radio programs</source>
+        <translation>Radioprogramme</translation>
     </message>
 </context>
 <context>
@@ -2199,6 +2232,18 @@ Favoritenliste daneben</translation>
     <message>
         <source>The list %1 has room left for %2 of the %3 programs; nothing was added.</source>
         <translation>Die Liste %1 hat nur noch Platz für %2 der %3 Programme; nichts wurde hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>A copy of the download could not be kept: %1</source>
+        <translation>Eine Kopie des Downloads konnte nicht aufbewahrt werden: %1</translation>
+    </message>
+    <message>
+        <source>No download has been kept yet: each download from the box is kept from now on.</source>
+        <translation>Noch kein Download aufbewahrt: jeder Download von der Box wird ab jetzt aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>no folder for downloads (neither XDG_DATA_HOME nor HOME is set)</source>
+        <translation>kein Ordner für Downloads (weder XDG_DATA_HOME noch HOME ist gesetzt)</translation>
     </message>
 </context>
 </TS>

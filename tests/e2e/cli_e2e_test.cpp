@@ -17,6 +17,7 @@
 #include <thread>
 
 #include "app/config_record.h"
+#include "app/kept_downloads.h"
 #include "database/image_crc.h"
 #include "link/serial_port.h"
 #include "listtools/apply_order.h"
@@ -94,6 +95,8 @@ struct Opened : test::DatabaseFixture {
 
 class Cli : public ::testing::Test {
 protected:
+    // Kept downloads go to the test's folder, not the user's.
+    void SetUp() override { ::setenv("XDG_DATA_HOME", dir.file("data").c_str(), 1); }
     // Runs vizud-cli in the test's folder.
     test::ProcessResult cli(std::vector<std::string> args) {
         args.insert(args.begin(), VIZUD_CLI_PATH);
@@ -289,6 +292,9 @@ TEST_F(LinkEndToEnd, DownloadUploadAndUpgradeAsTheReadmeShows) {
     ASSERT_EQ(down.exitCode, 0) << down.err;
     EXPECT_NE(down.err.find("Complete"), std::string::npos) << down.err;
     EXPECT_EQ(test::readFile(dir.file("x.si")), test::readFile(dir.file("box.si")));
+    const std::vector<KeptDownload> kept = keptDownloads(dir.file("data/vizud/downloads"));
+    ASSERT_EQ(kept.size(), 1u) << "every download is also kept";
+    EXPECT_EQ(test::readFile(kept[0].path), test::readFile(dir.file("box.si")));
 
     const test::ProcessResult up = cli({"upload", "x.si", "--device", device});
     ASSERT_EQ(up.exitCode, 0) << up.err;
