@@ -12,37 +12,64 @@
 #include "app/translated_texts.h"
 
 namespace vizud {
+namespace {
 
-CheckDialog::CheckDialog(const std::vector<Finding>& findings, QWidget* parent) : QDialog(parent) {
-    setObjectName("checkDialog");
-    setWindowTitle(tr("Check database"));
+constexpr int kUploadAsItIs = 2;  // the dialog's result beside Accepted (repair) and Rejected
+
+}  // namespace
+
+CheckDialog::CheckDialog(const std::vector<Finding>& findings, QWidget* parent) : CheckDialog(findings, false, parent) {}
+
+CheckDialog::CheckDialog(const std::vector<Finding>& findings, bool beforeUpload, QWidget* parent) : QDialog(parent) {
+    setObjectName(beforeUpload ? "uploadCheckDialog" : "checkDialog");
+    setWindowTitle(beforeUpload ? tr("Upload") : tr("Check database"));
     const auto repairable = std::count_if(findings.begin(), findings.end(), isRepairable);
-    auto* summary = new QLabel(findings.empty() ? tr("No problems found.")
-                                                : tr("%n problem(s) found, %1 of them can be repaired safely.", "",
-                                                     static_cast<int>(findings.size()))
-                                                      .arg(repairable),
-                               this);
+    QString heading = findings.empty() ? tr("No problems found.")
+                                       : tr("%n problem(s) found, %1 of them can be repaired safely.", "",
+                                            static_cast<int>(findings.size()))
+                                             .arg(repairable);
+    if (beforeUpload)
+        heading = tr("The list to be uploaded has problems the box may not cope with.") + "\n" + heading;
+    auto* summary = new QLabel(heading, this);
     auto* report = new QPlainTextEdit(translated(reportText(findings)), this);
     report->setObjectName("checkReport");
     report->setReadOnly(true);
     report->setLineWrapMode(QPlainTextEdit::NoWrap);
     report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    auto* buttons = new QDialogButtonBox(beforeUpload ? QDialogButtonBox::Cancel : QDialogButtonBox::Close, this);
+    const QString repairTip = tr("Drop favourite entries that name no program or name one twice, move entries to the "
+                                 "part of their program, set the satellites' transponder counts right");
     if (repairable > 0) {
-        QPushButton* repair = buttons->addButton(tr("&Repair"), QDialogButtonBox::AcceptRole);
+        QPushButton* repair =
+            buttons->addButton(beforeUpload ? tr("&Repair and upload") : tr("&Repair"), QDialogButtonBox::AcceptRole);
         repair->setObjectName("repairButton");
-        repair->setToolTip(
-            tr("Drop favourite entries that name no program or name one twice, move entries to the "
-               "part of their program, set the satellites' transponder counts right"));
+        repair->setToolTip(repairTip);
         repair->setDefault(true);
+        connect(repair, &QPushButton::clicked, this, &QDialog::accept);
     }
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    if (beforeUpload) {
+        QPushButton* asItIs = buttons->addButton(tr("&Upload as it is"), QDialogButtonBox::ApplyRole);
+        asItIs->setObjectName("uploadAsItIsButton");
+        connect(asItIs, &QPushButton::clicked, this, [this] { done(kUploadAsItIs); });
+    }
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary);
     layout->addWidget(report);
     layout->addWidget(buttons);
     resize(720, 360);
+}
+
+UploadChoice CheckDialog::askBeforeUpload(const std::vector<Finding>& findings, QWidget* parent) {
+    CheckDialog dialog(findings, true, parent);
+    switch (dialog.exec()) {
+        case QDialog::Accepted:
+            return UploadChoice::RepairFirst;
+        case kUploadAsItIs:
+            return UploadChoice::AsItIs;
+        default:
+            return UploadChoice::Cancel;
+    }
 }
 
 }  // namespace vizud

@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "app/document_services.h"
 #include "listtools/database_check.h"
 
 namespace vizud {
@@ -17,6 +18,13 @@ public:
     explicit CheckDialog(const std::vector<Finding>& findings, QWidget* parent = nullptr);
 
     // exec() gives Accepted when the user chose Repair.
+
+    // Before an upload: the findings with Repair and upload (when any can be repaired), Upload as it is
+    // and Cancel.
+    static UploadChoice askBeforeUpload(const std::vector<Finding>& findings, QWidget* parent);
+
+private:
+    CheckDialog(const std::vector<Finding>& findings, bool beforeUpload, QWidget* parent);
 };
 
 }  // namespace vizud

@@ -394,6 +394,19 @@ void DocumentCommands::upload() {
     if (m_messages.ask(warning, MessageButtons::YesNo, MessageIcon::Exclamation) != MessageAnswer::Yes) {
         return;
     }
+    // The box takes what it is sent: problems of the list are shown first, with the offer to repair what
+    // can be repaired safely. The CRC is not one of them: the upload refreshes it.
+    std::vector<Finding> findings = checkImage(m_db.image());
+    std::erase_if(findings, [](const Finding& f) { return f.kind == FindingKind::Crc; });
+    if (!findings.empty()) {
+        const UploadChoice choice = m_host.askBeforeUpload(findings);
+        if (choice == UploadChoice::Cancel)
+            return;
+        if (choice == UploadChoice::RepairFirst) {
+            repairImage(m_db.image());
+            m_host.imageRepaired();
+        }
+    }
     const int providers = m_db.image().providerCount;
     m_db.removeUnusedProviders();
     // Only a sweep that removed something is an edit; the CRC alone is refreshed by the upload itself.

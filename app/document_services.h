@@ -4,6 +4,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "listtools/database_check.h"
 
 namespace vizud {
 
@@ -55,6 +58,8 @@ public:
 };
 
 // The window side of the document.
+enum class UploadChoice { RepairFirst, AsItIs, Cancel };
+
 class DocumentHost {
 public:
     virtual ~DocumentHost() = default;
@@ -70,6 +75,14 @@ public:
     virtual void imageSwept() {}
     // A download put `programs` programs in the image.
     virtual void downloaded(int programs) { (void)programs; }
+    // The list about to be uploaded has problems: what to do about them (the check's dialog). A host that
+    // cannot ask uploads the list as it is, as the command line does.
+    virtual UploadChoice askBeforeUpload(const std::vector<Finding>& findings) {
+        (void)findings;
+        return UploadChoice::AsItIs;
+    }
+    // The check's safe repair changed the image before an upload.
+    virtual void imageRepaired() {}
 };
 
 }  // namespace vizud

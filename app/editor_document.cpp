@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include <QtWidgets/QApplication>
+
+#include "app/check_dialog.h"
 #include "app/options_dialog.h"
 #include "app/port_dialog.h"
 #include "app/recent_files.h"
@@ -83,6 +86,14 @@ void CViz_ud_app_17Doc::imageReplaced() {
 
 void CViz_ud_app_17Doc::imageSwept() {
     imageEdited(tr("Remove unused providers"));
+}
+
+UploadChoice CViz_ud_app_17Doc::askBeforeUpload(const std::vector<Finding>& findings) {
+    return CheckDialog::askBeforeUpload(findings, QApplication::activeWindow());
+}
+
+void CViz_ud_app_17Doc::imageRepaired() {
+    imageEdited(tr("Repair database"));
 }
 
 void CViz_ud_app_17Doc::setDocumentTitle(const std::string& title) {

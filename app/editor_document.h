@@ -77,6 +77,8 @@ private:
     void imageReplaced() override;
     void removeRecentFile(const std::string& path) override;
     void imageSwept() override;
+    UploadChoice askBeforeUpload(const std::vector<Finding>& findings) override;
+    void imageRepaired() override;
     void downloaded(int programs) override { emit downloadFinished(programs); }
     void onCleanChanged(bool clean);
 

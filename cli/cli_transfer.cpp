@@ -16,6 +16,7 @@
 #include "database/channel_database.h"
 #include "database/image_access.h"
 #include "link/transfer_loop.h"
+#include "listtools/database_check.h"
 
 namespace vizud::cli {
 namespace {
@@ -239,6 +240,11 @@ int runUpload(const std::vector<std::string>& args) {
     if (transfer.database.load(parsed.operands[0]) != 0) {
         std::cerr << "vizud-cli: " << parsed.operands[0] << ": not a usable channel file\n";
         return kExitFailed;
+    }
+    // The editor's check before an upload, as warnings: a script keeps uploading as before.
+    for (const Finding& finding : checkImage(transfer.database.image())) {
+        if (finding.kind != FindingKind::Crc)
+            std::cerr << "vizud-cli: warning: " << findingKindName(finding.kind) << ": " << finding.text << "\n";
     }
     // As the editor does before every upload (load has swept once already; an edited image may need it).
     transfer.database.removeUnusedProviders();

@@ -1086,6 +1086,10 @@ Letzten Download öffnen</translation>
         <source>Remove unused providers</source>
         <translation>Unbenutzte Anbieter entfernen</translation>
     </message>
+    <message>
+        <source>Repair database</source>
+        <translation>Datenbank reparieren</translation>
+    </message>
 </context>
 <context>
     <name>vizud::CViz_ud_app_17View</name>
@@ -1266,6 +1270,22 @@ Letzten Download öffnen</translation>
     <message>
         <source>Drop favourite entries that name no program or name one twice, move entries to the part of their program, set the satellites&apos; transponder counts right</source>
         <translation>Favoriteneinträge ohne Programm oder doppelte entfernen, Einträge in den Teil ihres Programms verschieben, die Transponderzahlen der Satelliten richtigstellen</translation>
+    </message>
+    <message>
+        <source>Upload</source>
+        <translation>Übertragen</translation>
+    </message>
+    <message>
+        <source>The list to be uploaded has problems the box may not cope with.</source>
+        <translation>Die zu übertragende Liste hat Probleme, mit denen die Box womöglich nicht zurechtkommt.</translation>
+    </message>
+    <message>
+        <source>&amp;Repair and upload</source>
+        <translation>&amp;Reparieren und übertragen</translation>
+    </message>
+    <message>
+        <source>&amp;Upload as it is</source>
+        <translation>&amp;So übertragen</translation>
     </message>
 </context>
 <context>

@@ -325,6 +325,27 @@ TEST_F(DocumentTest, UploadWarnsThenRemovesUnusedProvidersAndSends) {
     EXPECT_FALSE(doc.isModified()) << "an upload does not touch the modified state";
 }
 
+// A list with problems is shown before it is sent: Cancel sends nothing, Upload as it is sends it unchanged,
+// Repair and upload repairs it (an edit of its own) and sends the repaired list. A sound list asks nothing.
+TEST_F(DocumentTest, UploadShowsTheListsProblemsFirst) {
+    openThroughCommand(file("a.si", 22));
+    const std::pair<UploadChoice, int> cases[] = {
+        {UploadChoice::Cancel, 0}, {UploadChoice::AsItIs, 1}, {UploadChoice::RepairFirst, 1}};
+    for (const auto& [choice, sent] : cases) {
+        const int uploads = transfers.uploads;
+        fx.image().favourites[0].favEntries[0] = 19999;  // names no program
+        host.uploadChoice = choice;
+        fx.messages.script(MessageAnswer::Yes);
+        doc.upload();
+        EXPECT_EQ(transfers.uploads - uploads, sent);
+        EXPECT_EQ(fx.image().favourites[0].favEntries[0] == 19999, choice != UploadChoice::RepairFirst);
+    }
+    EXPECT_EQ(host.repairs, 1);
+    fx.messages.script(MessageAnswer::Yes);
+    doc.upload();
+    EXPECT_EQ(host.uploadFindings, (std::vector<std::size_t>{1, 1, 1})) << "a sound list is sent without the question";
+}
+
 // A port that cannot be opened is told before any question or file dialog, and nothing is sent.
 TEST_F(DocumentTest, APortThatDoesNotOpenIsToldFirst) {
     const std::pair<const char*, void (DocumentCommands::*)()> commands[] = {

@@ -80,6 +80,11 @@ public:
     void removeRecentFile(const std::string& path) override { removedRecent.push_back(path); }
     void imageSwept() override { ++sweeps; }
     void downloaded(int programs) override { downloadedPrograms.push_back(programs); }
+    UploadChoice askBeforeUpload(const std::vector<Finding>& findings) override {
+        uploadFindings.push_back(findings.size());
+        return uploadChoice;
+    }
+    void imageRepaired() override { ++repairs; }
 
     std::vector<std::string> titles;  // every title the window was given
     std::vector<std::string> removedRecent;
@@ -87,6 +92,9 @@ public:
     std::vector<int> downloadedPrograms;
     int sweeps = 0;
     int updates = 0;
+    UploadChoice uploadChoice = UploadChoice::AsItIs;
+    std::vector<std::size_t> uploadFindings;  // the number of findings each upload showed
+    int repairs = 0;
 };
 
 // Writes a consistent channel file of `programs` programs of which `tv` are TV; returns its path.
