@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_options.h"
 #include "database/channel_database.h"
 #include "database/messages.h"
 
@@ -19,6 +20,7 @@ int runCheck(const std::vector<std::string>& args);
 int runDownload(const std::vector<std::string>& args);
 int runUpload(const std::vector<std::string>& args);
 int runUpgrade(const std::vector<std::string>& args);
+int runImportTransponders(const std::vector<std::string>& args);
 
 // Messages of the database shown on standard error; questions are answered with No/Cancel.
 class StderrMessages : public Messages {
@@ -35,6 +37,10 @@ struct LoadedFile {
     ChannelDatabase database{state, messages};
 };
 std::unique_ptr<LoadedFile> loadChannelFile(const std::string& path);
+
+// Writes the changed list to -o OUT, or over `path` after keeping its first original as FILE.bak; the
+// exit code.
+int writeBack(ChannelDatabase& db, const Arguments& parsed, const std::string& path);
 
 // Writes `text` to standard output, or atomically to `out`; the exit code.
 int writeOutput(const std::string& text, const std::string& out);

@@ -25,6 +25,9 @@ const Command kCommands[] = {
     {"apply-order", vizud::cli::runApplyOrder,
      "apply-order --reference REF.si [--favourites] [-o OUT] FILE.si\n"
      "                             put the programs in the order of REF.si (and take its lists)"},
+    {"import-transponders", vizud::cli::runImportTransponders,
+     "import-transponders --xml FILE.xml [--satellite NAME|--all] [--dry-run] [-o OUT] FILE.si\n"
+     "                             add and update transponders from a satellites.xml"},
     {"check", vizud::cli::runCheck, "check FILE.si               the file's consistency, one line per problem"},
     {"download", vizud::cli::runDownload,
      "download -o FILE.si [PORT]  receive the box's database into FILE.si (written only on success)"},

@@ -92,6 +92,9 @@ public:
     // programs' entries and the other entries, the programs and the clipboard nodes are renumbered. 0; -1
     // for no such satellite; -8 when the clipboard still needs one of its transponders (nothing changes).
     int deleteSatellite(int index);
+    // Inserts transponders as the transponder dialog inserts one each, renumbering the programs' and the
+    // clipboard's references once. 0; -1 when the table cannot take them all (nothing changes).
+    int addTransponders(const std::vector<st_ts>& records);
     int modifyRecord(int table, int operation, int index, RecordView& view);
     int deleteInView(int programIndex, std::uint32_t favMask);
     int checkPastePosition(int position);

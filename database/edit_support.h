@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "database/editor_state.h"
 #include "database/image_access.h"
@@ -159,6 +160,10 @@ int pasteIntoList(EditorState& state, Messages& messages, int list, int position
 
 int modifyProgram(EditorState& state, Messages& messages, int operation, int index, const RecordView& view);
 int modifyTransponder(EditorState& state, Messages& messages, int operation, int index, const RecordView& view);
+// Inserts `records` as the transponder dialog inserts one (each after its satellite's transponders of a
+// frequency up to its own, the satellite's count raised), with the references renumbered once for all.
+// -1 when the table cannot take them all: nothing changes.
+int insertTransponders(EditorState& state, const std::vector<st_ts>& records);
 int modifyProvider(EditorState& state, Messages& messages, int operation, int index, const RecordView& view);
 int modifyFavouriteList(EditorState& state, int operation, int list, const RecordView& view);
 

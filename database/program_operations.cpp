@@ -130,6 +130,10 @@ void deleteProgramAt(EditorState& state, int p, bool favourites, bool clipboard)
 
 }  // namespace edit
 
+int ChannelDatabase::addTransponders(const std::vector<st_ts>& records) {
+    return edit::insertTransponders(m_state, records);
+}
+
 int ChannelDatabase::modifyRecord(int table, int operation, int index, RecordView& view) {
     switch (table) {
         case kTableSatellites:

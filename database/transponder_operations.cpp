@@ -143,6 +143,38 @@ int insertTransponder(EditorState& state, Messages& messages, const RecordView& 
 
 }  // namespace
 
+int insertTransponders(EditorState& state, const std::vector<st_ts>& records) {
+    all_tables_block& img = state.image;
+    const int count = transponderCount(img);
+    if (records.size() > static_cast<std::size_t>(kMaxTransponders - count))
+        return -1;
+    // The table is built aside with each entry's old index (-1 for a new one), so every reference is
+    // renumbered once, whatever the number of transponders inserted.
+    std::vector<st_ts> table(img.transponders, img.transponders + count);
+    std::vector<int> from(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i)
+        from[static_cast<std::size_t>(i)] = i;
+    for (const st_ts& record : records) {
+        std::size_t pos = 0;
+        while (pos < table.size() && table[pos].satId != record.satId)
+            ++pos;
+        while (pos < table.size() && table[pos].satId == record.satId && table[pos].frequency <= record.frequency)
+            ++pos;
+        table.insert(table.begin() + static_cast<std::ptrdiff_t>(pos), record);
+        from.insert(from.begin() + static_cast<std::ptrdiff_t>(pos), -1);
+        adjustSatelliteTpCount(img, record.satId, +1);
+    }
+    std::vector<std::uint16_t> to(static_cast<std::size_t>(count));
+    for (std::size_t p = 0; p < table.size(); ++p) {
+        img.transponders[p] = table[p];
+        if (from[p] >= 0)
+            to[static_cast<std::size_t>(from[p])] = static_cast<std::uint16_t>(p);
+    }
+    img.tpCount = static_cast<std::uint16_t>(table.size());
+    renumberTransponderReferences(state, [&to](std::uint16_t x) { return x < to.size() ? to[x] : x; });
+    return 0;
+}
+
 int modifyTransponder(EditorState& state, Messages& messages, int operation, int index, const RecordView& view) {
     const all_tables_block& img = state.image;
     switch (operation) {
