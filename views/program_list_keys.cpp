@@ -1,5 +1,7 @@
 // The program list's Lock / Unlock and its moves from the keyboard (Ctrl+Up, Ctrl+Down, Ctrl+Home,
 // Ctrl+End) on the selected rows. The rules are in program_locks.h and keyboard_moves.h.
+#include <algorithm>
+
 #include "app/editor_document.h"
 #include "app/translated_texts.h"
 #include "views/program_list_view.h"
@@ -33,7 +35,11 @@ void CViz_ud_app_17View::moveSelectionByKey(KeyMove move) {
     if (!result.drop.changed)
         return;
     onUpdate();
-    selectRows(firstDroppedRow(m_model.fill(), result.drop), result.drop.count, true);
+    // The moved rows in view: all of them where the page holds them, else their first.
+    const int first = firstDroppedRow(m_model.fill(), result.drop);
+    selectRows(first, result.drop.count, false);
+    scrollTo(m_model.index(std::min(first + result.drop.count, m_model.rowCount()) - 1, 0));
+    scrollTo(m_model.index(first, 0));
     EditRows edit = listRows(view, rows);
     edit.keyMove = true;
     m_doc.imageEdited(translated(result.stepName), std::move(edit));
