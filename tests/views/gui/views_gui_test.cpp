@@ -520,7 +520,8 @@ TEST_F(Window, AClickAndTheJumpKeysSelectTheRowTheyReach) {
 }
 
 // Ctrl+L locks the selection, one step undone byte for byte; two Ctrl+Down moves of the same rows are one
-// step that undo takes back whole (the keys reach the commands, not the table's cursor).
+// step that undo takes back whole, a move of other rows is a step of its own (the keys reach the commands,
+// not the table's cursor).
 TEST_F(Window, CtrlLLocksAndCtrlDownTwiceIsOneStep) {
     select(3, 2);
     key(Qt::Key_L, Qt::ControlModifier);
@@ -539,6 +540,11 @@ TEST_F(Window, CtrlLLocksAndCtrlDownTwiceIsOneStep) {
     EXPECT_EQ(doc.undoStack().count(), 1) << "the moves joined";
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_TRUE(unchanged()) << "both moves undone in one step";
+    select(10, 1);
+    key(Qt::Key_Down, Qt::ControlModifier);
+    select(12, 1);
+    key(Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(doc.undoStack().index(), 2) << "other rows: a step of their own";
 }
 
 // Favourite lists filled from the whole table: a paste after a copy elsewhere, Ctrl+3, and a drag released
