@@ -1069,6 +1069,66 @@ Favourite list beside</source>
         <translation>Eine Favoritenliste neben der Programmliste zeigen, um sie zu füllen und zu ordnen
 Favoritenliste daneben</translation>
     </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Nach &amp;oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected programs one place up
+Move up</source>
+        <translation>Die ausgewählten Programme um einen Platz nach oben verschieben
+Nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>Nach &amp;unten verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected programs one place down
+Move down</source>
+        <translation>Die ausgewählten Programme um einen Platz nach unten verschieben
+Nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Move to &amp;start</source>
+        <translation>An den &amp;Anfang verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected programs to the start of their TV or radio block
+Move to start</source>
+        <translation>Die ausgewählten Programme an den Anfang ihres TV- oder Radioblocks verschieben
+An den Anfang verschieben</translation>
+    </message>
+    <message>
+        <source>Move to e&amp;nd</source>
+        <translation>Ans &amp;Ende verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected programs to the end of their TV or radio block
+Move to end</source>
+        <translation>Die ausgewählten Programme ans Ende ihres TV- oder Radioblocks verschieben
+Ans Ende verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>&amp;Sperren</translation>
+    </message>
+    <message>
+        <source>Lock the selected programs
+Lock</source>
+        <translation>Die ausgewählten Programme sperren
+Sperren</translation>
+    </message>
+    <message>
+        <source>U&amp;nlock</source>
+        <translation>E&amp;ntsperren</translation>
+    </message>
+    <message>
+        <source>Unlock the selected programs
+Unlock</source>
+        <translation>Die ausgewählten Programme entsperren
+Entsperren</translation>
+    </message>
 </context>
 <context>
     <name>vizud::CViz_ud_app_17Doc</name>
@@ -1230,6 +1290,14 @@ Favoritenliste daneben</translation>
     <message>
         <source>Remove from favourite list</source>
         <translation>Aus Favoritenliste entfernen</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
     </message>
 </context>
 <context>
@@ -2199,6 +2267,30 @@ Favoritenliste daneben</translation>
     <message>
         <source>The list %1 has room left for %2 of the %3 programs; nothing was added.</source>
         <translation>Die Liste %1 hat nur noch Platz für %2 der %3 Programme; nichts wurde hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>Lock 1 program</source>
+        <translation>1 Programm sperren</translation>
+    </message>
+    <message>
+        <source>Lock %1 programs</source>
+        <translation>%1 Programme sperren</translation>
+    </message>
+    <message>
+        <source>Unlock 1 program</source>
+        <translation>1 Programm entsperren</translation>
+    </message>
+    <message>
+        <source>Unlock %1 programs</source>
+        <translation>%1 Programme entsperren</translation>
+    </message>
+    <message>
+        <source>Move 1 program</source>
+        <translation>1 Programm verschieben</translation>
+    </message>
+    <message>
+        <source>Move %1 programs</source>
+        <translation>%1 Programme verschieben</translation>
     </message>
 </context>
 </TS>
