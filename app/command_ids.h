@@ -34,6 +34,13 @@ inline constexpr int kCmdEditCut = 57635;
 inline constexpr int kCmdEditCopy = 57634;
 inline constexpr int kCmdEditPaste = 57637;
 inline constexpr int kCmdEditDelete = 32815;
+// Edit > Lock and Unlock on the selected programs, and the moves of the selected rows from the keyboard.
+inline constexpr int kCmdEditLock = 32942;
+inline constexpr int kCmdEditUnlock = 32943;
+inline constexpr int kCmdMoveUp = 32944;
+inline constexpr int kCmdMoveDown = 32945;
+inline constexpr int kCmdMoveToStart = 32946;
+inline constexpr int kCmdMoveToEnd = 32947;
 
 inline constexpr int kCmdViewToolbar = 59392;
 inline constexpr int kCmdViewStatusBar = 59393;

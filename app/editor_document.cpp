@@ -44,15 +44,19 @@ void CViz_ud_app_17Doc::imageEdited(const QString& text, EditRows rows) {
     StateDelta delta = StateDelta::record(m_shadow, m_db.state());
     if (delta.empty())
         return;
-    m_undo.push(new EditStep(*this, std::move(delta), text, std::move(rows)));
+    const bool keyMove = rows.keyMove;
+    m_undo.push(new EditStep(*this, std::move(delta), text, std::move(rows), keyMove && m_moveOpen));
+    m_moveOpen = keyMove;
     setModifiedFlag(true);
 }
 
 void CViz_ud_app_17Doc::clipboardWillBeCut() {
+    m_moveOpen = false;
     m_shadow.clipboardWillChange(m_db.state());
 }
 
 void CViz_ud_app_17Doc::clipboardWillBeCopied() {
+    m_moveOpen = false;
     // The steps on either side of the live state keep the list the copy replaces.
     for (const int index : {m_undo.index() - 1, m_undo.index()}) {
         if (index < 0 || index >= m_undo.count())
@@ -68,6 +72,7 @@ void CViz_ud_app_17Doc::clipboardFilled() {
 }
 
 void CViz_ud_app_17Doc::exchangeStep(EditStep& step, bool undone) {
+    m_moveOpen = false;
     step.delta().exchange(m_shadow, m_db.state());
     m_db.state().treeRebuildRequest = true;
     emit historyStepApplied(step.rows(), undone);
@@ -80,6 +85,7 @@ void CViz_ud_app_17Doc::onCleanChanged(bool clean) {
 }
 
 void CViz_ud_app_17Doc::imageReplaced() {
+    m_moveOpen = false;
     m_undo.clear();
     m_shadow.reset(m_db.state());
 }

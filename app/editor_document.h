@@ -91,6 +91,7 @@ private:
     EditorShadow m_shadow;
     bool m_baseModified = false;  // modified apart from the undo stack (a download not yet saved)
     bool m_fromStack = false;     // the modified flag is being set from the stack's clean state
+    bool m_moveOpen = false;      // the last thing done was a move from the keyboard: the next may join it
 };
 
 }  // namespace vizud

@@ -64,6 +64,22 @@ const CommandText kCommands[] = {
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Insert Clipboard contents\nPaste"), -1, "Ctrl+V,Shift+Ins"},
     {kCmdEditDelete, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Delete"),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Delete selected Item\nDelete"), 3, "Del"},
+    {kCmdMoveUp, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Move &up"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Move the selected programs one place up\nMove up"), -1, "Ctrl+Up"},
+    {kCmdMoveDown, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Move &down"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Move the selected programs one place down\nMove down"), -1, "Ctrl+Down"},
+    {kCmdMoveToStart, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Move to &start"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame",
+                       "Move the selected programs to the start of their TV or radio block\nMove to start"),
+     -1, "Ctrl+Home"},
+    {kCmdMoveToEnd, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Move to e&nd"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame",
+                       "Move the selected programs to the end of their TV or radio block\nMove to end"),
+     -1, "Ctrl+End"},
+    {kCmdEditLock, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Lock"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Lock the selected programs\nLock"), -1, "Ctrl+L"},
+    {kCmdEditUnlock, QT_TRANSLATE_NOOP("vizud::CMainFrame", "U&nlock"),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Unlock the selected programs\nUnlock"), -1, "Ctrl+Shift+L"},
     {kCmdToolsSortByName, QT_TRANSLATE_NOOP("vizud::CMainFrame", "By &name"),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Sort the TV and the radio programs of the view by name\nSort by name"), -1,
      ""},
@@ -163,6 +179,8 @@ FrameActions createFrameActions(QMainWindow& frame) {
     for (int id : {kCmdShowTvAndRadio, kCmdShowTv, kCmdShowRadio})
         categories->addAction(actions[id]);
     frame.addActions({actions[kCmdEditFind], actions[kCmdEditUndo], actions[kCmdEditRedo], actions[kCmdEditMoveTo]});
+    frame.addActions({actions[kCmdMoveUp], actions[kCmdMoveDown], actions[kCmdMoveToStart], actions[kCmdMoveToEnd],
+                      actions[kCmdEditLock], actions[kCmdEditUnlock]});
 
     QMenuBar* bar = frame.menuBar();
     QMenu* file = bar->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&File")));
@@ -191,6 +209,10 @@ FrameActions createFrameActions(QMainWindow& frame) {
     edit->addActions({actions[kCmdEditCut], actions[kCmdEditCopy], actions[kCmdEditPaste], actions[kCmdEditDelete]});
     edit->addSeparator();
     edit->addAction(actions[kCmdEditMoveTo]);
+    edit->addActions({actions[kCmdMoveUp], actions[kCmdMoveDown], actions[kCmdMoveToStart], actions[kCmdMoveToEnd]});
+    edit->addSeparator();
+    edit->addActions({actions[kCmdEditLock], actions[kCmdEditUnlock]});
+    edit->addSeparator();
     actions.addToListMenu = edit->addMenu(translated(QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Add to favourite list")));
     actions.addToListMenu->setObjectName("addToListMenu");
     actions.removeFromListMenu =

@@ -54,6 +54,20 @@ std::vector<std::string> localFiles(const QMimeData* mime) {
     return files;
 }
 
+// The move of the selected rows a command number names.
+KeyMove keyMoveOf(int commandId) {
+    switch (commandId) {
+        case kCmdMoveUp:
+            return KeyMove::Up;
+        case kCmdMoveDown:
+            return KeyMove::Down;
+        case kCmdMoveToStart:
+            return KeyMove::ToStart;
+        default:
+            return KeyMove::ToEnd;
+    }
+}
+
 }  // namespace
 
 CMainFrame::CMainFrame(CViz_ud_app_17Doc& doc, QWidget* parent) : CMainFrame(doc, Options{}, parent) {}
@@ -151,6 +165,9 @@ void CMainFrame::createClient() {
     connect(m_listView, &CViz_ud_app_17View::transpondersEdited, m_leftView, &CLeftView::refreshTransponderNodes);
     // The editing commands follow the list's selection and the pane in use.
     connect(m_listView->selectionModel(), &QItemSelectionModel::selectionChanged, this, &CMainFrame::requestIdleUpdate);
+    // A refill drops the selection without a selectionChanged: the commands must not stay enabled for it
+    // (Ctrl+Home with nothing selected then reaches the list's own first-row jump).
+    connect(m_listView->model(), &QAbstractItemModel::modelReset, this, &CMainFrame::requestIdleUpdate);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now != nullptr)
             m_besideActive = now == m_beside || m_beside->isAncestorOf(now);
@@ -213,6 +230,7 @@ void CMainFrame::createBesidePane(QSplitter& lists) {
     });
     connect(&beside, &CViz_ud_app_17View::transpondersEdited, m_leftView, &CLeftView::refreshTransponderNodes);
     connect(beside.selectionModel(), &QItemSelectionModel::selectionChanged, this, &CMainFrame::requestIdleUpdate);
+    connect(beside.model(), &QAbstractItemModel::modelReset, this, &CMainFrame::requestIdleUpdate);
 }
 
 CViz_ud_app_17View* CMainFrame::activeList() const {
@@ -364,6 +382,18 @@ void CMainFrame::runCommand(int commandId) {
             if (CViz_ud_app_17View* list = activeList())
                 list->askMoveTo();
             break;
+        case kCmdEditLock:
+        case kCmdEditUnlock:
+            if (CViz_ud_app_17View* list = activeList())
+                list->lockSelection(commandId == kCmdEditLock);
+            break;
+        case kCmdMoveUp:
+        case kCmdMoveDown:
+        case kCmdMoveToStart:
+        case kCmdMoveToEnd:
+            if (CViz_ud_app_17View* list = activeList())
+                list->moveSelectionByKey(keyMoveOf(commandId));
+            break;
         case kCmdViewBesideList: {
             const bool open = m_actions[kCmdViewBesideList]->isChecked();
             m_beside->setVisible(open);
@@ -497,6 +527,13 @@ void CMainFrame::onIdle() {
     m_actions[kCmdEditDelete]->setEnabled(rules.remove);
     // Move to in the list beside moves its entries: allowed wherever Delete is.
     m_actions[kCmdEditMoveTo]->setEnabled(list == m_listView ? rules.copy : rules.remove);
+    // Locks change the programs of any view; the moves follow Move to (the list beside moves its entries).
+    const std::vector<int> selectedRows = list != nullptr ? list->selectedRowsAscending() : std::vector<int>{};
+    for (const int id : {kCmdEditLock, kCmdEditUnlock})
+        m_actions[id]->setEnabled(list != nullptr && list->lockAllowed(selectedRows, id == kCmdEditLock));
+    const bool moves = list == m_listView ? rules.copy : rules.remove;
+    for (const int id : {kCmdMoveUp, kCmdMoveDown, kCmdMoveToStart, kCmdMoveToEnd})
+        m_actions[id]->setEnabled(moves && list->keyMoveAllowed(selectedRows, keyMoveOf(id)));
     // Adding to a list takes the main list's selection, whichever list has the focus.
     const bool adds = (list == m_listView ? rules : m_listView->editRules()).copy;
     for (QAction* add : m_actions.addToList)

@@ -227,6 +227,46 @@ void StateDelta::keepClipboard(const ProgramSnapshot* head, std::uint64_t id) {
     m_fields.clear();
 }
 
+bool StateDelta::absorb(const StateDelta& next) {
+    if (m_ownsList || next.m_ownsList || (m_hasFields && next.m_hasFields && m_listId != next.m_listId))
+        return false;
+    // A block both steps changed keeps this step's bytes (the older side); one only `next` changed had
+    // the same bytes before this step as before `next`.
+    std::vector<std::uint32_t> blocks;
+    std::vector<std::uint8_t> bytes;
+    blocks.reserve(m_blocks.size() + next.m_blocks.size());
+    bytes.reserve(m_bytes.size() + next.m_bytes.size());
+    std::size_t i = 0, j = 0, at = 0, nextAt = 0;
+    while (i < m_blocks.size() || j < next.m_blocks.size()) {
+        const bool mine = j == next.m_blocks.size() || (i < m_blocks.size() && m_blocks[i] <= next.m_blocks[j]);
+        const std::uint32_t b = mine ? m_blocks[i] : next.m_blocks[j];
+        const std::size_t length = blockLength(b);
+        const std::uint8_t* from = mine ? m_bytes.data() + at : next.m_bytes.data() + nextAt;
+        blocks.push_back(b);
+        bytes.insert(bytes.end(), from, from + length);
+        if (mine) {
+            ++i;
+            at += length;
+        }
+        if (j < next.m_blocks.size() && next.m_blocks[j] == b) {
+            ++j;
+            nextAt += length;
+        }
+    }
+    m_blocks = std::move(blocks);
+    m_bytes = std::move(bytes);
+    if (!m_hasFields && next.m_hasFields) {
+        m_hasFields = true;
+        m_fields = next.m_fields;
+        m_listId = next.m_listId;
+    }
+    if (!m_hasValues && next.m_hasValues) {
+        m_hasValues = true;
+        m_values = next.m_values;
+    }
+    return true;
+}
+
 bool StateDelta::empty() const {
     return m_blocks.empty() && !m_ownsList && !m_hasFields && !m_hasValues;
 }

@@ -95,6 +95,11 @@ public:
     // coming back gives the copied one.
     void keepClipboard(const ProgramSnapshot* head, std::uint64_t id);
 
+    // The step recorded right after this one (`next`) joins it: this step then leads from its own other
+    // side straight to the state after `next`, as moves from the keyboard merge into one step. False, and
+    // nothing changed, when either step hands a clipboard list over or their lists differ.
+    bool absorb(const StateDelta& next);
+
     // Nothing differs: not worth a step.
     bool empty() const;
     // The memory the step holds.

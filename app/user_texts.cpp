@@ -97,6 +97,13 @@ constexpr const char* kTexts[] = {
     QT_TRANSLATE_NOOP("vizud::UserTexts", "Remove 1 program from %1"),
     QT_TRANSLATE_NOOP("vizud::UserTexts", "Remove %1 programs from %2"),
     QT_TRANSLATE_NOOP("vizud::UserTexts", "The list %1 has room left for %2 of the %3 programs; nothing was added."),
+    // Locks on many programs and moves from the keyboard.
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "Lock 1 program"),
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "Lock %1 programs"),
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "Unlock 1 program"),
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "Unlock %1 programs"),
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "Move 1 program"),
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "Move %1 programs"),
     QT_TRANSLATE_NOOP("vizud::UserTexts", "Program executing error:"),
     QT_TRANSLATE_NOOP("vizud::UserTexts", "Unknown FAV list!"),
     QT_TRANSLATE_NOOP("vizud::UserTexts", "Providers table is FULL!"),

@@ -210,6 +210,36 @@ void BM_ListAdd400ToEmptyList(benchmark::State& st) {
 }
 BENCHMARK(BM_ListAdd400ToEmptyList)->Unit(benchmark::kMillisecond);
 
+// Edit > Lock on 20000 selected programs and one Ctrl+Down of 1000 selected rows, through their commands:
+// the engine, the list repainted or refilled with the rows selected, the commands enabled again for the
+// new selection, the undo step.
+void commandOnRows(benchmark::State& st, int first, int rows, int command) {
+    FullWindow& full = window();
+    QAction* action = full.gui.frame->action(command);
+    full.list().setFocus();
+    for (auto _ : st) {
+        st.PauseTiming();
+        reopen(full);
+        selectRows(full, first, first + rows - 1);
+        test::GuiFixture::settle();  // the commands enabled for the selection
+        const int steps = full.gui.doc.undoStack().count();
+        st.ResumeTiming();
+        action->trigger();
+        test::GuiFixture::settle();
+        if (full.gui.doc.undoStack().count() == steps)
+            st.SkipWithError("the command made no step");
+    }
+    reopen(full);
+}
+void BM_ListLock20000(benchmark::State& st) {
+    commandOnRows(st, 0, 20000, kCmdEditLock);
+}
+void BM_ListCtrlDown1000(benchmark::State& st) {
+    commandOnRows(st, 100, 1000, kCmdMoveDown);
+}
+BENCHMARK(BM_ListLock20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ListCtrlDown1000)->Unit(benchmark::kMillisecond);
+
 // A left drag by mouse events, from the press on the first selected row to the release on row `onto`
 // (the selection collected, the drop, the refill and the moved rows selected). The table has 15000 TV
 // programs here so that a block of 10000 can cross its TV block.

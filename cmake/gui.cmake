@@ -44,6 +44,7 @@ set(VIZUD_GUI_SOURCES
     views/list_drag_handler.cpp
     views/program_list_model.cpp
     views/program_list_favourites.cpp
+    views/program_list_keys.cpp
     views/program_list_view.cpp)
 list(TRANSFORM VIZUD_GUI_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
 add_library(vizud_gui STATIC ${VIZUD_GUI_SOURCES} resources/vizud.qrc)

@@ -7,6 +7,7 @@
 
 #include "app/edit_step.h"
 #include "views/favourite_adding.h"
+#include "views/keyboard_moves.h"
 #include "views/list_drag_handler.h"
 #include "views/list_editing.h"
 #include "views/program_list_model.h"
@@ -73,6 +74,16 @@ public:
     // Names the nine actions of Add to (`add`) and Remove from (`remove`) favourite list by their lists and
     // enables them for the selection: Remove only for the lists holding any of the selected programs.
     void labelListActions(QAction* const* add, QAction* const* remove) const;
+
+    // Edit > Lock / Unlock on the selected programs (one undo step), and whether it would change any of
+    // the programs of `rows` (the selected rows, ascending).
+    void lockSelection(bool lock);
+    bool lockAllowed(const std::vector<int>& rows, bool lock) const;
+    // Ctrl+Up / Ctrl+Down / Ctrl+Home / Ctrl+End on the selected rows: one move, which joins the move
+    // before it in the undo history; the moved rows stay selected and in view. Allowed: the move of
+    // `rows` would change the list.
+    void moveSelectionByKey(KeyMove move);
+    bool keyMoveAllowed(const std::vector<int>& rows, KeyMove move) const;
 
     // The selected rows, ascending; selecting `count` rows from `first` (the first becomes current and,
     // with `show`, is scrolled into view).

@@ -1079,6 +1079,66 @@ Open recent download</source>
         <translation>Eine Liste öffnen, die die Box früher gesendet hat: jeder Download wird aufbewahrt
 Letzten Download öffnen</translation>
     </message>
+    <message>
+        <source>Move &amp;up</source>
+        <translation>Nach &amp;oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected programs one place up
+Move up</source>
+        <translation>Die ausgewählten Programme um einen Platz nach oben verschieben
+Nach oben verschieben</translation>
+    </message>
+    <message>
+        <source>Move &amp;down</source>
+        <translation>Nach &amp;unten verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected programs one place down
+Move down</source>
+        <translation>Die ausgewählten Programme um einen Platz nach unten verschieben
+Nach unten verschieben</translation>
+    </message>
+    <message>
+        <source>Move to &amp;start</source>
+        <translation>An den &amp;Anfang verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected programs to the start of their TV or radio block
+Move to start</source>
+        <translation>Die ausgewählten Programme an den Anfang ihres TV- oder Radioblocks verschieben
+An den Anfang verschieben</translation>
+    </message>
+    <message>
+        <source>Move to e&amp;nd</source>
+        <translation>Ans &amp;Ende verschieben</translation>
+    </message>
+    <message>
+        <source>Move the selected programs to the end of their TV or radio block
+Move to end</source>
+        <translation>Die ausgewählten Programme ans Ende ihres TV- oder Radioblocks verschieben
+Ans Ende verschieben</translation>
+    </message>
+    <message>
+        <source>&amp;Lock</source>
+        <translation>&amp;Sperren</translation>
+    </message>
+    <message>
+        <source>Lock the selected programs
+Lock</source>
+        <translation>Die ausgewählten Programme sperren
+Sperren</translation>
+    </message>
+    <message>
+        <source>U&amp;nlock</source>
+        <translation>E&amp;ntsperren</translation>
+    </message>
+    <message>
+        <source>Unlock the selected programs
+Unlock</source>
+        <translation>Die ausgewählten Programme entsperren
+Entsperren</translation>
+    </message>
 </context>
 <context>
     <name>vizud::CViz_ud_app_17Doc</name>
@@ -1244,6 +1304,14 @@ Letzten Download öffnen</translation>
     <message>
         <source>Remove from favourite list</source>
         <translation>Aus Favoritenliste entfernen</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperren</translation>
+    </message>
+    <message>
+        <source>Unlock</source>
+        <translation>Entsperren</translation>
     </message>
 </context>
 <context>
@@ -2264,6 +2332,30 @@ Letzten Download öffnen</translation>
     <message>
         <source>no folder for downloads (neither XDG_DATA_HOME nor HOME is set)</source>
         <translation>kein Ordner für Downloads (weder XDG_DATA_HOME noch HOME ist gesetzt)</translation>
+    </message>
+    <message>
+        <source>Lock 1 program</source>
+        <translation>1 Programm sperren</translation>
+    </message>
+    <message>
+        <source>Lock %1 programs</source>
+        <translation>%1 Programme sperren</translation>
+    </message>
+    <message>
+        <source>Unlock 1 program</source>
+        <translation>1 Programm entsperren</translation>
+    </message>
+    <message>
+        <source>Unlock %1 programs</source>
+        <translation>%1 Programme entsperren</translation>
+    </message>
+    <message>
+        <source>Move 1 program</source>
+        <translation>1 Programm verschieben</translation>
+    </message>
+    <message>
+        <source>Move %1 programs</source>
+        <translation>%1 Programme verschieben</translation>
     </message>
 </context>
 </TS>

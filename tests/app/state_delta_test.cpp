@@ -1,5 +1,6 @@
 // The edit history's steps: random edits (deletes, cuts, copies, pastes, moves, renames, hand-over values)
-// with undo and redo interleaved must give back every earlier state byte for byte: the image, every
+// with undo and redo interleaved, some steps joined into the one before, must give back every earlier state
+// byte for byte: the image, every
 // clipboard node and the values the views hand to each other.
 #include <gtest/gtest.h>
 
@@ -134,8 +135,10 @@ TEST_F(History, UndoAndRedoGiveBackEveryStateByteForByte) {
                 StateDelta delta = StateDelta::record(shadow, *state);
                 if (delta.empty())
                     continue;
-                undo.push_back(std::move(delta));
                 redo.clear();
+                // Now and then the step joins the one before, as moves from the keyboard do.
+                if (undo.empty() || uniform(0, 3) != 0 || !undo.back().absorb(delta))
+                    undo.push_back(std::move(delta));
                 states.resize(undo.size());
                 states.push_back(stateBytes(*state));
             }

@@ -11,6 +11,7 @@
 #include "tests/database/editing_checks.h"
 #include "tests/support/image_factory.h"
 #include "tests/views/random_views.h"
+#include "views/keyboard_moves.h"
 #include "views/list_drag.h"
 
 namespace vizud {
@@ -224,6 +225,63 @@ TEST_F(ListDragCases, MoveToANumberPutsTheFirstRowThereInsideItsBlock) {
     ASSERT_TRUE(moveRowsToNumber(db, fillRows(db), begin({2}), 1).placed);
     EXPECT_EQ(names(), (Strings{"T8", "T2", "T3", "R1"}));
     EXPECT_EQ(std::memcmp(table.programs, image().programs, sizeof table.programs), 0);
+}
+
+// Moves from the keyboard, in the whole table, a provider's view (ZDF: T1 T3 T5 T7 T9) and list 0: one place,
+// gathered when apart, to the ends of the block; rows at the edge of their block stay.
+TEST_F(ListDragCases, KeyMovesPassTheRowShownAndStopAtTheEdgeOfTheBlock) {
+    const all_tables_block opened = image();
+    enum View { Whole, Zdf, List };
+    const struct {
+        View view;
+        std::vector<int> rows;
+        KeyMove move;
+        const char* after;  // the rows shown afterwards; empty: the move is not offered and nothing changes
+        int firstRow;
+    } cases[] = {
+        {Whole, {2, 3}, KeyMove::Up, "T0 T2 T3 T1 T4 T5 T6 T7 T8 T9 R0 R1 R2", 1},
+        {Whole, {1, 3}, KeyMove::Down, "T0 T2 T4 T1 T3 T5 T6 T7 T8 T9 R0 R1 R2", 3},
+        {Whole, {0, 2}, KeyMove::ToStart, "T0 T2 T1 T3 T4 T5 T6 T7 T8 T9 R0 R1 R2", 0},
+        {Whole, {11}, KeyMove::ToEnd, "T0 T1 T2 T3 T4 T5 T6 T7 T8 T9 R0 R2 R1", 12},
+        {Whole, {0, 1}, KeyMove::Up, "", 0},
+        {Whole, {0, 1}, KeyMove::ToStart, "", 0},
+        {Whole, {9}, KeyMove::Down, "", 0},
+        {Whole, {10}, KeyMove::Up, "", 0},
+        {Whole, {9, 10}, KeyMove::Up, "", 0},
+        {Zdf, {3}, KeyMove::Up, "T1 T3 T7 T5 T9", 2},
+        {Zdf, {0}, KeyMove::ToEnd, "T3 T5 T7 T9 T1", 4},
+        {Zdf, {4}, KeyMove::Down, "", 0},
+        {List, {0}, KeyMove::Down, "T3 T2 T8 R1", 1},
+        {List, {2}, KeyMove::Down, "", 0},
+        {List, {3}, KeyMove::Up, "", 0},
+    };
+    const auto shownNames = [this] {
+        std::string out;
+        for (const std::string& n : names())
+            out += (out.empty() ? "" : " ") + n;
+        return out;
+    };
+    for (const auto& c : cases) {
+        image() = opened;
+        state->browse.filterKind = c.view == Zdf ? kFilterProvider : 0;
+        state->browse.selectedText = c.view == Zdf ? "ZDF" : "Satellites";
+        state->browse.viewMode =
+            kViewTvAndRadio | (c.view == List ? 1u << kViewFirstFavouriteBit : std::uint32_t{kViewWholeTable});
+        const ListFill fill = fillRows(db);
+        SCOPED_TRACE(names().at(static_cast<std::size_t>(c.rows.front())));
+        const bool moves = *c.after != 0;
+        EXPECT_EQ(keyMoveAllowed(db, fill, c.rows, c.move), moves);
+        const KeyMoveResult moved = moveRowsByKey(db, fill, c.rows, c.move);
+        EXPECT_EQ(moved.drop.changed, moves);
+        if (!moves) {
+            EXPECT_EQ(test::firstDifference(opened, image()), -1);
+            continue;
+        }
+        EXPECT_EQ(shownNames(), c.after);
+        EXPECT_EQ(firstDroppedRow(fillRows(db), moved.drop), c.firstRow);
+        EXPECT_EQ(moved.stepName, c.rows.size() == 1 ? "Move 1 program" : "Move 2 programs");
+        EXPECT_EQ(test::brokenRule(image(), true), "");
+    }
 }
 
 }  // namespace

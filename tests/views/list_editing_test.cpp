@@ -10,6 +10,7 @@
 #include "views/favourite_adding.h"
 #include "views/list_drag.h"
 #include "views/list_editing.h"
+#include "views/program_locks.h"
 
 namespace vizud {
 namespace {
@@ -180,6 +181,35 @@ TEST_F(ListEditing, AddingToAListKeepsEachPartInOrderAndRefusesWhenFull) {
     EXPECT_EQ(removal.stepName, "Remove 3 programs from Fav_1");
     EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{5, 7, 2}));
     EXPECT_EQ(listsHolding(image(), {9, 7}), 1u);
+}
+
+// Locks change the program itself, keep its other flags, count only the programs whose bit changed (named
+// twice or out of the table: once or not at all), and leave the image alone when nothing changes.
+TEST_F(ListEditing, LockingCountsOnlyTheProgramsWhoseBitChanges) {
+    image().programs[2].programFlags = kProgramLockedFlag | 1;
+    image().programs[3].programFlags = 0x21;
+    const struct {
+        bool lock;
+        std::vector<int> programs;
+        const char* step;  // empty: nothing changes
+        std::uint16_t flags2, flags3;
+    } cases[] = {
+        {true, {3, 2, 3, 99, -1}, "Lock 1 program", 0x05, 0x25}, {true, {2, 3}, "", 0x05, 0x25},
+        {false, {1, 2, 3}, "Unlock 2 programs", 0x01, 0x21},     {false, {2, 3}, "", 0x01, 0x21},
+        {true, {1, 2, 3}, "Lock 3 programs", 0x05, 0x25},
+    };
+    for (const auto& c : cases) {
+        const all_tables_block before = image();
+        EXPECT_EQ(lockWouldChange(image(), c.programs, c.lock), *c.step != 0) << c.step;
+        const LockEdit edit = setProgramsLocked(db, c.programs, c.lock);
+        EXPECT_EQ(edit.stepName, c.step);
+        EXPECT_EQ(edit.changed, *c.step != 0);
+        EXPECT_EQ(image().programs[2].programFlags, c.flags2) << c.step;
+        EXPECT_EQ(image().programs[3].programFlags, c.flags3) << c.step;
+        if (!edit.changed) {
+            EXPECT_EQ(std::memcmp(&before, &image(), sizeof before), 0);
+        }
+    }
 }
 
 }  // namespace

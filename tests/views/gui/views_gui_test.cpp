@@ -23,6 +23,7 @@
 #include "views/find_bar.h"
 #include "views/left_view.h"
 #include "views/program_list_view.h"
+#include "views/program_locks.h"
 
 namespace vizud {
 namespace {
@@ -483,8 +484,8 @@ TEST_F(Window, RowsDroppedIntoTheListBesideAndDeletedThereAreOneUndoStepEach) {
     EXPECT_EQ(settings.besideList(), 1);
 }
 
-// One click selects a row at once after a list is chosen in the tree; the first and last row and a page
-// select the row they reach; Shift+F10 opens the context menu.
+// One click selects a row at once after a list is chosen in the tree; the first and last row (Ctrl+End with
+// nothing selected, Home and End) and a page select the row they reach; Shift+F10 opens the context menu.
 TEST_F(Window, AClickAndTheJumpKeysSelectTheRowTheyReach) {
     select(root(kFavsRoot)->child(0));
     ASSERT_GT(rows(), 3);
@@ -497,10 +498,9 @@ TEST_F(Window, AClickAndTheJumpKeysSelectTheRowTheyReach) {
         int key;
         Qt::KeyboardModifiers modifiers;
         int row;  // -1: a page down
-    } jumps[] = {{Qt::Key_End, Qt::ControlModifier, 29},
-                 {Qt::Key_Home, Qt::ControlModifier, 0},
-                 {Qt::Key_PageDown, Qt::NoModifier, -1},
-                 {Qt::Key_PageUp, Qt::NoModifier, 0}};
+    } jumps[] = {{Qt::Key_End, Qt::ControlModifier, 29}, {Qt::Key_Home, Qt::NoModifier, 0},
+                 {Qt::Key_End, Qt::NoModifier, 29},      {Qt::Key_Home, Qt::NoModifier, 0},
+                 {Qt::Key_PageDown, Qt::NoModifier, -1}, {Qt::Key_PageUp, Qt::NoModifier, 0}};
     for (const auto& jump : jumps) {
         key(jump.key, jump.modifiers);
         const int now = list->currentIndex().row();
@@ -517,6 +517,34 @@ TEST_F(Window, AClickAndTheJumpKeysSelectTheRowTheyReach) {
     });
     key(Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(menuOpened);
+}
+
+// Ctrl+L locks the selection, one step undone byte for byte; two Ctrl+Down moves of the same rows are one
+// step that undo takes back whole, a move of other rows is a step of its own (the keys reach the commands,
+// not the table's cursor).
+TEST_F(Window, CtrlLLocksAndCtrlDownTwiceIsOneStep) {
+    select(3, 2);
+    key(Qt::Key_L, Qt::ControlModifier);
+    EXPECT_NE(fx.image().programs[4].programFlags & kProgramLockedFlag, 0);
+    EXPECT_EQ(undoText(), "&Undo Lock 2 programs");
+    EXPECT_FALSE(frame->action(kCmdEditLock)->isEnabled()) << "nothing left to lock";
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(unchanged());
+    const std::string third = name(3);
+    select(3, 2);
+    key(Qt::Key_Down, Qt::ControlModifier);
+    key(Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(selected(), (Rows{5, 6}));
+    EXPECT_EQ(name(5), third);
+    EXPECT_EQ(undoText(), "&Undo Move 2 programs");
+    EXPECT_EQ(doc.undoStack().count(), 1) << "the moves joined";
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(unchanged()) << "both moves undone in one step";
+    select(10, 1);
+    key(Qt::Key_Down, Qt::ControlModifier);
+    select(12, 1);
+    key(Qt::Key_Up, Qt::ControlModifier);
+    EXPECT_EQ(doc.undoStack().index(), 2) << "other rows: a step of their own";
 }
 
 // Favourite lists filled from the whole table: a paste after a copy elsewhere, Ctrl+3, and a drag released
