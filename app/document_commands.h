@@ -17,6 +17,7 @@ namespace vizud {
 
 inline constexpr const char* kChannelFilter = "Channel data (*.si)|*.si|All Files (*.*)|*.*||";
 inline constexpr const char* kCsvFilter = "CSV list (*.csv)|*.csv|All Files (*.*)|*.*||";
+inline constexpr const char* kSatellitesXmlFilter = "Satellites list (*.xml)|*.xml|All Files (*.*)|*.*||";
 inline constexpr const char* kSoftwareFilter = "S/W File (*.dlp)|*.dlp|All Files (*.*)|*.*||";
 inline constexpr const char* kSoftwareSection = "Binary_File_Section";
 inline constexpr const char* kSoftwareEntry = "Item_1";
@@ -24,6 +25,7 @@ inline constexpr const char* kSoftwareEntry = "Item_1";
 inline constexpr const char* kChannelFiles = "channel";
 inline constexpr const char* kCsvFiles = "csv";
 inline constexpr const char* kSoftwareFiles = "software";
+inline constexpr const char* kSatellitesXmlFiles = "satellites";
 
 struct DocumentNames {
     std::string title;      // normally the file name without its extension

@@ -96,6 +96,10 @@ const CommandText kCommands[] = {
                        "Put the programs in the order of another channel file, such as the list before a new "
                        "scan\nOrder like another file"),
      -1, ""},
+    {kCmdToolsUpdateTransponders, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Update transponders..."),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame",
+                       "Add and update the satellites' transponders from a satellites.xml\nUpdate transponders"),
+     -1, ""},
     {kCmdToolsCheck, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Check database..."),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Look for damaged references, counts and lists\nCheck database"), -1, ""},
     {kCmdViewToolbar, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Toolbar"),
@@ -246,6 +250,7 @@ FrameActions createFrameActions(QMainWindow& frame) {
     sort->addActions(
         {actions[kCmdToolsSortByName], actions[kCmdToolsSortByProvider], actions[kCmdToolsSortByTransponder]});
     toolsMenu->addAction(actions[kCmdToolsOrderLikeFile]);
+    toolsMenu->addAction(actions[kCmdToolsUpdateTransponders]);
     toolsMenu->addSeparator();
     toolsMenu->addAction(actions[kCmdToolsCheck]);
 

@@ -1,6 +1,7 @@
 #include "app/list_tool_commands.h"
 
 #include <algorithm>
+#include <fstream>
 #include <memory>
 
 #include "app/document_commands.h"
@@ -98,6 +99,30 @@ bool ListToolCommands::repair() {
     const bool changed = !text.empty();
     m_messages.show(changed ? "Repaired:\n" + text : "Nothing needed a repair.", MessageIcon::Information);
     return changed;
+}
+
+std::optional<TransponderPlan> ListToolCommands::planTransponderUpdate() {
+    if (!listLoaded())
+        return std::nullopt;
+    const std::string path = m_files.chooseFileToOpen(
+        FileDialogRequest{kSatellitesXmlFilter, "xml", "satellites.xml", kSatellitesXmlFiles, {}, "Update transponders"});
+    if (path.empty())
+        return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    const SatellitesXml file = in ? readSatellitesXml(in) : SatellitesXml{{}, "the file cannot be read"};
+    if (!file.error.empty()) {
+        m_messages.show("The transponders could not be read from " + path + ":\n" + file.error, MessageIcon::Exclamation);
+        return std::nullopt;
+    }
+    return vizud::planTransponderUpdate(m_db.image(), file);
+}
+
+bool ListToolCommands::applyTransponderPlan(const TransponderPlan& plan) {
+    if (std::string why; vizud::applyTransponderPlan(m_db, plan, &why) != 0) {
+        m_messages.show(why + "\nNothing was changed.", MessageIcon::Exclamation);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace vizud

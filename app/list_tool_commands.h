@@ -4,6 +4,7 @@
 // file opened and nothing downloaded it says so and does nothing.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "database/messages.h"
 #include "listtools/database_check.h"
 #include "listtools/list_sort.h"
+#include "listtools/satellites_xml.h"
 
 namespace vizud {
 
@@ -36,6 +38,11 @@ public:
     std::vector<Finding> check() const;
     // Repairs what the check can repair safely; the message says what was done.
     bool repair();
+    // Asks for a satellites.xml and reads it: what it brings to every satellite, or nothing after the
+    // message saying why the file was refused.
+    std::optional<TransponderPlan> planTransponderUpdate();
+    // Applies the plan; false (after the message) when the transponder table cannot take the additions.
+    bool applyTransponderPlan(const TransponderPlan& plan);
 
 private:
     ChannelDatabase& m_db;

@@ -28,6 +28,7 @@
 #include "app/editor_document.h"
 #include "app/kept_downloads_dialog.h"
 #include "app/translated_texts.h"
+#include "app/transponder_plan_dialog.h"
 #include "views/beside_pane.h"
 #include "views/find_bar.h"
 #include "views/left_view.h"
@@ -315,6 +316,7 @@ void CMainFrame::runCommand(int commandId) {
         case kCmdToolsSortByTransponder:
         case kCmdToolsOrderLikeFile:
         case kCmdToolsCheck:
+        case kCmdToolsUpdateTransponders:
             runTool(commandId);
             break;
         case kCmdFilePrint:
@@ -438,6 +440,15 @@ void CMainFrame::runTool(int commandId) {
                 return;
             CheckDialog dialog(tools.check(), this);
             step = dialog.exec() == QDialog::Accepted && tools.repair() ? tr("Repair database") : QString();
+            break;
+        }
+        case kCmdToolsUpdateTransponders: {
+            const std::optional<TransponderPlan> plan = tools.planTransponderUpdate();
+            if (!plan)
+                return;
+            TransponderPlanDialog dialog(*plan, this);
+            step = dialog.exec() == QDialog::Accepted && tools.applyTransponderPlan(*plan) ? tr("Update transponders")
+                                                                                             : QString();
             break;
         }
         default:

@@ -22,6 +22,7 @@ set(VIZUD_GUI_SOURCES
     app/settings_store.cpp
     app/startup_picture.cpp
     app/toolbar_images.cpp
+    app/transponder_plan_dialog.cpp
     app/window_picture.cpp
     dialogs/dialog_openers.cpp
     dialogs/form_helpers.cpp

@@ -1139,6 +1139,20 @@ Unlock</source>
         <translation>Die ausgewählten Programme entsperren
 Entsperren</translation>
     </message>
+    <message>
+        <source>&amp;Update transponders...</source>
+        <translation>Transponder &amp;aktualisieren...</translation>
+    </message>
+    <message>
+        <source>Add and update the satellites&apos; transponders from a satellites.xml
+Update transponders</source>
+        <translation>Die Transponder der Satelliten aus einer satellites.xml ergänzen und aktualisieren
+Transponder aktualisieren</translation>
+    </message>
+    <message>
+        <source>Update transponders</source>
+        <translation>Transponder aktualisieren</translation>
+    </message>
 </context>
 <context>
     <name>vizud::CViz_ud_app_17Doc</name>
@@ -1486,6 +1500,25 @@ Entsperren</translation>
     <message>
         <source>Edit transponder</source>
         <translation>Transponder bearbeiten</translation>
+    </message>
+</context>
+<context>
+    <name>vizud::TransponderPlanDialog</name>
+    <message>
+        <source>Update transponders</source>
+        <translation>Transponder aktualisieren</translation>
+    </message>
+    <message>
+        <source>Transponders the file lists and this list lacks are added; those both have take the file&apos;s symbol rate and FEC. Nothing is deleted.</source>
+        <translation>Transponder, die die Datei nennt und dieser Liste fehlen, werden ergänzt; die in beiden übernehmen Symbolrate und FEC der Datei. Nichts wird gelöscht.</translation>
+    </message>
+    <message>
+        <source>The transponders are up to date: the file brings nothing new.</source>
+        <translation>Die Transponder sind aktuell: die Datei bringt nichts Neues.</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Übernehmen</translation>
     </message>
 </context>
 <context>
@@ -2356,6 +2389,46 @@ Entsperren</translation>
     <message>
         <source>Move %1 programs</source>
         <translation>%1 Programme verschieben</translation>
+    </message>
+    <message>
+        <source>Satellites list</source>
+        <translation>Satellitenliste</translation>
+    </message>
+    <message>
+        <source>The transponders could not be read from %1:</source>
+        <translation>Die Transponder konnten nicht aus %1 gelesen werden:</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>The transponder table has room for %1 more transponders; %2 would not fit.</source>
+        <translation>Die Transpondertabelle hat Platz für %1 weitere Transponder; %2 würden nicht passen.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed.</source>
+        <translation>Nichts wurde geändert.</translation>
+    </message>
+    <message>
+        <source>%1: %2 added, %3 changed, %4 not in the file</source>
+        <translation>%1: %2 ergänzt, %3 geändert, %4 nicht in der Datei</translation>
+    </message>
+    <message>
+        <source>%1: no satellite at this position in the file</source>
+        <translation>%1: kein Satellit an dieser Position in der Datei</translation>
+    </message>
+    <message>
+        <source>1 transponder to add, %1 to change</source>
+        <translation>1 Transponder zu ergänzen, %1 zu ändern</translation>
+    </message>
+    <message>
+        <source>%1 transponders to add, %2 to change</source>
+        <translation>%1 Transponder zu ergänzen, %2 zu ändern</translation>
     </message>
 </context>
 </TS>
