@@ -11,6 +11,7 @@
 #include "database/channel_database.h"
 #include "database/messages.h"
 #include "listtools/database_check.h"
+#include "listtools/duplicates.h"
 #include "listtools/list_sort.h"
 
 namespace vizud {
@@ -36,6 +37,10 @@ public:
     std::vector<Finding> check() const;
     // Repairs what the check can repair safely; the message says what was done.
     bool repair();
+    // The groups of duplicates; with none, the message says so.
+    std::vector<DuplicateGroup> duplicateGroups();
+    // Removes every duplicate (the lists keep the kept programs); the undo step's name, empty when none.
+    std::string removeDuplicateGroups();
 
 private:
     ChannelDatabase& m_db;

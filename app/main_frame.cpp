@@ -25,6 +25,7 @@
 #include "app/about_box.h"
 #include "app/check_dialog.h"
 #include "app/command_ids.h"
+#include "app/duplicates_dialog.h"
 #include "app/editor_document.h"
 #include "app/translated_texts.h"
 #include "views/beside_pane.h"
@@ -33,6 +34,7 @@
 #include "views/list_printer.h"
 #include "views/program_list_view.h"
 #include "views/tree_rules.h"
+#include "views/whole_table_selection.h"
 
 namespace vizud {
 
@@ -293,6 +295,7 @@ void CMainFrame::runCommand(int commandId) {
         case kCmdToolsSortByTransponder:
         case kCmdToolsOrderLikeFile:
         case kCmdToolsCheck:
+        case kCmdToolsDuplicates:
             runTool(commandId);
             break;
         case kCmdFilePrint:
@@ -406,6 +409,9 @@ void CMainFrame::runTool(int commandId) {
             step = dialog.exec() == QDialog::Accepted && tools.repair() ? tr("Repair database") : QString();
             break;
         }
+        case kCmdToolsDuplicates:
+            runDuplicates();
+            return;
         default:
             return;
     }
@@ -415,6 +421,30 @@ void CMainFrame::runTool(int commandId) {
     m_doc.imageEdited(step);
     m_leftView->rebuildKeepingSelection();
     m_listView->onUpdate();
+    requestIdleUpdate();
+}
+
+void CMainFrame::runDuplicates() {
+    ListToolCommands& tools = m_doc.tools();
+    const std::vector<DuplicateGroup> groups = tools.duplicateGroups();
+    if (groups.empty())
+        return;
+    DuplicatesDialog dialog(m_doc.database().image(), groups, this);
+    const int chosen = dialog.exec();
+    if (chosen == DuplicatesDialog::kSelect) {
+        std::vector<int> programs;
+        for (const DuplicateGroup& group : groups)
+            programs.insert(programs.end(), group.duplicates.begin(), group.duplicates.end());
+        selectProgramsInWholeTable(m_doc.database(), *m_leftView, *m_listView, programs);
+        m_filterRefresh.takeChange(m_doc.database().state().browse.viewMode);  // refilled already
+    } else if (chosen == DuplicatesDialog::kRemove) {
+        const std::string step = tools.removeDuplicateGroups();
+        if (step.empty())
+            return;
+        // Only programs went, as with the list's Delete: the tree's nodes stay, the list is read again.
+        m_doc.imageEdited(translated(step));
+        m_listView->onUpdate();
+    }
     requestIdleUpdate();
 }
 
@@ -487,6 +517,7 @@ void CMainFrame::onIdle() {
     m_actions[kCmdEditRedo]->setEnabled(m_doc.undoStack().canRedo());
     m_modifiedPane->setText(m_doc.isModified() ? tr("OVR") : QString());
     const DocumentCommands& commands = m_doc.commands();
+    m_actions[kCmdToolsDuplicates]->setEnabled(commands.fileOpened() || commands.downloaded());
     const CountsPane pane = vizud::countsPane(m_doc.database(), commands.fileOpened(), commands.downloaded());
     const QString counts = translated(pane.text);
     m_countsPane->setText(counts);

@@ -16,6 +16,7 @@ int runExport(const std::vector<std::string>& args);
 int runSort(const std::vector<std::string>& args);
 int runApplyOrder(const std::vector<std::string>& args);
 int runCheck(const std::vector<std::string>& args);
+int runDuplicates(const std::vector<std::string>& args);
 int runDownload(const std::vector<std::string>& args);
 int runUpload(const std::vector<std::string>& args);
 int runUpgrade(const std::vector<std::string>& args);
@@ -35,6 +36,10 @@ struct LoadedFile {
     ChannelDatabase database{state, messages};
 };
 std::unique_ptr<LoadedFile> loadChannelFile(const std::string& path);
+
+struct Arguments;
+// Writes a changed list to -o OUT, or over `path` after keeping its first original as FILE.bak; the exit code.
+int writeBack(ChannelDatabase& db, const Arguments& parsed, const std::string& path);
 
 // Writes `text` to standard output, or atomically to `out`; the exit code.
 int writeOutput(const std::string& text, const std::string& out);

@@ -20,7 +20,8 @@ int usage(const Arguments& parsed, const char* text) {
     return kExitUsage;
 }
 
-// Writes the changed list to -o OUT, or over `path` after keeping its backup.
+}  // namespace
+
 int writeBack(ChannelDatabase& db, const Arguments& parsed, const std::string& path) {
     std::string out = parsed.has("-o") ? parsed.value("-o") : parsed.value("--output");
     if (out.empty())
@@ -36,8 +37,6 @@ int writeBack(ChannelDatabase& db, const Arguments& parsed, const std::string& p
     }
     return kExitOk;
 }
-
-}  // namespace
 
 int runSort(const std::vector<std::string>& args) {
     const Arguments parsed = parseArguments(args, {"--by", "--list", "-o", "--output"}, {});

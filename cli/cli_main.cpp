@@ -26,6 +26,9 @@ const Command kCommands[] = {
      "apply-order --reference REF.si [--favourites] [-o OUT] FILE.si\n"
      "                             put the programs in the order of REF.si (and take its lists)"},
     {"check", vizud::cli::runCheck, "check FILE.si               the file's consistency, one line per problem"},
+    {"duplicates", vizud::cli::runDuplicates,
+     "duplicates [--json] [--remove [-o OUT]] FILE.si\n"
+     "                             the same service twice in a class (or delete the later ones)"},
     {"download", vizud::cli::runDownload,
      "download -o FILE.si [PORT]  receive the box's database into FILE.si (written only on success)"},
     {"upload", vizud::cli::runUpload, "upload FILE.si [PORT]       send a channel file to the box"},
