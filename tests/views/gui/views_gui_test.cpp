@@ -17,7 +17,6 @@
 #include "app/command_ids.h"
 #include "app/duplicates_dialog.h"
 #include "database/image_access.h"
-#include "database/image_crc.h"
 #include "dialogs/program_dialog_model.h"
 #include "tests/app/gui/gui_fixture.h"
 #include "tests/database/editing_checks.h"
@@ -311,7 +310,6 @@ TEST_F(Window, DuplicatesAreSelectedInTheWholeTableOrRemovedInOneStep) {
     auto twice = savedImage(path);
     twice->programs[12] = twice->programs[3];
     twice->programs[28] = twice->programs[25];
-    refreshCrc(*twice);
     test::writeFile(path, twice.get(), kImageSize);
     ASSERT_TRUE(doc.commands().openDocument(path));
     select(root(kFavsRoot));
