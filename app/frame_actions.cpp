@@ -102,6 +102,10 @@ const CommandText kCommands[] = {
      -1, ""},
     {kCmdToolsCheck, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Check database..."),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Look for damaged references, counts and lists\nCheck database"), -1, ""},
+    {kCmdToolsDuplicates, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Duplicates..."),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame",
+                       "Find the programs a new scan added twice, select or remove them\nDuplicates"),
+     -1, ""},
     {kCmdViewToolbar, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Toolbar"),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Show or hide the toolbar\nToggle ToolBar"), -1, ""},
     {kCmdViewStatusBar, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Status Bar"),
@@ -251,6 +255,7 @@ FrameActions createFrameActions(QMainWindow& frame) {
         {actions[kCmdToolsSortByName], actions[kCmdToolsSortByProvider], actions[kCmdToolsSortByTransponder]});
     toolsMenu->addAction(actions[kCmdToolsOrderLikeFile]);
     toolsMenu->addAction(actions[kCmdToolsUpdateTransponders]);
+    toolsMenu->addAction(actions[kCmdToolsDuplicates]);
     toolsMenu->addSeparator();
     toolsMenu->addAction(actions[kCmdToolsCheck]);
 

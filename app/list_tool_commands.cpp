@@ -125,4 +125,19 @@ bool ListToolCommands::applyTransponderPlan(const TransponderPlan& plan) {
     return true;
 }
 
+std::vector<DuplicateGroup> ListToolCommands::duplicateGroups() {
+    if (!listLoaded())
+        return {};
+    std::vector<DuplicateGroup> groups = findDuplicates(m_db.image());
+    if (groups.empty()) {
+        m_messages.show("No duplicates found: no two programs of a class share satellite, transponder and service id.",
+                        MessageIcon::Information);
+    }
+    return groups;
+}
+
+std::string ListToolCommands::removeDuplicateGroups() {
+    return listLoaded() ? removeDuplicates(m_db).stepName : std::string();
+}
+
 }  // namespace vizud

@@ -12,6 +12,7 @@
 #include "database/channel_database.h"
 #include "database/messages.h"
 #include "listtools/database_check.h"
+#include "listtools/duplicates.h"
 #include "listtools/list_sort.h"
 #include "listtools/satellites_xml.h"
 
@@ -43,6 +44,10 @@ public:
     std::optional<TransponderPlan> planTransponderUpdate();
     // Applies the plan; false (after the message) when the transponder table cannot take the additions.
     bool applyTransponderPlan(const TransponderPlan& plan);
+    // The groups of duplicates; with none, the message says so.
+    std::vector<DuplicateGroup> duplicateGroups();
+    // Removes every duplicate (the lists keep the kept programs); the undo step's name, empty when none.
+    std::string removeDuplicateGroups();
 
 private:
     ChannelDatabase& m_db;

@@ -25,6 +25,7 @@
 #include "app/about_box.h"
 #include "app/check_dialog.h"
 #include "app/command_ids.h"
+#include "app/duplicates_dialog.h"
 #include "app/editor_document.h"
 #include "app/kept_downloads_dialog.h"
 #include "app/translated_texts.h"
@@ -35,6 +36,7 @@
 #include "views/list_printer.h"
 #include "views/program_list_view.h"
 #include "views/tree_rules.h"
+#include "views/whole_table_selection.h"
 
 namespace vizud {
 
@@ -317,6 +319,7 @@ void CMainFrame::runCommand(int commandId) {
         case kCmdToolsOrderLikeFile:
         case kCmdToolsCheck:
         case kCmdToolsUpdateTransponders:
+        case kCmdToolsDuplicates:
             runTool(commandId);
             break;
         case kCmdFilePrint:
@@ -451,6 +454,9 @@ void CMainFrame::runTool(int commandId) {
                                                                                              : QString();
             break;
         }
+        case kCmdToolsDuplicates:
+            runDuplicates();
+            return;
         default:
             return;
     }
@@ -475,6 +481,30 @@ void CMainFrame::openKeptDownload() {
     if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().empty() || !commands.saveModified())
         return;
     commands.openDocument(dialog.chosenPath());
+}
+
+void CMainFrame::runDuplicates() {
+    ListToolCommands& tools = m_doc.tools();
+    const std::vector<DuplicateGroup> groups = tools.duplicateGroups();
+    if (groups.empty())
+        return;
+    DuplicatesDialog dialog(m_doc.database().image(), groups, this);
+    const int chosen = dialog.exec();
+    if (chosen == DuplicatesDialog::kSelect) {
+        std::vector<int> programs;
+        for (const DuplicateGroup& group : groups)
+            programs.insert(programs.end(), group.duplicates.begin(), group.duplicates.end());
+        selectProgramsInWholeTable(m_doc.database(), *m_leftView, *m_listView, programs);
+        m_filterRefresh.takeChange(m_doc.database().state().browse.viewMode);  // refilled already
+    } else if (chosen == DuplicatesDialog::kRemove) {
+        const std::string step = tools.removeDuplicateGroups();
+        if (step.empty())
+            return;
+        // Only programs went, as with the list's Delete: the tree's nodes stay, the list is read again.
+        m_doc.imageEdited(translated(step));
+        m_listView->onUpdate();
+    }
+    requestIdleUpdate();
 }
 
 void CMainFrame::printerSetup() {
@@ -553,6 +583,7 @@ void CMainFrame::onIdle() {
     m_actions[kCmdEditRedo]->setEnabled(m_doc.undoStack().canRedo());
     m_modifiedPane->setText(m_doc.isModified() ? tr("OVR") : QString());
     const DocumentCommands& commands = m_doc.commands();
+    m_actions[kCmdToolsDuplicates]->setEnabled(commands.fileOpened() || commands.downloaded());
     const CountsPane pane = vizud::countsPane(m_doc.database(), commands.fileOpened(), commands.downloaded());
     const QString counts = translated(pane.text);
     m_countsPane->setText(counts);

@@ -73,6 +73,8 @@ private:
     void openKeptDownload();
     // The Tools menu: the tool runs; a change becomes one undoable edit and the views are read again.
     void runTool(int commandId);
+    // Tools > Duplicates...: the dialog, then the selection or the removal as one step.
+    void runDuplicates();
     void printDocument();
     void printPreview();
     QPrinter& printer();

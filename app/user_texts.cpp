@@ -180,6 +180,9 @@ constexpr const char* kTexts[] = {
     QT_TRANSLATE_NOOP("vizud::UserTexts", "CRC set right"),
     QT_TRANSLATE_NOOP("vizud::UserTexts", "Nothing needed a repair."),
     QT_TRANSLATE_NOOP("vizud::UserTexts", "TV: %1 of %2 matched, Radio: %3 of %4 matched"),
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "Remove 1 duplicate"),
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "Remove %1 duplicates"),
+    QT_TRANSLATE_NOOP("vizud::UserTexts", "No duplicates found: no two programs of a class share satellite, transponder and service id."),
     // The check's findings, each line "kind: finding".
     QT_TRANSLATE_NOOP("vizud::UserTexts", "no problems found"),
     QT_TRANSLATE_NOOP("vizud::UserTexts", "crc: %1"),

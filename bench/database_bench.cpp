@@ -10,6 +10,7 @@
 #include "listtools/apply_order.h"
 #include "listtools/csv_export.h"
 #include "listtools/database_check.h"
+#include "listtools/duplicates.h"
 #include "listtools/list_sort.h"
 #include "listtools/satellites_xml.h"
 #include "tests/support/image_factory.h"
@@ -167,6 +168,17 @@ void BM_CheckImage(benchmark::State& st) {
     st.counters["findings"] = static_cast<double>(findings);
 }
 BENCHMARK(BM_CheckImage)->Unit(benchmark::kMillisecond);
+
+// The duplicates of a full database after a rescan added 5000 TV programs a second time (target < 20 ms).
+void BM_FindDuplicates(benchmark::State& st) {
+    const auto img = vizud::test::makeImage(1, vizud::test::fullShape());
+    std::copy(img->programs, img->programs + 5000, img->programs + 5000);
+    std::size_t groups = 0;
+    for (auto _ : st)
+        groups = vizud::findDuplicates(*img).size();
+    st.counters["groups"] = static_cast<double>(groups);
+}
+BENCHMARK(BM_FindDuplicates)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();
 

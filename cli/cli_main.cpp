@@ -29,6 +29,9 @@ const Command kCommands[] = {
      "import-transponders --xml FILE.xml [--satellite NAME|--all] [--dry-run] [-o OUT] FILE.si\n"
      "                             add and update transponders from a satellites.xml"},
     {"check", vizud::cli::runCheck, "check FILE.si               the file's consistency, one line per problem"},
+    {"duplicates", vizud::cli::runDuplicates,
+     "duplicates [--json] [--remove [-o OUT]] FILE.si\n"
+     "                             the same service twice in a class (or delete the later ones)"},
     {"download", vizud::cli::runDownload,
      "download -o FILE.si [PORT]  receive the box's database into FILE.si (written only on success)"},
     {"upload", vizud::cli::runUpload, "upload FILE.si [PORT]       send a channel file to the box"},

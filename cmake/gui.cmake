@@ -5,6 +5,7 @@ include(GNUInstallDirs)
 set(VIZUD_GUI_SOURCES
     app/about_box.cpp
     app/check_dialog.cpp
+    app/duplicates_dialog.cpp
     app/editor_application.cpp
     app/edit_step.cpp
     app/editor_document.cpp
@@ -46,7 +47,8 @@ set(VIZUD_GUI_SOURCES
     views/program_list_model.cpp
     views/program_list_favourites.cpp
     views/program_list_keys.cpp
-    views/program_list_view.cpp)
+    views/program_list_view.cpp
+    views/whole_table_selection.cpp)
 list(TRANSFORM VIZUD_GUI_SOURCES PREPEND ${CMAKE_CURRENT_SOURCE_DIR}/)
 add_library(vizud_gui STATIC ${VIZUD_GUI_SOURCES} resources/vizud.qrc)
 set_target_properties(vizud_gui PROPERTIES AUTOMOC ON AUTOUIC ON AUTORCC ON)

@@ -32,14 +32,13 @@ std::vector<ProgramKeys> keysOf(const all_tables_block& img) {
     for (int p = 0; p < programs; ++p) {
         const st_program& prog = img.programs[p];
         const ProgramPlace place = places.of(prog);
-        if (place.satellite == nullptr)
+        const std::optional<std::uint64_t> placed = placeKey(place, prog);
+        if (!placed)
             continue;
         ProgramKeys& key = keys[static_cast<std::size_t>(p)];
         const auto direction = static_cast<std::uint8_t>(place.satellite->eastWest);
         key.placed = true;
-        key.place = std::uint64_t{place.satellite->position} << 48 | std::uint64_t{direction} << 40 |
-                    std::uint64_t{place.transponder->frequency} << 24 |
-                    std::uint64_t{place.transponder->polarization} << 16 | prog.serviceId;
+        key.place = *placed;
         key.named.reserve(3 + kNameLength);
         key.named += static_cast<char>(place.satellite->position & 0xFF);
         key.named += static_cast<char>(place.satellite->position >> 8);

@@ -8,14 +8,10 @@
 #include "listtools/shown_name.h"
 
 namespace vizud {
-namespace {
-
-std::string position(const st_sat& sat) {
+std::string satellitePosition(const st_sat& sat) {
     return std::to_string(sat.position / 10) + "." + std::to_string(sat.position % 10) +
            (sat.eastWest == 'E' ? "E" : "W");
 }
-
-}  // namespace
 
 std::string csvField(const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos)
@@ -58,7 +54,7 @@ std::string exportCsv(const all_tables_block& img) {
         const ProgramPlace place = places.of(prog);
         const st_ts* tp = place.transponder;
         f.push_back(place.satellite != nullptr ? shownName(place.satellite->name) : "");
-        f.push_back(place.satellite != nullptr ? position(*place.satellite) : "");
+        f.push_back(place.satellite != nullptr ? satellitePosition(*place.satellite) : "");
         f.push_back(tp != nullptr ? std::to_string(tp->frequency) : "");
         static constexpr const char* kPolarizations[] = {"H", "V", "L", "R"};
         f.push_back(tp != nullptr && tp->polarization < 4 ? kPolarizations[tp->polarization] : "");

@@ -15,6 +15,9 @@ inline constexpr const char* kCsvHeader =
 // fields; names lose their character-table byte and are read as Latin-1.
 std::string exportCsv(const all_tables_block& img);
 
+// "19.2E": a satellite's orbital position as the lists show it.
+std::string satellitePosition(const st_sat& sat);
+
 // A field as RFC 4180 writes it: quoted (with doubled quotes) when it holds a comma, a quote or a line
 // break.
 std::string csvField(const std::string& text);

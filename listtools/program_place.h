@@ -3,6 +3,8 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <optional>
 
 #include "database/image_access.h"
 
@@ -41,5 +43,17 @@ private:
     const all_tables_block& m_img;
     std::array<int, 256> m_satelliteOfKey;
 };
+
+// The key a rescan leaves unchanged and the tools match and group programs by: satellite position,
+// direction, transponder frequency, polarization and service id in one number. A program whose
+// transponder or satellite points nowhere has none.
+inline std::optional<std::uint64_t> placeKey(const ProgramPlace& place, const st_program& prog) {
+    if (place.satellite == nullptr)
+        return std::nullopt;
+    const auto direction = static_cast<std::uint8_t>(place.satellite->eastWest);
+    return std::uint64_t{place.satellite->position} << 48 | std::uint64_t{direction} << 40 |
+           std::uint64_t{place.transponder->frequency} << 24 | std::uint64_t{place.transponder->polarization} << 16 |
+           prog.serviceId;
+}
 
 }  // namespace vizud

@@ -1153,6 +1153,16 @@ Transponder aktualisieren</translation>
         <source>Update transponders</source>
         <translation>Transponder aktualisieren</translation>
     </message>
+    <message>
+        <source>&amp;Duplicates...</source>
+        <translation>&amp;Duplikate...</translation>
+    </message>
+    <message>
+        <source>Find the programs a new scan added twice, select or remove them
+Duplicates</source>
+        <translation>Programme finden, die ein neuer Suchlauf doppelt angelegt hat, und sie auswählen oder entfernen
+Duplikate</translation>
+    </message>
 </context>
 <context>
     <name>vizud::CViz_ud_app_17Doc</name>
@@ -1368,6 +1378,83 @@ Transponder aktualisieren</translation>
     <message>
         <source>&amp;Upload as it is</source>
         <translation>&amp;So übertragen</translation>
+    </message>
+</context>
+<context>
+    <name>vizud::DuplicateRowsModel</name>
+    <message>
+        <source>duplicate</source>
+        <translation>Duplikat</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Frequency</source>
+        <translation>Frequenz</translation>
+    </message>
+    <message>
+        <source>Polarization</source>
+        <translation>Polarisation</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>Lists</source>
+        <translation>Listen</translation>
+    </message>
+</context>
+<context>
+    <name>vizud::DuplicatesDialog</name>
+    <message>
+        <source>Duplicates</source>
+        <translation>Duplikate</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n program(s) repeat a service listed before them in their class; the first of each group is kept.</source>
+        <translation>
+            <numerusform>%n Programm wiederholt einen Dienst, der in seiner Klasse schon davor steht; das erste jeder Gruppe bleibt.</numerusform>
+            <numerusform>%n Programme wiederholen einen Dienst, der in ihrer Klasse schon davor steht; das erste jeder Gruppe bleibt.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>&amp;Select duplicates</source>
+        <translation>Duplikate &amp;auswählen</translation>
+    </message>
+    <message>
+        <source>Close and select the duplicates in the list of all programs</source>
+        <translation>Schließen und die Duplikate in der Liste aller Programme auswählen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove duplicates</source>
+        <translation>Duplikate &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Delete the duplicates; a favourite list that held one holds its kept program</source>
+        <translation>Die Duplikate löschen; eine Favoritenliste, die eines enthielt, enthält dann das behaltene Programm</translation>
     </message>
 </context>
 <context>
@@ -2429,6 +2516,18 @@ Transponder aktualisieren</translation>
     <message>
         <source>%1 transponders to add, %2 to change</source>
         <translation>%1 Transponder zu ergänzen, %2 zu ändern</translation>
+    </message>
+    <message>
+        <source>Remove 1 duplicate</source>
+        <translation>1 Duplikat entfernen</translation>
+    </message>
+    <message>
+        <source>Remove %1 duplicates</source>
+        <translation>%1 Duplikate entfernen</translation>
+    </message>
+    <message>
+        <source>No duplicates found: no two programs of a class share satellite, transponder and service id.</source>
+        <translation>Keine Duplikate gefunden: Keine zwei Programme einer Klasse haben denselben Satelliten, Transponder und dieselbe Service-ID.</translation>
     </message>
 </context>
 </TS>

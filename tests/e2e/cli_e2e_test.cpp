@@ -22,6 +22,7 @@
 #include "link/serial_port.h"
 #include "listtools/apply_order.h"
 #include "listtools/csv_export.h"
+#include "listtools/duplicates.h"
 #include "listtools/list_sort.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/image_factory.h"
@@ -159,6 +160,33 @@ TEST_F(CliInfoDump, SortAndApplyOrderWriteWhatTheEditorGets) {
     EXPECT_TRUE(test::readFile(path + ".bak") == original);
 }
 
+// duplicates names the groups by 1-based numbers and leaves the file as it is; --remove writes what the
+// editor's removal gives the file opened the editor's way.
+TEST_F(CliInfoDump, DuplicatesListsTheGroupsAndRemovesWhatTheEditorRemoves) {
+    auto img = test::makeImage(8, test::ImageShape{});
+    img->programs[5] = img->programs[9] = img->programs[2];
+    img->programs[100] = img->programs[80];
+    const std::string path = write(*img, "twice.si");
+    const test::ProcessResult json = cli({"duplicates", "--json", path});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_EQ(json.out,
+              "{\"groups\":[{\"class\":\"TV\",\"keep\":3,\"duplicates\":[6,10]},"
+              "{\"class\":\"Radio\",\"keep\":81,\"duplicates\":[101]}]}\n");
+    const test::ProcessResult text = cli({"duplicates", path});
+    EXPECT_EQ(text.out.substr(text.out.rfind('\n', text.out.size() - 2) + 1), "3 duplicates in 2 groups\n");
+    EXPECT_EQ(text.out.substr(0, 5), "TV 3 ");
+
+    Opened file(path);
+    removeDuplicates(file.db);
+    file.db.updateChecksum();
+    const test::ProcessResult removed = cli({"duplicates", "--remove", "-o", dir.file("out.si"), path});
+    ASSERT_EQ(removed.exitCode, 0) << removed.err;
+    EXPECT_EQ(removed.out, "3 duplicates removed\n");
+    EXPECT_TRUE(test::readFile(dir.file("out.si")) ==
+                std::string(reinterpret_cast<const char*>(&file.image()), kImageSize));
+    EXPECT_TRUE(test::readFile(path) == std::string(reinterpret_cast<const char*>(img.get()), kImageSize));
+}
+
 // check reads the file as it is (no sweep, counts beyond the capacity are findings) and changes nothing; what
 // it finds is the list tools' (database_check_test).
 TEST_F(CliInfoDump, CheckReadsTheFileAsItIsAndSaysWhatIsWrong) {
@@ -263,6 +291,9 @@ TEST_F(CliInfoDump, UnusableFilesAndBadUsage) {
         {{"sort", "--by", "size", good}, 2},
         {{"sort", "--by", "name", "--list", "10", good}, 2},
         {{"apply-order", good}, 2},
+        {{"duplicates", shortFile}, 1},
+        {{"duplicates", "--json", "--remove", good}, 2},
+        {{"duplicates", "-o", "x.si", good}, 2},
         {{"download", "-o", "x.si", "--baud", "9600"}, 2},
         {{"upload", "x.si", "--port", "5"}, 2}};
     for (const auto& [args, exit] : cases) {

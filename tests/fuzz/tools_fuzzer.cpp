@@ -1,6 +1,7 @@
-// The channel-list tools on changed images: the export, the check and its repair, the sorts and the
-// order from a second changed image. Besides what the sanitizers catch, each tool keeps its promise:
-// a repaired image has nothing left to repair, and a sort or a reordering only permutes the programs.
+// The channel-list tools on changed images: the export, the check and its repair, the sorts, the order
+// from a second changed image and the duplicates. Besides what the sanitizers catch, each tool keeps its
+// promise: a repaired image has nothing left to repair, a sort or a reordering only permutes the programs,
+// and a removal of the duplicates leaves none.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 #include "listtools/apply_order.h"
 #include "listtools/csv_export.h"
 #include "listtools/database_check.h"
+#include "listtools/duplicates.h"
 #include "listtools/list_sort.h"
 #include "tests/fuzz/fuzz_support.h"
 
@@ -95,5 +97,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             break;
     }
     require(programSet(img) == before);
+    if (tool == 4) {
+        // Every member of a group can be described; after the removal no group is left.
+        (void)describeGroups(img, findDuplicates(img));
+        const int programs = img.programCount;
+        const int removed = removeDuplicates(db).removed;
+        require(img.programCount == programs - removed && findDuplicates(img).empty());
+    }
     return 0;
 }

@@ -136,6 +136,7 @@ TEST_F(MainFrameTest, ToolbarPicturesMenusAndAccelerators) {
     for (int id : {kCmdFilePrint, kCmdFilePrintPreview, kCmdFilePrintSetup, kCmdEditFind})
         EXPECT_TRUE(frame->action(id)->isEnabled()) << id;
     EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled()) << "nothing to undo yet";
+    EXPECT_FALSE(frame->action(kCmdToolsDuplicates)->isEnabled()) << "no list to look at";
     EXPECT_EQ(menuTexts(), (QStringList{"&File", "&Edit", "&View", "&Tools", "&Options", "&Info"}));
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
     EXPECT_EQ(frame->countsPane()->text(), "---") << "nothing loaded";

@@ -15,6 +15,7 @@
 #include <QtWidgets/QSplitter>
 
 #include "app/command_ids.h"
+#include "app/duplicates_dialog.h"
 #include "database/image_access.h"
 #include "dialogs/program_dialog_model.h"
 #include "tests/app/gui/gui_fixture.h"
@@ -301,6 +302,38 @@ TEST_F(Window, ToolsAndSatelliteDeletesAreStepsTheTreeFollows) {
     list->openProgramEditor(3, kProgramDialogAdd);
     EXPECT_EQ(cell(list->currentIndex().row(), kColumnName), "Neues Programm");
     EXPECT_EQ(root(kProvidersRoot)->childCount(), providers + 1);
+}
+
+// Tools > Duplicates...: Select duplicates shows them selected in the whole table; Remove duplicates is one
+// step, and its undo gives the image back byte for byte (which programs group and what the lists keep:
+// duplicates_test).
+TEST_F(Window, DuplicatesAreSelectedInTheWholeTableOrRemovedInOneStep) {
+    auto twice = savedImage(path);
+    twice->programs[12] = twice->programs[3];
+    twice->programs[28] = twice->programs[25];
+    test::writeFile(path, twice.get(), kImageSize);
+    ASSERT_TRUE(doc.commands().openDocument(path));
+    select(root(kFavsRoot));
+    const auto click = [](const char* button) {
+        QTimer::singleShot(0,
+                           [button] { QApplication::activeModalWidget()->findChild<QPushButton*>(button)->click(); });
+    };
+    click("selectDuplicates");
+    frame->action(kCmdToolsDuplicates)->trigger();
+    settle();
+    EXPECT_EQ(tree->currentItem(), root(kSatellitesRoot));
+    EXPECT_EQ(selected(), (Rows{12, 28}));
+    DuplicateRowsModel model(fx.image(), findDuplicates(fx.image()));
+    QAbstractItemModelTester modelTester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(model.rowCount(), 4) << "two kept programs, two duplicates";
+    const auto before = std::make_unique<all_tables_block>(fx.image());
+    click("removeDuplicates");
+    frame->action(kCmdToolsDuplicates)->trigger();
+    settle();
+    EXPECT_EQ(fx.image().programCount, 28);
+    EXPECT_EQ(undoText(), "&Undo Remove 2 duplicates");
+    frame->action(kCmdEditUndo)->trigger();
+    EXPECT_EQ(test::firstDifference(*before, fx.image()), -1);
 }
 
 // The find bar: F3 and Shift+F3 step through the matches (which rows match: list_find_test), select all,

@@ -1,0 +1,89 @@
+// Duplicates: which programs group, and what their removal leaves in the favourite lists.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "listtools/duplicates.h"
+#include "tests/support/database_fixture.h"
+
+namespace vizud {
+namespace {
+
+struct Small : test::DatabaseFixture {
+    Small() {
+        build.satellite(1, "Astra", 192);
+        build.satellite(2, "Hotbird", 130);
+        build.transponder(1, 11000);
+        build.transponder(1, 11000, 1);  // the other polarization
+        build.transponder(2, 11000);     // the same frequency on another satellite
+        build.transponder(9, 12000);     // a satellite key nobody has
+        build.provider("P");
+    }
+    // The list's programs by name ("?" beyond the table), "|" before its radio part.
+    std::string list(int l) const {
+        const st_fav& fav = state->image.favourites[l];
+        std::string out;
+        for (int e = 0; e < fav.favCount; ++e) {
+            const int p = fav.favEntries[e];
+            out += std::string(e == fav.favTvCount ? "|"
+                               : e > 0             ? ","
+                                                   : "") +
+                   (p < state->image.programCount ? state->image.programs[p].name : "?");
+        }
+        return out + (fav.favCount == fav.favTvCount ? "|" : "");
+    }
+};
+
+// 1 and 3 differ by polarization, 1 and 4 by satellite; 5 and 6 lie on a transponder of no satellite, 7 on none.
+TEST(Duplicates, SameKeyAndClassGroupFirstInTableOrderKept) {
+    Small f;
+    const std::tuple<int, bool, int> programs[] = {{0, true, 9}, {0, true, 1}, {0, true, 1},  {1, true, 1},
+                                                   {2, true, 1}, {3, true, 5}, {3, true, 5},  {40, true, 5},
+                                                   {0, true, 9}, {0, true, 9}, {0, false, 1}, {0, false, 1}};
+    for (const auto& [tp, tv, sid] : programs)
+        f.build.program("p", tp, 0, tv, sid);
+    std::string groups;
+    for (const DuplicateGroup& g : findDuplicates(f.image())) {
+        groups += (g.tv ? "TV " : "Radio ") + std::to_string(g.keep) + ":";
+        for (const int d : g.duplicates)
+            groups += " " + std::to_string(d);
+        groups += ";";
+    }
+    EXPECT_EQ(groups, "TV 0: 8 9;TV 1: 2;Radio 10: 11;");
+}
+
+// The kept program takes its duplicate's entry, or the entry goes when the list already names it: a full
+// list stays full, a list with several members of a group keeps one entry, the TV part stays in front.
+TEST(Duplicates, RemovalPutsTheKeptProgramInTheListsOnce) {
+    Small f;
+    for (int i = 0; i < 410; ++i)
+        f.build.program("t" + std::to_string(i), 0, 0, true, i);
+    f.build.program("d5", 0, 0, true, 5);    // 410: t5 is in no list
+    f.build.program("d7a", 0, 0, true, 7);   // 411
+    f.build.program("d7b", 0, 0, true, 7);   // 412
+    f.build.program("r0", 0, 0, false, 0);   // 413
+    f.build.program("r0'", 0, 0, false, 0);  // 414
+    st_fav& full = f.image().favourites[0];
+    for (int i = 0; i < 397; ++i)
+        full.favEntries[i] = static_cast<std::uint16_t>(10 + i);
+    full.favEntries[397] = 410;
+    full.favEntries[398] = 412;
+    full.favEntries[399] = 414;
+    full.favCount = 400;
+    full.favTvCount = 399;
+    f.build.favourites(1, {411, 7, 412}, {414});
+    f.build.favourites(2, {412, 3, 411}, {});
+    const std::string fullBefore = f.list(0);
+
+    const DuplicateRemoval removal = removeDuplicates(f.db);
+    EXPECT_EQ(std::tie(removal.removed, removal.stepName), std::tuple(4, "Remove 4 duplicates"));
+    EXPECT_EQ(std::tie(f.image().programCount, f.image().tvCount), std::tuple(411, 410));
+    EXPECT_EQ(f.list(0), fullBefore.substr(0, fullBefore.find(",d5")) + ",t5,t7|r0");
+    EXPECT_EQ(f.list(1), "t7|r0");
+    EXPECT_EQ(f.list(2), "t7,t3|");
+    EXPECT_TRUE(findDuplicates(f.image()).empty());
+    EXPECT_EQ(removeDuplicates(f.db).stepName, "") << "nothing left to remove";
+}
+
+}  // namespace
+}  // namespace vizud
