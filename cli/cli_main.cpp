@@ -26,6 +26,7 @@ const Command kCommands[] = {
      "apply-order --reference REF.si [--favourites] [-o OUT] FILE.si\n"
      "                             put the programs in the order of REF.si (and take its lists)"},
     {"check", vizud::cli::runCheck, "check FILE.si               the file's consistency, one line per problem"},
+    {"diff", vizud::cli::runDiff, "diff [--json] OLD.si NEW.si  what changed from OLD to NEW (exit 1: it differs)"},
     {"download", vizud::cli::runDownload,
      "download -o FILE.si [PORT]  receive the box's database into FILE.si (written only on success)"},
     {"upload", vizud::cli::runUpload, "upload FILE.si [PORT]       send a channel file to the box"},
