@@ -26,6 +26,7 @@ inline constexpr int kCmdToolsSortByProvider = 32903;
 inline constexpr int kCmdToolsSortByTransponder = 32904;
 inline constexpr int kCmdToolsOrderLikeFile = 32905;
 inline constexpr int kCmdToolsCheck = 32906;
+inline constexpr int kCmdToolsCompare = 32941;
 // Edit > Add to favourite list (Ctrl+1 .. Ctrl+9) and Remove from favourite list: list l is first + l.
 inline constexpr int kCmdAddToFirstList = 32910;
 inline constexpr int kCmdRemoveFromFirstList = 32920;

@@ -77,6 +77,11 @@ const CommandText kCommands[] = {
                        "Put the programs in the order of another channel file, such as the list before a new "
                        "scan\nOrder like another file"),
      -1, ""},
+    {kCmdToolsCompare, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Co&mpare with file..."),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame",
+                       "Show what changed from another channel file, such as the list before a new scan\nCompare "
+                       "with file"),
+     -1, ""},
     {kCmdToolsCheck, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Check database..."),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Look for damaged references, counts and lists\nCheck database"), -1, ""},
     {kCmdViewToolbar, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Toolbar"),
@@ -220,6 +225,7 @@ FrameActions createFrameActions(QMainWindow& frame) {
     sort->addActions(
         {actions[kCmdToolsSortByName], actions[kCmdToolsSortByProvider], actions[kCmdToolsSortByTransponder]});
     toolsMenu->addAction(actions[kCmdToolsOrderLikeFile]);
+    toolsMenu->addAction(actions[kCmdToolsCompare]);
     toolsMenu->addSeparator();
     toolsMenu->addAction(actions[kCmdToolsCheck]);
 

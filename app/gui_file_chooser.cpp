@@ -38,6 +38,7 @@ namespace {
 [[maybe_unused]] constexpr const char* kDialogTitles[] = {
     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Export list"),
     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Order like another file"),
+    QT_TRANSLATE_NOOP("vizud::CMainFrame", "Compare with file"),
 };
 
 std::string runDialog(QWidget* parent, const FileDialogRequest& request, bool save) {

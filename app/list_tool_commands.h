@@ -4,6 +4,7 @@
 // file opened and nothing downloaded it says so and does nothing.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,10 +13,17 @@
 #include "database/messages.h"
 #include "listtools/database_check.h"
 #include "listtools/list_sort.h"
+#include "listtools/program_diff.h"
 
 namespace vizud {
 
 class DocumentCommands;
+
+// Tools > Compare with file: what changed from the other file to the open list, with the lines to show.
+struct FileComparison {
+    ProgramDiff diff;
+    std::vector<DiffLine> lines;
+};
 
 class ListToolCommands {
 public:
@@ -31,6 +39,9 @@ public:
     // refused here with the same message), asks whether its favourite lists come too, and orders the
     // table like it; tells the user how many programs were matched.
     bool orderLikeFile();
+    // Asks for the other file (the list before a new scan, say), loads it as the editor opens a file, and
+    // compares it (OLD) with the open list (NEW); nothing when there is no list or the user cancels.
+    std::optional<FileComparison> compareWithFile() const;
     // The findings of the file as it was read while the image is still that file (the document keeps
     // them); after an edit, those of the image as it is now, but for the CRC, which the editor refreshes.
     std::vector<Finding> check() const;

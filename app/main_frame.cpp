@@ -24,6 +24,7 @@
 
 #include "app/about_box.h"
 #include "app/check_dialog.h"
+#include "app/compare_dialog.h"
 #include "app/command_ids.h"
 #include "app/editor_document.h"
 #include "app/translated_texts.h"
@@ -33,6 +34,7 @@
 #include "views/list_printer.h"
 #include "views/program_list_view.h"
 #include "views/tree_rules.h"
+#include "views/whole_table_selection.h"
 
 namespace vizud {
 
@@ -295,6 +297,9 @@ void CMainFrame::runCommand(int commandId) {
         case kCmdToolsCheck:
             runTool(commandId);
             break;
+        case kCmdToolsCompare:
+            compareWithFile();
+            break;
         case kCmdFilePrint:
             printDocument();
             break;
@@ -418,6 +423,18 @@ void CMainFrame::runTool(int commandId) {
     requestIdleUpdate();
 }
 
+void CMainFrame::compareWithFile() {
+    const std::optional<FileComparison> comparison = m_doc.tools().compareWithFile();
+    if (!comparison)
+        return;
+    CompareDialog dialog(*comparison, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    selectProgramsInWholeTable(m_doc.database(), *m_leftView, *m_listView, comparison->diff.added);
+    m_filterRefresh.takeChange(m_doc.database().state().browse.viewMode);  // the list shows the category already
+    requestIdleUpdate();
+}
+
 void CMainFrame::printerSetup() {
     QPageSetupDialog dialog(&printer(), this);
     dialog.exec();
@@ -487,6 +504,7 @@ void CMainFrame::onIdle() {
     m_actions[kCmdEditRedo]->setEnabled(m_doc.undoStack().canRedo());
     m_modifiedPane->setText(m_doc.isModified() ? tr("OVR") : QString());
     const DocumentCommands& commands = m_doc.commands();
+    m_actions[kCmdToolsCompare]->setEnabled(commands.fileOpened() || commands.downloaded());
     const CountsPane pane = vizud::countsPane(m_doc.database(), commands.fileOpened(), commands.downloaded());
     const QString counts = translated(pane.text);
     m_countsPane->setText(counts);

@@ -71,6 +71,8 @@ private:
     void printerSetup();
     // The Tools menu: the tool runs; a change becomes one undoable edit and the views are read again.
     void runTool(int commandId);
+    // Tools > Compare with file: the comparison in its dialog, and Select added.
+    void compareWithFile();
     void printDocument();
     void printPreview();
     QPrinter& printer();
