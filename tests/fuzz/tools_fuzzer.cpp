@@ -1,6 +1,7 @@
-// The channel-list tools on changed images: the export, the check and its repair, the sorts and the
-// order from a second changed image. Besides what the sanitizers catch, each tool keeps its promise:
-// a repaired image has nothing left to repair, and a sort or a reordering only permutes the programs.
+// The channel-list tools on changed images: the export, the check and its repair, the sorts, and the order
+// from and the comparison with a second changed image. Besides what the sanitizers catch, each tool keeps
+// its promise: a repaired image has nothing left to repair, a sort or a reordering only permutes the
+// programs, and a comparison accounts for every program once.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include "listtools/csv_export.h"
 #include "listtools/database_check.h"
 #include "listtools/list_sort.h"
+#include "listtools/program_diff.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
@@ -91,6 +93,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         default:
             fuzz::startingImage(*reference, in.ConsumeIntegral<std::uint8_t>());
             change(in, *reference);
+            {
+                // Every program of either image is matched once or is added (NEW) or removed (OLD).
+                const ProgramDiff diff = diffPrograms(*reference, img);
+                require(diff.added.size() + programCount(*reference) == diff.removed.size() + programCount(img));
+                (void)diffText(diffLines(diff, *reference, img), diff);
+            }
             applyOrder(db, *reference, in.ConsumeBool());
             break;
     }
