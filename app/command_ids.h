@@ -29,6 +29,7 @@ inline constexpr int kCmdToolsOrderLikeFile = 32905;
 inline constexpr int kCmdToolsCheck = 32906;
 inline constexpr int kCmdToolsUpdateTransponders = 32951;
 inline constexpr int kCmdToolsDuplicates = 32940;
+inline constexpr int kCmdToolsCompare = 32941;
 // Edit > Add to favourite list (Ctrl+1 .. Ctrl+9) and Remove from favourite list: list l is first + l.
 inline constexpr int kCmdAddToFirstList = 32910;
 inline constexpr int kCmdRemoveFromFirstList = 32920;

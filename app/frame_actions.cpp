@@ -100,6 +100,11 @@ const CommandText kCommands[] = {
      QT_TRANSLATE_NOOP("vizud::CMainFrame",
                        "Add and update the satellites' transponders from a satellites.xml\nUpdate transponders"),
      -1, ""},
+    {kCmdToolsCompare, QT_TRANSLATE_NOOP("vizud::CMainFrame", "Co&mpare with file..."),
+     QT_TRANSLATE_NOOP("vizud::CMainFrame",
+                       "Show what changed from another channel file, such as the list before a new scan\nCompare "
+                       "with file"),
+     -1, ""},
     {kCmdToolsCheck, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Check database..."),
      QT_TRANSLATE_NOOP("vizud::CMainFrame", "Look for damaged references, counts and lists\nCheck database"), -1, ""},
     {kCmdToolsDuplicates, QT_TRANSLATE_NOOP("vizud::CMainFrame", "&Duplicates..."),
@@ -256,6 +261,7 @@ FrameActions createFrameActions(QMainWindow& frame) {
     toolsMenu->addAction(actions[kCmdToolsOrderLikeFile]);
     toolsMenu->addAction(actions[kCmdToolsUpdateTransponders]);
     toolsMenu->addAction(actions[kCmdToolsDuplicates]);
+    toolsMenu->addAction(actions[kCmdToolsCompare]);
     toolsMenu->addSeparator();
     toolsMenu->addAction(actions[kCmdToolsCheck]);
 

@@ -39,6 +39,7 @@ namespace {
     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Export list"),
     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Order like another file"),
     QT_TRANSLATE_NOOP("vizud::CMainFrame", "Update transponders"),
+    QT_TRANSLATE_NOOP("vizud::CMainFrame", "Compare with file"),
 };
 
 std::string runDialog(QWidget* parent, const FileDialogRequest& request, bool save) {

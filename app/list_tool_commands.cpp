@@ -68,6 +68,23 @@ bool ListToolCommands::orderLikeFile() {
     return true;
 }
 
+std::optional<FileComparison> ListToolCommands::compareWithFile() const {
+    if (!listLoaded())
+        return std::nullopt;
+    const std::string path = m_files.chooseFileToOpen(
+        FileDialogRequest{kChannelFilter, "si", "", kChannelFiles, {}, "Compare with file"});
+    if (path.empty())
+        return std::nullopt;
+    auto state = std::make_unique<EditorState>();
+    ChannelDatabase other(*state, m_messages);
+    other.setProgramsDumpPath("");
+    if (other.load(path) != 0)
+        return std::nullopt;
+    FileComparison comparison{diffPrograms(other.image(), m_db.image()), {}};
+    comparison.lines = diffLines(comparison.diff, other.image(), m_db.image());
+    return comparison;
+}
+
 std::vector<Finding> ListToolCommands::check() const {
     // Until the first edit the image is the file as opened: its findings are those of the file as read,
     // as vizud-cli check gives them (the provider sweep of the load has renumbered what they name since).

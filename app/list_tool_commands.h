@@ -15,10 +15,17 @@
 #include "listtools/duplicates.h"
 #include "listtools/list_sort.h"
 #include "listtools/satellites_xml.h"
+#include "listtools/program_diff.h"
 
 namespace vizud {
 
 class DocumentCommands;
+
+// Tools > Compare with file: what changed from the other file to the open list, with the lines to show.
+struct FileComparison {
+    ProgramDiff diff;
+    std::vector<DiffLine> lines;
+};
 
 class ListToolCommands {
 public:
@@ -34,6 +41,9 @@ public:
     // refused here with the same message), asks whether its favourite lists come too, and orders the
     // table like it; tells the user how many programs were matched.
     bool orderLikeFile();
+    // Asks for the other file (the list before a new scan, say), loads it as the editor opens a file, and
+    // compares it (OLD) with the open list (NEW); nothing when there is no list or the user cancels.
+    std::optional<FileComparison> compareWithFile() const;
     // The findings of the file as it was read while the image is still that file (the document keeps
     // them); after an edit, those of the image as it is now, but for the CRC, which the editor refreshes.
     std::vector<Finding> check() const;

@@ -24,6 +24,7 @@
 
 #include "app/about_box.h"
 #include "app/check_dialog.h"
+#include "app/compare_dialog.h"
 #include "app/command_ids.h"
 #include "app/duplicates_dialog.h"
 #include "app/editor_document.h"
@@ -322,6 +323,9 @@ void CMainFrame::runCommand(int commandId) {
         case kCmdToolsDuplicates:
             runTool(commandId);
             break;
+        case kCmdToolsCompare:
+            compareWithFile();
+            break;
         case kCmdFilePrint:
             printDocument();
             break;
@@ -507,6 +511,18 @@ void CMainFrame::runDuplicates() {
     requestIdleUpdate();
 }
 
+void CMainFrame::compareWithFile() {
+    const std::optional<FileComparison> comparison = m_doc.tools().compareWithFile();
+    if (!comparison)
+        return;
+    CompareDialog dialog(*comparison, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    selectProgramsInWholeTable(m_doc.database(), *m_leftView, *m_listView, comparison->diff.added);
+    m_filterRefresh.takeChange(m_doc.database().state().browse.viewMode);  // the list shows the category already
+    requestIdleUpdate();
+}
+
 void CMainFrame::printerSetup() {
     QPageSetupDialog dialog(&printer(), this);
     dialog.exec();
@@ -584,6 +600,7 @@ void CMainFrame::onIdle() {
     m_modifiedPane->setText(m_doc.isModified() ? tr("OVR") : QString());
     const DocumentCommands& commands = m_doc.commands();
     m_actions[kCmdToolsDuplicates]->setEnabled(commands.fileOpened() || commands.downloaded());
+    m_actions[kCmdToolsCompare]->setEnabled(commands.fileOpened() || commands.downloaded());
     const CountsPane pane = vizud::countsPane(m_doc.database(), commands.fileOpened(), commands.downloaded());
     const QString counts = translated(pane.text);
     m_countsPane->setText(counts);

@@ -75,6 +75,8 @@ private:
     void runTool(int commandId);
     // Tools > Duplicates...: the dialog, then the selection or the removal as one step.
     void runDuplicates();
+    // Tools > Compare with file: the comparison in its dialog, and Select added.
+    void compareWithFile();
     void printDocument();
     void printPreview();
     QPrinter& printer();

@@ -18,6 +18,7 @@ int runSort(const std::vector<std::string>& args);
 int runApplyOrder(const std::vector<std::string>& args);
 int runCheck(const std::vector<std::string>& args);
 int runDuplicates(const std::vector<std::string>& args);
+int runDiff(const std::vector<std::string>& args);
 int runDownload(const std::vector<std::string>& args);
 int runUpload(const std::vector<std::string>& args);
 int runUpgrade(const std::vector<std::string>& args);

@@ -32,6 +32,7 @@ const Command kCommands[] = {
     {"duplicates", vizud::cli::runDuplicates,
      "duplicates [--json] [--remove [-o OUT]] FILE.si\n"
      "                             the same service twice in a class (or delete the later ones)"},
+    {"diff", vizud::cli::runDiff, "diff [--json] OLD.si NEW.si  what changed from OLD to NEW (exit 1: it differs)"},
     {"download", vizud::cli::runDownload,
      "download -o FILE.si [PORT]  receive the box's database into FILE.si (written only on success)"},
     {"upload", vizud::cli::runUpload, "upload FILE.si [PORT]       send a channel file to the box"},

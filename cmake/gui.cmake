@@ -6,6 +6,7 @@ set(VIZUD_GUI_SOURCES
     app/about_box.cpp
     app/check_dialog.cpp
     app/duplicates_dialog.cpp
+    app/compare_dialog.cpp
     app/editor_application.cpp
     app/edit_step.cpp
     app/editor_document.cpp
@@ -42,6 +43,7 @@ set(VIZUD_GUI_SOURCES
     views/find_bar.cpp
     views/beside_pane.cpp
     views/left_view.cpp
+    views/whole_table_selection.cpp
     views/list_printer.cpp
     views/list_drag_handler.cpp
     views/program_list_model.cpp

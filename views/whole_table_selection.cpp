@@ -2,27 +2,32 @@
 
 #include <algorithm>
 
-#include "database/channel_database.h"
+#include "database/image_access.h"
 #include "views/left_view.h"
 #include "views/program_list_view.h"
-#include "views/tree_rules.h"
 
 namespace vizud {
 
 void selectProgramsInWholeTable(ChannelDatabase& db, CLeftView& tree, CViz_ud_app_17View& list,
                                 const std::vector<int>& programs) {
+    if (programs.empty())
+        return;
     const int tv = db.image().tvCount;
     const bool anyTv = std::any_of(programs.begin(), programs.end(), [tv](int p) { return p < tv; });
     const bool anyRadio = std::any_of(programs.begin(), programs.end(), [tv](int p) { return p >= tv; });
-    BrowseState& browse = db.state().browse;
-    const std::uint32_t category = anyTv && anyRadio ? kViewTvAndRadio : anyTv ? kViewTvOnly : kViewRadioOnly;
-    browse.viewMode = (browse.viewMode & ~(kViewTvAndRadio | kViewTvOnly | kViewRadioOnly)) | category;
+    std::uint32_t& mode = db.state().browse.viewMode;
+    const bool hidden = ((mode & kViewTvOnly) != 0 && anyRadio) || ((mode & kViewRadioOnly) != 0 && anyTv);
+    if (hidden) {
+        const std::uint32_t category = anyTv && anyRadio ? kViewTvAndRadio : anyTv ? kViewTvOnly : kViewRadioOnly;
+        mode = (mode & ~(kViewTvAndRadio | kViewTvOnly | kViewRadioOnly)) | category;
+    }
+    // The root shows the whole table; choosing it refills the list, else the list is read again here.
     QTreeWidgetItem* root = tree.rootItem(kSatellitesRoot);
     if (tree.currentItem() != root)
-        tree.setCurrentItem(root);  // the tree's selection refills the list
+        tree.setCurrentItem(root);
     else
         list.onUpdate();
-    std::vector<char> wanted(static_cast<std::size_t>(std::max(db.image().programCount, std::uint16_t{1})), 0);
+    std::vector<char> wanted(static_cast<std::size_t>(programCount(db.image())), 0);
     for (const int p : programs) {
         if (p >= 0 && p < static_cast<int>(wanted.size()))
             wanted[static_cast<std::size_t>(p)] = 1;
@@ -34,7 +39,8 @@ void selectProgramsInWholeTable(ChannelDatabase& db, CLeftView& tree, CViz_ud_ap
         if (p >= 0 && p < static_cast<int>(wanted.size()) && wanted[static_cast<std::size_t>(p)])
             rows.push_back(static_cast<int>(r));
     }
-    list.selectRowList(rows);
+    if (!rows.empty())
+        list.selectRowList(rows);
     list.setFocus();
 }
 

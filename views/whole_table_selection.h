@@ -1,5 +1,6 @@
-// Selecting programs where they can be looked at, dragged or deleted: the tools that find programs
-// (duplicates, a comparison with another file) end by showing them in the whole-table list.
+// Shows programs to the user in the whole-table list: the tree goes to the whole table, the TV / radio
+// category widens when it hides some of them, and their rows are selected with the first in view, ready
+// to be looked at, dragged, locked or deleted.
 #pragma once
 
 #include <vector>
@@ -10,9 +11,7 @@ class ChannelDatabase;
 class CLeftView;
 class CViz_ud_app_17View;
 
-// Switches the tree to the whole table (the Satellites root) showing the programs' class (TV or radio;
-// both when they are mixed), selects the rows of `programs` (table indices) and scrolls the first into
-// view.
+// `programs`: table indices, in any order. Nothing happens for none.
 void selectProgramsInWholeTable(ChannelDatabase& db, CLeftView& tree, CViz_ud_app_17View& list,
                                 const std::vector<int>& programs);
 

@@ -1163,6 +1163,20 @@ Duplicates</source>
         <translation>Programme finden, die ein neuer Suchlauf doppelt angelegt hat, und sie auswählen oder entfernen
 Duplikate</translation>
     </message>
+    <message>
+        <source>Co&amp;mpare with file...</source>
+        <translation>Mit Datei &amp;vergleichen...</translation>
+    </message>
+    <message>
+        <source>Show what changed from another channel file, such as the list before a new scan
+Compare with file</source>
+        <translation>Zeigen, was sich gegenüber einer anderen Kanaldatei geändert hat, etwa der Liste vor einem neuen Suchlauf
+Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>Compare with file</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
 </context>
 <context>
     <name>vizud::CViz_ud_app_17Doc</name>
@@ -1378,6 +1392,73 @@ Duplikate</translation>
     <message>
         <source>&amp;Upload as it is</source>
         <translation>&amp;So übertragen</translation>
+    </message>
+</context>
+<context>
+    <name>vizud::CompareDialog</name>
+    <message>
+        <source>Compare with file</source>
+        <translation>Mit Datei vergleichen</translation>
+    </message>
+    <message>
+        <source>The two lists hold the same programs.</source>
+        <translation>Die beiden Listen enthalten dieselben Programme.</translation>
+    </message>
+    <message>
+        <source>%1 added, %2 removed, %3 renamed, %4 changed</source>
+        <translation>%1 hinzugekommen, %2 entfallen, %3 umbenannt, %4 geändert</translation>
+    </message>
+    <message>
+        <source>Added</source>
+        <translation>Hinzugekommen</translation>
+    </message>
+    <message>
+        <source>Removed</source>
+        <translation>Entfallen</translation>
+    </message>
+    <message>
+        <source>Renamed</source>
+        <translation>Umbenannt</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Satellite</source>
+        <translation>Satellit</translation>
+    </message>
+    <message>
+        <source>Service ID</source>
+        <translation>Service-ID</translation>
+    </message>
+    <message>
+        <source>Radio</source>
+        <translation>Radio</translation>
+    </message>
+    <message>
+        <source>TV</source>
+        <translation>TV</translation>
+    </message>
+    <message>
+        <source>&amp;Select added</source>
+        <translation>Hinzugekommene &amp;auswählen</translation>
+    </message>
+    <message>
+        <source>Select, in the whole table, the programs of this list that the other file lacks</source>
+        <translation>In der ganzen Tabelle die Programme dieser Liste auswählen, die der anderen Datei fehlen</translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,8 @@ TEST_F(ListTools, NothingHappensWithoutAList) {
     EXPECT_FALSE(tools.sortView(SortKey::Name));
     EXPECT_FALSE(tools.orderLikeFile());
     EXPECT_FALSE(tools.repair());
-    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>(3, "Open or download a channel list first."));
+    EXPECT_FALSE(tools.compareWithFile());
+    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>(4, "Open or download a channel list first."));
     EXPECT_TRUE(files.requests.empty());
     EXPECT_TRUE(image() == before);
 }

@@ -130,8 +130,8 @@ using CliInfoDump = Cli;
 using LinkEndToEnd = Cli;
 
 // sort and apply-order write what the editor's tools give the file opened the editor's way: to -o OUT, or
-// over FILE after keeping its original as FILE.bak.
-TEST_F(CliInfoDump, SortAndApplyOrderWriteWhatTheEditorGets) {
+// over FILE after keeping its original as FILE.bak; diff tells the rescan from its reference.
+TEST_F(CliInfoDump, SortApplyOrderAndDiffGiveWhatTheEditorGets) {
     const auto img = test::makeImage(6, test::fullShape());
     const std::string reference = write(*img, "ref.si");
     std::reverse(img->programs, img->programs + img->tvCount);  // a new scan in another order
@@ -149,6 +149,15 @@ TEST_F(CliInfoDump, SortAndApplyOrderWriteWhatTheEditorGets) {
     const std::string ordered =
         expected([](ChannelDatabase& db, const all_tables_block& ref) { EXPECT_TRUE(applyOrder(db, ref, true)); });
 
+    const std::pair<std::vector<std::string>, std::string> diffs[] = {
+        {{"diff", path, path}, "0 added, 0 removed, 0 renamed, 0 changed\n"},
+        {{"diff", "--json", reference, path}, "{\"added\":[1],\"removed\":[10000],\"renamed\":[],\"changed\":[]}\n"},
+        {{"diff", reference, path}, "+ TV    1           ~"}};
+    for (const auto& [args, out] : diffs) {
+        const test::ProcessResult r = cli(args);
+        EXPECT_EQ(r.exitCode, args[1] == path ? 0 : 1) << r.err;
+        EXPECT_EQ(r.out.substr(0, out.size()), out);
+    }
     const test::ProcessResult toFile = cli({"sort", "--by", "provider", "-o", dir.file("out.si"), path});
     ASSERT_EQ(toFile.exitCode, 0) << toFile.err;
     EXPECT_TRUE(test::readFile(dir.file("out.si")) == sorted);
@@ -269,7 +278,8 @@ TEST_F(CliInfoDump, InfoJsonDescribesTheImageAfterTheSweep) {
     EXPECT_NE(cli({"info", path}).out.find("Programs:      3"), std::string::npos);
 }
 
-// A bad command line ends with 2, a file that cannot be used with 1; either says why on standard error only.
+// A bad command line ends with 2, a file that cannot be used with 1 (with 2 for diff, whose 1 means the files
+// differ); either says why on standard error only.
 TEST_F(CliInfoDump, UnusableFilesAndBadUsage) {
     auto img = test::makeImage(5, test::ImageShape{});
     const std::string good = write(*img, "good.si");
@@ -294,6 +304,8 @@ TEST_F(CliInfoDump, UnusableFilesAndBadUsage) {
         {{"duplicates", shortFile}, 1},
         {{"duplicates", "--json", "--remove", good}, 2},
         {{"duplicates", "-o", "x.si", good}, 2},
+        {{"diff", good}, 2},
+        {{"diff", missing, good}, 2},
         {{"download", "-o", "x.si", "--baud", "9600"}, 2},
         {{"upload", "x.si", "--port", "5"}, 2}};
     for (const auto& [args, exit] : cases) {

@@ -1,7 +1,8 @@
 // The channel-list tools on changed images: the export, the check and its repair, the sorts, the order
-// from a second changed image and the duplicates. Besides what the sanitizers catch, each tool keeps its
-// promise: a repaired image has nothing left to repair, a sort or a reordering only permutes the programs,
-// and a removal of the duplicates leaves none.
+// from and the comparison with a second changed image, and the duplicates. Besides what the sanitizers
+// catch, each tool keeps its promise: a repaired image has nothing left to repair, a sort or a reordering
+// only permutes the programs, a comparison accounts for every program once, and a removal of the
+// duplicates leaves none.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -15,6 +16,7 @@
 #include "listtools/database_check.h"
 #include "listtools/duplicates.h"
 #include "listtools/list_sort.h"
+#include "listtools/program_diff.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
@@ -93,6 +95,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         default:
             fuzz::startingImage(*reference, in.ConsumeIntegral<std::uint8_t>());
             change(in, *reference);
+            {
+                // Every program of either image is matched once or is added (NEW) or removed (OLD).
+                const ProgramDiff diff = diffPrograms(*reference, img);
+                require(diff.added.size() + programCount(*reference) == diff.removed.size() + programCount(img));
+                (void)diffText(diffLines(diff, *reference, img), diff);
+            }
             applyOrder(db, *reference, in.ConsumeBool());
             break;
     }

@@ -83,6 +83,7 @@ TEST_F(MainFrameTest, ConfigurationIsWrittenWhenTheFrameGoes) {
 // document_commands_test checks).
 TEST_F(MainFrameTest, DropCloseDownloadAndUploadReachTheDocument) {
     start();
+    EXPECT_FALSE(frame->action(kCmdToolsCompare)->isEnabled()) << "no list to compare";
     trigger(kCmdUpload);
     EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"No document opened or downloaded"});
     trigger(kCmdDownload);
@@ -106,6 +107,7 @@ TEST_F(MainFrameTest, DropCloseDownloadAndUploadReachTheDocument) {
     settle();
     EXPECT_EQ(frame->windowTitle(), "b.si[*] - Diruriz Ezoviv for HD");
     EXPECT_EQ(frame->countsPane()->text(), "TV:10, Radio:40");
+    EXPECT_TRUE(frame->action(kCmdToolsCompare)->isEnabled());
 
     doc.setModifiedFlag(true);
     fx.messages.script(MessageAnswer::Cancel);

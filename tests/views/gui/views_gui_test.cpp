@@ -9,6 +9,7 @@
 #include <QtTest/QAbstractItemModelTester>
 #include <QtTest/QTest>
 #include <QtWidgets/QComboBox>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
@@ -17,6 +18,7 @@
 #include "app/command_ids.h"
 #include "app/duplicates_dialog.h"
 #include "database/image_access.h"
+#include "database/image_crc.h"
 #include "dialogs/program_dialog_model.h"
 #include "tests/app/gui/gui_fixture.h"
 #include "tests/database/editing_checks.h"
@@ -334,6 +336,37 @@ TEST_F(Window, DuplicatesAreSelectedInTheWholeTableOrRemovedInOneStep) {
     EXPECT_EQ(undoText(), "&Undo Remove 2 duplicates");
     frame->action(kCmdEditUndo)->trigger();
     EXPECT_EQ(test::firstDifference(*before, fx.image()), -1);
+}
+
+// Compare with an older copy that lacks a TV and a radio program: Select added shows them in the whole
+// table, the category widened from TV only; the tree leaves the favourite list it was on.
+TEST_F(Window, CompareWithAnOlderCopySelectsWhatItLacks) {
+    auto older = std::make_unique<all_tables_block>(fx.image());
+    for (const int p : {3, 25}) {
+        older->programs[p].serviceId ^= 0x5555;
+        older->programs[p].name[0] = '~';
+    }
+    refreshCrc(*older);
+    test::writeFile(dir.file("older.si"), older.get(), kImageSize);
+    select(root(kFavsRoot)->child(0));
+    frame->action(kCmdShowTv)->trigger();
+    settle();
+    QString summary;
+    QTimer::singleShot(0, [&summary] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        summary = dialog->findChild<QLabel*>("compareSummary")->text();
+        dialog->findChild<QPushButton*>("selectAddedButton")->click();
+    });
+    files.answers.push_back(dir.file("older.si"));
+    frame->action(kCmdToolsCompare)->trigger();
+    settle();
+    EXPECT_EQ(summary, "2 added, 2 removed, 0 renamed, 0 changed");
+    EXPECT_EQ(tree->currentItem(), root(kSatellitesRoot));
+    EXPECT_TRUE(frame->action(kCmdShowTvAndRadio)->isChecked());
+    EXPECT_EQ(rows(), fx.image().programCount);
+    EXPECT_EQ(selected(), (Rows{3, 25}));
+    EXPECT_TRUE(unchanged());
 }
 
 // The find bar: F3 and Shift+F3 step through the matches (which rows match: list_find_test), select all,

@@ -1,0 +1,64 @@
+// Comparing two files: one change to a copy per row, found as the match of ordering like another file
+// finds it; a file compared with itself has no differences.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "listtools/program_diff.h"
+#include "tests/support/database_fixture.h"
+#include "tests/support/image_factory.h"
+
+namespace vizud {
+namespace {
+
+void buildOld(test::ImageBuilder& b) {
+    b.satellite(1, "Astra", 192);
+    b.transponder(1, 11000);
+    b.provider("P");
+    b.provider("Q");
+    b.program("A", 0, 0, true, 1);
+    b.program("B", 0, 0, true, 2);
+    b.program("R", 0, 0, false, 3);
+}
+
+TEST(ProgramDiff, EachChangeToACopyIsFoundAsWhatItIs) {
+    const std::pair<std::function<void(all_tables_block&)>, const char*> cases[] = {
+        {[](all_tables_block&) {}, R"({"added":[],"removed":[],"renamed":[],"changed":[]})"},
+        // Only the second key (the name on the satellite) matches: the same program.
+        {[](all_tables_block& n) { n.programs[1].serviceId = 22; }, R"({"added":[],"removed":[],"renamed":[],"changed":[]})"},
+        {[](all_tables_block& n) { n.programs[1].serviceId = 22, n.programs[1].pcrPid = 7; },
+         R"({"added":[],"removed":[],"renamed":[],"changed":[[2,2]]})"},
+        {[](all_tables_block& n) { n.programs[0].name[0] = 'Z'; }, R"({"added":[],"removed":[],"renamed":[[1,1]],"changed":[]})"},
+        {[](all_tables_block& n) { n.programs[2].providerIndex = 1; }, R"({"added":[],"removed":[],"renamed":[],"changed":[[3,3]]})"},
+        {[](all_tables_block& n) { n.programs[0].programFlags ^= 4; }, R"({"added":[],"removed":[],"renamed":[],"changed":[[1,1]]})"},
+        {[](all_tables_block& n) { n.programs[1].videoPid = 3, n.programs[2].audioPid = 4; },
+         R"({"added":[],"removed":[],"renamed":[],"changed":[[2,2],[3,3]]})"},
+        // A new service id and a new name: another program.
+        {[](all_tables_block& n) { n.programs[0].serviceId = 9, n.programs[0].name[0] = 'Z'; },
+         R"({"added":[1],"removed":[1],"renamed":[],"changed":[]})"},
+        {[](all_tables_block& n) { n.programs[1].tpIndex = 5; }, R"({"added":[2],"removed":[2],"renamed":[],"changed":[]})"},
+        // The radio program gone, a TV program scanned before the others.
+        {[](all_tables_block& n) {
+             n.programs[2] = n.programs[1], n.programs[1] = n.programs[0];
+             test::setName(n.programs[0].name, "New");
+             n.programs[0].serviceId = 40;
+             n.tvCount = 3;
+         },
+         R"({"added":[1],"removed":[3],"renamed":[],"changed":[]})"},
+    };
+    for (const auto& [change, expected] : cases) {
+        test::DatabaseFixture was, is;
+        buildOld(was.build);
+        buildOld(is.build);
+        change(is.image());
+        EXPECT_EQ(diffJson(diffPrograms(was.image(), is.image())), std::string(expected) + "\n") << expected;
+    }
+}
+
+TEST(ProgramDiff, AFullFileComparedWithItselfHasNoDifferences) {
+    const auto img = test::makeImage(24, test::fullShape());
+    EXPECT_TRUE(diffPrograms(*img, *img).empty());
+}
+
+}  // namespace
+}  // namespace vizud
