@@ -258,10 +258,11 @@ FrameActions createFrameActions(QMainWindow& frame) {
     sort->setObjectName("sortMenu");
     sort->addActions(
         {actions[kCmdToolsSortByName], actions[kCmdToolsSortByProvider], actions[kCmdToolsSortByTransponder]});
-    toolsMenu->addAction(actions[kCmdToolsOrderLikeFile]);
+    // The list after a rescan: ordered like the old one, compared with it, its duplicates; then the
+    // transponders, then the check.
+    toolsMenu->addActions({actions[kCmdToolsOrderLikeFile], actions[kCmdToolsCompare], actions[kCmdToolsDuplicates]});
+    toolsMenu->addSeparator();
     toolsMenu->addAction(actions[kCmdToolsUpdateTransponders]);
-    toolsMenu->addAction(actions[kCmdToolsDuplicates]);
-    toolsMenu->addAction(actions[kCmdToolsCompare]);
     toolsMenu->addSeparator();
     toolsMenu->addAction(actions[kCmdToolsCheck]);
 

@@ -20,6 +20,11 @@ TransponderPlanDialog::TransponderPlanDialog(const TransponderPlan& plan, QWidge
                                        : tr("The transponders are up to date: the file brings nothing new."),
                                this);
     summary->setWordWrap(true);
+    auto* totals = new QLabel(tr("%1 to add, %2 to change.")
+                                  .arg(tr("%n transponder(s)", "", static_cast<int>(plan.additions.size())))
+                                  .arg(plan.changes.size()),
+                              this);
+    totals->setObjectName("planTotals");
     auto* report = new QPlainTextEdit(translated(planText(plan)), this);
     report->setObjectName("planReport");
     report->setReadOnly(true);
@@ -35,6 +40,7 @@ TransponderPlanDialog::TransponderPlanDialog(const TransponderPlan& plan, QWidge
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summary);
+    layout->addWidget(totals);
     layout->addWidget(report);
     layout->addWidget(buttons);
     resize(640, 420);

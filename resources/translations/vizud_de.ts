@@ -1688,6 +1688,17 @@ Mit Datei vergleichen</translation>
         <source>&amp;Apply</source>
         <translation>&amp;Übernehmen</translation>
     </message>
+    <message>
+        <source>%1 to add, %2 to change.</source>
+        <translation>%1 zu ergänzen, %2 zu ändern.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n transponder(s)</source>
+        <translation>
+            <numerusform>%n Transponder</numerusform>
+            <numerusform>%n Transponder</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>vizud::TransponderTreeDialog</name>
