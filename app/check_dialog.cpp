@@ -24,10 +24,12 @@ CheckDialog::CheckDialog(const std::vector<Finding>& findings, bool beforeUpload
     setObjectName(beforeUpload ? "uploadCheckDialog" : "checkDialog");
     setWindowTitle(beforeUpload ? tr("Upload") : tr("Check database"));
     const auto repairable = std::count_if(findings.begin(), findings.end(), isRepairable);
-    QString heading = findings.empty() ? tr("No problems found.")
-                                       : tr("%n problem(s) found, %1 of them can be repaired safely.", "",
-                                            static_cast<int>(findings.size()))
-                                             .arg(repairable);
+    QString heading = findings.empty()      ? tr("No problems found.")
+                      : findings.size() == 1 ? (repairable == 1 ? tr("1 problem found; it can be repaired safely.")
+                                                                : tr("1 problem found; it cannot be repaired safely."))
+                                             : tr("%1 problems found, %2 of them can be repaired safely.")
+                                                   .arg(findings.size())
+                                                   .arg(repairable);
     if (beforeUpload)
         heading = tr("The list to be uploaded has problems the box may not cope with.") + "\n" + heading;
     auto* summary = new QLabel(heading, this);

@@ -79,8 +79,10 @@ DuplicatesDialog::DuplicatesDialog(const all_tables_block& img, const std::vecto
     setWindowTitle(tr("Duplicates"));
     const int duplicates = m_model.rowCount() - static_cast<int>(groups.size());
     auto* summary = new QLabel(
-        tr("%n program(s) repeat a service listed before them in their class; the first of each group is kept.", "",
-           duplicates),
+        duplicates == 1
+            ? tr("1 program repeats a service listed before it in its class; the first of each group is kept.")
+            : tr("%1 programs repeat a service listed before them in their class; the first of each group is kept.")
+                  .arg(duplicates),
         this);
     summary->setWordWrap(true);
     m_view = new QTreeView(this);

@@ -20,10 +20,7 @@ TransponderPlanDialog::TransponderPlanDialog(const TransponderPlan& plan, QWidge
                                        : tr("The transponders are up to date: the file brings nothing new."),
                                this);
     summary->setWordWrap(true);
-    auto* totals = new QLabel(tr("%1 to add, %2 to change.")
-                                  .arg(tr("%n transponder(s)", "", static_cast<int>(plan.additions.size())))
-                                  .arg(plan.changes.size()),
-                              this);
+    auto* totals = new QLabel(translated(planText(TransponderPlan{{}, plan.additions, plan.changes})).trimmed(), this);
     totals->setObjectName("planTotals");
     auto* report = new QPlainTextEdit(translated(planText(plan)), this);
     report->setObjectName("planReport");

@@ -244,17 +244,16 @@ TransponderPlan planTransponderUpdate(const all_tables_block& img, const Satelli
 
 std::string planText(const TransponderPlan& plan) {
     std::ostringstream out;
-    int changed = 0;
     for (const SatellitePlan& line : plan.satellites) {
         out << line.name << ": ";
         if (line.inFile)
             out << line.added << " added, " << line.changed << " changed, " << line.unmatched << " not in the file\n";
         else
             out << "no satellite at this position in the file\n";
-        changed += line.changed;
     }
     const std::size_t added = plan.additions.size();
-    out << added << (added == 1 ? " transponder" : " transponders") << " to add, " << changed << " to change\n";
+    out << added << (added == 1 ? " transponder" : " transponders") << " to add, " << plan.changes.size()
+        << " to change\n";
     return out.str();
 }
 

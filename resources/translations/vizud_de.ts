@@ -1362,13 +1362,6 @@ Mit Datei vergleichen</translation>
         <source>No problems found.</source>
         <translation>Keine Probleme gefunden.</translation>
     </message>
-    <message numerus="yes">
-        <source>%n problem(s) found, %1 of them can be repaired safely.</source>
-        <translation>
-            <numerusform>%n Problem gefunden, %1 davon sicher reparierbar.</numerusform>
-            <numerusform>%n Probleme gefunden, %1 davon sicher reparierbar.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>&amp;Repair</source>
         <translation>&amp;Reparieren</translation>
@@ -1392,6 +1385,18 @@ Mit Datei vergleichen</translation>
     <message>
         <source>&amp;Upload as it is</source>
         <translation>&amp;So übertragen</translation>
+    </message>
+    <message>
+        <source>1 problem found; it can be repaired safely.</source>
+        <translation>1 Problem gefunden; es kann sicher repariert werden.</translation>
+    </message>
+    <message>
+        <source>1 problem found; it cannot be repaired safely.</source>
+        <translation>1 Problem gefunden; es kann nicht sicher repariert werden.</translation>
+    </message>
+    <message>
+        <source>%1 problems found, %2 of them can be repaired safely.</source>
+        <translation>%1 Probleme gefunden, %2 davon können sicher repariert werden.</translation>
     </message>
 </context>
 <context>
@@ -1514,13 +1519,6 @@ Mit Datei vergleichen</translation>
         <source>Duplicates</source>
         <translation>Duplikate</translation>
     </message>
-    <message numerus="yes">
-        <source>%n program(s) repeat a service listed before them in their class; the first of each group is kept.</source>
-        <translation>
-            <numerusform>%n Programm wiederholt einen Dienst, der in seiner Klasse schon davor steht; das erste jeder Gruppe bleibt.</numerusform>
-            <numerusform>%n Programme wiederholen einen Dienst, der in ihrer Klasse schon davor steht; das erste jeder Gruppe bleibt.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>&amp;Select duplicates</source>
         <translation>Duplikate &amp;auswählen</translation>
@@ -1536,6 +1534,14 @@ Mit Datei vergleichen</translation>
     <message>
         <source>Delete the duplicates; a favourite list that held one holds its kept program</source>
         <translation>Die Duplikate löschen; eine Favoritenliste, die eines enthielt, enthält dann das behaltene Programm</translation>
+    </message>
+    <message>
+        <source>1 program repeats a service listed before it in its class; the first of each group is kept.</source>
+        <translation>1 Programm wiederholt einen Dienst, der in seiner Klasse schon davor steht; das erste jeder Gruppe bleibt.</translation>
+    </message>
+    <message>
+        <source>%1 programs repeat a service listed before them in their class; the first of each group is kept.</source>
+        <translation>%1 Programme wiederholen einen Dienst, der in ihrer Klasse schon davor steht; das erste jeder Gruppe bleibt.</translation>
     </message>
 </context>
 <context>
@@ -1687,17 +1693,6 @@ Mit Datei vergleichen</translation>
     <message>
         <source>&amp;Apply</source>
         <translation>&amp;Übernehmen</translation>
-    </message>
-    <message>
-        <source>%1 to add, %2 to change.</source>
-        <translation>%1 zu ergänzen, %2 zu ändern.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n transponder(s)</source>
-        <translation>
-            <numerusform>%n Transponder</numerusform>
-            <numerusform>%n Transponder</numerusform>
-        </translation>
     </message>
 </context>
 <context>
