@@ -2,7 +2,7 @@
 # make test   build everything and run every test, then the core tests under ASan + UBSan
 # make bench  build and run the benchmarks on a full-capacity database
 # make fuzz   build the libFuzzer targets with clang and run each for FUZZ_SECONDS
-# make package  build the Debian package (build/package/vizud_*.deb) and check it from a scratch root
+# make package  build the Debian package (build/package/vizud_*.deb), check it with lintian and from a scratch root
 JOBS ?= 2
 FUZZ_SECONDS ?= 60
 BUILD ?= build
@@ -57,6 +57,9 @@ fuzz-brief:
 package: build
 	@rm -rf $(BUILD)/package
 	@cd $(BUILD) && cpack -G DEB >/dev/null
+	@lintian --fail-on error,warning $(BUILD)/package/vizud_*.deb 2>&1 | grep -v '^running with root privileges' || true
+	@lintian --fail-on error,warning $(BUILD)/package/vizud_*.deb >/dev/null 2>&1 || \
+	    { echo "make package: lintian reports errors or warnings (above)"; exit 1; }
 	@scripts/check-package $(BUILD)/package/vizud_*.deb $(BUILD)/tests/app/make_channel_file
 
 format:

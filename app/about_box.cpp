@@ -5,6 +5,8 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 
+#include "vizud_version.h"
+
 namespace vizud {
 
 namespace {
@@ -39,10 +41,13 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     grid->addWidget(link(tr("Support forum"), "https://vizud.example.org/forum/", this), 3, 1);
     grid->addWidget(link(tr("Downloads"), "https://vizud.example.org/downloads/", this), 4, 1);
     grid->addWidget(link("support@vizud.example.org", "mailto:support@vizud.example.org", this), 5, 1);
+    auto* version = new QLabel(tr("vizud %1, free software under the GNU GPL version 3 or later").arg(kVersion), this);
+    version->setObjectName("versionLabel");
+    grid->addWidget(version, 6, 1);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    grid->addWidget(buttons, 6, 0, 1, 3);
+    grid->addWidget(buttons, 7, 0, 1, 3);
 }
 
 }  // namespace vizud

@@ -15,6 +15,7 @@
 #include "app/editor_document.h"
 #include "app/file_type_registration.h"
 #include "app/kept_downloads.h"
+#include "vizud_version.h"
 #include "app/folder_memory.h"
 #include "app/gui_file_chooser.h"
 #include "app/gui_messages.h"
@@ -86,12 +87,14 @@ int runEditor(int argc, char** argv) {
     QApplication::setOrganizationName("vizud");
     QApplication::setApplicationName("vizud");
     QApplication::setApplicationDisplayName("Diruriz Ezoviv for HD");
+    QApplication::setApplicationVersion(kVersion);
     QApplication::setWindowIcon(QIcon(":/images/vizud_48.png"));
     installTranslations(app);
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Channel-list editor for a DVB-S satellite receiver.");
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption screenshot("screenshot", "Render the main window to OUT.png and exit.", "OUT.png");
     parser.addOption(screenshot);
     parser.addPositionalArgument("FILE.si", "Channel file to open.");

@@ -6,6 +6,7 @@
 
 #include "cli/cli_commands.h"
 #include "cli/cli_options.h"
+#include "vizud_version.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ void printHelp(std::ostream& out) {
     out << "\nPORT: [--device PATH] [--port 1..4] [--baud 115200|57600]. --device wins; --port N uses\n"
            "VIZUD_COMN (default /dev/ttyS<N-1>); without either, the port and baud rate of veravaravo.cfg\n"
            "in the working directory, else COM1 at 115200. Ctrl-C cancels a transfer.\n";
+    out << "\nvizud-cli --help and vizud-cli --version print this text and the version.\n";
     out << "\nExit status: 0 success, 1 the file or the transfer failed, 2 usage error.\n";
 }
 
@@ -60,6 +62,10 @@ int main(int argc, char** argv) {
     const std::string name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         printHelp(std::cout);
+        return vizud::cli::kExitOk;
+    }
+    if (name == "--version") {
+        std::cout << "vizud-cli " << vizud::kVersion << "\n";
         return vizud::cli::kExitOk;
     }
     for (const Command& command : kCommands) {

@@ -75,8 +75,7 @@ target_link_libraries(vizud_draw_images PRIVATE Qt6::Gui vizud_warnings)
 install(TARGETS vizud RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES resources/xdg/vizud.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/xdg/vizud.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
-install(FILES resources/xdg/vizud.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo
-        RENAME org.vizud.editor.metainfo.xml)
+install(FILES ${CMAKE_BINARY_DIR}/doc/org.vizud.editor.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 16 32 48 64 128 256)
     install(FILES resources/images/vizud_${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME vizud.png)

@@ -14,6 +14,7 @@
 #include "database/image_layout.h"
 #include "link/serial_port.h"
 #include "tools/box_simulator.h"
+#include "vizud_version.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ const char* const kUsage =
     "  --device-type N      the box's device type (default 0)\n"
     "  --once               end after one transfer\n"
     "  --quiet              print only the device path\n"
+    "  --version            print the version and exit\n"
     "Faults:\n"
     "  --refuse             refuse downloads\n"
     "  --silent             never answer\n"
@@ -91,6 +93,9 @@ int main(int argc, char** argv) {
         bool ok = true;
         if (a == "--help" || a == "-h") {
             std::cout << kUsage;
+            return 0;
+        } else if (a == "--version") {
+            std::cout << "vizud-boxsim " << kVersion << "\n";
             return 0;
         } else if (a == "--device") {
             ok = text(device);

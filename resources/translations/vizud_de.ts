@@ -514,6 +514,10 @@
         <source>Downloads</source>
         <translation>Downloads</translation>
     </message>
+    <message>
+        <source>vizud %1, free software under the GNU GPL version 3 or later</source>
+        <translation>vizud %1, freie Software unter der GNU GPL Version 3 oder später</translation>
+    </message>
 </context>
 <context>
     <name>vizud::BesidePane</name>

@@ -1,0 +1,73 @@
+# Turns NEWS.md into the package's Debian changelog (gzipped) and the releases of the AppStream
+# metainfo, so the history is written once. Run with cmake -P:
+#   -DNEWS=NEWS.md -DMAINTAINER="Name <mail>" -DCHANGELOG=out/changelog.gz
+#   -DMETAINFO_IN=vizud.metainfo.xml.in -DMETAINFO_OUT=out/org.vizud.editor.metainfo.xml
+# NEWS.md: "## VERSION (YYYY-MM-DD)" headings, each followed by "- " items (continued on lines
+# indented by two spaces).
+file(STRINGS ${NEWS} lines ENCODING UTF-8)
+set(versions "")
+set(current "")
+foreach(line IN LISTS lines)
+    if(line MATCHES "^## ([0-9.]+) \\(([0-9-]+)\\)$")
+        set(current ${CMAKE_MATCH_1})
+        list(APPEND versions ${current})
+        set(date_${current} ${CMAKE_MATCH_2})
+        set(items_${current} "")
+        set(count_${current} 0)
+    elseif(current AND line MATCHES "^- (.*)$")
+        math(EXPR n "${count_${current}} + 1")
+        set(count_${current} ${n})
+        set(item_${current}_${n} "${CMAKE_MATCH_1}")
+    elseif(current AND line MATCHES "^  +(.*)$")
+        set(n ${count_${current}})
+        set(item_${current}_${n} "${item_${current}_${n}} ${CMAKE_MATCH_1}")
+    endif()
+endforeach()
+if(NOT versions)
+    message(FATAL_ERROR "${NEWS} names no version")
+endif()
+
+# The Debian changelog: one entry per version, newest first, items wrapped at 78 columns.
+set(changelog "")
+set(releases "")
+foreach(version IN LISTS versions)
+    execute_process(COMMAND date -u -R -d "${date_${version}} 12:00" OUTPUT_VARIABLE when
+                    OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    string(APPEND changelog "vizud (${version}) unstable; urgency=medium\n\n")
+    set(list_items "")
+    foreach(i RANGE 1 ${count_${version}})
+        set(text "${item_${version}_${i}}")
+        # Wrapped by words: "  * " on the first line, four spaces on the others.
+        string(REPLACE " " ";" words "${text}")
+        set(out "  *")
+        set(width 3)
+        foreach(word IN LISTS words)
+            string(LENGTH "${word}" length)
+            math(EXPR next "${width} + 1 + ${length}")
+            if(next GREATER 78)
+                string(APPEND out "\n   ")
+                set(width 3)
+                math(EXPR next "${width} + 1 + ${length}")
+            endif()
+            string(APPEND out " ${word}")
+            set(width ${next})
+        endforeach()
+        string(APPEND changelog "${out}\n")
+        string(REPLACE "&" "&amp;" text "${text}")
+        string(REPLACE "<" "&lt;" text "${text}")
+        string(REPLACE ">" "&gt;" text "${text}")
+        string(APPEND list_items "          <li>${text}</li>\n")
+    endforeach()
+    string(APPEND changelog "\n -- ${MAINTAINER}  ${when}\n\n")
+    string(APPEND releases "    <release version=\"${version}\" date=\"${date_${version}}\">\n"
+                           "      <description>\n        <ul>\n${list_items}        </ul>\n      </description>\n"
+                           "    </release>\n")
+endforeach()
+string(STRIP "${changelog}" changelog)
+get_filename_component(folder ${CHANGELOG} DIRECTORY)
+file(MAKE_DIRECTORY ${folder})
+file(WRITE ${folder}/changelog "${changelog}\n")
+execute_process(COMMAND gzip -9nf ${folder}/changelog COMMAND_ERROR_IS_FATAL ANY)
+
+set(RELEASES "${releases}")
+configure_file(${METAINFO_IN} ${METAINFO_OUT} @ONLY)
