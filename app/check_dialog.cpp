@@ -18,6 +18,15 @@ constexpr int kUploadAsItIs = 2;  // the dialog's result beside Accepted (repair
 
 }  // namespace
 
+QPlainTextEdit* reportView(const QString& text, const char* name, QWidget* parent) {
+    auto* report = new QPlainTextEdit(text, parent);
+    report->setObjectName(name);
+    report->setReadOnly(true);
+    report->setLineWrapMode(QPlainTextEdit::NoWrap);
+    report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    return report;
+}
+
 CheckDialog::CheckDialog(const std::vector<Finding>& findings, QWidget* parent) : CheckDialog(findings, false, parent) {}
 
 CheckDialog::CheckDialog(const std::vector<Finding>& findings, bool beforeUpload, QWidget* parent) : QDialog(parent) {
@@ -33,11 +42,7 @@ CheckDialog::CheckDialog(const std::vector<Finding>& findings, bool beforeUpload
     if (beforeUpload)
         heading = tr("The list to be uploaded has problems the box may not cope with.") + "\n" + heading;
     auto* summary = new QLabel(heading, this);
-    auto* report = new QPlainTextEdit(translated(reportText(findings)), this);
-    report->setObjectName("checkReport");
-    report->setReadOnly(true);
-    report->setLineWrapMode(QPlainTextEdit::NoWrap);
-    report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    QPlainTextEdit* report = reportView(translated(reportText(findings)), "checkReport", this);
     auto* buttons = new QDialogButtonBox(beforeUpload ? QDialogButtonBox::Cancel : QDialogButtonBox::Close, this);
     const QString repairTip = tr("Drop favourite entries that name no program or name one twice, move entries to the "
                                  "part of their program, set the satellites' transponder counts right");

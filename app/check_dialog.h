@@ -6,10 +6,16 @@
 
 #include <vector>
 
+class QPlainTextEdit;
+
 #include "app/document_services.h"
 #include "listtools/database_check.h"
 
 namespace vizud {
+
+// A read-only report of one line per item in a fixed-width font, without wrapping: the check's findings,
+// the transponder plan.
+QPlainTextEdit* reportView(const QString& text, const char* name, QWidget* parent);
 
 class CheckDialog : public QDialog {
     Q_OBJECT

@@ -1,12 +1,12 @@
 #include "app/transponder_plan_dialog.h"
 
-#include <QtGui/QFontDatabase>
 #include <QtWidgets/QDialogButtonBox>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPlainTextEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QVBoxLayout>
 
+#include "app/check_dialog.h"
 #include "app/translated_texts.h"
 
 namespace vizud {
@@ -22,11 +22,7 @@ TransponderPlanDialog::TransponderPlanDialog(const TransponderPlan& plan, QWidge
     summary->setWordWrap(true);
     auto* totals = new QLabel(translated(planText(TransponderPlan{{}, plan.additions, plan.changes})).trimmed(), this);
     totals->setObjectName("planTotals");
-    auto* report = new QPlainTextEdit(translated(planText(plan)), this);
-    report->setObjectName("planReport");
-    report->setReadOnly(true);
-    report->setLineWrapMode(QPlainTextEdit::NoWrap);
-    report->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    QPlainTextEdit* report = reportView(translated(planText(plan)), "planReport", this);
     auto* buttons = new QDialogButtonBox(changes ? QDialogButtonBox::Cancel : QDialogButtonBox::Close, this);
     if (changes) {
         QPushButton* apply = buttons->addButton(tr("&Apply"), QDialogButtonBox::AcceptRole);
