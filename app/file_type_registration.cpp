@@ -142,6 +142,8 @@ std::string desktopEntryText(const std::string& program) {
            " %f\n"
            "Terminal=false\n"
            "Categories=Utility;\n"
+           "Keywords=satellite;channel;DVB;receiver;set-top box;favourites;\n"
+           "Keywords[de]=Satellit;Kanal;Sender;DVB;Receiver;Favoriten;\n"
            "MimeType=" +
            kChannelMimeType + ";\n";
 }
