@@ -2,6 +2,7 @@
 
 #include <csv.h>
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <fstream>
@@ -20,26 +21,6 @@ constexpr std::array<const char*, Columns> kColumnNames = {
     "name", "position", "frequency", "polarization", "service_id", "scrambled", "scpc", "locked", "user", "favourites"};
 constexpr int kRequiredColumns = 5;
 constexpr std::array<std::uint16_t, 4> kFlagBits = {0x01, 0x02, 0x04, 0x20};
-
-// What libcsv hands over: the fields of the record being read and, per record, the line it started on.
-struct Records {
-    std::vector<std::vector<std::string>> records;
-    std::vector<int> lines;
-    std::vector<std::string> fields;
-    int startLine = 1;
-};
-
-void onField(void* data, std::size_t length, void* records) {
-    auto& r = *static_cast<Records*>(records);
-    r.fields.emplace_back(static_cast<const char*>(data), length);
-}
-
-void onRecordEnd(int, void* records) {
-    auto& r = *static_cast<Records*>(records);
-    r.records.push_back(std::move(r.fields));
-    r.lines.push_back(r.startLine);
-    r.fields.clear();
-}
 
 std::string lineError(int line, const std::string& why) {
     return "line " + std::to_string(line) + ": " + why;
@@ -75,10 +56,12 @@ bool parsePosition(std::string_view text, CsvReferenceRow& row) {
 }
 
 // The row's fields by column (-1: the column is not there), or the reason it is refused.
-std::string readRow(const std::vector<std::string>& fields, const std::array<int, Columns>& at, CsvReferenceRow& row) {
+std::string readRow(const std::vector<std::string>& fields, std::size_t count, const std::array<int, Columns>& at,
+                    CsvReferenceRow& row) {
     const auto field = [&](Column c) -> std::string_view {
         const int i = at[c];
-        return i >= 0 && static_cast<std::size_t>(i) < fields.size() ? std::string_view(fields[i]) : std::string_view();
+        return i >= 0 && static_cast<std::size_t>(i) < count ? std::string_view(fields[static_cast<std::size_t>(i)])
+                                                             : std::string_view();
     };
     row.name = field(Name);
     const auto sid = number<std::uint16_t>(field(ServiceId));
@@ -124,21 +107,77 @@ std::string readRow(const std::vector<std::string>& fields, const std::array<int
     return {};
 }
 
+// Takes what libcsv hands over record by record: the header names the columns, each later record is a
+// row. The fields' strings are kept from record to record, so a list of 20000 rows costs no allocation
+// per field.
+struct Reader {
+    CsvReference result;
+    std::vector<std::string> fields;
+    std::size_t count = 0;  // fields of the record being read
+    int startLine = 1;      // the line it started on
+    bool headerRead = false;
+    std::array<int, Columns> at{};
+
+    void header() {
+        at.fill(-1);
+        for (std::size_t i = count; i-- > 0;) {
+            for (std::size_t c = 0; c < Columns; ++c) {
+                if (fields[i] == kColumnNames[c])
+                    at[c] = static_cast<int>(i);
+            }
+        }
+        for (std::size_t c = 0; c < kRequiredColumns && result.error.empty(); ++c) {
+            if (at[c] < 0)
+                result.error = lineError(startLine, std::string("the column ") + kColumnNames[c] + " is missing");
+        }
+        result.hasFlags = at[Scrambled] >= 0 && at[Scpc] >= 0 && at[Locked] >= 0 && at[User] >= 0;
+        result.hasFavourites = at[Favourites] >= 0;
+        headerRead = true;
+    }
+
+    void record() {
+        if (!result.error.empty())
+            return;
+        if (!headerRead)
+            return header();
+        CsvReferenceRow& row = result.rows.emplace_back();
+        row.line = startLine;
+        if (const std::string why = readRow(fields, count, at, row); !why.empty())
+            result.error = lineError(row.line, why);
+    }
+};
+
+void onField(void* data, std::size_t length, void* reader) {
+    auto& r = *static_cast<Reader*>(reader);
+    if (r.count == r.fields.size())
+        r.fields.emplace_back();
+    r.fields[r.count++].assign(static_cast<const char*>(data), length);
+}
+
+void onRecordEnd(int, void* reader) {
+    auto& r = *static_cast<Reader*>(reader);
+    r.record();
+    r.count = 0;
+}
+
 }  // namespace
 
 CsvReference readCsvReference(std::string_view text) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
-    Records r;
+    Reader r;
+    r.result.rows.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')));
     csv_parser parser;
     csv_init(&parser, CSV_STRICT | CSV_STRICT_FINI | CSV_APPEND_NULL);
     // Spaces belong to the field (RFC 4180): a name may end in one.
     csv_set_space_func(&parser, [](unsigned char) { return 0; });
+    const auto malformed = [&](int line) {
+        return lineError(line, std::string("the CSV is malformed (") + csv_strerror(csv_error(&parser)) + ")");
+    };
     // Fed one line at a time, so that a refusal and each record can name their line.
-    CsvReference result;
     int line = 0;
-    bool between = true;  // no record begun yet on the lines fed so far
-    for (std::size_t at = 0; at < text.size() && result.error.empty();) {
+    bool between = true;  // no record begun yet on the lines fed since the last one ended
+    for (std::size_t at = 0; at < text.size() && r.result.error.empty();) {
         const std::size_t end = std::min(text.find('\n', at), text.size() - 1) + 1;
         const std::string_view piece = text.substr(at, end - at);
         at = end;
@@ -147,49 +186,19 @@ CsvReference readCsvReference(std::string_view text) {
             r.startLine = line;
             between = false;
         }
-        const std::size_t records = r.records.size();
+        const std::size_t records = r.result.rows.size() + (r.headerRead ? 1 : 0);
         if (csv_parse(&parser, piece.data(), piece.size(), onField, onRecordEnd, &r) != piece.size())
-            result.error = lineError(line, std::string("the CSV is malformed (") + csv_strerror(csv_error(&parser)) + ")");
-        between = between || r.records.size() > records;
+            r.result.error = malformed(line);
+        between = between || r.result.rows.size() + (r.headerRead ? 1 : 0) > records;
     }
-    if (result.error.empty() && csv_fini(&parser, onField, onRecordEnd, &r) != 0)
-        result.error = lineError(r.startLine, std::string("the CSV is malformed (") + csv_strerror(csv_error(&parser)) + ")");
+    if (r.result.error.empty() && csv_fini(&parser, onField, onRecordEnd, &r) != 0)
+        r.result.error = malformed(r.startLine);
     csv_free(&parser);
-    if (!result.error.empty())
-        return result;
-    if (r.records.empty()) {
-        result.error = lineError(1, "no header line");
-        return result;
-    }
-
-    std::array<int, Columns> at;
-    at.fill(-1);
-    const std::vector<std::string>& header = r.records.front();
-    for (std::size_t i = header.size(); i-- > 0;) {
-        for (int c = 0; c < Columns; ++c) {
-            if (header[i] == kColumnNames[static_cast<std::size_t>(c)])
-                at[static_cast<std::size_t>(c)] = static_cast<int>(i);
-        }
-    }
-    for (int c = 0; c < kRequiredColumns; ++c) {
-        if (at[static_cast<std::size_t>(c)] < 0) {
-            result.error = lineError(r.lines.front(), std::string("the column ") + kColumnNames[static_cast<std::size_t>(c)] + " is missing");
-            return result;
-        }
-    }
-    result.hasFlags = at[Scrambled] >= 0 && at[Scpc] >= 0 && at[Locked] >= 0 && at[User] >= 0;
-    result.hasFavourites = at[Favourites] >= 0;
-    result.rows.reserve(r.records.size() - 1);
-    for (std::size_t i = 1; i < r.records.size(); ++i) {
-        CsvReferenceRow& row = result.rows.emplace_back();
-        row.line = r.lines[i];
-        if (const std::string why = readRow(r.records[i], at, row); !why.empty()) {
-            result.error = lineError(row.line, why);
-            result.rows.clear();
-            return result;
-        }
-    }
-    return result;
+    if (r.result.error.empty() && !r.headerRead)
+        r.result.error = lineError(1, "no header line");
+    if (!r.result.error.empty())
+        r.result.rows.clear();
+    return std::move(r.result);
 }
 
 bool isCsvReferenceFile(const std::string& path) {
