@@ -1,9 +1,9 @@
-// vizud-cli sort, apply-order (like a channel file or a spreadsheet list) and check: the channel-list tools on a file. The commands that change the
-// list write it back atomically with its CRC refreshed; a file written over keeps its first original as
-// FILE.bak, as the editor's saves do.
+// vizud-cli sort, apply-order (like a channel file or a spreadsheet list) and check: the channel-list tools on a file.
+// The commands that change the list write it back atomically with its CRC refreshed; a file written over keeps its
+// first original as FILE.bak, as the editor's saves do.
 #include <fstream>
-#include <iterator>
 #include <iostream>
+#include <iterator>
 #include <memory>
 
 #include "app/file_backup.h"
@@ -102,9 +102,10 @@ int runApplyOrder(const std::vector<std::string>& args) {
     const bool csv = !referencePath.empty() && isCsvReferenceFile(referencePath);
     const bool csvOnly = parsed.has("--names") || parsed.has("--flags") || parsed.has("--delete-missing");
     if (!parsed.error.empty() || parsed.operands.size() != 1 || referencePath.empty() || (csvOnly && !csv)) {
-        return usage(parsed, "vizud-cli apply-order --reference REF.si [--favourites] [-o OUT] FILE.si\n"
-                             "       vizud-cli apply-order --reference LIST.csv [--favourites] [--names] [--flags] "
-                             "[--delete-missing] [-o OUT] FILE.si");
+        return usage(parsed,
+                     "vizud-cli apply-order --reference REF.si [--favourites] [-o OUT] FILE.si\n"
+                     "       vizud-cli apply-order --reference LIST.csv [--favourites] [--names] [--flags] "
+                     "[--delete-missing] [-o OUT] FILE.si");
     }
     const std::string& path = parsed.operands[0];
     if (csv)

@@ -92,7 +92,6 @@ std::vector<int> newIndexOf(const std::vector<int>& order) {
     return newIndex;
 }
 
-
 // The name's bytes as shown: without a leading character-table byte.
 std::string_view shownBytes(const st_program& prog) {
     std::string_view name(prog.name, strnlen(prog.name, kNameLength));
@@ -212,8 +211,8 @@ CsvOrderResult applyOrderFromCsv(ChannelDatabase& db, const CsvReference& refere
             result.unmatchedLines.push_back(reference.rows[r].line);
     }
     // Everything that can refuse is settled before the image changes.
-    const auto renames = options.names ? renamesOf(img, reference, matchOf, result.error)
-                                       : std::vector<std::pair<int, std::string>>();
+    const auto renames =
+        options.names ? renamesOf(img, reference, matchOf, result.error) : std::vector<std::pair<int, std::string>>();
     const auto lists = options.favourites ? planLists(img, reference, matchOf, rowOf, result.error)
                                           : std::array<ListPlan, kFavouriteLists>();
     if (!result.error.empty())

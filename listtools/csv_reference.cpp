@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <fstream>
 #include <charconv>
+#include <fstream>
 #include <optional>
 
 #include "dialogs/latin1_text.h"

@@ -75,7 +75,8 @@ std::vector<ProgramKeys> programKeys(const all_tables_block& img, bool shownName
             direction = direction == 'E' ? 'E' : 'W';
         }
         key.placed = true;
-        key.place = (*placed & ~(std::uint64_t{0xFF} << 40)) | std::uint64_t{static_cast<std::uint8_t>(direction)} << 40;
+        key.place = (*placed & ~(std::uint64_t{0xFF} << 40)) | std::uint64_t{static_cast<std::uint8_t>(direction)}
+                                                                   << 40;
         key.named = namedKey(place.satellite->position, direction, name);
     }
     return keys;

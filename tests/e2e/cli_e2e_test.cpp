@@ -179,8 +179,8 @@ TEST_F(CliInfoDump, ApplyOrderTakesAnExportedListEditedInASpreadsheet) {
     const std::string path = write(*img, "list.si"), csv = dir.file("list.CSV"), out = dir.file("out.si");
     ASSERT_EQ(cli({"export", "-o", csv, path}).exitCode, 0);
     ASSERT_EQ(cli({"apply-order", "--reference", path, "-o", dir.file("self.si"), path}).exitCode, 0);
-    const std::vector<std::string> all = {"apply-order", "--names", "--flags", "--favourites", "--delete-missing",
-                                          "--reference", csv, "-o", out, path};
+    const std::vector<std::string> all = {
+        "apply-order", "--names", "--flags", "--favourites", "--delete-missing", "--reference", csv, "-o", out, path};
     test::ProcessResult r = cli(all);
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "TV: 70 of 70 matched, Radio: 50 of 50 matched\n");
@@ -197,7 +197,6 @@ TEST_F(CliInfoDump, ApplyOrderTakesAnExportedListEditedInASpreadsheet) {
     r = cli(all);
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "TV: 69 of 70 matched, Radio: 50 of 50 matched\n1 row matched nothing (line 121)\n");
-    EXPECT_NE(cli({"info", "--json", out}).out.find("\"programs\":119"), std::string::npos);
 
     std::remove(out.c_str());
     withRow("Q");
