@@ -75,8 +75,10 @@ std::vector<ProgramKeys> programKeys(const all_tables_block& img, bool shownName
             direction = direction == 'E' ? 'E' : 'W';
         }
         key.placed = true;
-        key.place = (*placed & ~(std::uint64_t{0xFF} << 40)) | std::uint64_t{static_cast<std::uint8_t>(direction)}
-                                                                   << 40;
+        // As shown, a direction other than 'E' is west, as the export writes it.
+        key.place = shownNames ? placeKey(place.satellite->position, static_cast<std::uint8_t>(direction),
+                                          place.transponder->frequency, place.transponder->polarization, prog.serviceId)
+                               : *placed;
         key.named = namedKey(place.satellite->position, direction, name);
     }
     return keys;
