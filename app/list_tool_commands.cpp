@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <memory>
 
 #include "app/document_commands.h"
 #include "database/image_access.h"
 #include "listtools/apply_order.h"
+#include "listtools/csv_reference.h"
 
 namespace vizud {
 
@@ -44,9 +46,11 @@ bool ListToolCommands::orderLikeFile() {
     if (!listLoaded())
         return false;
     const std::string path = m_files.chooseFileToOpen(
-        FileDialogRequest{kChannelFilter, "si", "", kChannelFiles, {}, "Order like another file"});
+        FileDialogRequest{kOrderReferenceFilter, "", "", kChannelFiles, {}, "Order like another file"});
     if (path.empty())
         return false;
+    if (isCsvReferenceFile(path))
+        return orderLikeCsv(path);
     // The reference is opened in a database of its own: the image being edited stays as it is.
     auto state = std::make_unique<EditorState>();
     ChannelDatabase reference(*state, m_messages);
@@ -65,6 +69,29 @@ bool ListToolCommands::orderLikeFile() {
         return false;
     }
     m_messages.show(matchSummary(*match), MessageIcon::Information);
+    return true;
+}
+
+bool ListToolCommands::orderLikeCsv(const std::string& path) {
+    const auto refuse = [&](const std::string& why) {
+        m_messages.show("The list " + path + " was refused; nothing was changed:\n" + why, MessageIcon::Exclamation);
+        return false;
+    };
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return refuse("the file cannot be read");
+    const CsvReference reference =
+        readCsvReference(std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>()));
+    if (!reference.error.empty())
+        return refuse(reference.error);
+    const std::optional<CsvApplyOptions> options = m_askCsvOptions ? m_askCsvOptions() : std::nullopt;
+    if (!options)
+        return false;
+    const CsvOrderResult result = applyOrderFromCsv(m_db, reference, *options);
+    if (!result.error.empty())
+        return refuse(result.error);
+    const std::string unmatched = unmatchedRowsText(result.unmatchedLines);
+    m_messages.show(matchSummary(result.match) + (unmatched.empty() ? "" : "\n" + unmatched), MessageIcon::Information);
     return true;
 }
 

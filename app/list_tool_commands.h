@@ -4,6 +4,7 @@
 // file opened and nothing downloaded it says so and does nothing.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "app/document_services.h"
 #include "database/channel_database.h"
 #include "database/messages.h"
+#include "listtools/apply_order.h"
 #include "listtools/database_check.h"
 #include "listtools/duplicates.h"
 #include "listtools/list_sort.h"
@@ -20,6 +22,14 @@
 namespace vizud {
 
 class DocumentCommands;
+
+// Order like another file takes a channel file or an exported list edited in a spreadsheet.
+inline constexpr const char* kOrderReferenceFilter =
+    "Channel data or CSV list (*.si;*.csv)|*.si;*.csv|Channel data (*.si)|*.si|CSV list (*.csv)|*.csv|"
+    "All Files (*.*)|*.*||";
+
+// Asks which parts of a spreadsheet list to take besides its order; nothing when the user cancels.
+using CsvOptionsQuestion = std::function<std::optional<CsvApplyOptions>()>;
 
 // Tools > Compare with file: what changed from the other file to the open list, with the lines to show.
 struct FileComparison {
@@ -39,8 +49,11 @@ public:
     bool sortView(SortKey key);
     // Asks for the reference file, loads it as the editor opens a file (a file the editor refuses is
     // refused here with the same message), asks whether its favourite lists come too, and orders the
-    // table like it; tells the user how many programs were matched.
+    // table like it; tells the user how many programs were matched. A CSV list (see isCsvReferenceFile)
+    // is read instead, the question set here asks what it brings besides the order, and the message
+    // also counts the rows that matched nothing; a list refused changes nothing.
     bool orderLikeFile();
+    void setCsvOptionsQuestion(CsvOptionsQuestion ask) { m_askCsvOptions = std::move(ask); }
     // Asks for the other file (the list before a new scan, say), loads it as the editor opens a file, and
     // compares it (OLD) with the open list (NEW); nothing when there is no list or the user cancels.
     std::optional<FileComparison> compareWithFile() const;
@@ -64,6 +77,9 @@ private:
     Messages& m_messages;
     FileChooser& m_files;
     const DocumentCommands& m_document;
+    CsvOptionsQuestion m_askCsvOptions;
+
+    bool orderLikeCsv(const std::string& path);
 };
 
 }  // namespace vizud

@@ -25,6 +25,7 @@
 #include "app/about_box.h"
 #include "app/check_dialog.h"
 #include "app/compare_dialog.h"
+#include "app/csv_order_dialog.h"
 #include "app/command_ids.h"
 #include "app/duplicates_dialog.h"
 #include "app/editor_document.h"
@@ -89,6 +90,7 @@ CMainFrame::CMainFrame(CViz_ud_app_17Doc& doc, Options options, QWidget* parent)
     createClient();
     connectCommands();
     fillRecentFiles();
+    doc.tools().setCsvOptionsQuestion([this] { return CsvOrderDialog::ask(this); });
     onTitleChanged(doc.title());
     resize(1200, 700);  // room for the tree and all ten columns of the list
     // The size and place the user last left the window in.

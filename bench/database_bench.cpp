@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <memory>
+#include <numeric>
 
 #include "database/channel_database.h"
 #include "database/image_access.h"
 #include "listtools/apply_order.h"
 #include "listtools/csv_export.h"
+#include "listtools/csv_reference.h"
 #include "listtools/database_check.h"
 #include "listtools/duplicates.h"
 #include "listtools/list_sort.h"
@@ -159,6 +161,62 @@ void BM_ApplyOrder(benchmark::State& st) {
     st.counters["matched"] = matched;
 }
 BENCHMARK(BM_ApplyOrder)->Unit(benchmark::kMillisecond);
+
+// The export of a full database edited as a spreadsheet would: both blocks reversed, every 50th program
+// renamed and its flags changed, every 100th row deleted.
+std::string editedFullCsv() {
+    auto edited = vizud::test::makeImage(1, vizud::test::fullShape());
+    for (int p = 0; p < edited->programCount; p += 50) {
+        vizud::test::setName(edited->programs[p].name, "Neu " + std::to_string(p));
+        edited->programs[p].programFlags ^= 0x21;
+    }
+    auto state = std::make_unique<vizud::EditorState>();
+    state->image = *edited;
+    vizud::test::RecordingMessages messages;
+    vizud::ChannelDatabase db(*state, messages);
+    std::vector<int> order(static_cast<std::size_t>(edited->programCount));
+    std::iota(order.begin(), order.end(), 0);
+    std::reverse(order.begin(), order.begin() + edited->tvCount);
+    std::reverse(order.begin() + edited->tvCount, order.end());
+    db.reorderPrograms(order);
+    std::vector<int> doomed;
+    for (int p = state->image.programCount - 1; p >= 0; p -= 100)
+        doomed.push_back(p);
+    db.deletePrograms(doomed);
+    return vizud::exportCsv(state->image);
+}
+
+// Reading that list of 19800 rows (target < 50 ms).
+void BM_ReadCsvReference(benchmark::State& st) {
+    const std::string csv = editedFullCsv();
+    std::size_t rows = 0;
+    for (auto _ : st)
+        rows = vizud::readCsvReference(csv).rows.size();
+    st.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_ReadCsvReference)->Unit(benchmark::kMillisecond);
+
+// Applying it to the full database with every option: read, order, names, flags, lists, deletions
+// (target < 100 ms).
+void BM_ApplyOrderFromCsv(benchmark::State& st) {
+    const auto img = vizud::test::makeImage(1, vizud::test::fullShape());
+    const std::string csv = editedFullCsv();
+    auto state = std::make_unique<vizud::EditorState>();
+    vizud::test::RecordingMessages messages;
+    vizud::ChannelDatabase db(*state, messages);
+    int matched = 0;
+    for (auto _ : st) {
+        st.PauseTiming();
+        state->image = *img;
+        st.ResumeTiming();
+        const vizud::CsvOrderResult result =
+            vizud::applyOrderFromCsv(db, vizud::readCsvReference(csv), vizud::CsvApplyOptions{true, true, true, true});
+        matched = result.error.empty() ? result.match.tvMatched + result.match.radioMatched : -1;
+    }
+    st.counters["matched"] = matched;
+    st.counters["programs"] = state->image.programCount;
+}
+BENCHMARK(BM_ApplyOrderFromCsv)->Unit(benchmark::kMillisecond);
 
 // Comparing two full databases, the second a rescan of the first: its blocks in reverse, every 50th program
 // renamed, every 70th with a new service id (found by name), every 90th with another PID; the lines the

@@ -1,14 +1,16 @@
-// vizud-cli sort, apply-order and check: the channel-list tools on a file. The commands that change the
-// list write it back atomically with its CRC refreshed; a file written over keeps its first original as
-// FILE.bak, as the editor's saves do.
+// vizud-cli sort, apply-order (like a channel file or a spreadsheet list) and check: the channel-list tools on a file.
+// The commands that change the list write it back atomically with its CRC refreshed; a file written over keeps its
+// first original as FILE.bak, as the editor's saves do.
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <memory>
 
 #include "app/file_backup.h"
 #include "cli/cli_commands.h"
 #include "cli/cli_options.h"
 #include "listtools/apply_order.h"
+#include "listtools/csv_reference.h"
 #include "listtools/database_check.h"
 #include "listtools/list_sort.h"
 
@@ -58,12 +60,57 @@ int runSort(const std::vector<std::string>& args) {
     return writeBack(db, parsed, path);
 }
 
+namespace {
+
+int applyCsvOrder(const Arguments& parsed, const std::string& referencePath, const std::string& path) {
+    std::ifstream in(referencePath, std::ios::binary);
+    if (!in) {
+        std::cerr << "vizud-cli: cannot open " << referencePath << "\n";
+        return kExitFailed;
+    }
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const CsvReference reference = readCsvReference(text);
+    if (!reference.error.empty()) {
+        std::cerr << "vizud-cli: " << referencePath << ": " << reference.error << "\n";
+        return kExitFailed;
+    }
+    const auto loaded = loadChannelFile(path);
+    if (!loaded)
+        return kExitFailed;
+    CsvApplyOptions options;
+    options.names = parsed.has("--names");
+    options.flags = parsed.has("--flags");
+    options.favourites = parsed.has("--favourites");
+    options.deleteMissing = parsed.has("--delete-missing");
+    const CsvOrderResult result = applyOrderFromCsv(loaded->database, reference, options);
+    if (!result.error.empty()) {
+        std::cerr << "vizud-cli: " << referencePath << ": " << result.error << "\n";
+        return kExitFailed;
+    }
+    std::cout << matchSummary(result.match) << "\n";
+    if (!result.unmatchedLines.empty())
+        std::cout << unmatchedRowsText(result.unmatchedLines) << "\n";
+    return writeBack(loaded->database, parsed, path);
+}
+
+}  // namespace
+
 int runApplyOrder(const std::vector<std::string>& args) {
-    const Arguments parsed = parseArguments(args, {"--reference", "-o", "--output"}, {"--favourites"});
-    if (!parsed.error.empty() || parsed.operands.size() != 1 || parsed.value("--reference").empty())
-        return usage(parsed, "vizud-cli apply-order --reference REF.si [--favourites] [-o OUT] FILE.si");
+    const Arguments parsed = parseArguments(args, {"--reference", "-o", "--output"},
+                                            {"--favourites", "--names", "--flags", "--delete-missing"});
+    const std::string referencePath = parsed.value("--reference");
+    const bool csv = !referencePath.empty() && isCsvReferenceFile(referencePath);
+    const bool csvOnly = parsed.has("--names") || parsed.has("--flags") || parsed.has("--delete-missing");
+    if (!parsed.error.empty() || parsed.operands.size() != 1 || referencePath.empty() || (csvOnly && !csv)) {
+        return usage(parsed,
+                     "vizud-cli apply-order --reference REF.si [--favourites] [-o OUT] FILE.si\n"
+                     "       vizud-cli apply-order --reference LIST.csv [--favourites] [--names] [--flags] "
+                     "[--delete-missing] [-o OUT] FILE.si");
+    }
     const std::string& path = parsed.operands[0];
-    const auto reference = loadChannelFile(parsed.value("--reference"));
+    if (csv)
+        return applyCsvOrder(parsed, referencePath, path);
+    const auto reference = loadChannelFile(referencePath);
     if (!reference)
         return kExitFailed;
     const auto loaded = loadChannelFile(path);

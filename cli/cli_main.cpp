@@ -25,7 +25,9 @@ const Command kCommands[] = {
      "                             sort the TV and radio blocks (or the entries of list K)"},
     {"apply-order", vizud::cli::runApplyOrder,
      "apply-order --reference REF.si [--favourites] [-o OUT] FILE.si\n"
-     "                             put the programs in the order of REF.si (and take its lists)"},
+     "                             put the programs in the order of REF.si (and take its lists)\n"
+     "apply-order --reference LIST.csv [--favourites] [--names] [--flags] [--delete-missing] [-o OUT] FILE.si\n"
+     "                             ... or of an exported list edited in a spreadsheet"},
     {"import-transponders", vizud::cli::runImportTransponders,
      "import-transponders --xml FILE.xml [--satellite NAME|--all] [--dry-run] [-o OUT] FILE.si\n"
      "                             add and update transponders from a satellites.xml"},

@@ -7,6 +7,7 @@ set(VIZUD_GUI_SOURCES
     app/check_dialog.cpp
     app/duplicates_dialog.cpp
     app/compare_dialog.cpp
+    app/csv_order_dialog.cpp
     app/editor_application.cpp
     app/edit_step.cpp
     app/editor_document.cpp

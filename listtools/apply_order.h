@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "database/channel_database.h"
 
@@ -27,5 +28,32 @@ std::string matchSummary(const OrderMatch& match);
 // reference program matched nothing go, and an entry lands in the TV or radio part by the class its
 // program has here. Nothing, with the table unchanged, when the file's own counts lie beyond its tables.
 std::optional<OrderMatch> applyOrder(ChannelDatabase& db, const all_tables_block& reference, bool favourites);
+
+struct CsvReference;
+
+// What a list edited in a spreadsheet brings besides its order.
+struct CsvApplyOptions {
+    bool names = false;          // a matched program whose shown name differs takes the row's
+    bool flags = false;          // scrambled, scpc, locked, user
+    bool favourites = false;     // list membership follows the favourites column
+    bool deleteMissing = false;  // programs no row matched are deleted
+};
+
+struct CsvOrderResult {
+    OrderMatch match;
+    std::vector<int> unmatchedLines;  // the lines of the rows that matched nothing
+    std::string error;                // why nothing was changed; empty when applied
+};
+
+// Orders the table like the rows of `reference`, matched as a .si reference's programs are (the second
+// key with shown names), and takes what `options` asks. Names are checked (Latin-1, 16 bytes) and the
+// favourite lists counted (400 entries) before anything changes: a refusal leaves the image as it was.
+// With `favourites` list d keeps, in its order, the entries whose program's row still holds d (an entry
+// of a program no row matched goes) and takes the matched programs newly marked with d after them in
+// row order, TV ones at the end of its TV part; the list names stay.
+CsvOrderResult applyOrderFromCsv(ChannelDatabase& db, const CsvReference& reference, const CsvApplyOptions& options);
+
+// "3 rows matched nothing (lines 5, 9, 12)", the first few lines only; empty when every row matched.
+std::string unmatchedRowsText(const std::vector<int>& lines);
 
 }  // namespace vizud

@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 #include "listtools/program_place.h"
@@ -15,37 +17,6 @@ struct Candidates {
     std::vector<int> programs;
     std::size_t next = 0;
 };
-
-// A program's keys; a program whose transponder or satellite points nowhere has neither and matches
-// nothing.
-struct ProgramKeys {
-    bool placed = false;
-    std::uint64_t place = 0;  // position, direction, frequency, polarization, service id
-    std::string named;        // position, direction, the name's bytes
-};
-
-std::vector<ProgramKeys> keysOf(const all_tables_block& img) {
-    const ProgramPlaces places(img);
-    const int programs = programCount(img);
-    std::vector<ProgramKeys> keys(static_cast<std::size_t>(programs));
-    for (int p = 0; p < programs; ++p) {
-        const st_program& prog = img.programs[p];
-        const ProgramPlace place = places.of(prog);
-        const std::optional<std::uint64_t> placed = placeKey(place, prog);
-        if (!placed)
-            continue;
-        ProgramKeys& key = keys[static_cast<std::size_t>(p)];
-        const auto direction = static_cast<std::uint8_t>(place.satellite->eastWest);
-        key.placed = true;
-        key.place = *placed;
-        key.named.reserve(3 + kNameLength);
-        key.named += static_cast<char>(place.satellite->position & 0xFF);
-        key.named += static_cast<char>(place.satellite->position >> 8);
-        key.named += static_cast<char>(direction);
-        key.named.append(prog.name, strnlen(prog.name, kNameLength));
-    }
-    return keys;
-}
 
 // Takes for every reference program still without a match (matchOf[r] < 0) the first program of the file
 // with the same key that nothing took yet.
@@ -75,9 +46,45 @@ void matchBy(const std::vector<ProgramKeys>& fileKeys, const std::vector<Program
 
 }  // namespace
 
-std::vector<int> matchPrograms(const all_tables_block& file, const all_tables_block& reference) {
-    const std::vector<ProgramKeys> fileKeys = keysOf(file);
-    const std::vector<ProgramKeys> referenceKeys = keysOf(reference);
+std::string namedKey(std::uint16_t position, char direction, std::string_view name) {
+    std::string key;
+    key.reserve(3 + name.size());
+    key += static_cast<char>(position & 0xFF);
+    key += static_cast<char>(position >> 8);
+    key += direction;
+    key.append(name);
+    return key;
+}
+
+std::vector<ProgramKeys> programKeys(const all_tables_block& img, bool shownNames) {
+    const ProgramPlaces places(img);
+    const int programs = programCount(img);
+    std::vector<ProgramKeys> keys(static_cast<std::size_t>(programs));
+    for (int p = 0; p < programs; ++p) {
+        const st_program& prog = img.programs[p];
+        const ProgramPlace place = places.of(prog);
+        const std::optional<std::uint64_t> placed = placeKey(place, prog);
+        if (!placed)
+            continue;
+        ProgramKeys& key = keys[static_cast<std::size_t>(p)];
+        std::string_view name(prog.name, strnlen(prog.name, kNameLength));
+        char direction = static_cast<char>(place.satellite->eastWest);
+        if (shownNames) {
+            if (!name.empty() && static_cast<unsigned char>(name[0]) >= 1 && static_cast<unsigned char>(name[0]) <= 31)
+                name.remove_prefix(1);
+            direction = direction == 'E' ? 'E' : 'W';
+        }
+        key.placed = true;
+        // As shown, a direction other than 'E' is west, as the export writes it.
+        key.place = shownNames ? placeKey(place.satellite->position, static_cast<std::uint8_t>(direction),
+                                          place.transponder->frequency, place.transponder->polarization, prog.serviceId)
+                               : *placed;
+        key.named = namedKey(place.satellite->position, direction, name);
+    }
+    return keys;
+}
+
+std::vector<int> matchKeys(const std::vector<ProgramKeys>& fileKeys, const std::vector<ProgramKeys>& referenceKeys) {
     std::vector<int> matchOf(referenceKeys.size(), -1);
     std::vector<char> taken(fileKeys.size(), 0);
     matchBy<std::uint64_t>(
@@ -85,6 +92,10 @@ std::vector<int> matchPrograms(const all_tables_block& file, const all_tables_bl
     matchBy<std::string>(
         fileKeys, referenceKeys, [](const ProgramKeys& k) -> const std::string& { return k.named; }, matchOf, taken);
     return matchOf;
+}
+
+std::vector<int> matchPrograms(const all_tables_block& file, const all_tables_block& reference) {
+    return matchKeys(programKeys(file), programKeys(reference));
 }
 
 }  // namespace vizud

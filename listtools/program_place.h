@@ -47,13 +47,17 @@ private:
 // The key a rescan leaves unchanged and the tools match and group programs by: satellite position,
 // direction, transponder frequency, polarization and service id in one number. A program whose
 // transponder or satellite points nowhere has none.
+inline std::uint64_t placeKey(std::uint16_t position, std::uint8_t direction, std::uint16_t frequency,
+                              std::uint8_t polarization, std::uint16_t serviceId) {
+    return std::uint64_t{position} << 48 | std::uint64_t{direction} << 40 | std::uint64_t{frequency} << 24 |
+           std::uint64_t{polarization} << 16 | serviceId;
+}
+
 inline std::optional<std::uint64_t> placeKey(const ProgramPlace& place, const st_program& prog) {
     if (place.satellite == nullptr)
         return std::nullopt;
-    const auto direction = static_cast<std::uint8_t>(place.satellite->eastWest);
-    return std::uint64_t{place.satellite->position} << 48 | std::uint64_t{direction} << 40 |
-           std::uint64_t{place.transponder->frequency} << 24 | std::uint64_t{place.transponder->polarization} << 16 |
-           prog.serviceId;
+    return placeKey(place.satellite->position, static_cast<std::uint8_t>(place.satellite->eastWest),
+                    place.transponder->frequency, place.transponder->polarization, prog.serviceId);
 }
 
 }  // namespace vizud

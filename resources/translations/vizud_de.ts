@@ -1471,6 +1471,33 @@ Mit Datei vergleichen</translation>
     </message>
 </context>
 <context>
+    <name>vizud::CsvOrderDialog</name>
+    <message>
+        <source>Order like a CSV list</source>
+        <translation>Wie eine CSV-Liste ordnen</translation>
+    </message>
+    <message>
+        <source>The programs take the order of the list&apos;s rows. Also take from the list:</source>
+        <translation>Die Programme übernehmen die Reihenfolge der Zeilen der Liste. Außerdem aus der Liste übernehmen:</translation>
+    </message>
+    <message>
+        <source>&amp;Names</source>
+        <translation>&amp;Namen</translation>
+    </message>
+    <message>
+        <source>&amp;Flags (scrambled, SCPC, locked, user)</source>
+        <translation>&amp;Merkmale (verschlüsselt, SCPC, gesperrt, Benutzer)</translation>
+    </message>
+    <message>
+        <source>Fa&amp;vourite lists</source>
+        <translation>Fa&amp;voritenlisten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete the programs no row matches</source>
+        <translation>Programme ohne passende Zeile &amp;löschen</translation>
+    </message>
+</context>
+<context>
     <name>vizud::DuplicateRowsModel</name>
     <message>
         <source>duplicate</source>
@@ -2619,6 +2646,66 @@ Mit Datei vergleichen</translation>
     <message>
         <source>No duplicates found: no two programs of a class share satellite, transponder and service id.</source>
         <translation>Keine Duplikate gefunden: Keine zwei Programme einer Klasse haben denselben Satelliten, Transponder und dieselbe Service-ID.</translation>
+    </message>
+    <message>
+        <source>Channel data or CSV list</source>
+        <translation>Kanaldaten oder CSV-Liste</translation>
+    </message>
+    <message>
+        <source>The list %1 was refused; nothing was changed:</source>
+        <translation>Die Liste %1 wurde abgelehnt; nichts wurde geändert:</translation>
+    </message>
+    <message>
+        <source>line %1: the CSV is malformed (%2)</source>
+        <translation>Zeile %1: die CSV-Datei ist fehlerhaft (%2)</translation>
+    </message>
+    <message>
+        <source>line %1: no header line</source>
+        <translation>Zeile %1: keine Kopfzeile</translation>
+    </message>
+    <message>
+        <source>line %1: the column %2 is missing</source>
+        <translation>Zeile %1: die Spalte %2 fehlt</translation>
+    </message>
+    <message>
+        <source>line %1: %2 &quot;%3&quot; is not a number</source>
+        <translation>Zeile %1: %2 „%3“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>line %1: position &quot;%2&quot; is not like 19.2E</source>
+        <translation>Zeile %1: Position „%2“ hat nicht die Form 19.2E</translation>
+    </message>
+    <message>
+        <source>line %1: unknown polarization &quot;%2&quot; (H, V, L or R)</source>
+        <translation>Zeile %1: unbekannte Polarisation „%2“ (H, V, L oder R)</translation>
+    </message>
+    <message>
+        <source>line %1: %2 &quot;%3&quot; is neither 0 nor 1</source>
+        <translation>Zeile %1: %2 „%3“ ist weder 0 noch 1</translation>
+    </message>
+    <message>
+        <source>line %1: favourites &quot;%2&quot; holds other than the digits 1 to 9</source>
+        <translation>Zeile %1: favourites „%2“ enthält anderes als die Ziffern 1 bis 9</translation>
+    </message>
+    <message>
+        <source>line %1: the name &quot;%2&quot; holds a character the box cannot store: %3</source>
+        <translation>Zeile %1: der Name „%2“ enthält ein Zeichen, das die Box nicht speichern kann: %3</translation>
+    </message>
+    <message>
+        <source>line %1: the name &quot;%2&quot; is longer than 16 bytes</source>
+        <translation>Zeile %1: der Name „%2“ ist länger als 16 Bytes</translation>
+    </message>
+    <message>
+        <source>Favourite list %1 would hold %2 entries; it has room for %3.</source>
+        <translation>Favoritenliste %1 hätte %2 Einträge; sie hat Platz für %3.</translation>
+    </message>
+    <message>
+        <source>1 row matched nothing (line %1)</source>
+        <translation>1 Zeile wurde keinem Programm zugeordnet (Zeile %1)</translation>
+    </message>
+    <message>
+        <source>%1 rows matched nothing (lines %2)</source>
+        <translation>%1 Zeilen wurden keinem Programm zugeordnet (Zeilen %2)</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "app/list_tool_commands.h"
+#include "listtools/csv_export.h"
 #include "tests/app/document_fakes.h"
 
 namespace vizud {
@@ -70,6 +71,31 @@ TEST_F(ListTools, TheReferenceIsOpenedApartAndTheAnswerDecidesOnTheLists) {
     ASSERT_TRUE(tools.orderLikeFile());
     EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"TV: 70 of 70 matched, Radio: 50 of 50 matched"});
     EXPECT_GT(fx.image().favourites[0].favCount, 0) << "the lists came from the reference";
+}
+
+// A CSV list is read instead of opened, its options asked after it was read; a refused list and a cancelled
+// question change nothing.
+TEST_F(ListTools, ACsvListIsReadAndItsOptionsAsked) {
+    openThroughCommand(file("new.si", 4));
+    std::reverse(fx.image().programs, fx.image().programs + fx.image().tvCount);
+    const std::string csv = exportCsv(fx.image()), bad = csv + "x,TV,y,,,19.2E,1,Z,,,1\r\n";
+    test::writeFile(dir.file("list.csv"), csv.data(), csv.size());
+    test::writeFile(dir.file("bad.csv"), bad.data(), bad.size());
+    std::reverse(fx.image().programs, fx.image().programs + fx.image().tvCount);
+    const std::string opened = image();
+    int asked = 0;
+    std::optional<CsvApplyOptions> answer;
+    tools.setCsvOptionsQuestion([&] { return ++asked, answer; });
+    files.answers = {dir.file("bad.csv"), dir.file("list.csv"), dir.file("list.csv")};
+    EXPECT_FALSE(tools.orderLikeFile());
+    EXPECT_NE(fx.messages.texts().back().find("\nline 122: unknown polarization"), std::string::npos);
+    EXPECT_FALSE(tools.orderLikeFile()) << "the question cancelled";
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(image() == opened);
+    answer = CsvApplyOptions{};
+    ASSERT_TRUE(tools.orderLikeFile());
+    EXPECT_FALSE(image() == opened) << "in the list's order (programs with equal keys may trade places)";
+    EXPECT_EQ(fx.messages.texts().back(), "TV: 70 of 70 matched, Radio: 50 of 50 matched");
 }
 
 // A damaged file: until the first edit the editor's check gives what vizud-cli check gives for the file

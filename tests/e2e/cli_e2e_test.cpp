@@ -9,8 +9,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <memory>
 #include <random>
 #include <string>
@@ -169,6 +171,41 @@ TEST_F(CliInfoDump, SortApplyOrderAndDiffGiveWhatTheEditorGets) {
     EXPECT_TRUE(test::readFile(path + ".bak") == original);
 }
 
+// apply-order with a CSV list: the unchanged export gives what the file's own .si gives; a row deleted in
+// the spreadsheet deletes its program, a row matching nothing is counted by its line; a malformed list is
+// refused with its line and nothing is written.
+TEST_F(CliInfoDump, ApplyOrderTakesAnExportedListEditedInASpreadsheet) {
+    const auto img = test::makeImage(3, test::ImageShape{});
+    const std::string path = write(*img, "list.si"), csv = dir.file("list.CSV"), out = dir.file("out.si");
+    ASSERT_EQ(cli({"export", "-o", csv, path}).exitCode, 0);
+    ASSERT_EQ(cli({"apply-order", "--reference", path, "-o", dir.file("self.si"), path}).exitCode, 0);
+    const std::vector<std::string> all = {
+        "apply-order", "--names", "--flags", "--favourites", "--delete-missing", "--reference", csv, "-o", out, path};
+    test::ProcessResult r = cli(all);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "TV: 70 of 70 matched, Radio: 50 of 50 matched\n");
+    EXPECT_TRUE(test::readFile(out) == test::readFile(dir.file("self.si")));
+
+    std::string text = test::readFile(csv);
+    const std::size_t second = text.find("\r\n") + 2;
+    text.erase(second, text.find("\r\n", second) + 2 - second);  // the first program's row
+    const auto withRow = [&](const std::string& polarization) {
+        const std::string edited = text + "Nobody,TV,x,,,0.1E,10000," + polarization + ",,,7\r\n";
+        test::writeFile(csv, edited.data(), edited.size());
+    };
+    withRow("H");
+    r = cli(all);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "TV: 69 of 70 matched, Radio: 50 of 50 matched\n1 row matched nothing (line 121)\n");
+
+    std::remove(out.c_str());
+    withRow("Q");
+    r = cli(all);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.err.find("line 121: unknown polarization"), std::string::npos) << r.err;
+    EXPECT_FALSE(std::ifstream(out).good()) << "nothing written";
+}
+
 // duplicates names the groups by 1-based numbers and leaves the file as it is; --remove writes what the
 // editor's removal gives the file opened the editor's way.
 TEST_F(CliInfoDump, DuplicatesListsTheGroupsAndRemovesWhatTheEditorRemoves) {
@@ -301,6 +338,7 @@ TEST_F(CliInfoDump, UnusableFilesAndBadUsage) {
         {{"sort", "--by", "size", good}, 2},
         {{"sort", "--by", "name", "--list", "10", good}, 2},
         {{"apply-order", good}, 2},
+        {{"apply-order", "--names", "--reference", good, good}, 2},
         {{"duplicates", shortFile}, 1},
         {{"duplicates", "--json", "--remove", good}, 2},
         {{"duplicates", "-o", "x.si", good}, 2},

@@ -1,5 +1,6 @@
 // Order from a reference list: random-image properties, then by hand the second key, equal keys in both
-// files, a reference with fewer or more programs, empty blocks, a full list taken over.
+// files, a reference with fewer or more programs, empty blocks, a full list taken over; a CSV reference:
+// round trips on random images, its favourite lists by hand and the files it refuses.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,6 +10,8 @@
 
 #include "database/image_access.h"
 #include "listtools/apply_order.h"
+#include "listtools/csv_export.h"
+#include "listtools/csv_reference.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/image_factory.h"
 
@@ -193,6 +196,150 @@ TEST(ApplyOrder, FavouritesComeFromTheReferenceByClassHereAndOnlyMatched) {
     EXPECT_STREQ(file.image().programs[small.favEntries[0]].name, "t4");
     EXPECT_STREQ(file.image().programs[small.favEntries[1]].name, "t415");
     EXPECT_EQ(small.favTvCount, 1);
+}
+
+// What a CSV says of each program: name, place, flags, lists.
+std::vector<std::string> csvRows(const std::string& csv) {
+    const CsvReference read = readCsvReference(csv);
+    EXPECT_EQ(read.error, "");
+    std::vector<std::string> rows;
+    for (const CsvReferenceRow& r : read.rows) {
+        rows.push_back(r.name + "|" + std::to_string(r.position) + r.direction + std::to_string(r.frequency) + "/" +
+                       std::to_string(r.polarization) + "/" + std::to_string(r.serviceId) + "|" +
+                       std::to_string(r.flags) + "|" + std::to_string(r.favourites));
+    }
+    return rows;
+}
+
+// Even rounds apply a list's own export (the image stays byte for byte); odd rounds an export edited as a
+// spreadsheet would be (blocks shuffled, rows deleted, names, flags and list digits changed), which the
+// file then says exactly.
+TEST(ApplyOrderFromCsv, AnExportGivesTheSameImageAndAnEditedOneItsOrderNamesFlagsAndLists) {
+    std::mt19937 rng(25);
+    const CsvApplyOptions all{true, true, true, true};
+    for (int round = 0; round < 40; ++round) {
+        test::DatabaseFixture file, edited;
+        const auto seed = static_cast<std::uint32_t>(rng());
+        const test::ImageShape shape = test::randomShape(rng);
+        test::makeImage(file.image(), seed, shape);
+        test::makeImage(edited.image(), seed, shape);
+        const std::string before(reinterpret_cast<const char*>(&file.image()), kImageSize);
+        if (round % 2 == 0) {
+            const CsvOrderResult same = applyOrderFromCsv(file.db, readCsvReference(exportCsv(file.image())), all);
+            ASSERT_EQ(same.error, "");
+            EXPECT_TRUE(same.unmatchedLines.empty());
+            EXPECT_TRUE(std::string(reinterpret_cast<const char*>(&file.image()), kImageSize) == before) << round;
+            continue;
+        }
+        all_tables_block& img = edited.image();
+        ASSERT_EQ(edited.db.reorderPrograms(shuffledBlocks(img, rng)), 0);
+        for (int p = 0; p < img.programCount; ++p) {
+            const unsigned fate = rng() % 6;
+            if (fate == 0)
+                test::setName(img.programs[p].name, "Neu\xC4 " + std::to_string(p));
+            if (fate == 1)
+                img.programs[p].programFlags ^= 0x21;
+        }
+        for (st_fav& list : img.favourites) {  // the last entry leaves, a program joins
+            if (list.favCount > 0) {
+                list.favTvCount = static_cast<std::uint16_t>(list.favTvCount - (list.favTvCount == list.favCount));
+                --list.favCount;
+            }
+            const auto p = static_cast<std::uint16_t>(img.programCount > 0 ? rng() % img.programCount : 0);
+            if (img.programCount == 0 || std::count(list.favEntries, list.favEntries + list.favCount, p) > 0)
+                continue;
+            const int at = p < img.tvCount ? list.favTvCount++ : list.favCount;
+            std::copy_backward(list.favEntries + at, list.favEntries + list.favCount,
+                               list.favEntries + list.favCount + 1);
+            list.favEntries[at] = p;
+            ++list.favCount;
+        }
+        std::vector<int> doomed;
+        for (int p = img.programCount - 1; p >= 0; --p) {
+            if (rng() % 5 == 0)
+                doomed.push_back(p);
+        }
+        edited.state->dragActive = 0;
+        edited.db.deletePrograms(doomed);
+        const std::string csv = exportCsv(img);
+        const CsvOrderResult result = applyOrderFromCsv(file.db, readCsvReference(csv), all);
+        ASSERT_EQ(result.error, "");
+        EXPECT_TRUE(result.unmatchedLines.empty());
+        EXPECT_EQ(file.image().tvCount, img.tvCount);
+        EXPECT_EQ(csvRows(exportCsv(file.image())), csvRows(csv)) << "round " << round;
+    }
+}
+
+constexpr const char* kCsvColumns =
+    "name,position,frequency,polarization,service_id,scrambled,scpc,locked,user,favourites";
+
+// List 1 keeps its entries whose rows still hold 1 in their order and takes the newly marked after them,
+// TV ones at the end of its TV part; a BOM and LF line ends are read as well; unknown columns are ignored.
+TEST(ApplyOrderFromCsv, ListsKeepTheirOrderAndTakeNewEntriesAtTheEndOfTheirPart) {
+    Small file;
+    for (const char* name : {"A", "B", "C"})
+        file.build.program(name, 0, 0, true, name[0]);
+    for (const char* name : {"R", "S"})
+        file.build.program(name, 0, 0, false, name[0]);
+    file.build.favourites(0, {2, 0}, {4});
+    const std::string csv =
+        std::string("\xEF\xBB\xBF") + "extra," + kCsvColumns + "\nx,B,19.2E,11000,H,66,0,0,0,0,1\n" +
+        "x,A,19.2E,11000,H,65,0,0,0,0,91\nx,C,19.2E,11000,H,67,0,0,0,0,\n" +
+        "x,S,19.2E,11000,H,83,0,0,0,0,1\nx,Q,19.2E,11000,H,99,0,0,0,0,1\nx,R,19.2E,11000,H,82,0,0,0,0,1\n";
+    const CsvOrderResult result =
+        applyOrderFromCsv(file.db, readCsvReference(csv), CsvApplyOptions{false, false, true, false});
+    ASSERT_EQ(result.error, "");
+    EXPECT_EQ(file.order(), "B;A;C|S;R;");
+    EXPECT_EQ(unmatchedRowsText(result.unmatchedLines), "1 row matched nothing (line 6)");
+    std::string list;
+    for (const int l : {0, 8}) {
+        const st_fav& fav = file.image().favourites[l];
+        for (int e = 0; e < fav.favCount; ++e)
+            list += std::string(file.image().programs[fav.favEntries[e]].name) + (e + 1 == fav.favTvCount ? "|" : ";");
+        list += " ";
+    }
+    EXPECT_EQ(list, "A;B|S;R; A| ");
+}
+
+// A file that is not such a list, or asks what the box cannot take, is refused naming the line, and the
+// image stays as it was.
+TEST(ApplyOrderFromCsv, MalformedListsAreRefusedWithTheirLine) {
+    Small file;
+    for (int i = 0; i < 401; ++i)
+        file.build.program("t" + std::to_string(i), 0, 0, true, i);
+    const std::string header = std::string(kCsvColumns) + "\r\n", row = "t1,19.2E,11000,H,1,0,0,0,0,\r\n";
+    std::string full = header;
+    for (int i = 0; i < 401; ++i)
+        full += "t" + std::to_string(i) + ",19.2E,11000,H," + std::to_string(i) + ",0,0,0,0,2\r\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "line 1: no header line"},
+        {header + row + "\"t2,19.2E,11000,H,2,0,0,0,0,\r\n", "line 3: the CSV is malformed"},
+        {header + "t\"1,19.2E,11000,H,1,0,0,0,0,\r\n", "line 2: the CSV is malformed"},
+        {"name,position,frequency,service_id\r\n", "line 1: the column polarization is missing"},
+        {header + "t1,19.2E,11000,H,x1,0,0,0,0,\r\n", "line 2: service_id \"x1\" is not a number"},
+        {header + row + "\r\n" + "t1,19.2E,11 000,H,1,0,0,0,0,\r\n", "line 4: frequency \"11 000\" is not a number"},
+        {header + "\"t\r\n1\",19.2E,11000,H,1,0,0,0,0,\r\nt,19.2E,11000,X,1,0,0,0,0,\r\n",
+         "line 4: unknown polarization \"X\" (H, V, L or R)"},
+        {header + "t1,\"19,2E\",11000,H,1,0,0,0,0,\r\n", "line 2: position \"19,2E\" is not like 19.2E"},
+        {header + "t1,19.2E,11000,H,1,2,0,0,0,\r\n", "line 2: scrambled \"2\" is neither 0 nor 1"},
+        {header + "t1,19.2E,11000,H,1,0,0,0,0,10\r\n", "line 2: favourites \"10\" holds other than the digits 1 to 9"},
+        {header + row + "t\xE2\x82\xAC,19.2E,11000,H,2,0,0,0,0,\r\n",
+         "line 3: the name \"t\xE2\x82\xAC\" holds a character the box cannot store: \xE2\x82\xAC"},
+        {header + "abcdefghijklmnopq,19.2E,11000,H,1,0,0,0,0,\r\n",
+         "line 2: the name \"abcdefghijklmnopq\" is longer than 16 bytes"},
+        {"name,position,frequency,polarization,service_id\r\n" + row,
+         "line 1: the column scrambled, scpc, locked or user is missing"},
+        {full, "Favourite list 2 would hold 401 entries; it has room for 400."}};
+    const std::string before(reinterpret_cast<const char*>(&file.image()), kImageSize);
+    for (const auto& [csv, error] : cases) {
+        const CsvReference reference = readCsvReference(csv);
+        const std::string why =
+            reference.error.empty()
+                ? applyOrderFromCsv(file.db, reference, CsvApplyOptions{true, true, true, true}).error
+                : reference.error;
+        EXPECT_EQ(why.substr(0, error.size()), error) << why;
+        EXPECT_TRUE(std::string(reinterpret_cast<const char*>(&file.image()), kImageSize) == before) << error;
+    }
 }
 
 }  // namespace
