@@ -16,16 +16,7 @@
 #include "listtools/database_check.h"
 #include "tests/fuzz/fuzz_support.h"
 
-namespace {
-
 using namespace vizud;
-
-void require(bool holds) {
-    if (!holds)
-        std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0)
@@ -35,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (csv.find("service_id") == std::string::npos)
         csv = std::string(kCsvHeader) + "\r\n" + csv;
     const CsvReference reference = readCsvReference(csv);
-    require(reference.error.empty() || reference.rows.empty());
+    fuzz::require(reference.error.empty() || reference.rows.empty());
     if (!reference.error.empty())
         return 0;
 
@@ -51,13 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const CsvApplyOptions options{(choice & 1) != 0, (choice & 2) != 0, (choice & 4) != 0, (choice & 8) != 0};
     const CsvOrderResult result = applyOrderFromCsv(fx.db, reference, options);
     if (!result.error.empty()) {
-        require(std::memcmp(before.get(), &img, kImageSize) == 0);
+        fuzz::require(std::memcmp(before.get(), &img, kImageSize) == 0);
         return 0;
     }
     const int matched = result.match.tvMatched + result.match.radioMatched;
-    require(static_cast<std::size_t>(matched) + result.unmatchedLines.size() == reference.rows.size());
-    require(!options.deleteMissing || programCount(img) == matched);
+    fuzz::require(static_cast<std::size_t>(matched) + result.unmatchedLines.size() == reference.rows.size());
+    fuzz::require(!options.deleteMissing || programCount(img) == matched);
     fx.db.updateChecksum();
-    require(checkImage(img).size() <= findings);
+    fuzz::require(checkImage(img).size() <= findings);
     return 0;
 }

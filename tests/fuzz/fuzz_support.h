@@ -4,10 +4,18 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <cstdlib>
+
 #include "database/channel_database.h"
 #include "tests/support/database_fixture.h"
 
 namespace vizud::fuzz {
+
+// Ends the run with a finding when a promise of the code under test does not hold.
+inline void require(bool holds) {
+    if (!holds)
+        std::abort();
+}
 
 // The editor's state and database as a fuzz target keeps them from input to input (no program dump is
 // written); each call forgets the messages of the last input.

@@ -10,20 +10,11 @@
 #include "listtools/satellites_xml.h"
 #include "tests/fuzz/fuzz_support.h"
 
-namespace {
-
 using namespace vizud;
-
-void require(bool holds) {
-    if (!holds)
-        std::abort();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const SatellitesXml file = readSatellitesXml(std::string_view(reinterpret_cast<const char*>(data), size));
-    require(file.error.empty() || file.satellites.empty());
+    fuzz::require(file.error.empty() || file.satellites.empty());
     if (file.satellites.empty())
         return 0;
     test::DatabaseFixture& fx = fuzz::editor();
@@ -41,15 +32,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const TransponderPlan plan = planTransponderUpdate(img, file);
     const int before = transponderCount(img);
     if (applyTransponderPlan(fx.db, plan, nullptr) != 0) {
-        require(before + static_cast<int>(plan.additions.size()) > kMaxTransponders);
+        fuzz::require(before + static_cast<int>(plan.additions.size()) > kMaxTransponders);
         return 0;
     }
-    require(transponderCount(img) == before + static_cast<int>(plan.additions.size()));
+    fuzz::require(transponderCount(img) == before + static_cast<int>(plan.additions.size()));
     for (int p = 0; p < programCount(img); ++p) {
         const st_ts& tp = img.transponders[img.programs[p].tpIndex];
-        require(tuning[static_cast<std::size_t>(p)] == (std::uint32_t{tp.satId} << 24 | std::uint32_t{tp.polarization} << 16 | tp.frequency));
+        fuzz::require(tuning[static_cast<std::size_t>(p)] == (std::uint32_t{tp.satId} << 24 | std::uint32_t{tp.polarization} << 16 | tp.frequency));
     }
     fx.db.updateChecksum();
-    require(checkImage(img).size() == findings);
+    fuzz::require(checkImage(img).size() == findings);
     return 0;
 }

@@ -49,11 +49,6 @@ void change(FuzzedDataProvider& in, all_tables_block& img) {
     }
 }
 
-void require(bool holds) {
-    if (!holds)
-        std::abort();
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -76,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::memcpy(reference.get(), &img, kImageSize);
         repairImage(*reference);
         for (const Finding& finding : checkImage(*reference))
-            require(!isRepairable(finding));
+            fuzz::require(!isRepairable(finding));
     }
 
     if (!fuzz::openInPlace(db))
@@ -98,19 +93,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             {
                 // Every program of either image is matched once or is added (NEW) or removed (OLD).
                 const ProgramDiff diff = diffPrograms(*reference, img);
-                require(diff.added.size() + programCount(*reference) == diff.removed.size() + programCount(img));
+                fuzz::require(diff.added.size() + programCount(*reference) == diff.removed.size() + programCount(img));
                 (void)diffText(diffLines(diff, *reference, img), diff);
             }
             applyOrder(db, *reference, in.ConsumeBool());
             break;
     }
-    require(programSet(img) == before);
+    fuzz::require(programSet(img) == before);
     if (tool == 4) {
         // Every member of a group can be described; after the removal no group is left.
         (void)describeGroups(img, findDuplicates(img));
         const int programs = img.programCount;
         const int removed = removeDuplicates(db).removed;
-        require(img.programCount == programs - removed && findDuplicates(img).empty());
+        fuzz::require(img.programCount == programs - removed && findDuplicates(img).empty());
     }
     return 0;
 }
