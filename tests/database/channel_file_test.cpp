@@ -1,4 +1,4 @@
-// The channel file (the bare image), the program dump written on load, and the provider sweep.
+// The channel file (the bare image) and its CRC, the program dump written on load, and the provider sweep.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -14,6 +14,32 @@ namespace vizud {
 namespace {
 
 using Texts = std::vector<std::string>;
+
+TEST(ImageCrc, PublishedCheckValueAndTheImageItCovers) {
+    const char* digits = "123456789";
+    EXPECT_EQ(crc32Mpeg2(reinterpret_cast<const std::uint8_t*>(digits), 9), 0x0376E6E7u);
+    EXPECT_EQ(crc32Mpeg2(nullptr, 9), 0u);
+    EXPECT_EQ(crc32Mpeg2(reinterpret_cast<const std::uint8_t*>(digits), 0), 0u);
+
+    // An image's CRC: byte 10079 cleared, everything from offset 12 covered.
+    auto image = test::makeImage(7, test::ImageShape{});
+    auto* bytes = reinterpret_cast<std::uint8_t*>(image.get());
+    bytes[kClearedFlashByte] = 0x5A;
+    const std::uint32_t predicted = computeImageCrc(*image);
+    EXPECT_EQ(bytes[kClearedFlashByte], 0x5A) << "computing must not change the image";
+
+    const std::uint32_t crc = refreshCrc(*image);
+    EXPECT_EQ(bytes[kClearedFlashByte], 0);
+    EXPECT_EQ(crc, predicted);
+    EXPECT_EQ(image->imageCrc, crc);
+    EXPECT_EQ(crc, crc32Mpeg2(bytes + 12, kImageSize - 12));
+
+    // The lead bytes and the CRC field itself are outside the coverage; the last byte is inside.
+    bytes[0] ^= 0xFF;
+    EXPECT_EQ(refreshCrc(*image), crc);
+    bytes[kImageSize - 1] ^= 0x01;
+    EXPECT_NE(refreshCrc(*image), crc);
+}
 
 class ChannelFile : public ::testing::Test, public test::DatabaseFixture {
 protected:
@@ -72,6 +98,9 @@ TEST_F(ChannelFile, WhatIsNoChannelImageKeepsThePreviousDatabase) {
          "Favourite list 5 counts 8 TV entries of 7 entries."},
     };
     const auto empty = std::make_unique<all_tables_block>();
+    EXPECT_TRUE(holds(*empty)) << "a fresh editor holds an all-zero image";
+    EXPECT_EQ(db.imageData(), reinterpret_cast<std::uint8_t*>(&image()));
+    EXPECT_EQ(db.imageLength(), kImageSize);
     for (std::size_t i = 0; i < std::size(damages); ++i) {
         auto img = test::makeImage(3, test::ImageShape{});
         damages[i].first(*img);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -52,6 +53,16 @@ inline std::vector<std::string> listContent(const all_tables_block& img, int lis
     return out;
 }
 
+// Everything an undo must give back, hashed: the image, each clipboard node and the hand-over values.
+inline std::size_t stateHash(const EditorState& state) {
+    std::string out(reinterpret_cast<const char*>(&state.image), kImageSize);
+    for (const ProgramSnapshot* node = state.programClipboard; node != nullptr; node = node->next)
+        out.append(reinterpret_cast<const char*>(node), offsetof(ProgramSnapshot, next));
+    out += "|" + std::to_string(state.currentTpFrequency) + "|" + std::to_string(state.addedProgramIndex) + "|" +
+           std::to_string(state.newProgramKind) + "|" + state.editedSatName;
+    return std::hash<std::string>{}(out);
+}
+
 inline int pastedCount(const ProgramSnapshot* node) {
     int pasted = 0;
     for (; node != nullptr; node = node->next)
@@ -78,7 +89,9 @@ private:
 
 // Random edits of every table and kind, the program and satellite dialogs' OK with typed fields, undo and
 // redo: the image stays consistent, a refused edit changes nothing, no byte outside the tables and counts
-// moves, a batch form leaves what its per-row sequence leaves, an undo or redo gives back its exact image.
+// moves, a batch form leaves what its per-row sequence leaves, an undo or redo gives back the exact image,
+// clipboard and hand-over values of its point of the history (cuts and copies as the document hands them
+// over, some steps joined into the one before as moves from the keyboard are).
 class EditRun {
 public:
     // `name` starts every failure text; `imageMaker`, when given, makes the (consistent) starting images.
@@ -88,9 +101,11 @@ public:
     // Returns "" or the description of the first failure. A new image every `newImageEvery` steps.
     std::string steps(int count, int newImageEvery = 250) {
         for (m_step = 0; m_step < count; ++m_step) {
-            if (m_step % newImageEvery == 0 && !newImage())
+            std::string failure = m_step > 0 && m_step % newImageEvery == 0 ? wholeHistory() : "";
+            if (failure.empty() && m_step % newImageEvery == 0 && !newImage())
                 return "";
-            const std::string failure = step();
+            if (failure.empty())
+                failure = step();
             if (!failure.empty())
                 return m_name + " step " + std::to_string(m_step) + " (" + m_what + "): " + failure;
         }
@@ -100,7 +115,7 @@ public:
     // Each new image reuses the last editor states, made afresh in place: a fuzzer's inputs are short.
     void reuseState() { m_reuse = true; }
 
-    std::map<std::string, int> compared;  // how often each batch form was compared
+    std::map<std::string, int> compared;  // how often each batch form was compared, or the history used
 
 private:
     int uniform(int lo, int hi) { return m_choices.uniform(lo, hi); }
@@ -161,24 +176,42 @@ private:
         return true;
     }
 
-    // After a new image, and after a cut or copy (the history hears of those from the list, not played here).
     void forgetHistory() {
         m_shadow.reset(state());
         m_history.clear();
-        m_hashes = {imageHash(img())};
+        m_hashes = {stateHash(state())};
         m_at = 0;
     }
 
-    // An edit that changed something becomes a step of the history, dropping the steps undone before it.
+    // An edit that changed something becomes a step of the history, dropping the steps undone before it;
+    // now and then it joins the step before.
     void remember() {
         StateDelta delta = StateDelta::record(m_shadow, state());
         if (delta.empty())
             return;
         m_history.resize(m_at);
         m_hashes.resize(m_at + 1);
+        if (m_at > 0 && chance(25) && m_history.back().absorb(delta)) {
+            ++compared["absorb"];
+            m_hashes.back() = stateHash(state());
+            return;
+        }
         m_history.push_back(std::move(delta));
-        m_hashes.push_back(imageHash(img()));
+        m_hashes.push_back(stateHash(state()));
         ++m_at;
+    }
+
+    // A copy replaces the clipboard outside the history: the steps either side of the live state keep the
+    // list it replaces, and the live point of the history gets the new list.
+    void copied(const std::function<void()>& fill) {
+        for (const std::size_t s : {m_at - 1, m_at}) {
+            if (s < m_history.size())
+                m_history[s].keepClipboard(state().programClipboard, m_shadow.listId());
+        }
+        fill();
+        m_shadow.clipboardChanged(state());
+        m_hashes[m_at] = stateHash(state());
+        ++compared["copy"];
     }
 
     std::string undoRedo(bool undo) {
@@ -186,10 +219,21 @@ private:
         if (undo ? m_at == 0 : m_at == m_history.size())
             return "";
         m_history[undo ? m_at - 1 : m_at].exchange(m_shadow, state());
+        ++compared[m_what];
         m_at = undo ? m_at - 1 : m_at + 1;
-        if (imageHash(img()) != m_hashes[m_at])
-            return "the image is not the one of history point " + std::to_string(m_at);
+        if (stateHash(state()) != m_hashes[m_at])
+            return "the state is not the one of history point " + std::to_string(m_at);
         return test::brokenRule(img(), m_sorted);
+    }
+
+    // Before an image is left: all the way back through its history and forth again.
+    std::string wholeHistory() {
+        std::string failure;
+        while (failure.empty() && m_at > 0)
+            failure = undoRedo(true);
+        while (failure.empty() && m_at < m_history.size())
+            failure = undoRedo(false);
+        return failure;
     }
 
     std::string step() {
@@ -200,7 +244,9 @@ private:
         m_fx->messages.clear();
         const std::string failure = op == 29 ? programDialog() : op == 30 ? satelliteDialog() : editStep(op);
         if (failure.empty())
-            op == 4 ? forgetHistory() : remember();
+            remember();
+        if (failure.empty() && std::memcmp(&m_shadow.image(), &img(), kImageSize) != 0)
+            return "the history's shadow does not follow the image";
         return failure;
     }
 
@@ -472,7 +518,7 @@ private:
         const bool anyNodes = chance(30);
         ProgramSnapshot* saved = drag ? test::cloneRawList(state().programClipboard) : nullptr;
         if (anyNodes) {
-            freeSnapshotList(state().programClipboard);
+            m_shadow.clipboardWillChange(state());  // as a cut does: the step keeps the list
             for (int i = uniform(1, 6); i > 0; --i) {
                 auto* node = new ProgramSnapshot;
                 node->programIndex = uniform(-2, img().programCount + 3);
@@ -591,7 +637,7 @@ private:
             for (st_program& prog : image->programs)
                 prog.reserved12[0] = prog.reserved12[1] = 0;
         }
-        freeSnapshotList(state().programClipboard);
+        m_shadow.clipboardWillChange(state());  // the clipboard is emptied, as by a cut of nothing
         const int count = img().programCount, tv = img().tvCount;
         const bool radio = chance(40);
         const std::uint32_t mode = kViewWholeTable | (radio && chance(50) ? kViewRadioOnly : kViewTvAndRadio);
@@ -721,20 +767,27 @@ private:
             for (const int s : randomRows(0, list.favCount, 12))
                 programs.push_back(list.favEntries[s]);
         }
-        freeSnapshotList(state().programClipboard);
-        ProgramSnapshot** link = &state().programClipboard;
-        for (const int p : programs) {
-            auto* node = new ProgramSnapshot;
-            node->programIndex = p;
-            node->pasted = 1;
-            db().getClipSnapshot(p, *node);
-            if (cut && whole && state().browse.selectedText != "Favs")
-                node->programIndex = -1;
-            *link = node;
-            link = &node->next;
-        }
-        if (!cut)
+        const auto fill = [&] {
+            freeSnapshotList(state().programClipboard);
+            ProgramSnapshot** link = &state().programClipboard;
+            for (const int p : programs) {
+                auto* node = new ProgramSnapshot;
+                node->programIndex = p;
+                node->pasted = 1;
+                db().getClipSnapshot(p, *node);
+                if (cut && whole && state().browse.selectedText != "Favs")
+                    node->programIndex = -1;
+                *link = node;
+                link = &node->next;
+            }
+        };
+        if (!cut) {
+            copied(fill);
             return checkAfter(true);
+        }
+        m_shadow.clipboardWillChange(state());
+        fill();
+        m_shadow.clipboardChanged(state());
         const std::vector<int> descending(programs.rbegin(), programs.rend());
         syncTwin();
         m_twin->db.deleteInViewMany(descending);

@@ -1,5 +1,5 @@
-// The random edit run (edit_run.h) from a fixed seed; a failure names its seed and step, and
-// VIZUD_EDIT_SEED=<seed> VIZUD_EDIT_STEPS=<n> replays one run.
+// The random edit run (edit_run.h) from a fixed seed, the edit history's one check of every kind of edit;
+// a failure names its seed and step, and VIZUD_EDIT_SEED=<seed> VIZUD_EDIT_STEPS=<n> replays one run.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -25,8 +25,21 @@ TEST(EditingProperty, RandomEditSequencesKeepTheImageConsistent) {
     const std::string failure = run.steps(steps);
     EXPECT_EQ(failure, "") << "replay with VIZUD_EDIT_SEED=" << seed;
     for (const char* form : {"deletePrograms", "deleteInViewMany", "removeListEntries", "pasteSnapshotsBatch",
-                             "movePrograms", "moveListEntries", "deleteProgramsOfTransponder", "shownPrograms"})
+                             "movePrograms", "moveListEntries", "deleteProgramsOfTransponder", "shownPrograms",
+                             "undo", "redo", "absorb", "copy"})
         EXPECT_TRUE(!failure.empty() || run.compared[form] >= steps / 100) << form << " " << run.compared[form];
+}
+
+TEST(EditHistory, AStepKeepsOnlyTheBlocksThatChanged) {
+    test::DatabaseFixture fx;
+    test::makeImage(fx.image(), 5, test::fullShape());
+    EditorShadow shadow;
+    shadow.reset(*fx.state);
+    test::setName(fx.image().providers[3].name, "Renamed");
+    fx.db.updateChecksum();
+    const StateDelta rename = StateDelta::record(shadow, *fx.state);
+    EXPECT_LE(rename.bytes(), 3 * StateDelta::kBlock + 1024) << "the CRC's block and the provider's";
+    EXPECT_TRUE(StateDelta::record(shadow, *fx.state).empty()) << "nothing changed since";
 }
 
 }  // namespace
