@@ -40,7 +40,7 @@ TEST_F(Queries, InfoCodesReadCountsAndListSplits) {
     }
 }
 
-TEST_F(Queries, GetRecordChecksCapacityBeforeCount) {
+TEST_F(Queries, GetRecordChecksCapacityBeforeCountAndSignExtends) {
     const struct {
         int table, index, result;
     } cases[] = {{499, 0, -1},
@@ -60,9 +60,7 @@ TEST_F(Queries, GetRecordChecksCapacityBeforeCount) {
         RecordView view;
         EXPECT_EQ(db.getRecord(c.table, c.index, view), c.result) << c.table << " " << c.index;
     }
-}
-
-TEST_F(Queries, SatelliteRecordSignExtendsTheSignedBytes) {
+    // A satellite's record sign-extends its signed bytes.
     st_sat& sat = image().satellites[1];
     sat.diseqcMode = -1;
     sat.tone22k = 2;
@@ -125,7 +123,7 @@ TEST_F(Queries, ProgramSnapshotOfTheWholeTableAndOfListViews) {
     }
 }
 
-TEST_F(Queries, ClipSnapshotRecordsFavouritePositions) {
+TEST_F(Queries, ClipSnapshotAndMembershipRecordFavouritePlaces) {
     fav(5, {}, {6, 7, 6});  // a damaged list naming P6 twice
     ProgramSnapshot snap;
     ASSERT_EQ(db.getClipSnapshot(6, snap), 0);
@@ -137,9 +135,7 @@ TEST_F(Queries, ClipSnapshotRecordsFavouritePositions) {
               "0 2 0 | 1@4 0@0 0@0 1@1 0@0 2@2 0@0 0@0 0@0");
     EXPECT_EQ(std::vector<int>({db.getClipSnapshot(9, snap), db.getClipSnapshot(-1, snap)}),
               std::vector<int>({-1, -1}));
-}
-
-TEST_F(Queries, FavouriteMembershipUsesViewModeBits) {
+    // The membership mask uses the view mode's list bits.
     image().favourites[8].favEntries[0] = 5;  // beyond favCount: does not count
     std::uint32_t one = 0xFFFFFFFF, five = 0;
     EXPECT_EQ(std::vector<int>({db.getFavMembership(1, one), db.getFavMembership(5, five)}), std::vector<int>({0, 0}));

@@ -24,9 +24,9 @@ TEST(EditingProperty, RandomEditSequencesKeepTheImageConsistent) {
     test::EditRun run(choices, "seed " + std::to_string(seed));
     const std::string failure = run.steps(steps);
     EXPECT_EQ(failure, "") << "replay with VIZUD_EDIT_SEED=" << seed;
-    for (const char* form : {"deletePrograms", "deleteInViewMany", "removeListEntries", "pasteSnapshotsBatch",
-                             "movePrograms", "moveListEntries", "deleteProgramsOfTransponder", "shownPrograms",
-                             "undo", "redo", "absorb", "copy"})
+    for (const char* form :
+         {"deletePrograms", "deleteInViewMany", "removeListEntries", "pasteSnapshotsBatch", "movePrograms",
+          "moveListEntries", "deleteProgramsOfTransponder", "shownPrograms", "undo", "redo", "absorb", "copy"})
         EXPECT_TRUE(!failure.empty() || run.compared[form] >= steps / 100) << form << " " << run.compared[form];
 }
 

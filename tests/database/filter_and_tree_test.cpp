@@ -76,7 +76,7 @@ TEST_F(FilterAndTree, EachNodeKindFiltersTheListAndTheSatelliteBitDecidesFirst) 
     }
 }
 
-TEST_F(FilterAndTree, FillTreeBuildsListsProvidersSatellitesAndTransponders) {
+TEST_F(FilterAndTree, FillTreeBuildsEveryRootAndAppendsTheNewestProviderOnce) {
     for (int l = 0; l < kFavouriteLists; ++l)
         test::setName(image().favourites[l].favName, "Fav_" + std::to_string(l + 1));
     test::RecordingTree tree;
@@ -89,11 +89,7 @@ TEST_F(FilterAndTree, FillTreeBuildsListsProvidersSatellitesAndTransponders) {
     EXPECT_EQ(labels(tree, sats[0]), (Labels{"11778(V)", "12245(H)", "12500(R)"}));
     EXPECT_EQ(labels(tree, sats[1]), (Labels{"11778(V)", "11000(L)"}));
     EXPECT_EQ(labels(tree, sats[2]), Labels{"Empty"});
-}
-
-TEST_F(FilterAndTree, NewestProviderIsAppendedOnlyOnce) {
-    test::RecordingTree tree;
-    db.fillTree(tree);
+    // The newest provider is appended once.
     db.appendNewestProviderNode(tree);
     EXPECT_EQ(labels(tree, 2), (Labels{"ARD", "RAI"}));
     build.provider("Sky");
