@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -51,16 +50,6 @@ inline std::vector<std::string> listContent(const all_tables_block& img, int lis
     for (const int e : test::entries(img.favourites[list]))
         out.push_back(programContent(img.programs[e]));
     return out;
-}
-
-// Everything an undo must give back, hashed: the image, each clipboard node and the hand-over values.
-inline std::size_t stateHash(const EditorState& state) {
-    std::string out(reinterpret_cast<const char*>(&state.image), kImageSize);
-    for (const ProgramSnapshot* node = state.programClipboard; node != nullptr; node = node->next)
-        out.append(reinterpret_cast<const char*>(node), offsetof(ProgramSnapshot, next));
-    out += "|" + std::to_string(state.currentTpFrequency) + "|" + std::to_string(state.addedProgramIndex) + "|" +
-           std::to_string(state.newProgramKind) + "|" + state.editedSatName;
-    return std::hash<std::string>{}(out);
 }
 
 inline int pastedCount(const ProgramSnapshot* node) {

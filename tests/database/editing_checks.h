@@ -3,6 +3,7 @@
 // cases chain edits and views that log what they did and found.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -12,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "database/editor_state.h"
 #include "database/image_layout.h"
 #include "database/program_snapshot.h"
 #include "database/table_codes.h"
@@ -33,9 +35,15 @@ std::string untouchedBytesDiffer(const all_tables_block& before, const all_table
 // The index of the first differing byte, or -1.
 long firstDifference(const all_tables_block& a, const all_tables_block& b);
 
-// A hash of every byte of the image, to tell states of a history apart without keeping them.
-inline std::size_t imageHash(const all_tables_block& img) {
-    return std::hash<std::string_view>{}(std::string_view(reinterpret_cast<const char*>(&img), kImageSize));
+// A hash of everything an undo must give back (the image, each clipboard node, the hand-over values), to
+// tell states of a history apart without keeping them.
+inline std::size_t stateHash(const EditorState& state) {
+    std::string out(reinterpret_cast<const char*>(&state.image), kImageSize);
+    for (const ProgramSnapshot* node = state.programClipboard; node != nullptr; node = node->next)
+        out.append(reinterpret_cast<const char*>(node), offsetof(ProgramSnapshot, next));
+    out += "|" + std::to_string(state.currentTpFrequency) + "|" + std::to_string(state.addedProgramIndex) + "|" +
+           std::to_string(state.newProgramKind) + "|" + state.editedSatName;
+    return std::hash<std::string>{}(out);
 }
 
 // The entries of a list in use, in order.

@@ -43,7 +43,7 @@ public:
         m_path = channelFile("soak.si", 7, 600, 350);
         if (!doc.commands().openDocument(m_path))
             return "the starting file does not open";
-        m_states = {test::imageHash(fx.image())};
+        m_states = {test::stateHash(*fx.state)};
         for (int cycle = 1; cycle <= cycles; ++cycle) {
             const int choice = uniform(0, 99);
             const std::string failure = choice < 60   ? edit()
@@ -123,9 +123,10 @@ private:
         if (img().imageCrc != computeImageCrc(img()))
             return "the CRC was not refreshed";
         if (stack().index() == index)
-            return test::imageHash(img()) == m_states[static_cast<std::size_t>(index)] ? "" : "a change left no step";
+            return test::stateHash(*fx.state) == m_states[static_cast<std::size_t>(index)] ? ""
+                                                                                           : "a change left no step";
         m_states.resize(static_cast<std::size_t>(index) + 1);
-        m_states.push_back(test::imageHash(img()));
+        m_states.push_back(test::stateHash(*fx.state));
         if (m_states.size() > static_cast<std::size_t>(stack().count()) + 1)
             m_states.erase(m_states.begin());  // the stack forgot its oldest step
         ++steps;
@@ -148,8 +149,8 @@ private:
         if (m_states.size() != static_cast<std::size_t>(stack().count()) + 1)
             return "the history holds " + std::to_string(stack().count()) + " steps, expected " +
                    std::to_string(m_states.size() - 1);
-        if (test::imageHash(img()) != m_states[static_cast<std::size_t>(stack().index())])
-            return "the image is not the state of step " + std::to_string(stack().index());
+        if (test::stateHash(*fx.state) != m_states[static_cast<std::size_t>(stack().index())])
+            return "the state is not the one of step " + std::to_string(stack().index());
         return "";
     }
 
@@ -195,7 +196,7 @@ private:
             return "the reopened image is not the saved file";
         if (stack().count() != 0)
             return "the history was kept across the reopen";
-        m_states = {test::imageHash(img())};
+        m_states = {test::stateHash(*fx.state)};
         ++reopens;
         return "";
     }
@@ -203,7 +204,7 @@ private:
     std::mt19937 m_rng;
     std::string m_path;
     std::string m_what;
-    std::vector<std::size_t> m_states;  // the image at each point of the undo stack
+    std::vector<std::size_t> m_states;  // the state at each point of the undo stack
 };
 
 }  // namespace
