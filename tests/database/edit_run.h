@@ -562,6 +562,7 @@ private:
         syncTwin();
         const int walked = test::deleteProgramsOfTransponderOneByOne(db(), t);
         const int counted = deleteProgramsOfTransponder(m_twin->db, t);
+        state().currentTpFrequency = img().transponders[t].frequency;  // as the dialog hands it over
         return compareTwin("deleteProgramsOfTransponder", {walked}, {counted});
     }
 
