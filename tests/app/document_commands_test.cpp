@@ -56,20 +56,6 @@ TEST_F(DocumentTest, StartReopensTheLastFileOnlyWhenTheConfigurationSaysSo) {
     }
 }
 
-// ---- Commands with nothing loaded --------------------------------------------------------------------------
-
-TEST_F(DocumentTest, CommandsWithNothingLoadedSaySoAndDoNothing) {
-    doc.construct();
-    EXPECT_FALSE(doc.exportList());
-    EXPECT_FALSE(doc.fileSave());
-    doc.upload();
-    EXPECT_EQ(fx.messages.texts(),
-              (std::vector<std::string>{"Nothing to export!", "Nothing to save!", "No document opened or downloaded"}));
-    EXPECT_TRUE(fx.messages.asked.empty());
-    EXPECT_TRUE(files.requests.empty());
-    EXPECT_EQ(transfers.uploads, 0);
-}
-
 // ---- Open, Save, Save As, Export ---------------------------------------------------------------------------
 
 // Open, a dropped file, a recent file and Download first ask about unsaved edits: Cancel keeps them, No
