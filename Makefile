@@ -60,7 +60,7 @@ package: build
 	@lintian --fail-on error,warning $(BUILD)/package/vizud_*.deb 2>&1 | grep -v '^running with root privileges' || true
 	@lintian --fail-on error,warning $(BUILD)/package/vizud_*.deb >/dev/null 2>&1 || \
 	    { echo "make package: lintian reports errors or warnings (above)"; exit 1; }
-	@scripts/check-package $(BUILD)/package/vizud_*.deb $(BUILD)/tests/app/make_channel_file
+	@scripts/check-package $(BUILD)/package/vizud_*.deb $(BUILD)/tools/make_channel_file
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

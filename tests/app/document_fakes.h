@@ -100,10 +100,7 @@ public:
 // Writes a consistent channel file of `programs` programs of which `tv` are TV; returns its path.
 inline std::string channelFile(const TempDir& dir, const std::string& name, std::uint32_t seed, int programs = 120,
                                int tv = 70) {
-    ImageShape shape;
-    shape.programs = programs;
-    shape.tv = tv;
-    const auto image = makeImage(seed, shape);
+    const auto image = makeImage(seed, ImageShape{.programs = programs, .tv = tv});
     writeFile(dir.file(name), image.get(), kImageSize);
     return dir.file(name);
 }

@@ -1,5 +1,5 @@
-// The Tools menu's rules on the document's image: nothing without a list, the view deciding what is
-// sorted, the reference file opened apart from the image, and the check's repair.
+// The Tools menu's rules on the document's image: nothing without a list (nor for the document's commands),
+// the view deciding what is sorted, the reference file opened apart from the image, and the check's repair.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,14 +17,23 @@ protected:
     ListToolCommands tools{fx.db, fx.messages, files, doc};
 };
 
+// With nothing loaded the document's commands and the Tools menu's say so and change nothing.
 TEST_F(ListTools, NothingHappensWithoutAList) {
+    doc.construct();
     const std::string before = image();
+    EXPECT_FALSE(doc.exportList());
+    EXPECT_FALSE(doc.fileSave());
+    doc.upload();
     EXPECT_FALSE(tools.sortView(SortKey::Name));
     EXPECT_FALSE(tools.orderLikeFile());
     EXPECT_FALSE(tools.repair());
     EXPECT_FALSE(tools.compareWithFile());
-    EXPECT_EQ(fx.messages.texts(), std::vector<std::string>(4, "Open or download a channel list first."));
+    std::vector<std::string> said = {"Nothing to export!", "Nothing to save!", "No document opened or downloaded"};
+    said.resize(7, "Open or download a channel list first.");
+    EXPECT_EQ(fx.messages.texts(), said);
+    EXPECT_TRUE(fx.messages.asked.empty());
     EXPECT_TRUE(files.requests.empty());
+    EXPECT_EQ(transfers.uploads, 0);
     EXPECT_TRUE(image() == before);
 }
 

@@ -21,7 +21,7 @@ TEST(DesktopExec, BlanksQuoteThePathAndReservedCharactersAreEscaped) {
     EXPECT_EQ(desktopExecArgument("/opt/100%/vizud"), "/opt/100%%/vizud");
 }
 
-TEST(Registration, WritesMimePackageAndDesktopEntryOnce) {
+TEST(Registration, WritesMimePackageAndDesktopEntryOnceAndSkipsAnUnwritableHome) {
     test::TempDir dir;
     ASSERT_TRUE(writeFileTypeRegistration(dir.path(), "/home/anna/my tools/vizud", "PNG"));
     // Their texts are pinned by the installed files below, the Exec quoting by DesktopExec.
@@ -31,10 +31,7 @@ TEST(Registration, WritesMimePackageAndDesktopEntryOnce) {
     EXPECT_FALSE(writeFileTypeRegistration(dir.path(), "/home/anna/my tools/vizud", "PNG"))
         << "a second start with the same program changes nothing";
     EXPECT_TRUE(writeFileTypeRegistration(dir.path(), "/usr/bin/vizud", "PNG"));
-}
-
-TEST(Registration, UnwritableHomeIsSilentlySkipped) {
-    test::TempDir dir;
+    // A home that cannot be written is silently skipped.
     const std::string blocked = dir.file("blocked");
     test::writeFile(blocked, "x", 1);  // a file where the folder would have to be
     EXPECT_FALSE(writeFileTypeRegistration(blocked, "/usr/bin/vizud", ""));

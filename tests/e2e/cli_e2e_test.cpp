@@ -28,7 +28,6 @@
 #include "listtools/list_sort.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/image_factory.h"
-#include "tests/support/process_runner.h"
 #include "tests/support/temp_dir.h"
 
 namespace vizud {
@@ -48,7 +47,15 @@ bool eventually(Done done, int ms) {
     return true;
 }
 
-// A program running in the background with its output going to files; ended with SIGTERM at the end.
+// What a run of a program left: its exit code (-1 when it did not exit by itself) and its output.
+struct Finished {
+    int exitCode = -1;
+    std::string out;
+    std::string err;
+};
+
+// A program running in the background with its output going to files; ended with SIGTERM at the end. The
+// one way these tests start a program, whether they wait for it at once or signal it meanwhile.
 class Background {
 public:
     Background(std::vector<std::string> argv, const std::string& cwd, const std::string& out, const std::string& err) {
@@ -100,10 +107,12 @@ class Cli : public ::testing::Test {
 protected:
     // Kept downloads go to the test's folder, not the user's.
     void SetUp() override { ::setenv("XDG_DATA_HOME", dir.file("data").c_str(), 1); }
-    // Runs vizud-cli in the test's folder.
-    test::ProcessResult cli(std::vector<std::string> args) {
+    // Runs vizud-cli in the test's folder to its end.
+    Finished cli(std::vector<std::string> args) {
         args.insert(args.begin(), VIZUD_CLI_PATH);
-        return test::runProcess(args, dir.path());
+        const std::string out = dir.file("cli.out"), err = dir.file("cli.err");
+        Background program(args, dir.path(), out, err);
+        return {program.wait(60000), test::readFile(out), test::readFile(err)};
     }
     std::string write(const all_tables_block& img, const std::string& name, std::size_t length = kImageSize) {
         test::writeFile(dir.file(name), &img, length);
@@ -156,15 +165,15 @@ TEST_F(CliInfoDump, SortApplyOrderAndDiffGiveWhatTheEditorGets) {
         {{"diff", "--json", reference, path}, "{\"added\":[1],\"removed\":[10000],\"renamed\":[],\"changed\":[]}\n"},
         {{"diff", reference, path}, "+ TV    1           ~"}};
     for (const auto& [args, out] : diffs) {
-        const test::ProcessResult r = cli(args);
+        const Finished r = cli(args);
         EXPECT_EQ(r.exitCode, args[1] == path ? 0 : 1) << r.err;
         EXPECT_EQ(r.out.substr(0, out.size()), out);
     }
-    const test::ProcessResult toFile = cli({"sort", "--by", "provider", "-o", dir.file("out.si"), path});
+    const Finished toFile = cli({"sort", "--by", "provider", "-o", dir.file("out.si"), path});
     ASSERT_EQ(toFile.exitCode, 0) << toFile.err;
     EXPECT_TRUE(test::readFile(dir.file("out.si")) == sorted);
     const std::string original = test::readFile(path);
-    const test::ProcessResult r = cli({"apply-order", "--favourites", "--reference", reference, path});
+    const Finished r = cli({"apply-order", "--favourites", "--reference", reference, path});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "TV: 9999 of 10000 matched, Radio: 10000 of 10000 matched\n");
     EXPECT_TRUE(test::readFile(path) == ordered);
@@ -181,7 +190,7 @@ TEST_F(CliInfoDump, ApplyOrderTakesAnExportedListEditedInASpreadsheet) {
     ASSERT_EQ(cli({"apply-order", "--reference", path, "-o", dir.file("self.si"), path}).exitCode, 0);
     const std::vector<std::string> all = {
         "apply-order", "--names", "--flags", "--favourites", "--delete-missing", "--reference", csv, "-o", out, path};
-    test::ProcessResult r = cli(all);
+    Finished r = cli(all);
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out, "TV: 70 of 70 matched, Radio: 50 of 50 matched\n");
     EXPECT_TRUE(test::readFile(out) == test::readFile(dir.file("self.si")));
@@ -213,19 +222,19 @@ TEST_F(CliInfoDump, DuplicatesListsTheGroupsAndRemovesWhatTheEditorRemoves) {
     img->programs[5] = img->programs[9] = img->programs[2];
     img->programs[100] = img->programs[80];
     const std::string path = write(*img, "twice.si");
-    const test::ProcessResult json = cli({"duplicates", "--json", path});
+    const Finished json = cli({"duplicates", "--json", path});
     ASSERT_EQ(json.exitCode, 0) << json.err;
     EXPECT_EQ(json.out,
               "{\"groups\":[{\"class\":\"TV\",\"keep\":3,\"duplicates\":[6,10]},"
               "{\"class\":\"Radio\",\"keep\":81,\"duplicates\":[101]}]}\n");
-    const test::ProcessResult text = cli({"duplicates", path});
+    const Finished text = cli({"duplicates", path});
     EXPECT_EQ(text.out.substr(text.out.rfind('\n', text.out.size() - 2) + 1), "3 duplicates in 2 groups\n");
     EXPECT_EQ(text.out.substr(0, 5), "TV 3 ");
 
     Opened file(path);
     removeDuplicates(file.db);
     file.db.updateChecksum();
-    const test::ProcessResult removed = cli({"duplicates", "--remove", "-o", dir.file("out.si"), path});
+    const Finished removed = cli({"duplicates", "--remove", "-o", dir.file("out.si"), path});
     ASSERT_EQ(removed.exitCode, 0) << removed.err;
     EXPECT_EQ(removed.out, "3 duplicates removed\n");
     EXPECT_TRUE(test::readFile(dir.file("out.si")) ==
@@ -238,20 +247,20 @@ TEST_F(CliInfoDump, DuplicatesListsTheGroupsAndRemovesWhatTheEditorRemoves) {
 TEST_F(CliInfoDump, CheckReadsTheFileAsItIsAndSaysWhatIsWrong) {
     auto img = test::makeImage(7, test::ImageShape{});
     refreshCrc(*img);
-    const test::ProcessResult ok = cli({"check", write(*img, "clean.si")});
+    const Finished ok = cli({"check", write(*img, "clean.si")});
     EXPECT_EQ(ok.exitCode, 0) << ok.err;
     EXPECT_EQ(ok.out, "no problems found\n");
 
     img->favourites[0].favEntries[0] = img->programCount;  // an entry beyond the table; the CRC no longer fits
     const std::string damaged = write(*img, "damaged.si");
-    const test::ProcessResult found = cli({"check", damaged});
+    const Finished found = cli({"check", damaged});
     EXPECT_EQ(found.exitCode, 1);
     EXPECT_EQ(found.out.substr(0, 5), "crc: ");
     EXPECT_NE(found.out.find("\nfavourite: list 1 "), std::string::npos) << found.out;
     EXPECT_EQ(test::readFile(damaged), std::string(reinterpret_cast<const char*>(img.get()), kImageSize));
 
     img->programCount = 20001;  // the editor refuses such a file
-    const test::ProcessResult capacity = cli({"check", write(*img, "over.si")});
+    const Finished capacity = cli({"check", write(*img, "over.si")});
     EXPECT_EQ(capacity.exitCode, 1);
     EXPECT_NE(capacity.out.find("capacity: 20001 programs"), std::string::npos);
 }
@@ -269,10 +278,10 @@ TEST_F(CliInfoDump, DumpAndExportWriteWhatTheEditorGives) {
     const std::pair<const char*, std::string> cases[] = {{"dump", test::readFile(dir.file("programs.nfo"))},
                                                          {"export", exportCsv(fx.image())}};
     for (const auto& [command, expected] : cases) {
-        const test::ProcessResult toStdout = cli({command, path});
+        const Finished toStdout = cli({command, path});
         ASSERT_EQ(toStdout.exitCode, 0) << toStdout.err;
         EXPECT_TRUE(toStdout.out == expected) << command;
-        const test::ProcessResult toFile = cli({command, "-o", dir.file("out"), path});
+        const Finished toFile = cli({command, "-o", dir.file("out"), path});
         ASSERT_EQ(toFile.exitCode, 0) << toFile.err;
         EXPECT_TRUE(test::readFile(dir.file("out")) == expected) << command;
     }
@@ -297,7 +306,7 @@ TEST_F(CliInfoDump, InfoJsonDescribesTheImageAfterTheSweep) {
     refreshCrc(*img);
     const std::string path = write(*img, "a.si");
 
-    const test::ProcessResult r = cli({"info", "--json", path});
+    const Finished r = cli({"info", "--json", path});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.out,
               "{\"satellites\":1,\"transponders\":1,\"providers\":1,\"programs\":3,\"tv\":2,\"radio\":1,"
@@ -348,12 +357,12 @@ TEST_F(CliInfoDump, UnusableFilesAndBadUsage) {
         {{"upload", "x.si", "--port", "5"}, 2}};
     for (const auto& [args, exit] : cases) {
         SCOPED_TRACE(testing::PrintToString(args));
-        const test::ProcessResult r = cli(args);
+        const Finished r = cli(args);
         EXPECT_EQ(r.exitCode, exit);
         EXPECT_TRUE(r.out.empty());
         EXPECT_FALSE(r.err.empty());
     }
-    const test::ProcessResult help = cli({"--help"});
+    const Finished help = cli({"--help"});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_NE(help.out.find("dump"), std::string::npos);
 }
@@ -369,7 +378,7 @@ TEST_F(LinkEndToEnd, DownloadUploadAndUpgradeAsTheReadmeShows) {
         startBox({"--serve", "box.si", "--upload-to", "received.si", "--upgrade-to", "flash.bin"});
     ASSERT_FALSE(device.empty());
 
-    const test::ProcessResult down = cli({"download", "-o", "x.si", "--device", device});
+    const Finished down = cli({"download", "-o", "x.si", "--device", device});
     ASSERT_EQ(down.exitCode, 0) << down.err;
     EXPECT_NE(down.err.find("Complete"), std::string::npos) << down.err;
     EXPECT_EQ(test::readFile(dir.file("x.si")), test::readFile(dir.file("box.si")));
@@ -377,7 +386,7 @@ TEST_F(LinkEndToEnd, DownloadUploadAndUpgradeAsTheReadmeShows) {
     ASSERT_EQ(kept.size(), 1u) << "every download is also kept";
     EXPECT_EQ(test::readFile(kept[0].path), test::readFile(dir.file("box.si")));
 
-    const test::ProcessResult up = cli({"upload", "x.si", "--device", device});
+    const Finished up = cli({"upload", "x.si", "--device", device});
     ASSERT_EQ(up.exitCode, 0) << up.err;
     EXPECT_NE(up.err.find("Please wait until STB reboots..."), std::string::npos) << up.err;
     Opened opened(dir.file("x.si"));
@@ -391,7 +400,7 @@ TEST_F(LinkEndToEnd, DownloadUploadAndUpgradeAsTheReadmeShows) {
     const std::uint8_t record[8] = {0x01, 0x01, 0x01, 0x03, 3, 0, 3, 0};
     std::memcpy(file.data(), record, sizeof(record));
     test::writeFile(dir.file("soft.dlp"), file.data(), file.size());
-    const test::ProcessResult r = cli({"upgrade", "soft.dlp", "--device", device});
+    const Finished r = cli({"upgrade", "soft.dlp", "--device", device});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(r.err.find("reboots"), std::string::npos) << "no reboot message after an upgrade";
     std::string flashed = file.substr(64);
@@ -402,7 +411,7 @@ TEST_F(LinkEndToEnd, DownloadUploadAndUpgradeAsTheReadmeShows) {
 // A port that cannot be opened, a box that refuses and a port held by another program end with 1, the
 // reason on standard error and no file; without --device or --port the configuration names the port.
 TEST_F(LinkEndToEnd, PortChoiceAndItsErrors) {
-    test::ProcessResult r = cli({"download", "-o", "x.si", "--device", dir.file("ttyNone")});
+    Finished r = cli({"download", "-o", "x.si", "--device", dir.file("ttyNone")});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.err.find("Can not open port COM1\n"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find(dir.file("ttyNone") + ": No such file or directory"), std::string::npos) << r.err;

@@ -32,6 +32,8 @@ TEST(TransferReports, EachCodeDoesWhatTheDialogShows) {
         {kReportDiagnostic, 128, "Data Download from Set Top Box...", "", false, DialogEnd::None},
         {kReportAborted, 1, "Wait for Close.....", "", false, DialogEnd::Cancel},
         {kReportUploading, 12, "Data Upload to Set Top Box...", "", false, DialogEnd::None},
+        {kReportLineLost, 5, "Connection lost", "The serial device disappeared during the transfer", true,
+         DialogEnd::Cancel},
         {7, 1, "", "", false, DialogEnd::None},
     };
     for (const auto& c : cases) {
@@ -43,6 +45,8 @@ TEST(TransferReports, EachCodeDoesWhatTheDialogShows) {
         EXPECT_EQ(a.setsCancelledFlag, c.cancelledFlag);
         EXPECT_EQ(a.end, c.end);
         EXPECT_FALSE(a.progress);
+        // Only a port that failed to open or went away gets the device and its reason as a second line.
+        EXPECT_EQ(namesPortFailure(c.code), c.code == kReportPortFailed || c.code == kReportLineLost);
     }
     const ReportAction progress = describeReport(kReportProgress, (100u << 16) | 37);
     EXPECT_TRUE(progress.progress);

@@ -17,11 +17,7 @@ namespace {
 TEST(BoxSimTransfer, DownloadAndUploadFromTheMainWindow) {
     test::TempDir dir;
     test::ScopedChdir chdir(dir.path());
-    test::ImageShape shape;
-    shape.programs = 300;
-    shape.tv = 120;
-    shape.unusedProviders = 0;
-    const auto served = test::makeImage(11, shape);
+    const auto served = test::makeImage(11, test::ImageShape{.unusedProviders = 0, .programs = 300, .tv = 120});
     test::BoxOnPty box({}, test::bytesOf(*served));
     ASSERT_TRUE(box.ok());
 

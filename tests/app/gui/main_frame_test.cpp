@@ -7,7 +7,6 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QStatusBar>
-#include <QtWidgets/QToolBar>
 
 #include "app/command_ids.h"
 #include "app/translated_texts.h"
@@ -23,12 +22,6 @@ protected:
     void trigger(int commandId) {
         frame->action(commandId)->trigger();
         settle();
-    }
-    QStringList menuTexts() const {
-        QStringList menus;
-        for (const QAction* menu : frame->menuBar()->actions())
-            menus << menu->text();
-        return menus;
     }
 };
 
@@ -69,18 +62,9 @@ TEST_F(MainFrameTest, FilterCommandRefreshesViewsOnceAtTheNextIdleMoment) {
     EXPECT_EQ(refreshes, 1) << "no change, no refresh";
 }
 
-// The configuration is written when the window goes (its record's bytes: config_record_test).
-TEST_F(MainFrameTest, ConfigurationIsWrittenWhenTheFrameGoes) {
-    start();
-    config.port = 2;
-    frame.reset();
-    const std::string written = test::readFile(dir.file("veravaravo.cfg"));
-    ASSERT_EQ(written.size(), 264u);
-    EXPECT_EQ(written[0], 2);
-}
-
 // Upload, Download, Save, the recent-file menu, a dropped file and closing reach the document (whose rules
-// document_commands_test checks).
+// document_commands_test checks); the configuration is written when the window goes (its record's bytes:
+// config_record_test).
 TEST_F(MainFrameTest, DropCloseDownloadAndUploadReachTheDocument) {
     start();
     EXPECT_FALSE(frame->action(kCmdToolsCompare)->isEnabled()) << "no list to compare";
@@ -117,18 +101,18 @@ TEST_F(MainFrameTest, DropCloseDownloadAndUploadReachTheDocument) {
     frame->setGeometry(140, 90, 900, 600);
     EXPECT_TRUE(frame->close());
     EXPECT_EQ(CMainFrame(doc).geometry(), QRect(140, 90, 900, 600)) << "the next window opens where this one was";
+    config.port = 2;
+    frame.reset();
+    const std::string written = test::readFile(dir.file("veravaravo.cfg"));
+    ASSERT_EQ(written.size(), 264u);
+    EXPECT_EQ(written[0], 2);
 }
 
-// The toolbar's commands in order (0: a separator), its pictures, the menus, texts and accelerators.
-TEST_F(MainFrameTest, ToolbarPicturesMenusAndAccelerators) {
+// The pictures of the commands, what is enabled with nothing loaded, and how the command table's entries
+// become actions: "status\ntip" is split in two, "keys,keys" gives each shortcut. The ids, texts and keys
+// themselves are the table's and not restated here.
+TEST_F(MainFrameTest, PicturesStartStateAndTheTablesSplitTexts) {
     start();
-    std::vector<int> ids;
-    for (const QAction* action : frame->findChild<QToolBar*>("toolBar")->actions())
-        ids.push_back(action->isSeparator() ? 0 : action->data().toInt());
-    const std::vector<int> expected = {57601, 57603, 0, 57607, 0,     32815, 0,     32773, 32774,
-                                       32772, 32930, 0, 32806, 32808, 32809, 32810, 0,     57664};
-    EXPECT_EQ(ids, expected);
-
     const QIcon open = frame->action(kCmdFileOpen)->icon();
     const QImage normal = open.pixmap(30, 30, QIcon::Normal).toImage();
     EXPECT_EQ(qAlpha(normal.pixel(0, 0)), 0) << "white is the transparent colour";
@@ -139,24 +123,11 @@ TEST_F(MainFrameTest, ToolbarPicturesMenusAndAccelerators) {
         EXPECT_TRUE(frame->action(id)->isEnabled()) << id;
     EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled()) << "nothing to undo yet";
     EXPECT_FALSE(frame->action(kCmdToolsDuplicates)->isEnabled()) << "no list to look at";
-    EXPECT_EQ(menuTexts(), (QStringList{"&File", "&Edit", "&View", "&Tools", "&Options", "&Info"}));
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
     EXPECT_EQ(frame->countsPane()->text(), "---") << "nothing loaded";
     EXPECT_EQ(frame->action(kCmdShowTv)->toolTip(), "TV Programs");
     EXPECT_EQ(frame->action(kCmdShowTv)->statusTip(), "Show TV programs only.");
-    EXPECT_EQ(frame->action(kCmdPortToolbar)->toolTip(), "Config RS232 Port.");
-    EXPECT_EQ(frame->action(kCmdAppAbout)->text(), "&about KORVALE Editor");
-    EXPECT_EQ(frame->action(kCmdPortMenu)->text(), "ComPort");
-    const std::pair<int, QList<QKeySequence>> keys[] = {
-        {kCmdEditCut, {QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")}},
-        {kCmdEditCopy, {QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")}},
-        {kCmdEditPaste, {QKeySequence("Ctrl+V"), QKeySequence("Shift+Ins")}},
-        {kCmdEditDelete, {QKeySequence("Del")}},
-        {kCmdFileOpen, {QKeySequence("Ctrl+O")}},
-        {kCmdAppExit, {QKeySequence("Ctrl+Q")}},
-    };
-    for (const auto& [id, shortcuts] : keys)
-        EXPECT_EQ(frame->action(id)->shortcuts(), shortcuts) << id;
+    EXPECT_EQ(frame->action(kCmdEditCut)->shortcuts(), (QList{QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")}));
 }
 
 // With the German translation the menus, tips, status, OVR pane and the core's texts are German; the
@@ -166,7 +137,7 @@ TEST_F(MainFrameTest, GermanTextsForMenusTipsAndPanes) {
     ASSERT_TRUE(german.load(":/i18n/vizud_de.qm"));
     QApplication::installTranslator(&german);
     start();
-    EXPECT_EQ(menuTexts(), (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "E&xtras", "&Optionen", "&Info"}));
+    EXPECT_EQ(frame->menuBar()->actions().value(0)->text(), "&Datei");
     EXPECT_EQ(frame->action(kCmdShowTv)->toolTip(), "TV-Programme");
     EXPECT_EQ(frame->statusBar()->currentMessage(), "Bereit");
     doc.setModifiedFlag(true);

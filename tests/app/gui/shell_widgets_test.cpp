@@ -46,8 +46,6 @@ TEST(AboutBox, TextsPicturesAndLinks) {
 TEST(FileDialogFilters, PairsBecomeQtFiltersAndStarDotStarListsEverything) {
     EXPECT_EQ(nameFiltersFrom("Channel data (*.si)|*.si|All Files (*.*)|*.*||"),
               (QStringList{"Channel data (*.si)", "All Files (*)"}));
-    EXPECT_EQ(nameFiltersFrom("S/W File (*.dlp)|*.dlp|All Files (*.*)|*.*||"),
-              (QStringList{"S/W File (*.dlp)", "All Files (*)"}));
 }
 
 TEST(SettingsStore, RecentFilesSoftwareFileAndDevicesOutliveTheRun) {
