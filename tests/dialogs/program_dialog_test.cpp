@@ -15,12 +15,8 @@ using test::Texts;
 using ProgramDialog = test::ModelFixture<ProgramDialogModel>;
 
 TEST_F(ProgramDialog, EditShowsTheRecordAndOkWithoutChangesStoresTheSameBytes) {
-    test::setName(image().satellites[1].name,
-                  "\x05"
-                  "Hotbird");
-    test::setName(image().favourites[8].favName,
-                  "\x05"
-                  "Fav_9");
+    test::setName(image().satellites[1].name, "\5Hotbird");
+    test::setName(image().favourites[8].favName, "\5Fav_9");
     db.updateChecksum();
     remember();
     ProgramFields& f = start(1, kProgramDialogEdit);

@@ -45,9 +45,7 @@ TEST_F(TransponderDelete, OffersTheTransponderOfTheCurrentFrequencyOnItsSatellit
 TEST_F(TransponderDelete, TheQuestionSaysHowManyProgramsGoWithTheTransponder) {
     const int empty = build.transponder(11, 11000);
     build.program("Das Zweite", 0, 0, true);
-    test::setName(image().satellites[2].name,
-                  "\x05"
-                  "Thor");
+    test::setName(image().satellites[2].name, "\5Thor");
     db.updateChecksum();
     remember();
     const std::tuple<int, int, const char*> questions[] = {

@@ -71,10 +71,7 @@ TEST(ListSort, KeysReadNamesAsTheEditorShowsThemAndAListSortsAlone) {
     fx.build.transponder(2, 11000);
     fx.build.provider("ZDF");
     fx.build.provider("ARD");
-    fx.build.program(
-        "\x05"
-        "zdf neo",
-        0, 0, true);
+    fx.build.program("\5zdf neo", 0, 0, true);
     fx.build.program("\xC4rzte", 1, 1, true);  // Ärzte
     fx.build.program("arte", 2, 1, true);
     fx.build.program("Bayern", 1, 0, true);
