@@ -35,8 +35,9 @@ private:
         std::string out;
         for (int i = 0; i < count; ++i) {
             const int p = program(i);
-            out += std::string(i == tvCount ? "|" : i > 0 ? "," : "") +
-                   (p < state->image.programCount ? nameText(state->image.programs[p].name) : "?");
+            if (i > 0 || i == tvCount)
+                out += i == tvCount ? "|" : ",";
+            out += p < state->image.programCount ? nameText(state->image.programs[p].name) : "?";
         }
         return out + (count == tvCount ? "|" : "");
     }

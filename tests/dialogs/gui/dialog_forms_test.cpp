@@ -146,7 +146,6 @@ protected:
         }
         return {laid.join(' ').toStdString(), tabbed.join(' ').toStdString()};
     }
-
 };
 
 // The name keeps its table byte and is stored as Latin-1; a typed provider is not completed into "ARD".
