@@ -44,9 +44,7 @@ TEST(FieldRules, NameKeepsItsCharacterTableByteAsideAndIsCutTo15Or14) {
     EXPECT_EQ(showName("ARD").leadByte, 0);
     EXPECT_EQ(showName(std::string("\x20Space", 6)).text, " Space") << "32 is a character, not a table byte";
     EXPECT_EQ(storedName("ABCDEFGHIJKLMNOPQRST", 0), "ABCDEFGHIJKLMNO");
-    EXPECT_EQ(storedName("ABCDEFGHIJKLMNOPQRST", 0x1F),
-              "\x1F"
-              "ABCDEFGHIJKLMN");
+    EXPECT_EQ(storedName("ABCDEFGHIJKLMNOPQRST", 0x1F), "\37ABCDEFGHIJKLMN");
 }
 
 // Degrees show with a comma and read back as whole tenths; every value survives the way there and back.

@@ -15,12 +15,8 @@ using test::Texts;
 using ProgramDialog = test::ModelFixture<ProgramDialogModel>;
 
 TEST_F(ProgramDialog, EditShowsTheRecordAndOkWithoutChangesStoresTheSameBytes) {
-    test::setName(image().satellites[1].name,
-                  "\x05"
-                  "Hotbird");
-    test::setName(image().favourites[8].favName,
-                  "\x05"
-                  "Fav_9");
+    test::setName(image().satellites[1].name, "\5Hotbird");
+    test::setName(image().favourites[8].favName, "\5Fav_9");
     db.updateChecksum();
     remember();
     ProgramFields& f = start(1, kProgramDialogEdit);
@@ -31,6 +27,12 @@ TEST_F(ProgramDialog, EditShowsTheRecordAndOkWithoutChangesStoresTheSameBytes) {
               std::tuple(1, 1u, 0));
     EXPECT_EQ(std::tuple(f.tv, f.classEnabled, f.pidsEnabled), std::tuple(true, false, false));
     EXPECT_EQ(f.favourite, (std::array<bool, 9>{false, false, false, true}));
+    // SCPC turned on and off again sets the PID fields and leaves them unread.
+    model.scpcClicked(true);
+    EXPECT_EQ(std::tuple(f.pidsEnabled, f.videoPid, f.audioPid, f.pcrPid), std::tuple(true, "0", "0", "0"));
+    model.scpcClicked(false);
+    EXPECT_EQ(std::tuple(f.pidsEnabled, f.videoPid, f.audioPid, f.pcrPid), std::tuple(false, "Auto", "Auto", "Auto"));
+    f.pcrPid = "nonsense";
     ASSERT_TRUE(model.ok());
     EXPECT_TRUE(unchanged());
     EXPECT_EQ(state->addedProgramIndex, 1);
@@ -129,17 +131,6 @@ TEST_F(ProgramDialog, AFullTableOrListOrASatelliteWithoutTranspondersIsRefused) 
             model.fields.favourite[static_cast<std::size_t>(c.favourite)] = true;
         expectOk(c.message, c.refused);
     }
-}
-
-TEST_F(ProgramDialog, ScpcTogglesThePidFields) {
-    ProgramFields& f = start(0, kProgramDialogEdit);
-    model.scpcClicked(true);
-    EXPECT_EQ(std::tuple(f.pidsEnabled, f.videoPid, f.audioPid, f.pcrPid), std::tuple(true, "0", "0", "0"));
-    model.scpcClicked(false);
-    EXPECT_EQ(std::tuple(f.pidsEnabled, f.videoPid, f.audioPid, f.pcrPid), std::tuple(false, "Auto", "Auto", "Auto"));
-    f.pcrPid = "nonsense";
-    EXPECT_TRUE(model.ok()) << "PIDs are not read without SCPC";
-    EXPECT_EQ(image().programs[0].pcrPid, 0x7FFF);
 }
 
 // A new program goes where its class says, with an existing provider or a typed one appended once.

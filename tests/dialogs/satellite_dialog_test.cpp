@@ -35,14 +35,10 @@ protected:
 
 // The name is shown without its character-table byte and keeps it when stored, changed or not.
 TEST_F(SatelliteDialog, OpensWithTheRecordAndStoresItUnchanged) {
-    test::setName(image().satellites[0].name,
-                  "\x05"
-                  "Astra");
+    test::setName(image().satellites[0].name, "\5Astra");
     db.updateChecksum();
     remember();
-    SatelliteFields& f = start(
-        "\x05"
-        "Astra");
+    SatelliteFields& f = start("\5Astra");
     // A lower LO that is not standard stands in the first entry; port 10 is stored as 0x10.
     EXPECT_EQ(std::tuple(f.name, f.degree, f.eastWest.selection, f.tone, f.positionerNo, f.diseqc11),
               std::tuple("Astra", "19,2", 0, 2, "30", 10));
@@ -53,9 +49,7 @@ TEST_F(SatelliteDialog, OpensWithTheRecordAndStoresItUnchanged) {
     EXPECT_TRUE(unchanged());
     f.name = "Astra 1";
     ASSERT_TRUE(model.ok());
-    EXPECT_EQ(state->editedSatName,
-              "\x05"
-              "Astra 1");
+    EXPECT_EQ(state->editedSatName, "\5Astra 1");
 
     EXPECT_NE(model.prepare("Nowhere"), 0);
     EXPECT_EQ(messages.texts(), Texts{"Error: 500->(-2)"}) << "a satellite that does not exist is not opened";

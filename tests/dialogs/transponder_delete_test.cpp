@@ -38,6 +38,8 @@ TEST_F(TransponderDelete, OffersTheTransponderOfTheCurrentFrequencyOnItsSatellit
     EXPECT_FALSE(model.okEnabled());
     EXPECT_FALSE(model.ok()) << "nothing chosen, nothing to delete";
     EXPECT_TRUE(unchanged());
+    EXPECT_NE(model.prepare(3000, 2), 0) << "a transponder beyond the table";
+    EXPECT_EQ(messages.texts(), (Texts{"Please choose the transponder to delete.", "Error: 502->(-4)"}));
 }
 
 // The question names the transponder and its satellite as the tree shows it, and how many programs go
@@ -45,9 +47,7 @@ TEST_F(TransponderDelete, OffersTheTransponderOfTheCurrentFrequencyOnItsSatellit
 TEST_F(TransponderDelete, TheQuestionSaysHowManyProgramsGoWithTheTransponder) {
     const int empty = build.transponder(11, 11000);
     build.program("Das Zweite", 0, 0, true);
-    test::setName(image().satellites[2].name,
-                  "\x05"
-                  "Thor");
+    test::setName(image().satellites[2].name, "\5Thor");
     db.updateChecksum();
     remember();
     const std::tuple<int, int, const char*> questions[] = {

@@ -146,6 +146,9 @@ TEST_F(ListTransponderDialog, AddPutsANewTransponderOnTheChosenSatelliteOnce) {
     EXPECT_FALSE(model.ok()) << "the same values again";
     EXPECT_EQ(messages.texts(), Texts{"Transponder with entered values exist"});
     EXPECT_TRUE(unchanged());
+    messages.clear();
+    EXPECT_NE(model.prepare(8, kTransponderEdit), 0) << "no program 8";
+    EXPECT_EQ(messages.texts(), Texts{"Error: 501->(-3)"});
 }
 
 }  // namespace

@@ -14,24 +14,16 @@ namespace {
 
 TEST(CsvExport, EveryFieldAsTheHeaderSays) {
     test::DatabaseFixture fx;
-    fx.build.satellite(7,
-                       "\x05"
-                       "Astra",
-                       192);
+    fx.build.satellite(7, "\5Astra", 192);
     fx.build.satellite(9, "Thor", 8);
     fx.image().satellites[1].eastWest = 'W';
     fx.build.transponder(7, 11778, 1, 27500);
     fx.build.transponder(9, 10872, 0, 25000);
     fx.image().transponders[1].fec = 0;
     fx.image().transponders[0].fec = 3;
-    fx.build.provider(
-        "\xD6"
-        "ffentlich");
+    fx.build.provider("\326ffentlich");
     fx.build.program("Das \"Erste\", HD", 0, 0, true, 28106);
-    fx.build.program(
-        "\x0B"
-        "NRK1",
-        1, 0, true, 17);
+    fx.build.program("\13NRK1", 1, 0, true, 17);
     fx.build.program("Radio", 5, 9, false, 3);   // transponder and provider point nowhere
     fx.image().programs[0].programFlags = 0x21;  // scrambled, user
     fx.image().programs[1].programFlags = 0x06;  // SCPC, locked

@@ -4,41 +4,20 @@
 #include <string>
 
 #include "listtools/duplicates.h"
-#include "tests/support/database_fixture.h"
+#include "tests/listtools/two_satellites.h"
 
 namespace vizud {
 namespace {
 
-struct Small : test::DatabaseFixture {
-    Small() {
-        build.satellite(1, "Astra", 192);
-        build.satellite(2, "Hotbird", 130);
-        build.transponder(1, 11000);
-        build.transponder(1, 11000, 1);  // the other polarization
-        build.transponder(2, 11000);     // the same frequency on another satellite
-        build.transponder(9, 12000);     // a satellite key nobody has
-        build.provider("P");
-    }
-    // The list's programs by name ("?" beyond the table), "|" before its radio part.
-    std::string list(int l) const {
-        const st_fav& fav = state->image.favourites[l];
-        std::string out;
-        for (int e = 0; e < fav.favCount; ++e) {
-            const int p = fav.favEntries[e];
-            out += std::string(e == fav.favTvCount ? "|"
-                               : e > 0             ? ","
-                                                   : "") +
-                   (p < state->image.programCount ? state->image.programs[p].name : "?");
-        }
-        return out + (fav.favCount == fav.favTvCount ? "|" : "");
-    }
-};
+using Small = test::TwoSatellites;
 
 // 1 and 3 differ by polarization, 1 and 4 by satellite; 5 and 6 lie on a transponder of no satellite, 7 on none.
 TEST(Duplicates, SameKeyAndClassGroupFirstInTableOrderKept) {
     Small f;
-    const std::tuple<int, bool, int> programs[] = {{0, true, 9}, {0, true, 1}, {0, true, 1},  {1, true, 1},
-                                                   {2, true, 1}, {3, true, 5}, {3, true, 5},  {40, true, 5},
+    f.build.transponder(1, 11000, 1);  // the other polarization on Astra
+    f.build.transponder(9, 12000);     // a satellite key nobody has
+    const std::tuple<int, bool, int> programs[] = {{0, true, 9}, {0, true, 1}, {0, true, 1},  {2, true, 1},
+                                                   {1, true, 1}, {3, true, 5}, {3, true, 5},  {40, true, 5},
                                                    {0, true, 9}, {0, true, 9}, {0, false, 1}, {0, false, 1}};
     for (const auto& [tp, tv, sid] : programs)
         f.build.program("p", tp, 0, tv, sid);

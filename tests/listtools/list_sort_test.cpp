@@ -10,6 +10,7 @@
 
 #include "database/image_access.h"
 #include "listtools/list_sort.h"
+#include "tests/listtools/two_satellites.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/image_factory.h"
 
@@ -63,43 +64,27 @@ TEST(ListSort, ByNameEachBlockIsInOrderStableAndNothingIsLost) {
 }
 
 TEST(ListSort, KeysReadNamesAsTheEditorShowsThemAndAListSortsAlone) {
-    test::DatabaseFixture fx;
-    fx.build.satellite(1, "Hotbird", 130);
-    fx.build.satellite(2, "Astra", 192);
-    fx.build.transponder(1, 11000);
-    fx.build.transponder(2, 12000);
-    fx.build.transponder(2, 11000);
+    test::TwoSatellites fx;
+    fx.build.transponder(1, 12000);
     fx.build.provider("ZDF");
     fx.build.provider("ARD");
-    fx.build.program(
-        "\x05"
-        "zdf neo",
-        0, 0, true);
-    fx.build.program("\xC4rzte", 1, 1, true);  // Ärzte
-    fx.build.program("arte", 2, 1, true);
-    fx.build.program("Bayern", 1, 0, true);
-    fx.build.program("Radio", 0, 0, false);
+    fx.build.program("\5zdf neo", 1, 1, true);  // on Hotbird, 13.0E: before Astra's, though after it in the table
+    fx.build.program("\xC4rzte", 2, 2, true);   // Ärzte
+    fx.build.program("arte", 0, 2, true);
+    fx.build.program("Bayern", 2, 1, true);
+    fx.build.program("Radio", 0, 1, false);
     fx.build.favourites(4, {0, 1, 2}, {4});
-    const auto names = [&fx] {
-        std::string out;
-        for (int p = 0; p < fx.image().programCount; ++p)
-            out += foldedName(fx.image().programs[p]) + ";";
-        return out;
-    };
     ASSERT_EQ(sortPrograms(fx.db, SortKey::Provider), 0);
-    EXPECT_EQ(names(), "arte;\xE4rzte;bayern;zdf neo;radio;") << "the name orders programs of one provider";
+    EXPECT_EQ(fx.order(), "arte,\xC4rzte,Bayern,\5zdf neo|Radio") << "the name orders programs of one provider";
     ASSERT_EQ(sortPrograms(fx.db, SortKey::Name), 0);
-    EXPECT_EQ(names(), "arte;bayern;zdf neo;\xE4rzte;radio;") << "Latin-1 letters after ASCII, the byte ignored";
+    EXPECT_EQ(fx.order(), "arte,Bayern,\5zdf neo,\xC4rzte|Radio") << "Latin-1 letters after ASCII, the byte ignored";
     ASSERT_EQ(sortPrograms(fx.db, SortKey::Transponder), 0);
-    EXPECT_EQ(names(), "zdf neo;arte;bayern;\xE4rzte;radio;") << "13.0E before 19.2E, then frequency";
+    EXPECT_EQ(fx.order(), "\5zdf neo,arte,Bayern,\xC4rzte|Radio") << "13.0E before 19.2E, then frequency";
 
-    const std::string table = names();
+    const std::string table = fx.order();
     ASSERT_EQ(sortListEntries(fx.db, 4, SortKey::Name), 0);
-    EXPECT_EQ(names(), table) << "only the list changes";
-    std::string list;
-    for (int e = 0; e < fx.image().favourites[4].favCount; ++e)
-        list += foldedName(fx.image().programs[fx.image().favourites[4].favEntries[e]]) + ";";
-    EXPECT_EQ(list, "arte;zdf neo;\xE4rzte;radio;");
+    EXPECT_EQ(fx.order(), table) << "only the list changes";
+    EXPECT_EQ(fx.list(4), "arte,\5zdf neo,\xC4rzte|Radio");
     EXPECT_EQ(sortListEntries(fx.db, 9, SortKey::Name), -1);
     EXPECT_FALSE(sortKeyNamed("size"));
 }

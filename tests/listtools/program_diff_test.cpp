@@ -5,16 +5,14 @@
 #include <functional>
 
 #include "listtools/program_diff.h"
-#include "tests/support/database_fixture.h"
+#include "tests/listtools/two_satellites.h"
 #include "tests/support/image_factory.h"
 
 namespace vizud {
 namespace {
 
+// On the two satellites: provider Q besides P, TV programs A and B and radio program R on Astra.
 void buildOld(test::ImageBuilder& b) {
-    b.satellite(1, "Astra", 192);
-    b.transponder(1, 11000);
-    b.provider("P");
     b.provider("Q");
     b.program("A", 0, 0, true, 1);
     b.program("B", 0, 0, true, 2);
@@ -47,7 +45,7 @@ TEST(ProgramDiff, EachChangeToACopyIsFoundAsWhatItIs) {
          R"({"added":[1],"removed":[3],"renamed":[],"changed":[]})"},
     };
     for (const auto& [change, expected] : cases) {
-        test::DatabaseFixture was, is;
+        test::TwoSatellites was, is;
         buildOld(was.build);
         buildOld(is.build);
         change(is.image());

@@ -26,9 +26,7 @@ protected:
         for (int p = 0; p < 13; ++p)
             build.program("P" + std::to_string(p), 0, 0, true, p);
         build.favourites(0, {2, 4, 6}, {});
-        test::setName(image().favourites[0].favName,
-                      "\x05"
-                      "Fav_1");
+        test::setName(image().favourites[0].favName, "\5Fav_1");
         db.setLoaded(1);
         state->browse.selectedText = "Satellites";
         state->browse.editMask = 0x0F;

@@ -72,7 +72,7 @@ protected:
     RowFormatter formatter{db};
 };
 
-TEST_F(RowTexts, TheTenColumnsOfARow) {
+TEST_F(RowTexts, TheTenColumnsOfARowAndWhatAnUnknownCodeOrUnreadableRecordShows) {
     const char* expected[] = {"0001", "News", "T LSC", "ARD", "Astra", "11778", "27500", "V", "DVBS", " 2      9"};
     for (int column = 0; column < kListColumns; ++column)
         EXPECT_EQ(text(0, column), expected[column]) << kListColumnSpecs[static_cast<std::size_t>(column)].header;
@@ -80,9 +80,8 @@ TEST_F(RowTexts, TheTenColumnsOfARow) {
     EXPECT_EQ(text(1, kColumnIndex, 300), "0301");
     EXPECT_EQ(text(1, kColumnStatus), "R    ");
     EXPECT_EQ(text(1, kColumnFavourites), "        9");
-}
 
-TEST_F(RowTexts, UnknownCodesShowBlanksAndAnUnreadableRecordEndsTheRow) {
+    // Unknown codes show blanks; an unreadable record ends the row.
     image().transponders[0].polarization = 4;
     image().transponders[0].fec = 9;
     EXPECT_EQ(text(0, kColumnPolarisation), " ");
@@ -115,7 +114,6 @@ TEST(ListColumns, TheBoxsWidthsShareThePageAndNoColumnIsNarrowerThanItsHeader) {
     }
     EXPECT_EQ(fitColumnWidths(tooWide, 845), tooWide);
 }
-
 
 // A cut cell keeps the longest start that fits with "..." (at least one character), whatever the widths
 // of the characters: the same as dropping characters one by one from the end.

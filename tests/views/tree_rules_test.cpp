@@ -134,19 +134,11 @@ TEST_F(TreeEdits, ATransponderNodeNamesItsOwnTransponderAndGoesBeforeTheFirstOfI
 
 // A list chosen after a provider keeps the provider's texts in the browse state; the heading names the list.
 TEST_F(TreeEdits, TheViewIsNamedByTheListShownElseByTheNodeSelected) {
-    test::setName(image().favourites[1].favName,
-                  "\x05"
-                  "Fav_2");
+    test::setName(image().favourites[1].favName, "\5Fav_2");
     const std::tuple<TreeNodeKind, const char*, const char*, int, const char*> selections[] = {
         {TreeNodeKind::Provider, "ARD", "Providers", 0, "ARD"},
-        {TreeNodeKind::FavouriteList,
-         "\x05"
-         "Fav_2",
-         "Favs", 1, "Fav_2"},
-        {TreeNodeKind::Satellite,
-         "\x05"
-         "Sat 58",
-         "Satellites", 0, "Sat 58"},
+        {TreeNodeKind::FavouriteList, "\5Fav_2", "Favs", 1, "Fav_2"},
+        {TreeNodeKind::Satellite, "\5Sat 58", "Satellites", 0, "Sat 58"},
         {TreeNodeKind::Root, "Favs", "", -1, "Favs"},
     };
     for (const auto& [kind, text, parent, record, name] : selections) {

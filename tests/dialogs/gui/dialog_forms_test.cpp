@@ -1,10 +1,9 @@
 // Each dialog form over its model, driven as a user would: for every form one table of its widgets with
 // what each shows from the record, what is entered and what OK stores; one refusal keeping its dialog open,
-// one Cancel leaving the image byte for byte, the German titles, and the openers refusing to show a dialog
-// whose preparation failed. The field rules behind OK are checked on the models in tests/dialogs.
+// one Cancel leaving the image byte for byte, and the openers refusing to show a dialog whose preparation
+// failed. The field rules behind OK are checked on the models in tests/dialogs.
 #include <gtest/gtest.h>
 
-#include <QtCore/QTranslator>
 #include <QtGui/QKeyEvent>
 #include <QtTest/QTest>
 #include <QtWidgets/QApplication>
@@ -147,17 +146,6 @@ protected:
         }
         return {laid.join(' ').toStdString(), tabbed.join(' ').toStdString()};
     }
-
-    // The German title of a form, with the editor's translation loaded.
-    template <typename Dialog, typename Model>
-    QString germanTitle(Model& model) {
-        QTranslator german;
-        EXPECT_TRUE(german.load(":/i18n/vizud_de.qm"));
-        QCoreApplication::installTranslator(&german);
-        const QString title = Dialog(model).windowTitle();
-        QCoreApplication::removeTranslator(&german);
-        return title;
-    }
 };
 
 // The name keeps its table byte and is stored as Latin-1; a typed provider is not completed into "ARD".
@@ -184,11 +172,11 @@ TEST_F(DialogForms, ProgramDialogShowsTheRecordAndOkStoresEveryField) {
                       {"favourite4", "on", "click", fav(3)(&st_fav::favCount), "0"},
                       {"favourite9", "off", "click", fav(8)(&st_fav::favCount), "1"},
                   });
-    EXPECT_EQ(germanTitle<ProgramDialog>(model), "Kanal bearbeiten");
 }
 
-// A refused field keeps the dialog open with its message, the image as it was and the focus on the field.
-TEST_F(DialogForms, ARefusalKeepsTheDialogOpenOnItsField) {
+// A refused field keeps the dialog open with its message, the image as it was and the focus on the field;
+// Esc after typing leaves the image as it was.
+TEST_F(DialogForms, ARefusalKeepsTheDialogOpenOnItsFieldAndCancelChangesNothing) {
     ProgramDialogModel model(db, messages);
     ASSERT_EQ(model.prepare(1, kProgramDialogEdit), 0);
     auto dialog = show<ProgramDialog>(model);
@@ -198,12 +186,11 @@ TEST_F(DialogForms, ARefusalKeepsTheDialogOpenOnItsField) {
     EXPECT_EQ(messages.texts(), Texts{"Video PID error!\nExpected digit 17..8190"});
     EXPECT_TRUE(unchanged());
     EXPECT_EQ(dialog->focusWidget(), child(*dialog, "videoPidEdit"));
-}
 
-TEST_F(DialogForms, CancelChangesNothing) {
-    ProgramDialogModel model(db, messages);
+    dialog.reset();
+    messages.clear();
     ASSERT_EQ(model.prepare(0, kProgramDialogAdd), 0);
-    auto dialog = show<ProgramDialog>(model);
+    dialog = show<ProgramDialog>(model);
     EXPECT_EQ(dialog->windowTitle(), "Add program");
     enter(*dialog, "nameEdit", "Cancelled");
     enter(*dialog, "providerCombo", "Never Made");
@@ -232,7 +219,6 @@ TEST_F(DialogForms, SatelliteDialogShowsTheRecordAndOkStoresEveryField) {
                                {"diseqc12Check", "off", "click", sat(&st_sat::motorEnabled), "1"},
                            });
     EXPECT_EQ(state->editedSatName, "Hotbird 2-8");
-    EXPECT_EQ(germanTitle<SatelliteDialog>(model), "Satellit editieren");
 }
 
 // Restore shows the record again; OK hands the frequency back to the tree.
@@ -302,7 +288,6 @@ TEST_F(DialogForms, TransponderDeleteOffersOkOnlyOnceATransponderIsChosen) {
     EXPECT_EQ(messages.asked, Texts{"Do you realy want to delete transponder 12500 (MHz)\nfrom satellite: Astra\nIts 1 "
                                     "program is deleted with it."});
     EXPECT_EQ(state->currentTpFrequency, 12500);
-    EXPECT_EQ(germanTitle<TransponderDeleteDialog>(model), "Transponder L\u00F6schen");
 }
 
 TEST_F(DialogForms, OpenersShowNoDialogWhenThePreparationFails) {
