@@ -162,6 +162,11 @@ TEST_F(SatelliteDialog, ANewSatelliteStartsFromItsRowAndIsAppendedOnlyOnOk) {
     EXPECT_EQ(std::tuple(nameText(added.name), added.position, added.tpCount, added.satId, state->editedSatName),
               std::tuple("Hotbird neu", 130, 0, 3, "Hotbird neu"));
 
+    // A C-band row brings its own oscillators and tone, not the Ku band's defaults.
+    const st_sat paksat = SatelliteDialogModel::startingRecord(findPredefinedSatellite("Paksat1-C"));
+    EXPECT_EQ(std::tuple(paksat.position, paksat.eastWest, paksat.lnbLowLo, paksat.lnbHighLo, paksat.tone22k),
+              std::tuple(380, 'W', 5150, 5150, 2));
+
     model.prepareNew(SatelliteDialogModel::startingRecord(-1));
     model.open();
     EXPECT_EQ(std::tuple(f.name, f.degree, f.eastWest.text), std::tuple("", "0,0", "E"));
