@@ -82,25 +82,37 @@ class _Finder:
         for child in cursor.get_children():
             if not _in_file(child, self.path):
                 continue
-            constant = in_constant or self.constant_context(child)
+            constant = in_constant or self.constant_context(child) or self.bound(child, cursor)
             self.visit(child, depth + 1, constant)
             self.walk(child, depth + 1, constant)
+
+    def bound(self, c, parent):
+        """An array bound or a template argument of a declaration (`char name[16]`, `std::array<int, 256>`)."""
+        if c.kind != K.INTEGER_LITERAL or not parent.kind.is_declaration():
+            return False
+        start, end = c.extent.start.offset, c.extent.end.offset
+        before = self.data[:start].rstrip()[-1:]
+        after = self.data[end:].lstrip()[:1]
+        return before in (b'[', b'<', b',') and after in (b']', b'>', b',')
 
     def constant_context(self, c):
         """Places evaluated while compiling, where a switch read at run time can never apply."""
         if c.kind in (K.STATIC_ASSERT, K.ENUM_DECL, K.CASE_STMT, K.TEMPLATE_NON_TYPE_PARAMETER, K.FIELD_DECL):
             return c.kind != K.FIELD_DECL or c.is_bitfield()
-        if c.kind == K.VAR_DECL:
-            return any(t.spelling == 'constexpr' for t in _tokens(c)[:6])
+        if c.kind in (K.VAR_DECL, K.FUNCTION_DECL):
+            # A constexpr variable, or a constexpr function: here they build tables while compiling.
+            return any(t.spelling in ('constexpr', 'consteval') for t in _tokens(c)[:6])
         return False
 
     def visit(self, c, depth, constant):
+        if constant:
+            return
         ext = c.extent
         if ext.start.file is None or ext.end.file is None or _real(ext.end.file.name) != self.path:
             return
         if c.kind == K.BINARY_OPERATOR:
             self.binary(c, depth)
-        elif c.kind == K.INTEGER_LITERAL and not constant:
+        elif c.kind == K.INTEGER_LITERAL:
             tok = _tokens(c)
             if len(tok) == 1 and tok[0].extent.start.offset == ext.start.offset:
                 spelling = tok[0].spelling

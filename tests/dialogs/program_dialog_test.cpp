@@ -17,6 +17,7 @@ using ProgramDialog = test::ModelFixture<ProgramDialogModel>;
 TEST_F(ProgramDialog, EditShowsTheRecordAndOkWithoutChangesStoresTheSameBytes) {
     test::setName(image().satellites[1].name, "\5Hotbird");
     test::setName(image().favourites[8].favName, "\5Fav_9");
+    image().programs[1].programFlags |= 1u << 2;  // locked: shown ticked, so OK keeps the lock
     db.updateChecksum();
     remember();
     ProgramFields& f = start(1, kProgramDialogEdit);
@@ -37,6 +38,8 @@ TEST_F(ProgramDialog, EditShowsTheRecordAndOkWithoutChangesStoresTheSameBytes) {
     EXPECT_TRUE(unchanged());
     EXPECT_EQ(state->addedProgramIndex, 1);
     EXPECT_EQ(state->newProgramKind, -1) << "an edit leaves no kind behind for the next insert";
+    const ProgramFields& radio = start(2, kProgramDialogEdit);
+    EXPECT_EQ(std::tuple(radio.tv, radio.radio, radio.locked), std::tuple(false, true, false));
 }
 
 TEST_F(ProgramDialog, OkStoresEveryFieldAndTheNineListMemberships) {
@@ -151,7 +154,7 @@ TEST_F(ProgramDialog, AddPlacesTheProgramByItsClassAndGivesItsIndexBack) {
         SCOPED_TRACE(c.index);
         reset();
         ProgramFields& f = start(c.index, kProgramDialogAdd);
-        EXPECT_EQ(std::tuple(f.classEnabled, f.name), std::tuple(true, ""));
+        EXPECT_EQ(std::tuple(f.classEnabled, f.name, f.radio), std::tuple(true, "", !f.tv)) << "one class is chosen";
         f.tv = c.tv;
         f.radio = !c.tv;
         f.name = "Neu";
