@@ -67,11 +67,13 @@ TEST_F(Queries, GetRecordChecksCapacityBeforeCountAndSignExtends) {
     sat.eastWest = 'W';
     sat.diseqc11Port = 0x12;
     sat.positionerNo = 200;
+    sat.motorEnabled = 1;
+    sat.auxByte = 0x5A;
     RecordView view;
     view.word[12] = 0xDEAD;  // unused words keep what the caller left
     ASSERT_EQ(db.getRecord(kTableSatellites, 1, view), 0);
     const std::vector<std::uint32_t> words(view.word, view.word + 13);
-    EXPECT_EQ(words, (std::vector<std::uint32_t>{9, 192, 1, 9750, 10600, 0xFFFFFFFF, 2, 0, 200, 0, 'W', 0x12, 0xDEAD}));
+    EXPECT_EQ(words, (std::vector<std::uint32_t>{9, 192, 1, 9750, 10600, 0xFFFFFFFF, 2, 1, 200, 0x5A, 'W', 0x12, 0xDEAD}));
     EXPECT_EQ(view.word16, image().satellites[1].name);
 }
 
@@ -102,7 +104,13 @@ TEST_F(Queries, FavouriteRecordReadsAnEntryTheCountsAndTheNamesOfTheNextLists) {
 TEST_F(Queries, ProgramSnapshotOfTheWholeTableAndOfListViews) {
     ProgramSnapshot snap;
     snap.providerIndex = 99;  // not filled by this query
+    st_sat& astra = image().satellites[0];
+    astra.eastWest = 'W';  // values no default shares, so a field left uncopied shows
+    astra.auxByte = 0x5A;
+    image().transponders[2].originalNetworkId = 0x3344;
     ASSERT_EQ(db.getProgramSnapshot(0, 6, snap), 0);
+    EXPECT_EQ(std::tuple(snap.satTpCount, snap.eastWest, snap.auxByte, snap.originalNetworkId),
+              std::tuple(3, 'W', 0x5A, 0x3344));
     EXPECT_EQ(std::string(snap.name) + "|" + snap.providerName + "|" + snap.satName + "|" + std::to_string(snap.satId) +
                   "|" + std::to_string(snap.frequency) + "|" + std::to_string(snap.isTv) + "|" +
                   std::to_string(snap.providerIndex) + "|" + std::to_string(snap.favPlace[0].position) +
@@ -125,8 +133,10 @@ TEST_F(Queries, ProgramSnapshotOfTheWholeTableAndOfListViews) {
 
 TEST_F(Queries, ClipSnapshotAndMembershipRecordFavouritePlaces) {
     fav(5, {}, {6, 7, 6});  // a damaged list naming P6 twice
+    image().programs[6].pcrPid = 0x1ABC;
     ProgramSnapshot snap;
     ASSERT_EQ(db.getClipSnapshot(6, snap), 0);
+    EXPECT_EQ(snap.pcrPid, 0x1ABC);
     std::string places;
     for (const ListPlace& place : snap.favPlace)
         places += " " + std::to_string(place.entries) + "@" + std::to_string(place.position);
