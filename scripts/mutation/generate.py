@@ -91,8 +91,11 @@ def number(site_list, root):
         if len(snippet) > 60:
             snippet = snippet[:57] + '...'
         placed.setdefault(s.file, []).append((s, next_id))
+        at = s.op_start if s.kind in ('relational', 'logical') else s.start  # where s.line points
+        column = at - (data.rfind(b'\n', 0, at) + 1) + 1
         for what in s.mutants():
-            mutants.append({'id': next_id, 'site': placed[s.file][-1][1], 'file': s.file, 'line': s.line, 'kind': s.kind, 'what': what,
+            mutants.append({'id': next_id, 'site': placed[s.file][-1][1], 'file': s.file, 'line': s.line,
+                            'column': column, 'kind': s.kind, 'what': what,
                             'text': snippet})
             next_id += 1
     return mutants, placed
@@ -114,7 +117,7 @@ def choose(mutants, widget_files, elsewhere_share, widget_count, seed):
 
 def key(m):
     """How tests/mutation-equivalent.txt names a mutant: stable while its line does not change."""
-    return f'{m["file"]}:{m["line"]}: {m["what"]}: {m["text"]}'
+    return f'{m["file"]}:{m["line"]}:{m["column"]}: {m["what"]}: {m["text"]}'
 
 
 def write_rewritten(root, placed, header, disabled):

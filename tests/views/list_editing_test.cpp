@@ -49,6 +49,13 @@ TEST_F(ListEditing, CopiedRowsPasteInTheirOrderBeforeTheSelectedRow) {
     EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{2, 4, 9})) << "P6 moved on by three";
     EXPECT_EQ(countSnapshots(state->programClipboard), 3) << "the clipboard stays for another paste";
     EXPECT_EQ(test::brokenRule(image(), true), "");
+
+    // A radio program is refused among a list's TV entries before anything is pasted.
+    build.program("R0", 0, 0, false, 99);
+    fillClipboard(db, fill(), {16}, false);
+    state->browse.viewMode = kViewTvAndRadio | (1u << kViewFirstFavouriteBit);
+    EXPECT_FALSE(pasteBefore(db, fill(), 0));
+    EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{2, 4, 9}));
 }
 
 TEST_F(ListEditing, CutSelectsTheRowAfterTheBlockOrTheLastRow) {
