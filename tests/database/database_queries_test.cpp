@@ -73,7 +73,8 @@ TEST_F(Queries, GetRecordChecksCapacityBeforeCountAndSignExtends) {
     view.word[12] = 0xDEAD;  // unused words keep what the caller left
     ASSERT_EQ(db.getRecord(kTableSatellites, 1, view), 0);
     const std::vector<std::uint32_t> words(view.word, view.word + 13);
-    EXPECT_EQ(words, (std::vector<std::uint32_t>{9, 192, 1, 9750, 10600, 0xFFFFFFFF, 2, 1, 200, 0x5A, 'W', 0x12, 0xDEAD}));
+    EXPECT_EQ(words,
+              (std::vector<std::uint32_t>{9, 192, 1, 9750, 10600, 0xFFFFFFFF, 2, 1, 200, 0x5A, 'W', 0x12, 0xDEAD}));
     EXPECT_EQ(view.word16, image().satellites[1].name);
 }
 

@@ -129,6 +129,16 @@ const test::Case kProgramCases[] = {
     {"a radio snapshot before a TV one is refused, by the batch paste too",
      [](Channels& e) { e.snap(6).snap(0).keep().pasteSnapshots(kTablePrograms, -1, 5, kWhole, true).unchanged(); },
      "-8 | unchanged | said: Can't put TV program among Radio program"},
+    {"a snapshot paste into a list refuses a list or a place it lacks and each class in the other's part",
+     [](Channels& e) {
+         e.fav(2, {0, 1}, {5}).snap(6).pasteSnapshots(kTableFavourites, 9, 0, listView(2));
+         e.pasteSnapshots(kTableFavourites, 2, 4, listView(2)).pasteSnapshots(kTableFavourites, 2, 0, listView(2));
+         e.pasteSnapshots(kTableFavourites, 2, 2, listView(2));  // first in the radio part
+         e.nodes.nodes.clear();
+         e.snap(0).pasteSnapshots(kTableFavourites, 2, 3, listView(2)).list(2);
+     },
+     "-2 -2 -7 0 -8 | 0 1 / 6 5 | said: Can't put Radio program among TV program; Can't put TV program among Radio "
+     "program"},
     {"a snapshot list that exactly fills the table is pasted",
      [](Channels& e) {
          e.full(5).remove(0).snap(20).pasteSnapshots(kTablePrograms, -1, 5, kWhole).pasted();
