@@ -304,6 +304,8 @@ TEST(ApplyOrderFromCsv, MalformedListsAreRefusedWithTheirLine) {
          "line 2: the name \"abcdefghijklmnopq\" is longer than 16 bytes"},
         {"name,position,frequency,polarization,service_id\r\n" + row,
          "line 1: the column scrambled, scpc, locked or user is missing"},
+        {"name,position,frequency,polarization,service_id,scrambled,scpc,locked\r\nt1,19.2E,11000,H,1,0,0,0\r\n",
+         "line 1: the column scrambled, scpc, locked or user is missing"},
         {full, "Favourite list 2 would hold 401 entries; it has room for 400."}};
     const std::string before(reinterpret_cast<const char*>(&file.image()), kImageSize);
     for (const auto& [csv, error] : cases) {
