@@ -1,6 +1,5 @@
 """Generates the mutants: finds the sites of every file in scope, numbers their mutants, chooses which to run,
 and rewrites the copy of the sources so that one build carries them all."""
-import hashlib
 import json
 import os
 import random
@@ -133,16 +132,6 @@ def write_rewritten(root, placed, header, disabled):
         new = rewrite.rewrite(data, kept, header)
         if not os.path.exists(target) or open(target, 'rb').read() != new:
             open(target, 'wb').write(new)
-
-
-def source_digest(root, files):
-    h = hashlib.sha256()
-    for rel in sorted(files):
-        path = os.path.join(root, '.pristine', rel)
-        if not os.path.exists(path):
-            path = os.path.join(root, rel)
-        h.update(rel.encode() + b'\0' + open(path, 'rb').read())
-    return h.hexdigest()
 
 
 if __name__ == '__main__':
