@@ -124,9 +124,9 @@ protected:
         }
     }
 
-    // The fields both transponder forms have, in the order Tab reaches them.
+    // The fields both transponder forms have, by their rows; tabOrder gives them in the order Tab reaches them.
+    inline static const QStringList kShared{"symbolRateEdit", "tsIdEdit", "networkIdEdit", "originalNetworkIdEdit"};
     static QStringList tabOrder(QDialog& dialog) {
-        static const QStringList kShared{"symbolRateEdit", "tsIdEdit", "networkIdEdit", "originalNetworkIdEdit"};
         QStringList tabbed;
         for (QWidget* w = dialog.nextInFocusChain(); w != &dialog; w = w->nextInFocusChain()) {
             if (kShared.contains(w->objectName()))
@@ -256,9 +256,8 @@ TEST_F(DialogForms, BothTransponderFormsLayOutAndTabTheirFieldsAlike) {
     TransponderListDialogModel list(db, messages);
     ASSERT_EQ(tree.prepare(0, kTransponderEdit), 0);
     ASSERT_EQ(list.prepare(0, kTransponderEdit), 0);
-    const QStringList rows{"symbolRateEdit", "tsIdEdit", "networkIdEdit", "originalNetworkIdEdit"};
-    EXPECT_EQ(tabOrder(*show<TransponderTreeDialog>(tree)), rows) << "Tab follows the rows";
-    EXPECT_EQ(tabOrder(*show<TransponderListDialog>(list)), rows);
+    EXPECT_EQ(tabOrder(*show<TransponderTreeDialog>(tree)), kShared) << "Tab follows the rows";
+    EXPECT_EQ(tabOrder(*show<TransponderListDialog>(list)), kShared);
 }
 
 TEST_F(DialogForms, TransponderDeleteOffersOkOnlyOnceATransponderIsChosen) {
