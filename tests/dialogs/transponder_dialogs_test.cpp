@@ -48,7 +48,9 @@ TEST_F(TreeTransponderDialog, EveryFieldIsCheckedAtItsLimits) {
     }
 }
 
-TEST_F(TreeTransponderDialog, EditStoresTheFieldsAndHandsTheFrequencyBack) {
+// Edit stores the fields and hands the frequency back; Add joins the satellite of the menu, and a duplicate
+// stays open.
+TEST_F(TreeTransponderDialog, EditAndAddStoreTheFieldsAndHandTheFrequencyBack) {
     TransponderFields& f = start(1, kTransponderEdit);
     EXPECT_EQ(std::tuple(model.satelliteName(), f.frequency, f.polarisation, model.restoreEnabled()),
               std::tuple("Astra", "11720", 1, true));
@@ -76,10 +78,8 @@ TEST_F(TreeTransponderDialog, EditStoresTheFieldsAndHandsTheFrequencyBack) {
     EXPECT_EQ(start(2, kTransponderEdit).fec, -1);
     ASSERT_TRUE(model.ok());
     EXPECT_EQ(image().transponders[2].fec, 4);
-}
 
-TEST_F(TreeTransponderDialog, AddJoinsTheSatelliteOfTheMenuAndADuplicateStaysOpen) {
-    TransponderFields& f = start(11, kTransponderAdd);
+    start(11, kTransponderAdd);
     EXPECT_EQ(std::tuple(model.satelliteName(), model.restoreEnabled(), f.polarisation, f.fec),
               std::tuple("Thor", false, 0, 0));
     f = {"11216", "24500", "20", "70", "70", 1, 2};
@@ -102,7 +102,9 @@ TEST_F(TreeTransponderDialog, AddJoinsTheSatelliteOfTheMenuAndADuplicateStaysOpe
     EXPECT_EQ(messages.texts(), (Texts{"Error: 500->(-2)", "Error: 502->(-3)"}));
 }
 
-TEST_F(ListTransponderDialog, EditShowsTheProgramsTransponderAndOkChangesTheOneTheFieldsShow) {
+// Edit shows the program's transponder and OK changes the one the fields show; Add puts a new transponder on
+// the chosen satellite once.
+TEST_F(ListTransponderDialog, EditChangesTheTransponderTheFieldsShowAndAddPutsOneOnTheChosenSatellite) {
     TransponderFields& f = start(2, kTransponderEdit);  // Bayern 3 on Astra 11720
     EXPECT_EQ(std::tuple(model.satelliteSelection, model.frequencySelection, f.frequency), std::tuple(0, 1, "11720"));
     f.symbolRate = "22000";
@@ -118,10 +120,8 @@ TEST_F(ListTransponderDialog, EditShowsTheProgramsTransponderAndOkChangesTheOneT
     EXPECT_EQ(image().transponders[3].tsId, 4711);
     EXPECT_EQ(std::tuple(image().transponders[1].tsId, image().transponders[2].tsId), std::tuple(0, 0))
         << "the transponders shown before are untouched";
-}
 
-TEST_F(ListTransponderDialog, AddPutsANewTransponderOnTheChosenSatelliteOnce) {
-    TransponderFields& f = start(0, kTransponderAdd);
+    start(0, kTransponderAdd);
     EXPECT_EQ(std::tuple(f.frequency, model.frequencySelection), std::tuple("", -1));
     model.satelliteChanged(2);
     f.frequency = "10872";
