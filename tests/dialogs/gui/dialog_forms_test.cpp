@@ -209,11 +209,13 @@ TEST_F(DialogForms, SatelliteDialogShowsTheRecordAndOkStoresEveryField) {
     EXPECT_EQ(state->editedSatName, "Hotbird 2-8");
 }
 
-// Restore shows the record again; OK hands the frequency back to the tree.
+// Restore shows the record again; OK hands the frequency back to the tree. Tab follows the rows in both
+// transponder forms.
 TEST_F(DialogForms, TreeTransponderDialogShowsTheRecordAndOkStoresEveryField) {
     TransponderTreeDialogModel model(db, messages);
     ASSERT_EQ(model.prepare(0, kTransponderEdit), 0);
     auto dialog = show<TransponderTreeDialog>(model);
+    EXPECT_EQ(tabOrder(*dialog), kShared) << "Tab follows the rows";
     EXPECT_EQ(dialog->windowTitle(), "Edit transponder");
     enter(*dialog, "frequencyEdit", "999");
     click(*dialog, "polarisation2");
@@ -241,6 +243,7 @@ TEST_F(DialogForms, ListTransponderDialogFollowsTheSatelliteAndFrequencyChoice) 
     TransponderListDialogModel model(db, messages);
     ASSERT_EQ(model.prepare(2, kTransponderEdit), 0);
     auto dialog = show<TransponderListDialog>(model);
+    EXPECT_EQ(tabOrder(*dialog), kShared) << "Tab follows the rows";
     const auto shownBefore = stored([](const all_tables_block& img) -> auto& { return img.transponders[1]; });
     const auto hotbird = stored([](const all_tables_block& img) -> auto& { return img.transponders[3]; });
     fillAndAccept(*dialog, {
@@ -249,15 +252,6 @@ TEST_F(DialogForms, ListTransponderDialogFollowsTheSatelliteAndFrequencyChoice) 
                                {"polarisation1", "on", ""},
                                {"symbolRateEdit", "27500", "1000", hotbird(&st_ts::symbolRate), "1000"},
                            });
-}
-
-TEST_F(DialogForms, BothTransponderFormsLayOutAndTabTheirFieldsAlike) {
-    TransponderTreeDialogModel tree(db, messages);
-    TransponderListDialogModel list(db, messages);
-    ASSERT_EQ(tree.prepare(0, kTransponderEdit), 0);
-    ASSERT_EQ(list.prepare(0, kTransponderEdit), 0);
-    EXPECT_EQ(tabOrder(*show<TransponderTreeDialog>(tree)), kShared) << "Tab follows the rows";
-    EXPECT_EQ(tabOrder(*show<TransponderListDialog>(list)), kShared);
 }
 
 TEST_F(DialogForms, TransponderDeleteOffersOkOnlyOnceATransponderIsChosen) {
