@@ -43,8 +43,8 @@ TEST_F(TransponderDelete, OffersTheTransponderOfTheCurrentFrequencyOnItsSatellit
 }
 
 // The question names the transponder and its satellite as the tree shows it, and how many programs go
-// with it (none: no line); No keeps everything.
-TEST_F(TransponderDelete, TheQuestionSaysHowManyProgramsGoWithTheTransponder) {
+// with it (none: no line); No keeps everything, Yes deletes them, and a cut program keeps its transponder.
+TEST_F(TransponderDelete, TheQuestionSaysHowManyProgramsGoWithTheTransponderAndYesDeletesThem) {
     const int empty = build.transponder(11, 11000);
     build.program("Das Zweite", 0, 0, true);
     test::setName(image().satellites[2].name, "\5Thor");
@@ -63,16 +63,13 @@ TEST_F(TransponderDelete, TheQuestionSaysHowManyProgramsGoWithTheTransponder) {
         EXPECT_TRUE(unchanged());
         EXPECT_EQ(state->currentTpFrequency, -1);
     }
-}
-
-TEST_F(TransponderDelete, YesDeletesTheTransponderAndItsProgramsACutProgramKeepsIt) {
     start(1, 11720);
     messages.script(MessageAnswer::Yes);
     EXPECT_TRUE(model.ok());
     // Bayern 3 was tuned to it.
     EXPECT_EQ(
         std::tuple(state->currentTpFrequency, image().tpCount, image().programCount, image().satellites[0].tpCount),
-        std::tuple(11720, 3, 3, 2));
+        std::tuple(11720, 4, 4, 2));
 
     // A transponder a cut program still needs is kept, whatever the answer.
     remember();
