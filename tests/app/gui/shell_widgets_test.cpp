@@ -24,21 +24,17 @@ TEST(StartupPicture, Shows640By480AndClosesItselfAfter1700Ms) {
     EXPECT_GE(clock.elapsed(), 1650);
 }
 
-TEST(AboutBox, TextsPicturesAndLinks) {
+// Its texts are the dialog's own; what the box decides is which labels show a picture and open their links.
+TEST(AboutBox, TwoPicturesAndFourLinks) {
     AboutBox about;
-    EXPECT_EQ(about.windowTitle(), "Dodavev Uzavor for HD");
-    QStringList texts;
     int pictures = 0;
     int links = 0;
     for (const QLabel* label : about.findChildren<QLabel*>()) {
-        texts << label->text();
         if (!label->pixmap().isNull())
             ++pictures;
         if (label->openExternalLinks())
             ++links;
     }
-    EXPECT_TRUE(texts.contains("Dodavev Uzavor Version 03.11"));
-    EXPECT_TRUE(texts.contains("Channel Data and Tools"));
     EXPECT_EQ(pictures, 2);
     EXPECT_EQ(links, 4);
 }
