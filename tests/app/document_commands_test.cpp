@@ -11,10 +11,7 @@
 namespace vizud {
 namespace {
 
-class DocumentTest : public ::testing::Test, public test::DocumentRig {
-protected:
-    const std::vector<std::string> openFailed{"Open1", "Error: Open failed"};
-};
+class DocumentTest : public ::testing::Test, public test::DocumentRig {};
 
 // ---- Start-up ----------------------------------------------------------------------------------------------
 
@@ -125,6 +122,7 @@ TEST_F(DocumentTest, FailedOpenKeepsTheNamesOfTheImageStillLoaded) {
     EXPECT_EQ(files.requests[0].kind, "channel");
     const std::string shortFile = dir.file("short.si"), gone = dir.file("gone.si");
     test::writeFile(shortFile, "abc", 3);
+    const std::vector<std::string> openFailed{"Open1", "Error: Open failed"};
     const std::pair<std::function<void()>, std::vector<std::string>> cases[] = {
         {[&] { files.answers.push_back(shortFile), doc.fileOpen(); },
          {"Error: Open failed2\nThe file has 3 bytes; a channel file has 721968.", "Error: Open failed"}},
