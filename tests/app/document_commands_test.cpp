@@ -60,7 +60,10 @@ TEST_F(DocumentTest, StartReopensTheLastFileOnlyWhenTheConfigurationSaysSo) {
 using WayIn = void (*)(test::DocumentRig&, const std::string& b);
 const std::pair<const char*, WayIn> kWaysIn[] = {
     {"open", [](test::DocumentRig& r, const std::string& b) { r.files.answers.push_back(b), r.doc.fileOpen(); }},
-    {"drop", [](test::DocumentRig& r, const std::string& b) { r.doc.dropFiles({b, r.dir.file("a.si")}); }},
+    {"drop",
+     [](test::DocumentRig& r, const std::string& b) {
+         r.doc.dropFiles({b, r.dir.file("a.si")});
+     }},
     {"recent", [](test::DocumentRig& r, const std::string& b) { r.doc.openRecentFile(b); }},
 };
 
@@ -74,17 +77,18 @@ TEST(ReplacingTheImage, AsksAboutUnsavedEditsFirst) {
         const char* title;      // after going on
         bool recent, modified;  // after going on: b.si joined the recent list; the image counts as modified
     };
+    const std::pair<const char*, WayIn> download = {"download",
+                                                    [](test::DocumentRig& r, const std::string&) { r.doc.download(); }};
     const Case cases[] = {
         {kWaysIn[0], "a.si not saved!\nSave it now?", "b.si", true, false},
         {kWaysIn[1], "a.si not saved!\nSave it now?", "b.si", true, false},
         {kWaysIn[2], "Save changes to a.si?", "b.si", true, false},
-        {{"download", [](test::DocumentRig& r, const std::string&) { r.doc.download(); }},
-         "a.si not saved!\nSave it now?", "Channel.si", false, true},
+        {download, "a.si not saved!\nSave it now?", "Channel.si", false, true},
     };
     for (const Case& c : cases) {
         const auto& [command, run] = c.way;
-        for (const auto& [answer, said] : {std::pair{MessageAnswer::Cancel, "Cancel"}, std::pair{MessageAnswer::No, "No"},
-                                           std::pair{MessageAnswer::Yes, "Yes"}}) {
+        for (const auto& [answer, said] : {std::pair{MessageAnswer::Cancel, "Cancel"},
+                                           std::pair{MessageAnswer::No, "No"}, std::pair{MessageAnswer::Yes, "Yes"}}) {
             SCOPED_TRACE(std::string(command) + " answered " + said);
             test::DocumentRig r;
             const std::string a = r.file("a.si", 5), b = r.file("b.si", 6);
@@ -372,7 +376,7 @@ TEST(FolderMemory, EachKindStartsInTheFolderLastChosenForIt) {
         const char* answer;
         const char* startedIn;
     } steps[] = {
-        {"channel", "/boxes/lists/a.si", ""}, {"csv", "/sheets/a.csv", ""},     {"channel", "", "/boxes/lists"},
+        {"channel", "/boxes/lists/a.si", ""}, {"csv", "/sheets/a.csv", ""},        {"channel", "", "/boxes/lists"},
         {"channel", "/b.si", "/boxes/lists"}, {"csv", "/sheets/b.csv", "/sheets"}, {"channel", "/c.si", "/"},
     };
     bool save = false;
