@@ -67,9 +67,7 @@ TEST(ConfigRecordFile, AWholeRecordIsTakenAsIsAnythingLessGivesTheDefaults) {
         }
     }
     EXPECT_FALSE(saveConfiguration(ConfigRecord{}, dir.file("no/such/dir/veravaravo.cfg")));
-}
-
-TEST(ConfigRecordFile, PathTooLongForTheFieldIsNotRemembered) {
+    // A path too long for the field is not remembered.
     ConfigRecord config;
     config.setLastPath(std::string(255, 'a'));
     EXPECT_EQ(config.lastPathText().size(), 255u);

@@ -11,10 +11,7 @@
 namespace vizud {
 namespace {
 
-class DocumentTest : public ::testing::Test, public test::DocumentRig {
-protected:
-    const std::vector<std::string> openFailed{"Open1", "Error: Open failed"};
-};
+class DocumentTest : public ::testing::Test, public test::DocumentRig {};
 
 // ---- Start-up ----------------------------------------------------------------------------------------------
 
@@ -58,31 +55,41 @@ TEST_F(DocumentTest, StartReopensTheLastFileOnlyWhenTheConfigurationSaysSo) {
 
 // ---- Open, Save, Save As, Export ---------------------------------------------------------------------------
 
+// The ways a file comes in after the first Open: the Open command, a drop (of which only the first file is
+// taken) and the recent-file menu.
+using WayIn = void (*)(test::DocumentRig&, const std::string& b);
+const std::pair<const char*, WayIn> kWaysIn[] = {
+    {"open", [](test::DocumentRig& r, const std::string& b) { r.files.answers.push_back(b), r.doc.fileOpen(); }},
+    {"drop",
+     [](test::DocumentRig& r, const std::string& b) {
+         r.doc.dropFiles({b, r.dir.file("a.si")});
+     }},
+    {"recent", [](test::DocumentRig& r, const std::string& b) { r.doc.openRecentFile(b); }},
+};
+
 // Open, a dropped file, a recent file and Download first ask about unsaved edits: Cancel keeps them, No
 // drops them, Yes saves them to the file first. Going on replaces the image: the clipboard is emptied (its
 // indices name the records of the old image) and the new names, recent list and views follow.
 TEST(ReplacingTheImage, AsksAboutUnsavedEditsFirst) {
     struct Case {
-        const char* command;
-        void (*run)(test::DocumentRig&, const std::string& b);
+        std::pair<const char*, WayIn> way;
         const char* question;
         const char* title;      // after going on
         bool recent, modified;  // after going on: b.si joined the recent list; the image counts as modified
     };
+    const std::pair<const char*, WayIn> download = {"download",
+                                                    [](test::DocumentRig& r, const std::string&) { r.doc.download(); }};
     const Case cases[] = {
-        {"open", [](test::DocumentRig& r, const std::string& b) { r.files.answers.push_back(b), r.doc.fileOpen(); },
-         "a.si not saved!\nSave it now?", "b.si", true, false},
-        {"drop", [](test::DocumentRig& r, const std::string& b) { r.doc.dropFiles({b, r.dir.file("a.si")}); },
-         "a.si not saved!\nSave it now?", "b.si", true, false},  // only the first dropped file is taken
-        {"recent", [](test::DocumentRig& r, const std::string& b) { r.doc.openRecentFile(b); },
-         "Save changes to a.si?", "b.si", true, false},
-        {"download", [](test::DocumentRig& r, const std::string&) { r.doc.download(); },
-         "a.si not saved!\nSave it now?", "Channel.si", false, true},
+        {kWaysIn[0], "a.si not saved!\nSave it now?", "b.si", true, false},
+        {kWaysIn[1], "a.si not saved!\nSave it now?", "b.si", true, false},
+        {kWaysIn[2], "Save changes to a.si?", "b.si", true, false},
+        {download, "a.si not saved!\nSave it now?", "Channel.si", false, true},
     };
     for (const Case& c : cases) {
-        for (const auto& [answer, said] : {std::pair{MessageAnswer::Cancel, "Cancel"}, std::pair{MessageAnswer::No, "No"},
-                                           std::pair{MessageAnswer::Yes, "Yes"}}) {
-            SCOPED_TRACE(std::string(c.command) + " answered " + said);
+        const auto& [command, run] = c.way;
+        for (const auto& [answer, said] : {std::pair{MessageAnswer::Cancel, "Cancel"},
+                                           std::pair{MessageAnswer::No, "No"}, std::pair{MessageAnswer::Yes, "Yes"}}) {
+            SCOPED_TRACE(std::string(command) + " answered " + said);
             test::DocumentRig r;
             const std::string a = r.file("a.si", 5), b = r.file("b.si", 6);
             r.openThroughCommand(a);
@@ -92,7 +99,7 @@ TEST(ReplacingTheImage, AsksAboutUnsavedEditsFirst) {
             r.fx.state->programClipboard = new ProgramSnapshot;
             r.host.updates = 0;
             r.fx.messages.script(answer);
-            c.run(r, b);
+            run(r, b);
             const bool goesOn = answer != MessageAnswer::Cancel;
             EXPECT_EQ(r.fx.messages.asked, std::vector<std::string>{c.question});
             EXPECT_EQ(test::savedImage(a)->programs[0].serviceId, answer == MessageAnswer::Yes ? 4242 : onDisk);
@@ -101,7 +108,7 @@ TEST(ReplacingTheImage, AsksAboutUnsavedEditsFirst) {
             EXPECT_EQ(r.doc.isModified(), !goesOn || c.modified);
             EXPECT_EQ(r.host.recent, goesOn && c.recent ? std::vector<std::string>{b} : std::vector<std::string>{});
             EXPECT_EQ(r.host.updates, goesOn ? 1 : 0);
-            EXPECT_EQ(r.transfers.downloads, goesOn && c.command == std::string("download") ? 1 : 0);
+            EXPECT_EQ(r.transfers.downloads, goesOn && command == std::string("download") ? 1 : 0);
             if (!goesOn) {
                 EXPECT_EQ(r.fx.image().programs[0].serviceId, 4242) << "Cancel keeps the unsaved edit";
                 EXPECT_EQ(r.files.requests.size(), 1u) << "only the first Open showed a file dialog";
@@ -119,6 +126,7 @@ TEST_F(DocumentTest, FailedOpenKeepsTheNamesOfTheImageStillLoaded) {
     EXPECT_EQ(files.requests[0].kind, "channel");
     const std::string shortFile = dir.file("short.si"), gone = dir.file("gone.si");
     test::writeFile(shortFile, "abc", 3);
+    const std::vector<std::string> openFailed{"Open1", "Error: Open failed"};
     const std::pair<std::function<void()>, std::vector<std::string>> cases[] = {
         {[&] { files.answers.push_back(shortFile), doc.fileOpen(); },
          {"Error: Open failed2\nThe file has 3 bytes; a channel file has 721968.", "Error: Open failed"}},
@@ -226,12 +234,7 @@ TEST_F(DocumentTest, SaveAndTheCloseQuestionAfterDownloadRunSaveAsThenSaveInPlac
 
 // A file opened after a download, by any of the ways in, is the image's file: Save writes it in place.
 TEST(OpenAfterDownload, SaveWritesTheOpenedFileInPlace) {
-    const std::pair<const char*, void (*)(test::DocumentRig&, const std::string&)> ways[] = {
-        {"open", [](test::DocumentRig& r, const std::string& b) { r.files.answers.push_back(b), r.doc.fileOpen(); }},
-        {"drop", [](test::DocumentRig& r, const std::string& b) { r.doc.dropFiles({b}); }},
-        {"recent", [](test::DocumentRig& r, const std::string& b) { r.doc.openRecentFile(b); }},
-    };
-    for (const auto& [way, open] : ways) {
+    for (const auto& [way, open] : kWaysIn) {
         SCOPED_TRACE(way);
         test::DocumentRig r;
         const std::string b = r.file("b.si", 3);
@@ -373,7 +376,7 @@ TEST(FolderMemory, EachKindStartsInTheFolderLastChosenForIt) {
         const char* answer;
         const char* startedIn;
     } steps[] = {
-        {"channel", "/boxes/lists/a.si", ""}, {"csv", "/sheets/a.csv", ""},     {"channel", "", "/boxes/lists"},
+        {"channel", "/boxes/lists/a.si", ""}, {"csv", "/sheets/a.csv", ""},        {"channel", "", "/boxes/lists"},
         {"channel", "/b.si", "/boxes/lists"}, {"csv", "/sheets/b.csv", "/sheets"}, {"channel", "/c.si", "/"},
     };
     bool save = false;

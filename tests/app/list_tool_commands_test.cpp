@@ -53,9 +53,15 @@ TEST_F(ListTools, AFavouriteListViewSortsTheListAndAnyOtherViewTheTable) {
     EXPECT_TRUE(fx.messages.shown.empty());
 }
 
-TEST_F(ListTools, TheReferenceIsOpenedApartAndTheAnswerDecidesOnTheLists) {
+// The reference is opened apart from the image and the answer decides on its lists. A CSV list is read
+// instead of opened, its options asked after it was read; a refused list and a cancelled question change
+// nothing.
+TEST_F(ListTools, OrderLikeAChannelFileOrACsvList) {
     const std::string reference = file("ref.si", 4);
     openThroughCommand(file("new.si", 4));
+    const std::string csv = exportCsv(fx.image()), bad = csv + "x,TV,y,,,19.2E,1,Z,,,1\r\n";
+    test::writeFile(dir.file("list.csv"), csv.data(), csv.size());
+    test::writeFile(dir.file("bad.csv"), bad.data(), bad.size());
     std::reverse(fx.image().programs, fx.image().programs + fx.image().tvCount);
     for (st_fav& list : fx.image().favourites)
         list.favCount = list.favTvCount = 0;
@@ -80,16 +86,7 @@ TEST_F(ListTools, TheReferenceIsOpenedApartAndTheAnswerDecidesOnTheLists) {
     ASSERT_TRUE(tools.orderLikeFile());
     EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"TV: 70 of 70 matched, Radio: 50 of 50 matched"});
     EXPECT_GT(fx.image().favourites[0].favCount, 0) << "the lists came from the reference";
-}
 
-// A CSV list is read instead of opened, its options asked after it was read; a refused list and a cancelled
-// question change nothing.
-TEST_F(ListTools, ACsvListIsReadAndItsOptionsAsked) {
-    openThroughCommand(file("new.si", 4));
-    std::reverse(fx.image().programs, fx.image().programs + fx.image().tvCount);
-    const std::string csv = exportCsv(fx.image()), bad = csv + "x,TV,y,,,19.2E,1,Z,,,1\r\n";
-    test::writeFile(dir.file("list.csv"), csv.data(), csv.size());
-    test::writeFile(dir.file("bad.csv"), bad.data(), bad.size());
     std::reverse(fx.image().programs, fx.image().programs + fx.image().tvCount);
     const std::string opened = image();
     int asked = 0;

@@ -36,6 +36,10 @@ TEST(Registration, WritesMimePackageAndDesktopEntryOnceAndSkipsAnUnwritableHome)
     test::writeFile(blocked, "x", 1);  // a file where the folder would have to be
     EXPECT_FALSE(writeFileTypeRegistration(blocked, "/usr/bin/vizud", ""));
     EXPECT_FALSE(writeFileTypeRegistration("", "/usr/bin/vizud", ""));
+    // The files cmake --install puts in place say the same.
+    const std::string source = VIZUD_SOURCE_DIR;
+    EXPECT_EQ(test::readFile(source + "/resources/xdg/vizud.xml"), mimePackageXml());
+    EXPECT_EQ(test::readFile(source + "/resources/xdg/vizud.desktop"), desktopEntryText("vizud"));
 }
 
 TEST(SerialDevices, ByIdFirstThenUsbAcmAndBuiltInInNaturalOrder) {
@@ -55,13 +59,6 @@ TEST(SerialDevices, ByIdFirstThenUsbAcmAndBuiltInInNaturalOrder) {
     };
     EXPECT_EQ(listSerialDevices(dir.path()), expected);
     EXPECT_TRUE(listSerialDevices(dir.file("missing")).empty());
-}
-
-// The files cmake --install puts in place say the same as those written for the user at start.
-TEST(Registration, InstalledFilesMatchTheOnesWrittenAtStart) {
-    const std::string source = VIZUD_SOURCE_DIR;
-    EXPECT_EQ(test::readFile(source + "/resources/xdg/vizud.xml"), mimePackageXml());
-    EXPECT_EQ(test::readFile(source + "/resources/xdg/vizud.desktop"), desktopEntryText("vizud"));
 }
 
 }  // namespace

@@ -37,7 +37,7 @@ TEST(FilterCommands, SetOnlyTheCategoryBits) {
     EXPECT_EQ(browse.viewMode & 7u, kViewRadioOnly) << "other commands leave viewMode alone";
 }
 
-TEST(PortSettings, ForeignValuesShowAsCom1And115200AndTheLowestTickedPortWins) {
+TEST(SettingsDialogs, ForeignPortValuesGiveCom1And115200TheLowestTickWinsOtherOptionBitsStay) {
     ConfigRecord config;
     config.port = 7;
     config.baudRate = 9600;
@@ -60,10 +60,8 @@ TEST(PortSettings, ForeignValuesShowAsCom1And115200AndTheLowestTickedPortWins) {
     EXPECT_EQ(defaultPortChoice().port, 1);
     EXPECT_EQ(defaultPortChoice().baudItem, kBaudItem115200);
     EXPECT_EQ(defaultPortDevice(3), "/dev/ttyS2");
-}
 
-TEST(OptionsDialog, TickFollowsBitZeroAndKeepsOtherBits) {
-    ConfigRecord config;
+    // The options dialog's tick follows bit 0 and keeps the other bits.
     config.options = 0x82;
     EXPECT_FALSE(reopenLastTicked(config));
     acceptOptions(true, config);

@@ -28,6 +28,7 @@
 #include "listtools/list_sort.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/image_factory.h"
+#include "tests/support/process_runner.h"
 #include "tests/support/temp_dir.h"
 
 namespace vizud {
@@ -47,15 +48,10 @@ bool eventually(Done done, int ms) {
     return true;
 }
 
-// What a run of a program left: its exit code (-1 when it did not exit by itself) and its output.
-struct Finished {
-    int exitCode = -1;
-    std::string out;
-    std::string err;
-};
+using Finished = test::ProcessResult;
 
-// A program running in the background with its output going to files; ended with SIGTERM at the end. The
-// one way these tests start a program, whether they wait for it at once or signal it meanwhile.
+// A program running in the background with its output going to files (the box, and a transfer to
+// interrupt); ended with SIGTERM at the end.
 class Background {
 public:
     Background(std::vector<std::string> argv, const std::string& cwd, const std::string& out, const std::string& err) {
@@ -95,13 +91,20 @@ private:
     pid_t m_pid = -1;
 };
 
-// A file opened as the editor opens it (without writing programs.nfo), for what the tool must agree with.
-struct Opened : test::DatabaseFixture {
-    explicit Opened(const std::string& path) {
-        db.setProgramsDumpPath("");
-        EXPECT_EQ(db.load(path), 0) << path;
-    }
-};
+std::string bytes(const all_tables_block& image) {
+    return std::string(reinterpret_cast<const char*>(&image), kImageSize);
+}
+
+// What the editor saves after `tool` on the file at `path` opened its way (without writing programs.nfo).
+template <typename Tool>
+std::string editorGives(const std::string& path, Tool tool) {
+    test::DatabaseFixture file;
+    file.db.setProgramsDumpPath("");
+    EXPECT_EQ(file.db.load(path), 0) << path;
+    tool(file.db);
+    file.db.updateChecksum();
+    return bytes(file.image());
+}
 
 class Cli : public ::testing::Test {
 protected:
@@ -110,9 +113,7 @@ protected:
     // Runs vizud-cli in the test's folder to its end.
     Finished cli(std::vector<std::string> args) {
         args.insert(args.begin(), VIZUD_CLI_PATH);
-        const std::string out = dir.file("cli.out"), err = dir.file("cli.err");
-        Background program(args, dir.path(), out, err);
-        return {program.wait(60000), test::readFile(out), test::readFile(err)};
+        return test::runProcess(args, dir.path());
     }
     std::string write(const all_tables_block& img, const std::string& name, std::size_t length = kImageSize) {
         test::writeFile(dir.file(name), &img, length);
@@ -149,16 +150,13 @@ TEST_F(CliInfoDump, SortApplyOrderAndDiffGiveWhatTheEditorGets) {
     img->programs[0].serviceId ^= 0x4444;
     img->programs[0].name[0] = '~';  // and one TV program no longer known
     const std::string path = write(*img, "new.si");
-    const auto expected = [&](auto tool) {
-        Opened file(path), ref(reference);
-        tool(file.db, ref.image());
-        file.db.updateChecksum();
-        return std::string(reinterpret_cast<const char*>(&file.db.image()), kImageSize);
-    };
-    const std::string sorted = expected(
-        [](ChannelDatabase& db, const all_tables_block&) { EXPECT_EQ(sortPrograms(db, SortKey::Provider), 0); });
+    const std::string sorted =
+        editorGives(path, [](ChannelDatabase& db) { EXPECT_EQ(sortPrograms(db, SortKey::Provider), 0); });
+    test::DatabaseFixture ref;
+    ref.db.setProgramsDumpPath("");
+    ASSERT_EQ(ref.db.load(reference), 0);
     const std::string ordered =
-        expected([](ChannelDatabase& db, const all_tables_block& ref) { EXPECT_TRUE(applyOrder(db, ref, true)); });
+        editorGives(path, [&](ChannelDatabase& db) { EXPECT_TRUE(applyOrder(db, ref.image(), true)); });
 
     const std::pair<std::vector<std::string>, std::string> diffs[] = {
         {{"diff", path, path}, "0 added, 0 removed, 0 renamed, 0 changed\n"},
@@ -231,15 +229,12 @@ TEST_F(CliInfoDump, DuplicatesListsTheGroupsAndRemovesWhatTheEditorRemoves) {
     EXPECT_EQ(text.out.substr(text.out.rfind('\n', text.out.size() - 2) + 1), "3 duplicates in 2 groups\n");
     EXPECT_EQ(text.out.substr(0, 5), "TV 3 ");
 
-    Opened file(path);
-    removeDuplicates(file.db);
-    file.db.updateChecksum();
+    const std::string expected = editorGives(path, [](ChannelDatabase& db) { removeDuplicates(db); });
     const Finished removed = cli({"duplicates", "--remove", "-o", dir.file("out.si"), path});
     ASSERT_EQ(removed.exitCode, 0) << removed.err;
     EXPECT_EQ(removed.out, "3 duplicates removed\n");
-    EXPECT_TRUE(test::readFile(dir.file("out.si")) ==
-                std::string(reinterpret_cast<const char*>(&file.image()), kImageSize));
-    EXPECT_TRUE(test::readFile(path) == std::string(reinterpret_cast<const char*>(img.get()), kImageSize));
+    EXPECT_TRUE(test::readFile(dir.file("out.si")) == expected);
+    EXPECT_TRUE(test::readFile(path) == bytes(*img));
 }
 
 // check reads the file as it is (no sweep, counts beyond the capacity are findings) and changes nothing; what
@@ -257,7 +252,7 @@ TEST_F(CliInfoDump, CheckReadsTheFileAsItIsAndSaysWhatIsWrong) {
     EXPECT_EQ(found.exitCode, 1);
     EXPECT_EQ(found.out.substr(0, 5), "crc: ");
     EXPECT_NE(found.out.find("\nfavourite: list 1 "), std::string::npos) << found.out;
-    EXPECT_EQ(test::readFile(damaged), std::string(reinterpret_cast<const char*>(img.get()), kImageSize));
+    EXPECT_EQ(test::readFile(damaged), bytes(*img));
 
     img->programCount = 20001;  // the editor refuses such a file
     const Finished capacity = cli({"check", write(*img, "over.si")});
@@ -389,9 +384,7 @@ TEST_F(LinkEndToEnd, DownloadUploadAndUpgradeAsTheReadmeShows) {
     const Finished up = cli({"upload", "x.si", "--device", device});
     ASSERT_EQ(up.exitCode, 0) << up.err;
     EXPECT_NE(up.err.find("Please wait until STB reboots..."), std::string::npos) << up.err;
-    Opened opened(dir.file("x.si"));
-    opened.db.updateChecksum();
-    const std::string expected(reinterpret_cast<const char*>(&opened.image()), kImageSize);
+    const std::string expected = editorGives(dir.file("x.si"), [](ChannelDatabase&) {});
     EXPECT_EQ(whenWritten("received.si", expected), expected);
 
     std::string file(0x100000, '\0');  // 1 MiB of software for transfer type 3

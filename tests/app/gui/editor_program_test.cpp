@@ -13,17 +13,11 @@
 namespace vizud {
 namespace {
 
-class EditorProgramTest : public ::testing::Test {
-protected:
-    EditorProgramTest() {
-        setenv("XDG_DATA_HOME", dir.file("data").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", dir.file("config").c_str(), 1);
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
+TEST(EditorProgram, ScreenshotOfAFullDatabaseAndAFileThatCannotBeOpened) {
     test::TempDir dir;
-};
-
-TEST_F(EditorProgramTest, ScreenshotOfAFullDatabase) {
+    setenv("XDG_DATA_HOME", dir.file("data").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", dir.file("config").c_str(), 1);
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const auto image = test::makeImage(7, test::fullShape());
     test::writeFile(dir.file("full.si"), image.get(), kImageSize);
     const auto result =
@@ -38,15 +32,14 @@ TEST_F(EditorProgramTest, ScreenshotOfAFullDatabase) {
     const std::string desktop = test::readFile(dir.file("data/applications/vizud.desktop"));
     EXPECT_NE(desktop.find(std::string("Exec=") + VIZUD_EDITOR + " %f"), std::string::npos) << desktop;
     EXPECT_TRUE(test::fileExists(dir.file("data/mime/packages/vizud.xml")));
-}
 
-TEST_F(EditorProgramTest, FileThatCannotBeOpenedEndsTheStart) {
-    const auto result =
-        test::runProcess({VIZUD_EDITOR, "--screenshot", dir.file("shot.png"), dir.file("missing.si")}, dir.path());
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("Open1"), std::string::npos) << result.err;
-    EXPECT_NE(result.err.find("Error: Open failed"), std::string::npos);
-    EXPECT_FALSE(test::fileExists(dir.file("shot.png")));
+    // A file that cannot be opened ends the start.
+    const auto missing =
+        test::runProcess({VIZUD_EDITOR, "--screenshot", dir.file("none.png"), dir.file("missing.si")}, dir.path());
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_NE(missing.err.find("Open1"), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("Error: Open failed"), std::string::npos);
+    EXPECT_FALSE(test::fileExists(dir.file("none.png")));
 }
 
 }  // namespace
