@@ -1,9 +1,13 @@
 // Downloads, uploads and software upgrades with the box simulator over a pseudo-terminal, through the
-// session and through ChannelDatabase::download and upload: what arrives, each of the box's faults, and
-// cancelling while the host waits for each kind of packet.
+// session and through ChannelDatabase::download and upload: what arrives, each of the box's faults, a box
+// that hangs up, and cancelling while the host waits for each kind of packet.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <random>
@@ -209,7 +213,7 @@ TEST_F(Transfer, EachFaultEndsTheTransferWithItsReport) {
     }
 }
 
-TEST(Abort, EndsEveryStateWithinASecond) {
+TEST_F(Transfer, AbortEndsEveryStateWithinASecond) {
     const struct {
         TransferMode mode;
         bool silent;
@@ -222,14 +226,12 @@ TEST(Abort, EndsEveryStateWithinASecond) {
         {TransferMode::Upload, false, 2, "negotiate: waiting for the box's report"},
         {TransferMode::Upload, false, 30, "transfer: waiting for a block's acknowledgement"},
     };
-    auto image = test::makeImage(11, test::ImageShape{});
-    const std::vector<std::uint8_t> before = bytesOf(*image);
+    const std::vector<std::uint8_t> before = bytesOf(image());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.where);
         test::BoxOnPty box(boxWith({.silent = c.silent, .stallAfter = c.stallAfter}),
                            std::vector<std::uint8_t>(sizeof(all_tables_block), 0));
         ASSERT_TRUE(box.ok());
-        TransferSession session(*image);
         // The real time-outs: without the abort the host would wait 1.5 s or more in each of these states.
         TransferRequest request = test::hostRequest(box.path(), c.mode, true);
         request.timing.blockPauseMs = 0;
@@ -241,7 +243,46 @@ TEST(Abort, EndsEveryStateWithinASecond) {
         if (c.stallAfter >= 30) {
             EXPECT_GT(run.count(kReportProgress), 0) << "cancelled among the blocks";
         }
-        EXPECT_EQ(bytesOf(*image), before);
+        EXPECT_EQ(bytesOf(image()), before);
+    }
+}
+
+int openDescriptors() {
+    return static_cast<int>(
+        std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator{}));
+}
+
+// The box hangs up in the negotiation or among the data blocks, as a USB adapter pulled out; the host runs
+// with the real line timing (waiting out its time-outs would take many seconds). Every transfer ends within a
+// second of the hang-up naming the device, leaves the editor's image as it was and lets go of the port.
+TEST_F(Transfer, ALostLineEndsEveryTransferWithinASecondNamingTheDevice) {
+    using Clock = std::chrono::steady_clock;
+    const std::string dlp = writeDlp(0x100000);
+    for (const TransferMode mode : {TransferMode::Download, TransferMode::Upload, TransferMode::Upgrade}) {
+        for (const int after : {3, 40}) {
+            SCOPED_TRACE(testing::Message() << "mode " << static_cast<int>(mode) << ", hang-up after " << after);
+            const int descriptors = openDescriptors();
+            const auto before = bytesOf(image());
+            {
+                std::atomic<Clock::rep> hungUp{0};
+                test::BoxOnPty box(boxWith({.hangupAfter = after}), bytesOf(*boxImage), [&](const std::string& line) {
+                    if (line.rfind("hanging up", 0) == 0)
+                        hungUp = Clock::now().time_since_epoch().count();
+                });
+                TransferRequest request = test::hostRequest(box.path(), mode, true);
+                request.dlpPath = dlp;
+                const test::HostRun r = test::runHost(session, request);
+                ASSERT_NE(hungUp.load(), 0) << "the box hung up";
+                EXPECT_LE(Clock::now().time_since_epoch() - Clock::duration(hungUp.load()), std::chrono::seconds(1));
+                EXPECT_EQ(std::tuple(r.outcome.end, r.outcome.ending.code),
+                          std::tuple(DialogEnd::Cancel, kReportLineLost));
+                EXPECT_EQ(session.lastPortFailure().reason(), box.path() + ": " + std::strerror(EIO));
+                EXPECT_EQ(r.count(kReportTimeout) + r.count(kReportAborted), 0)
+                    << "the failure of the step is not reported besides";
+            }
+            EXPECT_EQ(bytesOf(image()), before);
+            EXPECT_EQ(openDescriptors(), descriptors) << "the port is closed";
+        }
     }
 }
 
