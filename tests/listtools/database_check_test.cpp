@@ -40,11 +40,7 @@ TEST(DatabaseCheck, EachDamageGivesItsOwnFinding) {
          "names provider 1000"},
         {"satellite", [](all_tables_block& i) { i.transponders[2].satId = 250; }, FindingKind::Satellite,
          "transponder 3 ("},
-        {"duplicate",
-         [](all_tables_block& i) {
-             i.transponders[1].frequency = i.transponders[0].frequency;
-             i.transponders[1].polarization = i.transponders[0].polarization;
-         },
+        {"duplicate", [](all_tables_block& i) { i.transponders[1] = i.transponders[0]; },
          FindingKind::DuplicateTransponder, "transponder 2 ("},
         {"entry beyond", [](all_tables_block& i) { i.favourites[0].favEntries[0] = i.programCount; },
          FindingKind::Favourite, "entry 1 names program 121, the table has 120"},
