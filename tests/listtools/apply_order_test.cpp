@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "database/image_access.h"
 #include "listtools/apply_order.h"
@@ -51,10 +52,8 @@ TEST(ApplyOrder, KeysFirstByServiceThenByNameOnTheSameSatellite) {
     const auto match = applyOrder(file.db, ref.image(), false);
     ASSERT_TRUE(match);
     EXPECT_EQ(file.order(), "X,B,\xC4rzte,Y,D,E|R1,R2,R3");
-    EXPECT_EQ(match->tvMatched, 4);
-    EXPECT_EQ(match->tvPrograms, 6);
-    EXPECT_EQ(match->radioMatched, 2);
-    EXPECT_EQ(match->radioPrograms, 3);
+    EXPECT_EQ(std::tuple(match->tvMatched, match->tvPrograms, match->radioMatched, match->radioPrograms),
+              std::tuple(4, 6, 2, 3));
     EXPECT_EQ(file.list(0), "D,X|R2");
 }
 
