@@ -209,76 +209,70 @@ TEST_F(Transfer, EachFaultEndsTheTransferWithItsReport) {
     }
 }
 
-TEST_F(Transfer, AbortEndsEveryStateWithinASecond) {
-    const struct {
-        TransferMode mode;
-        bool silent;
-        int stallAfter;  // the box falls silent after this many packets
-        const char* where;
-    } cases[] = {
-        {TransferMode::Download, true, 0, "request: waiting for the acknowledgement"},
-        {TransferMode::Download, false, 40, "transfer: waiting for a data block"},
-        {TransferMode::Upload, true, 0, "waiting for the box's request"},
-        {TransferMode::Upload, false, 2, "negotiate: waiting for the box's report"},
-        {TransferMode::Upload, false, 30, "transfer: waiting for a block's acknowledgement"},
-    };
-    const std::vector<std::uint8_t> before = bytesOf(image());
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.where);
-        test::BoxOnPty box(boxWith({.silent = c.silent, .stallAfter = c.stallAfter}),
-                           std::vector<std::uint8_t>(sizeof(all_tables_block), 0));
-        ASSERT_TRUE(box.ok());
-        // The real time-outs: without the abort the host would wait 1.5 s or more in each of these states.
-        TransferRequest request = test::hostRequest(box.path(), c.mode, true);
-        request.timing.blockPauseMs = 0;
-        const test::HostRun run = test::runHost(session, request, 600);
-        EXPECT_EQ(
-            std::tuple(run.outcome.end, run.outcome.cancelledFlag, run.outcome.ending.code, run.outcome.ending.value),
-            std::tuple(DialogEnd::Cancel, true, kReportAborted, 1u));
-        EXPECT_LT(run.afterCancel, 1.0);
-        if (c.stallAfter >= 30) {
-            EXPECT_GT(run.count(kReportProgress), 0) << "cancelled among the blocks";
-        }
-        EXPECT_EQ(bytesOf(image()), before);
-    }
-}
-
 int openDescriptors() {
     return static_cast<int>(
         std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator{}));
 }
 
-// The box hangs up in the negotiation or among the data blocks, as a USB adapter pulled out; the host runs
-// with the real line timing (waiting out its time-outs would take many seconds). Every transfer ends within a
-// second of the hang-up naming the device, leaves the editor's image as it was and lets go of the port.
-TEST_F(Transfer, ALostLineEndsEveryTransferWithinASecondNamingTheDevice) {
+// Cancel pressed while the host waits for each kind of packet, and a box that hangs up (as a USB adapter
+// pulled out) in the negotiation or among the blocks of each transfer. The host runs with the real line
+// timing, under which it would wait 1.5 s or more in each of these states: the transfer ends within a second
+// of the cancel or the hang-up, leaves the editor's image as it was and lets go of the port; a lost line
+// names the device.
+TEST_F(Transfer, CancelAndALostLineEndEveryStateWithinASecond) {
     using Clock = std::chrono::steady_clock;
+    using M = TransferMode;
+    const struct {
+        M mode;
+        boxsim::BoxFaults faults;
+        const char* where;
+    } cases[] = {
+        {M::Download, {.silent = true}, "cancel: waiting for the acknowledgement of the request"},
+        {M::Download, {.stallAfter = 40}, "cancel: waiting for a data block"},
+        {M::Upload, {.silent = true}, "cancel: waiting for the box's request"},
+        {M::Upload, {.stallAfter = 2}, "cancel: waiting for the box's report"},
+        {M::Upload, {.stallAfter = 30}, "cancel: waiting for a block's acknowledgement"},
+        {M::Download, {.hangupAfter = 3}, "download: hang-up in the negotiation"},
+        {M::Download, {.hangupAfter = 40}, "download: hang-up among the blocks"},
+        {M::Upload, {.hangupAfter = 3}, "upload: hang-up in the negotiation"},
+        {M::Upload, {.hangupAfter = 40}, "upload: hang-up among the blocks"},
+        {M::Upgrade, {.hangupAfter = 3}, "upgrade: hang-up in the negotiation"},
+        {M::Upgrade, {.hangupAfter = 40}, "upgrade: hang-up among the blocks"},
+    };
     const std::string dlp = writeDlp(0x100000);
-    for (const TransferMode mode : {TransferMode::Download, TransferMode::Upload, TransferMode::Upgrade}) {
-        for (const int after : {3, 40}) {
-            SCOPED_TRACE(testing::Message() << "mode " << static_cast<int>(mode) << ", hang-up after " << after);
-            const int descriptors = openDescriptors();
-            const auto before = bytesOf(image());
-            {
-                std::atomic<Clock::rep> hungUp{0};
-                test::BoxOnPty box(boxWith({.hangupAfter = after}), bytesOf(*boxImage), [&](const std::string& line) {
-                    if (line.rfind("hanging up", 0) == 0)
-                        hungUp = Clock::now().time_since_epoch().count();
-                });
-                TransferRequest request = test::hostRequest(box.path(), mode, true);
-                request.dlpPath = dlp;
-                const test::HostRun r = test::runHost(session, request);
+    const auto before = bytesOf(image());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.where);
+        const int descriptors = openDescriptors();
+        {
+            std::atomic<Clock::rep> hungUp{0};
+            test::BoxOnPty box(boxWith(c.faults), bytesOf(*boxImage), [&](const std::string& line) {
+                if (line.rfind("hanging up", 0) == 0)
+                    hungUp = Clock::now().time_since_epoch().count();
+            });
+            TransferRequest request = test::hostRequest(box.path(), c.mode, true);
+            request.timing.blockPauseMs = 0;
+            request.dlpPath = dlp;
+            const bool lost = c.faults.hangupAfter > 0;
+            const test::HostRun r = test::runHost(session, request, lost ? -1 : 600);
+            EXPECT_EQ(std::tuple(r.outcome.end, r.outcome.cancelledFlag, r.outcome.ending.code),
+                      std::tuple(DialogEnd::Cancel, true, lost ? kReportLineLost : kReportAborted));
+            if (lost) {
                 ASSERT_NE(hungUp.load(), 0) << "the box hung up";
                 EXPECT_LE(Clock::now().time_since_epoch() - Clock::duration(hungUp.load()), std::chrono::seconds(1));
-                EXPECT_EQ(std::tuple(r.outcome.end, r.outcome.ending.code),
-                          std::tuple(DialogEnd::Cancel, kReportLineLost));
                 EXPECT_EQ(session.lastPortFailure().reason(), box.path() + ": " + std::strerror(EIO));
                 EXPECT_EQ(r.count(kReportTimeout) + r.count(kReportAborted), 0)
                     << "the failure of the step is not reported besides";
+            } else {
+                EXPECT_EQ(r.outcome.ending.value, 1u);
+                EXPECT_LT(r.afterCancel, 1.0);
             }
-            EXPECT_EQ(bytesOf(image()), before);
-            EXPECT_EQ(openDescriptors(), descriptors) << "the port is closed";
+            if (c.faults.stallAfter >= 30) {
+                EXPECT_GT(r.count(kReportProgress), 0) << "cancelled among the blocks";
+            }
         }
+        EXPECT_EQ(bytesOf(image()), before);
+        EXPECT_EQ(openDescriptors(), descriptors) << "the port is closed";
     }
 }
 
