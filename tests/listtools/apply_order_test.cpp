@@ -89,14 +89,14 @@ TEST(ApplyOrder, FavouritesComeFromTheReferenceByClassHereAndOnlyMatched) {
     std::copy(all.begin(), all.end(), full.favEntries);
     full.favCount = full.favTvCount = 400;
     test::setName(full.favName, "Alles");
-    ref.build.favourites(5, {3, 4, 4}, {415});
+    ref.build.favourites(0, {0, 3, 4, 4}, {415});
     ASSERT_TRUE(applyOrder(file.db, ref.image(), true));
     const st_fav& taken = file.image().favourites[2];
     EXPECT_STREQ(taken.favName, "Alles");
     EXPECT_EQ(taken.favCount, 400);
     EXPECT_EQ(taken.favTvCount, 395) << "t405..t409 are radio here and go to the radio part";
     EXPECT_STREQ(file.image().programs[taken.favEntries[395]].name, "t405");
-    EXPECT_EQ(file.list(5), "t4|t415") << "t3 matched nothing, t4 once";
+    EXPECT_EQ(file.list(0), "t0,t4|t415") << "t3 matched nothing, t4 once";
 }
 
 // What a CSV says of each program: name, place, flags, lists.
