@@ -24,7 +24,7 @@ std::unique_ptr<all_tables_block> cleanImage(std::uint32_t seed, const test::Ima
 // Generated images, a full one among them, have no finding; each kind of damage gives its own.
 TEST(DatabaseCheck, SoundImagesHaveNoFindingAndEachDamageItsOwn) {
     std::mt19937 rng(22);
-    for (int round = 0; round < 20; ++round) {
+    for (int round = 0; round < 50; ++round) {
         const test::ImageShape shape = round == 0 ? test::fullShape() : test::randomShape(rng);
         EXPECT_EQ(reportText(checkImage(*cleanImage(static_cast<std::uint32_t>(rng()), shape))), "no problems found\n")
             << "round " << round;
