@@ -2,11 +2,13 @@
 // reorder, tested with it), names with a character-table byte and Latin-1 capitals, a list sorted on its own.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "database/image_access.h"
 #include "listtools/list_sort.h"
 #include "tests/listtools/two_satellites.h"
+#include "tests/support/image_factory.h"
 
 namespace vizud {
 namespace {
@@ -41,6 +43,13 @@ TEST(ListSort, KeysReadNamesAsTheEditorShowsThemAndAListSortsAlone) {
     EXPECT_EQ(fx.list(4), "arte,\5zdf neo,\xC4rzte|Radio");
     EXPECT_EQ(sortListEntries(fx.db, 9, SortKey::Name), -1);
     EXPECT_FALSE(sortKeyNamed("size"));
+
+    std::mt19937 rng(8);
+    for (int round = 0; round < 20; ++round) {  // tables of every size: the sort is an order the editor takes
+        test::DatabaseFixture any;
+        test::makeImage(any.image(), static_cast<std::uint32_t>(rng()), test::randomShape(rng));
+        ASSERT_EQ(sortPrograms(any.db, static_cast<SortKey>(round % 3)), 0) << "round " << round;
+    }
 }
 
 }  // namespace
