@@ -1,6 +1,7 @@
 // Opening the port: numbers out of range, missing and busy devices, the reasons given, the poll() timing
-// of reads, and the port a worker opens.
+// of reads, a line that hangs up, and the port a worker opens.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
@@ -50,7 +51,7 @@ TEST(SerialPort, FailuresNameTheDeviceAndTheReason) {
     EXPECT_NE(denied.reason().find("dialout"), std::string::npos);
 }
 
-TEST(SerialPort, OpenIsExclusiveAndReadsWaitAsTheLineTimeoutsSay) {
+TEST(SerialPort, OpenIsExclusiveReadsWaitAsTheLineTimeoutsSayAndAHangUpFailsThemAtOnce) {
     boxsim::PseudoTerminal pty;
     ASSERT_TRUE(pty.open());
     FdPort master(pty.master);
@@ -89,7 +90,27 @@ TEST(SerialPort, OpenIsExclusiveAndReadsWaitAsTheLineTimeoutsSay) {
     EXPECT_EQ(portOpenProblem(probe), "") << "the check before a transfer opens the port and lets it go";
     EXPECT_FALSE(second.open(pty.path, 9600).ok) << "only 115200 and 57600";
     EXPECT_TRUE(second.open(pty.path, 57600).ok) << "free once the other let go";
+
+    // Once the other side hung up, reads and writes fail at once (not after their time-outs) and keep
+    // failing; a port given a new descriptor starts afresh.
+    second.setTimeouts({200, 20, 2000, 20, 2000});
+    EXPECT_EQ(second.probeLine(), 0);
+    master.close();
     pty.close();
+    std::uint8_t byte = 0;
+    const Clock::time_point start = Clock::now();
+    EXPECT_EQ(second.read(&byte, 1), -1);
+    EXPECT_EQ(second.lineLost(), EIO);
+    EXPECT_EQ(second.write(&byte, 1), -1);
+    EXPECT_EQ(second.read(&byte, 1), -1);
+    EXPECT_LT(secondsSince(start), 0.5);
+    boxsim::PseudoTerminal again;
+    ASSERT_TRUE(again.open());
+    ASSERT_TRUE(second.open(again.path, 115200).ok);
+    EXPECT_EQ(second.lineLost(), 0);
+    ::close(again.master);
+    EXPECT_EQ(second.probeLine(), EIO) << "a hang-up is seen without reading";
+    again.close();
 }
 
 TEST(SerialPort, WorkerReportsTheFailedPortAndWhy) {

@@ -1,9 +1,13 @@
 // Downloads, uploads and software upgrades with the box simulator over a pseudo-terminal, through the
-// session and through ChannelDatabase::download and upload: what arrives, each of the box's faults, and
-// cancelling while the host waits for each kind of packet.
+// session and through ChannelDatabase::download and upload: what arrives, each of the box's faults, a box
+// that hangs up, and cancelling while the host waits for each kind of packet.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <cerrno>
+#include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <random>
@@ -148,15 +152,11 @@ TEST_F(Transfer, UpgradeSendsTheFileByItsSize) {
         const std::uint8_t zeros[8] = {};
         EXPECT_EQ(std::memcmp(host.unused, zeros, 8), 0) << "the last 8 bytes keep their value, not the file's";
     }
-    const struct {
-        std::uint64_t length;
-        std::uint32_t type, diagnostic;
-    } types[] = {{0x6FFFFF, kTransferSoftware, 1}, {0x700000, kTransferSoftwareFull, 2}};
-    for (const auto& t : types) {
-        std::uint32_t diagnostic = 9;
-        EXPECT_EQ(upgradeTransferType(t.length, &diagnostic), t.type) << t.length;
-        EXPECT_EQ(diagnostic, t.diagnostic) << t.length;
-    }
+    std::uint32_t diagnostic = 9;  // from 0x700000 bytes on, a full image
+    EXPECT_EQ(upgradeTransferType(0x6FFFFF, &diagnostic), kTransferSoftware);
+    EXPECT_EQ(diagnostic, 1u);
+    EXPECT_EQ(upgradeTransferType(0x700000, &diagnostic), kTransferSoftwareFull);
+    EXPECT_EQ(diagnostic, 2u);
 }
 
 // Each of the box's faults ends the transfer with the report that names it, and the editor's image stays.
@@ -209,39 +209,70 @@ TEST_F(Transfer, EachFaultEndsTheTransferWithItsReport) {
     }
 }
 
-TEST(Abort, EndsEveryStateWithinASecond) {
+int openDescriptors() {
+    return static_cast<int>(
+        std::distance(std::filesystem::directory_iterator("/proc/self/fd"), std::filesystem::directory_iterator{}));
+}
+
+// Cancel pressed while the host waits for each kind of packet, and a box that hangs up (as a USB adapter
+// pulled out) in the negotiation or among the blocks of each transfer. The host runs with the real line
+// timing, under which it would wait 1.5 s or more in each of these states: the transfer ends within a second
+// of the cancel or the hang-up, leaves the editor's image as it was and lets go of the port; a lost line
+// names the device.
+TEST_F(Transfer, CancelAndALostLineEndEveryStateWithinASecond) {
+    using Clock = std::chrono::steady_clock;
+    using M = TransferMode;
     const struct {
-        TransferMode mode;
-        bool silent;
-        int stallAfter;  // the box falls silent after this many packets
+        M mode;
+        boxsim::BoxFaults faults;
         const char* where;
     } cases[] = {
-        {TransferMode::Download, true, 0, "request: waiting for the acknowledgement"},
-        {TransferMode::Download, false, 40, "transfer: waiting for a data block"},
-        {TransferMode::Upload, true, 0, "waiting for the box's request"},
-        {TransferMode::Upload, false, 2, "negotiate: waiting for the box's report"},
-        {TransferMode::Upload, false, 30, "transfer: waiting for a block's acknowledgement"},
+        {M::Download, {.silent = true}, "cancel: waiting for the acknowledgement of the request"},
+        {M::Download, {.stallAfter = 40}, "cancel: waiting for a data block"},
+        {M::Upload, {.silent = true}, "cancel: waiting for the box's request"},
+        {M::Upload, {.stallAfter = 2}, "cancel: waiting for the box's report"},
+        {M::Upload, {.stallAfter = 30}, "cancel: waiting for a block's acknowledgement"},
+        {M::Download, {.hangupAfter = 3}, "download: hang-up in the negotiation"},
+        {M::Download, {.hangupAfter = 40}, "download: hang-up among the blocks"},
+        {M::Upload, {.hangupAfter = 3}, "upload: hang-up in the negotiation"},
+        {M::Upload, {.hangupAfter = 40}, "upload: hang-up among the blocks"},
+        {M::Upgrade, {.hangupAfter = 3}, "upgrade: hang-up in the negotiation"},
+        {M::Upgrade, {.hangupAfter = 40}, "upgrade: hang-up among the blocks"},
     };
-    auto image = test::makeImage(11, test::ImageShape{});
-    const std::vector<std::uint8_t> before = bytesOf(*image);
+    const std::string dlp = writeDlp(0x100000);
+    const auto before = bytesOf(image());
     for (const auto& c : cases) {
         SCOPED_TRACE(c.where);
-        test::BoxOnPty box(boxWith({.silent = c.silent, .stallAfter = c.stallAfter}),
-                           std::vector<std::uint8_t>(sizeof(all_tables_block), 0));
-        ASSERT_TRUE(box.ok());
-        TransferSession session(*image);
-        // The real time-outs: without the abort the host would wait 1.5 s or more in each of these states.
-        TransferRequest request = test::hostRequest(box.path(), c.mode, true);
-        request.timing.blockPauseMs = 0;
-        const test::HostRun run = test::runHost(session, request, 600);
-        EXPECT_EQ(
-            std::tuple(run.outcome.end, run.outcome.cancelledFlag, run.outcome.ending.code, run.outcome.ending.value),
-            std::tuple(DialogEnd::Cancel, true, kReportAborted, 1u));
-        EXPECT_LT(run.afterCancel, 1.0);
-        if (c.stallAfter >= 30) {
-            EXPECT_GT(run.count(kReportProgress), 0) << "cancelled among the blocks";
+        const int descriptors = openDescriptors();
+        {
+            std::atomic<Clock::rep> hungUp{0};
+            test::BoxOnPty box(boxWith(c.faults), bytesOf(*boxImage), [&](const std::string& line) {
+                if (line.rfind("hanging up", 0) == 0)
+                    hungUp = Clock::now().time_since_epoch().count();
+            });
+            TransferRequest request = test::hostRequest(box.path(), c.mode, true);
+            request.timing.blockPauseMs = 0;
+            request.dlpPath = dlp;
+            const bool lost = c.faults.hangupAfter > 0;
+            const test::HostRun r = test::runHost(session, request, lost ? -1 : 600);
+            EXPECT_EQ(std::tuple(r.outcome.end, r.outcome.cancelledFlag, r.outcome.ending.code),
+                      std::tuple(DialogEnd::Cancel, true, lost ? kReportLineLost : kReportAborted));
+            if (lost) {
+                ASSERT_NE(hungUp.load(), 0) << "the box hung up";
+                EXPECT_LE(Clock::now().time_since_epoch() - Clock::duration(hungUp.load()), std::chrono::seconds(1));
+                EXPECT_EQ(session.lastPortFailure().reason(), box.path() + ": " + std::strerror(EIO));
+                EXPECT_EQ(r.count(kReportTimeout) + r.count(kReportAborted), 0)
+                    << "the failure of the step is not reported besides";
+            } else {
+                EXPECT_EQ(r.outcome.ending.value, 1u);
+                EXPECT_LT(r.afterCancel, 1.0);
+            }
+            if (c.faults.stallAfter >= 30) {
+                EXPECT_GT(r.count(kReportProgress), 0) << "cancelled among the blocks";
+            }
         }
-        EXPECT_EQ(bytesOf(*image), before);
+        EXPECT_EQ(bytesOf(image()), before);
+        EXPECT_EQ(openDescriptors(), descriptors) << "the port is closed";
     }
 }
 

@@ -1,12 +1,12 @@
-// Order from a reference list: random-image properties, then by hand the second key, equal keys in both
-// files, a reference with fewer or more programs, empty blocks, a full list taken over; a CSV reference:
-// round trips on random images, its favourite lists by hand and the files it refuses.
+// Order from a reference list, by hand: the second key, equal keys in both files, a reference with fewer or
+// more programs, empty blocks, a full list taken over; a CSV reference: round trips on random images, its
+// favourite lists by hand and the files it refuses.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "database/image_access.h"
 #include "listtools/apply_order.h"
@@ -19,19 +19,6 @@
 namespace vizud {
 namespace {
 
-std::string bytesOf(const st_program& prog) {
-    return std::string(reinterpret_cast<const char*>(&prog), sizeof prog);
-}
-
-// The programs each list names, by their bytes.
-std::vector<std::vector<std::string>> listsOf(const all_tables_block& img) {
-    std::vector<std::vector<std::string>> lists(kFavouriteLists);
-    for (int l = 0; l < kFavouriteLists; ++l)
-        for (int e = 0; e < img.favourites[l].favCount; ++e)
-            lists[l].push_back(bytesOf(img.programs[img.favourites[l].favEntries[e]]));
-    return lists;
-}
-
 // A random order of each block.
 std::vector<int> shuffledBlocks(const all_tables_block& img, std::mt19937& rng) {
     std::vector<int> order(img.programCount);
@@ -39,71 +26,6 @@ std::vector<int> shuffledBlocks(const all_tables_block& img, std::mt19937& rng) 
     std::shuffle(order.begin(), order.begin() + img.tvCount, rng);
     std::shuffle(order.begin() + img.tvCount, order.end(), rng);
     return order;
-}
-
-// Each round a shuffled copy of the reference: kept as it is, with its lists lost (they come back from the
-// reference), or rescanned: some programs got a new service id (found by name), some a new name too (lost).
-TEST(ApplyOrder, OnRandomImagesNothingIsLostAndMatchedProgramsComeFirstInReferenceOrder) {
-    std::mt19937 rng(12);
-    for (int round = 0; round < 60; ++round) {
-        test::DatabaseFixture reference, file;
-        const auto seed = static_cast<std::uint32_t>(rng());
-        const test::ImageShape shape = test::randomShape(rng);
-        test::makeImage(reference.image(), seed, shape);
-        test::makeImage(file.image(), seed, shape);
-        ASSERT_EQ(file.db.reorderPrograms(shuffledBlocks(file.image(), rng)), 0);
-        all_tables_block& img = file.image();
-        const bool favourites = round % 3 == 1, rescan = round % 3 == 2;
-        if (favourites) {
-            for (st_fav& list : img.favourites)
-                list.favCount = list.favTvCount = 0;
-        }
-        std::vector<char> expectMatch(img.programCount, 1);
-        for (int p = 0; rescan && p < img.programCount; ++p) {
-            const int fate = static_cast<int>(rng() % 8);
-            img.programs[p].serviceId ^= fate < 2 ? 0x5555 : 0;
-            if (fate == 1) {
-                img.programs[p].name[0] = img.programs[p].name[1] = '\x7E';
-                expectMatch[p] = 0;
-            }
-        }
-        std::map<std::string, int> before;
-        for (int p = 0; p < img.programCount; ++p)
-            before[bytesOf(img.programs[p])] = p;
-        const auto lists = listsOf(img);
-        const int tv = img.tvCount;
-
-        const auto match = applyOrder(file.db, reference.image(), favourites);
-        ASSERT_TRUE(match);
-        EXPECT_EQ(img.tvCount, tv);
-        if (!rescan) {
-            EXPECT_EQ(match->tvMatched, tv);
-            EXPECT_EQ(match->radioMatched, img.programCount - tv);
-            // Programs with equal keys may trade places; their keys then still stand in reference order.
-            EXPECT_TRUE(listsOf(img) == listsOf(reference.image())) << "round " << round;
-            int traded = 0;
-            for (int p = 0; p < img.programCount; ++p)
-                traded += bytesOf(img.programs[p]) != bytesOf(reference.image().programs[p]);
-            EXPECT_LE(traded, img.programCount / 50) << "round " << round;
-            continue;
-        }
-        EXPECT_TRUE(listsOf(img) == lists) << "the lists follow their programs";
-        int matched = 0;
-        for (int p = 0; p < img.programCount; ++p) {
-            const auto it = before.find(bytesOf(img.programs[p]));
-            ASSERT_NE(it, before.end()) << "round " << round;
-            EXPECT_EQ(it->second < tv, p < tv) << "no program changes class";
-            matched += expectMatch[it->second];
-            if (p == tv - 1 || p == img.programCount - 1) {
-                // Each block: the matched ones first, then the others in their old order.
-                const int first = p < tv ? 0 : tv;
-                const int hits = p < tv ? match->tvMatched : match->radioMatched;
-                for (int q = first + hits + 1; q <= p; ++q)
-                    EXPECT_LT(before.at(bytesOf(img.programs[q - 1])), before.at(bytesOf(img.programs[q])));
-            }
-        }
-        EXPECT_EQ(match->tvMatched + match->radioMatched, matched) << "round " << round;
-    }
 }
 
 using Small = test::TwoSatellites;
@@ -130,10 +52,8 @@ TEST(ApplyOrder, KeysFirstByServiceThenByNameOnTheSameSatellite) {
     const auto match = applyOrder(file.db, ref.image(), false);
     ASSERT_TRUE(match);
     EXPECT_EQ(file.order(), "X,B,\xC4rzte,Y,D,E|R1,R2,R3");
-    EXPECT_EQ(match->tvMatched, 4);
-    EXPECT_EQ(match->tvPrograms, 6);
-    EXPECT_EQ(match->radioMatched, 2);
-    EXPECT_EQ(match->radioPrograms, 3);
+    EXPECT_EQ(std::tuple(match->tvMatched, match->tvPrograms, match->radioMatched, match->radioPrograms),
+              std::tuple(4, 6, 2, 3));
     EXPECT_EQ(file.list(0), "D,X|R2");
 }
 
@@ -169,14 +89,14 @@ TEST(ApplyOrder, FavouritesComeFromTheReferenceByClassHereAndOnlyMatched) {
     std::copy(all.begin(), all.end(), full.favEntries);
     full.favCount = full.favTvCount = 400;
     test::setName(full.favName, "Alles");
-    ref.build.favourites(5, {3, 4, 4}, {415});
+    ref.build.favourites(0, {0, 3, 4, 4}, {415});
     ASSERT_TRUE(applyOrder(file.db, ref.image(), true));
     const st_fav& taken = file.image().favourites[2];
     EXPECT_STREQ(taken.favName, "Alles");
     EXPECT_EQ(taken.favCount, 400);
     EXPECT_EQ(taken.favTvCount, 395) << "t405..t409 are radio here and go to the radio part";
     EXPECT_STREQ(file.image().programs[taken.favEntries[395]].name, "t405");
-    EXPECT_EQ(file.list(5), "t4|t415") << "t3 matched nothing, t4 once";
+    EXPECT_EQ(file.list(0), "t0,t4|t415") << "t3 matched nothing, t4 once";
 }
 
 // What a CSV says of each program: name, place, flags, lists.
