@@ -75,11 +75,9 @@ private:
     std::mt19937 m_rng;
 };
 
-// Random edits of every table and kind, the program and satellite dialogs' OK with typed fields, undo and
-// redo: the image stays consistent, a refused edit changes nothing, no byte outside the tables and counts
-// moves, a batch form leaves what its per-row sequence leaves, an undo or redo gives back the exact image,
-// clipboard and hand-over values of its point of the history (cuts and copies as the document hands them
-// over, some steps joined into the one before as moves from the keyboard are).
+// Random edits of every table and kind, the program and satellite dialogs' OK, undo and redo: the image
+// stays consistent, a refused edit changes nothing, a batch form leaves what its per-row sequence leaves,
+// an undo or redo gives back the exact state of its point of the history.
 class EditRun {
 public:
     // `name` starts every failure text; `imageMaker`, when given, makes the (consistent) starting images.
@@ -200,8 +198,7 @@ private:
         return "";
     }
 
-    // A copy replaces the clipboard outside the history: the steps either side of the live state keep the
-    // list it replaces, and the live point of the history gets the new list.
+    // A copy replaces the clipboard outside the history: the steps either side keep the list it replaces.
     void copied(const std::function<void()>& fill) {
         for (const std::size_t s : {m_at - 1, m_at}) {
             if (s < m_history.size())
@@ -427,7 +424,7 @@ private:
     }
 
     // A refused step changed nothing; every step kept every rule, moved no byte outside the tables and
-    // counts, and said only what an edit says (a dialog's OK refreshes the CRC, and its texts are its own).
+    // counts, and said only what an edit says (a dialog's OK refreshes the CRC; its texts are its own).
     std::string checkAfter(bool refused, bool dialog = false) {
         const std::vector<test::RecordingMessages::Shown>& shown = m_fx->messages.shown;
         if (const long at = refused ? test::firstDifference(*m_before, img()) : -1; at >= 0)
@@ -456,8 +453,7 @@ private:
         m_twin->messages.clear();
     }
 
-    // "" when the twin's batch form left what the per-row form left here (results, bytes, clipboard,
-    // messages); else what differs.
+    // "" when the twin's batch form left the results, bytes, clipboard and messages of the per-row form.
     std::string twinDiffers(const std::string& form, const std::vector<int>& expected,
                             const std::vector<int>& results) {
         ++compared[form];
@@ -482,8 +478,8 @@ private:
         return differs.empty() ? checkAfter(refused) : differs;
     }
 
-    // Up to 40 rows below `count` as the list passes them: highest first (cut, delete), the shrinking
-    // indices of a drag's collect (s - k), or any order; now and then with rows outside.
+    // Up to 40 rows below `count`, highest first, as a drag's collect shrinks them (s - k) or in any order;
+    // now and then with rows outside.
     std::vector<int> batchRows(int count) {
         std::vector<int> picked;
         for (int i = count > 0 ? uniform(0, std::min(count, 40)) : 0; i > 0; --i) {
@@ -507,7 +503,7 @@ private:
     }
 
     // Row by row with 551, the list's Delete or 553 against their batch forms on the twin; clipboard nodes may
-    // name any program, and a delete may run during a drag (then the image goes back for the drop).
+    // name any program, and a delete may run during a drag.
     std::string deleteRows() {
         const int kind = uniform(0, 2);
         randomMode();
@@ -614,8 +610,7 @@ private:
         return true;
     }
 
-    // Rows of a drag taken out as the list does it, each at its row less the rows above it already gone: by
-    // one batch call or one call per row.
+    // Rows of a drag taken out, each at its row less the rows above it already gone: in one call or row by row.
     void takeOut(const std::vector<int>& rows, const std::function<void(const std::vector<int>&)>& batch,
                  const std::function<void(int)>& one) {
         std::vector<int> shifted;
@@ -629,9 +624,9 @@ private:
         }
     }
 
-    // The list's drop in the whole table: rows of one block taken out during a drag, renumberAfterDrop, a snapshot
-    // paste at the drop place; the lists name what they named, and where every program came back unchanged,
-    // movePrograms on the twin leaves the same bytes (reserved bytes are zeroed: snapshots write them as zero).
+    // The list's drop in the whole table (rows of one block taken out, renumberAfterDrop, a snapshot paste): the
+    // lists name what they named, and where every program came back unchanged, movePrograms on the twin leaves
+    // the same bytes (reserved bytes are zeroed: snapshots write them as zero).
     std::string moveInTable() {
         for (auto* image : {&img(), m_before.get()}) {
             for (st_program& prog : image->programs)
@@ -687,8 +682,7 @@ private:
         return unchanged ? compareTwin("movePrograms") : checkAfter(false);
     }
 
-    // The list's drop inside a favourite list: entries taken out and pasted back, against moveListEntries on
-    // the twin, which must put them together at the drop place of their part.
+    // The list's drop inside a favourite list against moveListEntries on the twin.
     std::string moveInList() {
         const int list = uniform(0, kFavouriteLists - 1);
         const bool radioView = chance(40);
@@ -733,8 +727,7 @@ private:
         const int pasted = pastedCount(nodes.head());
         if (img().favourites[list].favCount - entriesBefore != pasted)
             return "pasted flags disagree (list drop)";
-        // Else a node found its program in another place, or the list named it twice; and a node finds the
-        // first program of the table equal to its own, so only a table without copies gives the same list.
+        // A node finds the first program equal to its own: only a table without copies gives the same list.
         bool placed = result == 0 && pasted == n && img().programCount == m_twin->image().programCount;
         for (const auto& node : nodes.nodes) {
             placed = placed && std::count_if(img().programs, img().programs + img().programCount, [&](const auto& p) {
@@ -830,8 +823,7 @@ private:
         }
         node.isTv = p >= 0 && p < img().tvCount ? 1 : 0;
         node.programIndex = chance(50) ? p : -1;
-        // A missing satellite, provider or transponder, now and then one that other nodes of the paste
-        // miss too: it is made once.
+        // A missing satellite, provider or transponder, now and then one other nodes miss too (made once).
         const int shared = m_pasteKey + uniform(0, 2);
         if (chance(20))
             node.satId = static_cast<std::uint16_t>(chance(50) ? m_nextSatId++ : shared);
@@ -874,8 +866,7 @@ private:
         const int pasted = pastedCount(nodes.head());
         if (img().tpCount > m_before->tpCount)
             m_sorted = false;
-        // (A list's paste looks up the satellite, provider and transponder of a node even when its program is
-        // already in the list and the entry is not added, so there only the program table must stay.)
+        // (A list's paste may add a satellite, provider or transponder for an entry it does not add.)
         if (toList)
             return listInRange && img().favourites[list].favCount - entriesBefore != pasted
                        ? "pasted flags disagree (504)"
