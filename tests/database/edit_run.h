@@ -159,15 +159,11 @@ private:
                 shape.favouriteEntries = uniform(190, 400);
             test::makeImage(img(), m_choices.bits(), shape);
         }
-        forgetHistory();
-        return true;
-    }
-
-    void forgetHistory() {
         m_shadow.reset(state());
         m_history.clear();
         m_hashes = {stateHash(state())};
         m_at = 0;
+        return true;
     }
 
     // An edit that changed something becomes a step of the history, dropping the steps undone before it;
@@ -246,21 +242,17 @@ private:
         return failure;
     }
 
-    // A field's text as a user might type it, with a Latin-1 letter, a non-Latin-1 one and a control byte.
-    std::string typed(int maxLength) {
+    // `percent` of the time a new text for `field` as a user might type it, with a Latin-1 letter, a
+    // non-Latin-1 one and a control byte.
+    void retype(int percent, std::string& field, int maxLength) {
         static const char* const pieces[] = {
             "0", "1", "5", "9",        "12",           " ",    "-",     "+",         ",", ".",
             "x", "E", "W", "\xc3\xa9", "\xe2\x82\xac", "\x01", "65536", "4294967296"};
-        std::string text;
+        if (!chance(percent))
+            return;
+        field.clear();
         for (int n = uniform(0, maxLength); n > 0; --n)
-            text += pieces[uniform(0, static_cast<int>(std::size(pieces)) - 1)];
-        return text;
-    }
-
-    // `percent` of the time a new typed text for `field`.
-    void retype(int percent, std::string& field, int maxLength) {
-        if (chance(percent))
-            field = typed(maxLength);
+            field += pieces[uniform(0, static_cast<int>(std::size(pieces)) - 1)];
     }
 
     // The program dialog, to edit a program or add one, filled as its form allows.
@@ -324,6 +316,13 @@ private:
         return view;
     }
 
+    // The list's Delete of program `p`.
+    int deleteShown(int p) {
+        std::uint32_t mask = 0;
+        db().getFavMembership(p, mask);
+        return db().deleteInView(p, mask);
+    }
+
     void randomMode() {
         BrowseState& browse = state().browse;
         const std::uint32_t category = 1u << uniform(0, 2);
@@ -353,14 +352,10 @@ private:
                 state().dragActive = 0;
                 refused = db().modifyRecord(kTablePrograms, kOpDelete, index(img().programCount), view) != 0;
                 break;
-            case 3: {
+            case 3:
                 randomMode();
-                std::uint32_t mask = 0;
-                const int p = index(img().programCount);
-                db().getFavMembership(p, mask);
-                refused = db().deleteInView(p, mask) != 0;
+                refused = deleteShown(index(img().programCount)) != 0;
                 break;
-            }
             case 4:
                 return cutOrCopy();
             case 5:
@@ -529,10 +524,8 @@ private:
         std::vector<int> expected, results;
         RecordView view = test::words({{0, static_cast<std::uint32_t>(list)}, {1, radio ? 1u : 0u}});
         for (const int p : rows) {
-            std::uint32_t mask = 0;
-            db().getFavMembership(p, mask);
             expected.push_back(kind == 0   ? db().modifyRecord(kTablePrograms, kOpDelete, p, view)
-                               : kind == 1 ? db().deleteInView(p, mask)
+                               : kind == 1 ? deleteShown(p)
                                            : db().modifyRecord(kTablePrograms, kOpRemoveListEntry, p, view));
         }
         ChannelDatabase& twin = m_twin->db;
@@ -784,11 +777,8 @@ private:
         const std::vector<int> descending(programs.rbegin(), programs.rend());
         syncTwin();
         m_twin->db.deleteInViewMany(descending);
-        for (const int p : descending) {
-            std::uint32_t mask = 0;
-            db().getFavMembership(p, mask);
-            db().deleteInView(p, mask);
-        }
+        for (const int p : descending)
+            deleteShown(p);
         return compareTwin("deleteInViewMany");
     }
 
