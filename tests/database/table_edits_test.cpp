@@ -139,15 +139,12 @@ const test::Case kProgramCases[] = {
      },
      "-2 -2 -7 0 -8 | 0 1 / 6 5 | said: Can't put Radio program among TV program; Can't put TV program among Radio "
      "program"},
-    {"a snapshot list that exactly fills the table is pasted",
+    {"a full table refuses the whole snapshot list; one that exactly fills the table is pasted",
      [](Channels& e) {
-         e.full(5).remove(0).snap(20).pasteSnapshots(kTablePrograms, -1, 5, kWhole).pasted();
-         e.value(e.image().programCount);
+         e.full(5).snap(20).pasteSnapshots(kTablePrograms, -1, 5, kWhole).pasted().remove(0);
+         e.pasteSnapshots(kTablePrograms, -1, 5, kWhole).pasted().value(e.image().programCount);
      },
-     "0 0 | pasted 1 20000"},
-    {"a full table refuses the whole snapshot list",
-     [](Channels& e) { e.full(5).snap(20).pasteSnapshots(kTablePrograms, -1, 5, kWhole).pasted(); },
-     "-100 | pasted 0 | said: Not enought free space in programs table"},
+     "-100 | pasted 0 0 0 | pasted 1 20000 | said: Not enought free space in programs table"},
     {"a snapshot's missing satellite, provider and transponder are created; the satellite counts its own here",
      [](Channels& e) {
          ProgramSnapshot& foreign = *e.snap(6).nodes.nodes.back();
@@ -203,12 +200,11 @@ const test::Case kProgramCases[] = {
 };
 
 const test::Case kTableCases[] = {
-    {"an inserted transponder goes behind the equal frequencies of its satellite; later references move on",
-     [](Channels& e) { e.tpInsert(7, 11720, 1).transponders().tpRefs(); },
-     "0 | 10700 11720 11720/1 12500 10992 [4 1] | 0 1 3 4 0 1 3 4 0"},
-    {"an equal transponder is refused on its own satellite only",
-     [](Channels& e) { e.tpInsert(7, 11720).tpInsert(9, 11720).transponders(); },
-     "-10 0 | 10700 11720 12500 10992 11720 [3 2] | said: Transponder with entered values exist"},
+    {"an inserted transponder goes behind the equal frequencies of its satellite, later references move on; an "
+     "equal transponder is refused on its own satellite only",
+     [](Channels& e) { e.tpInsert(7, 11720, 1).tpInsert(7, 11720).tpInsert(9, 11720).transponders().tpRefs(); },
+     "0 -10 0 | 10700 11720 11720/1 12500 10992 11720 [4 2] | 0 1 3 4 0 1 3 4 0 | said: Transponder with entered "
+     "values exist"},
     {"the 3000th transponder fits and the next is refused",
      [](Channels& e) {
          while (e.image().tpCount < kMaxTransponders - 1)
