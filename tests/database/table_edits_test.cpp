@@ -295,13 +295,16 @@ const test::Case kTableCases[] = {
          e.provider(kOpInsert, 0, "X");
      },
      "0 0 0 -3 -3 -2 -1 | ARD Sky Deutschland! ZDF ORF | 0 2 0 2 0 2 0 2 0 | 0 -2 -4 | said: Provider table is full."},
-    {"a program added to a list joins its own part once; removing takes it out; lists and programs must exist",
+    {"a program added to a list joins its own part once; removing takes it out; lists and programs must exist; a "
+     "list's new name keeps 16 bytes and leaves its entries alone",
      [](Channels& e) {
          e.fav(0, {0}, {7, 8}).favourite(kOpInsert, 0, 2).favourite(kOpInsert, 0, 2).favourite(kOpInsert, 0, 5);
          e.favourite(kOpDelete, 0, 7).favourite(kOpDelete, 0, 6).favourite(kOpInsert, 0, 9);
-         e.favourite(kOpInsert, 9, 1).favourite(kOpDelete, 9, 1).favourite(kOpRemoveListEntry, 0, 1).list(0);
+         e.favourite(kOpInsert, 9, 1).favourite(kOpDelete, 9, 1).favourite(kOpRemoveListEntry, 0, 1);
+         e.favourite(kOpUpdate, 0, 0, "A twenty char name!!").favourite(kOpUpdate, 9, 0, "A twenty char name!!");
+         e.list(0).text(nameText(e.image().favourites[0].favName));
      },
-     "0 0 0 0 0 -3 -4 -4 -1 | 0 2 / 8 5"},
+     "0 0 0 0 0 -3 -4 -4 -1 0 -2 | 0 2 / 8 5 A twenty char na"},
     {"a list takes its 399th entry by add but not its 400th",
      [](Channels& e) {
          for (int p = 0; p < 500; ++p)
@@ -312,12 +315,6 @@ const test::Case kTableCases[] = {
          e.favourite(kOpInsert, 2, 450).favourite(kOpInsert, 2, 451).value(list.favCount);
      },
      "0 -6 399"},
-    {"a list's new name keeps 16 bytes and leaves its entries alone; there is no tenth list",
-     [](Channels& e) {
-         e.favourite(kOpUpdate, 8, 0, "A twenty char name!!").favourite(kOpUpdate, 9, 0, "A twenty char name!!");
-         e.value(e.image().favourites[8].favEntries[0]).text(nameText(e.image().favourites[8].favName));
-     },
-     "0 -2 0 A twenty char na"},
 };
 
 TEST(Edits, EachRuleOnTheChannelTable) {
