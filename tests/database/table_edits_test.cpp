@@ -52,12 +52,14 @@ const test::Case kProgramCases[] = {
     {"an insert without a kind takes the kind of its place and still renumbers the lists",
      [](Channels& e) { e.fav(2, {4}, {6}).insert(2, "Old").programs().list(2); },
      "0 | P0 P1 Old P2 P3 P4 / P5 P6 P7 P8 | 5 / 7"},
-    {"the 20000th program fits and the next is refused, whatever the kind",
+    {"the 20000th program fits and the next is refused, whatever the kind; a clipboard paste into the full table "
+     "is refused without a message",
      [](Channels& e) {
          e.full(3).remove(0).insert(0, "Last", 0, 0).value(e.image().programCount);
          e.keep().insert(0, "X", 0, 0).insert(0, "X", -1, 0).unchanged();
+         e.copy(1).paste(1).value(e.state->programClipboard->pasted).unchanged();
      },
-     "0 0 20000 -4 -4 | unchanged | said: Database is full.; Database is full."},
+     "0 0 20000 -4 -4 | unchanged -1 0 | unchanged | said: Database is full.; Database is full."},
     {"an update writes the fields in place and keeps the reserved bytes; what lies outside is refused",
      [](Channels& e) {
          e.image().programs[2].reserved12[0] = 0xAB;
@@ -97,9 +99,6 @@ const test::Case kProgramCases[] = {
          e.list(0).list(1).list(2).clipboard();
      },
      "0 0 | 0 3 / 1 0 | P0 P1 P3 P4 P2 / P6 P5 P7 P8 | 0 4 3 / 5 | 0 4 4 / | / 5 7 8 | clipboard 4 5"},
-    {"a clipboard paste into a full table is refused without a message",
-     [](Channels& e) { e.full(4).copy(1).keep().paste(1).value(e.state->programClipboard->pasted).unchanged(); },
-     "-1 0 | unchanged"},
     {"a clipboard node naming a missing transponder is pasted neither into the table nor into a list",
      [](Channels& e) {
          e.cut(1).keep();
@@ -230,7 +229,8 @@ const test::Case kTableCases[] = {
          e.tpMove(0, 7, 12000).transponders().tpRefs().text("|").tpMove(1, 9, 12000).transponders().tpRefs();
      },
      "0 | 11720 12000 12500 10992 [3 1] | 1 0 2 3 1 0 2 3 1 | 0 | 11720 12500 10992 12000 [2 2] | 3 0 1 2 3 0 1 2 3"},
-    {"a motor left at position 0 gets the lowest free one from 29 (its own counts as taken), else the given one",
+    {"a motor left at position 0 gets the lowest free one from 29 (its own counts as taken), else the given one; a "
+     "new satellite goes right after the last with a 16-byte name; an index outside the table is refused",
      [](Channels& e) {
          e.image().satellites[0].positionerNo = 30;
          e.image().satellites[1].positionerNo = 29;
@@ -241,11 +241,7 @@ const test::Case kTableCases[] = {
              view.word[8] = motorAndNumber & 0xFF;
              e.value(e.db.setSatellite(0, view)).value(e.image().satellites[0].positionerNo);
          }
-     },
-     "0 31 0 45 0 0"},
-    {"a new satellite goes right after the last with a 16-byte name; an index outside the table is refused",
-     [](Channels& e) {
-         RecordView view;
+         view = RecordView{};
          view.word[0] = 300;
          view.word[10] = 'W';
          view.word16 = "Eutelsat 5 West A";
@@ -253,7 +249,7 @@ const test::Case kTableCases[] = {
          const st_sat& added = e.image().satellites[2];
          e.value(e.image().satCount).value(added.satId).value(added.eastWest).text(nameText(added.name));
      },
-     "0 -2 -2 3 300 87 Eutelsat 5 West "},
+     "0 31 0 45 0 0 0 -2 -2 3 300 87 Eutelsat 5 West "},
     {"an added satellite takes its index as key when free, else the lowest key no satellite or transponder uses",
      [](Channels& e) {
          e.build.transponder(2, 11000);  // a transponder whose satellite is missing keeps key 2 taken
