@@ -323,7 +323,6 @@ private:
 
     // One edit of a table, the list's Delete, Copy, Cut or Paste, a drop, a batch form against its rows.
     std::string editStep(int op) {
-        bool refused = false;  // nothing may change
         if ((img().providerCount == 0 || img().tpCount == 0) && op <= 2)
             op = 3;
         m_what = "operation " + std::to_string(op);
@@ -335,17 +334,13 @@ private:
                 view = programView(name);
                 if (op == 1)
                     state().newProgramKind = uniform(-1, 1);
-                refused = db().modifyRecord(kTablePrograms, op == 0 ? kOpUpdate : kOpInsert,
-                                            index(img().programCount + op), view) != 0;
-                break;
+                return modified(kTablePrograms, op == 0 ? kOpUpdate : kOpInsert, index(img().programCount + op), view);
             case 2:
                 state().dragActive = 0;
-                refused = db().modifyRecord(kTablePrograms, kOpDelete, index(img().programCount), view) != 0;
-                break;
+                return modified(kTablePrograms, kOpDelete, index(img().programCount), view);
             case 3:
                 randomMode();
-                refused = deleteShown(index(img().programCount)) != 0;
-                break;
+                return checkAfter(deleteShown(index(img().programCount)) != 0);
             case 4:
                 return cutOrCopy();
             case 5:
@@ -360,44 +355,35 @@ private:
             case 23:
                 return moveInList();
             case 11:
-                refused = setSatellite() != 0;
-                break;
+                return checkAfter(setSatellite() != 0);
             case 12:
             case 13:
-                refused = transponderEdit() != 0;
-                break;
+                return checkAfter(transponderEdit() != 0);
             case 14: {
-                view.word16 = "Prov";
                 const int operation = uniform(0, 1) ? kOpUpdate : kOpInsert;
-                refused = db().modifyRecord(kTableProviders, operation, index(img().providerCount + 1), view) != 0;
-                break;
+                return modified(kTableProviders, operation, index(img().providerCount + 1), test::words({}, "Prov"));
             }
             case 15:
             case 16: {
-                view.word[1] = static_cast<std::uint32_t>(index(img().programCount));
-                view.word16 = "List name longer than sixteen";
+                view = test::words({{1, static_cast<std::uint32_t>(index(img().programCount))}},
+                                   "List name longer than sixteen");
                 const int operation = kOpUpdate + uniform(0, 2);
-                refused = db().modifyRecord(kTableFavourites, operation, index(kFavouriteLists), view) != 0;
-                break;
+                return modified(kTableFavourites, operation, index(kFavouriteLists), view);
             }
             case 17:
-                view.word[0] = static_cast<std::uint32_t>(index(kFavouriteLists));
-                view.word[1] = uniform(0, 1);
-                refused = db().modifyRecord(kTablePrograms, kOpRemoveListEntry, index(400), view) != 0;
-                break;
+                view = test::words({{0, static_cast<std::uint32_t>(index(kFavouriteLists))}, {1, word(0, 1)}});
+                return modified(kTablePrograms, kOpRemoveListEntry, index(400), view);
             case 20: {
                 st_sat sat{};
                 std::memcpy(sat.name, "Added satellite", 15);
                 sat.tpCount = 7;  // the new satellite has no transponders, whatever it is given
                 const int added = db().addSatellite(sat);
-                refused = added < 0;
-                if (!refused && (img().satellites[added].tpCount != 0 || added != m_before->satCount))
+                if (added >= 0 && (img().satellites[added].tpCount != 0 || added != m_before->satCount))
                     return "an added satellite is not the last one or has transponders";
-                break;
+                return checkAfter(added < 0);
             }
             case 21:
-                refused = db().deleteSatellite(index(img().satCount)) != 0;
-                break;
+                return checkAfter(db().deleteSatellite(index(img().satCount)) != 0);
             case 24:
                 return deleteTransponderPrograms();
             case 25:
@@ -405,7 +391,11 @@ private:
             default:
                 return deleteRows();
         }
-        return checkAfter(refused);
+    }
+
+    // A modifyRecord, checked as a refusal when it gives an error.
+    std::string modified(int table, int operation, int at, RecordView view) {
+        return checkAfter(db().modifyRecord(table, operation, at, view) != 0);
     }
 
     // A refused step changed nothing; every step kept every rule, moved no byte outside the tables and
