@@ -4,8 +4,8 @@
 
 #include <algorithm>
 #include <bit>
+#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <map>
@@ -13,7 +13,6 @@
 #include <new>
 #include <random>
 #include <string>
-#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -28,16 +27,6 @@
 #include "tests/support/reference_walks.h"
 
 namespace vizud::test {
-
-// The messages an edit may show, each between bars.
-inline const std::string kEditTexts =
-    "|Database is full.|Not enought free space in programs table|Select position!|Sat table if full"
-    "|Can't put Radio program among TV program|Can't put TV program among Radio program"
-    "|Can't put TV program among radio program.|Can't put radio program among TV program."
-    "|Providers table is full!|Providers table is FULL!|Transponder table is full. Can't add next transponder!"
-    "|Program table is full. Can't add program!|Favorite Table is full!|Favourite Table is full!"
-    "|Select position to paste Your data!|Not enought free space in transponder table."
-    "|Transponder with entered values exist|Provider table is full.|";
 
 // A program apart from its table references (a snapshot paste may resolve them to equal ones elsewhere).
 inline std::string programContent(const st_program& prog) {
@@ -76,27 +65,26 @@ private:
     std::mt19937 m_rng;
 };
 
-// Random edits of every table and kind, the program and satellite dialogs' OK with typed fields, undo and
-// redo: the image stays consistent, a refused edit changes nothing, no byte outside the tables and counts
-// moves, a batch form leaves what its per-row sequence leaves, an undo or redo gives back the exact image,
-// clipboard and hand-over values of its point of the history (cuts and copies as the document hands them
-// over, some steps joined into the one before as moves from the keyboard are).
+// Random edits of every table and kind, the program and satellite dialogs' OK, undo and redo: the image
+// stays consistent, a refused edit changes nothing, a batch form leaves what its per-row sequence leaves,
+// an undo or redo gives back the exact state of its point of the history.
 class EditRun {
 public:
     // `name` starts every failure text; `imageMaker`, when given, makes the (consistent) starting images.
     explicit EditRun(Choices& choices, std::string name = {}, std::function<void(all_tables_block&)> imageMaker = {})
         : m_choices(choices), m_name(std::move(name)), m_imageMaker(std::move(imageMaker)) {}
 
-    // Returns "" or the description of the first failure. A new image every `newImageEvery` steps.
+    // Returns "" or the description of the first failure. A new image every `newImageEvery` steps, after
+    // the last one's whole history was walked back and forth.
     std::string steps(int count, int newImageEvery = 250) {
-        for (m_step = 0; m_step < count; ++m_step) {
-            std::string failure = m_step > 0 && m_step % newImageEvery == 0 ? wholeHistory() : "";
-            if (failure.empty() && m_step % newImageEvery == 0 && !newImage())
+        for (int step = 0; step < count; ++step) {
+            const bool fresh = step % newImageEvery == 0;
+            std::string failure = fresh && step > 0 ? wholeHistory() : "";
+            if (failure.empty() && fresh && !newImage())
                 return "";
-            if (failure.empty())
-                failure = step();
+            failure = failure.empty() ? this->step() : failure;
             if (!failure.empty())
-                return m_name + " step " + std::to_string(m_step) + " (" + m_what + "): " + failure;
+                return m_name + " step " + std::to_string(step) + " (" + m_what + "): " + failure;
         }
         return "";
     }
@@ -161,37 +149,42 @@ private:
                 shape.favouriteEntries = uniform(190, 400);
             test::makeImage(img(), m_choices.bits(), shape);
         }
-        forgetHistory();
-        return true;
-    }
-
-    void forgetHistory() {
         m_shadow.reset(state());
         m_history.clear();
         m_hashes = {stateHash(state())};
         m_at = 0;
+        return true;
     }
 
     // An edit that changed something becomes a step of the history, dropping the steps undone before it;
-    // now and then it joins the step before.
-    void remember() {
+    // now and then it joins the step before. A step keeps the image blocks that changed, no others.
+    std::string remember() {
+        std::size_t changed = 0;
+        for (std::size_t at = 0; at < kImageSize; at += StateDelta::kBlock) {
+            const std::size_t length = std::min(StateDelta::kBlock, kImageSize - at);
+            changed += std::memcmp(reinterpret_cast<const char*>(&m_shadow.image()) + at,
+                                   reinterpret_cast<const char*>(&img()) + at, length) != 0;
+        }
         StateDelta delta = StateDelta::record(m_shadow, state());
+        if (delta.bytes() > (2 * changed + 16) * StateDelta::kBlock)
+            return "the step keeps " + std::to_string(delta.bytes()) + " bytes for " + std::to_string(changed) +
+                   " changed blocks";
         if (delta.empty())
-            return;
+            return "";
         m_history.resize(m_at);
         m_hashes.resize(m_at + 1);
         if (m_at > 0 && chance(25) && m_history.back().absorb(delta)) {
             ++compared["absorb"];
             m_hashes.back() = stateHash(state());
-            return;
+            return "";
         }
         m_history.push_back(std::move(delta));
         m_hashes.push_back(stateHash(state()));
         ++m_at;
+        return "";
     }
 
-    // A copy replaces the clipboard outside the history: the steps either side of the live state keep the
-    // list it replaces, and the live point of the history gets the new list.
+    // A copy replaces the clipboard outside the history: the steps either side keep the list it replaces.
     void copied(const std::function<void()>& fill) {
         for (const std::size_t s : {m_at - 1, m_at}) {
             if (s < m_history.size())
@@ -210,9 +203,10 @@ private:
         m_history[undo ? m_at - 1 : m_at].exchange(m_shadow, state());
         ++compared[m_what];
         m_at = undo ? m_at - 1 : m_at + 1;
-        if (stateHash(state()) != m_hashes[m_at])
-            return "the state is not the one of history point " + std::to_string(m_at);
-        return test::brokenRule(img(), m_sorted);
+        // (Each point's state kept every rule when it was made.)
+        return stateHash(state()) != m_hashes[m_at]
+                   ? "the state is not the one of history point " + std::to_string(m_at)
+                   : "";
     }
 
     // Before an image is left: all the way back through its history and forth again.
@@ -231,29 +225,24 @@ private:
             return undoRedo(op <= 27);
         std::memcpy(m_before.get(), &img(), kImageSize);
         m_fx->messages.clear();
-        const std::string failure = op == 29 ? programDialog() : op == 30 ? satelliteDialog() : editStep(op);
-        if (failure.empty())
-            remember();
+        std::string failure = op == 29 ? programDialog() : op == 30 ? satelliteDialog() : editStep(op);
+        failure = failure.empty() ? remember() : failure;
         if (failure.empty() && std::memcmp(&m_shadow.image(), &img(), kImageSize) != 0)
             return "the history's shadow does not follow the image";
         return failure;
     }
 
-    // A field's text as a user might type it, with a Latin-1 letter, a non-Latin-1 one and a control byte.
-    std::string typed(int maxLength) {
+    // `percent` of the time a new text for `field` as a user might type it, with a Latin-1 letter, a
+    // non-Latin-1 one and a control byte.
+    void retype(int percent, std::string& field, int maxLength) {
         static const char* const pieces[] = {
             "0", "1", "5", "9",        "12",           " ",    "-",     "+",         ",", ".",
             "x", "E", "W", "\xc3\xa9", "\xe2\x82\xac", "\x01", "65536", "4294967296"};
-        std::string text;
+        if (!chance(percent))
+            return;
+        field.clear();
         for (int n = uniform(0, maxLength); n > 0; --n)
-            text += pieces[uniform(0, static_cast<int>(std::size(pieces)) - 1)];
-        return text;
-    }
-
-    // `percent` of the time a new typed text for `field`.
-    void retype(int percent, std::string& field, int maxLength) {
-        if (chance(percent))
-            field = typed(maxLength);
+            field += pieces[uniform(0, static_cast<int>(std::size(pieces)) - 1)];
     }
 
     // The program dialog, to edit a program or add one, filled as its form allows.
@@ -317,6 +306,13 @@ private:
         return view;
     }
 
+    // The list's Delete of program `p`.
+    int deleteShown(int p) {
+        std::uint32_t mask = 0;
+        db().getFavMembership(p, mask);
+        return db().deleteInView(p, mask);
+    }
+
     void randomMode() {
         BrowseState& browse = state().browse;
         const std::uint32_t category = 1u << uniform(0, 2);
@@ -327,7 +323,6 @@ private:
 
     // One edit of a table, the list's Delete, Copy, Cut or Paste, a drop, a batch form against its rows.
     std::string editStep(int op) {
-        bool refused = false;  // nothing may change
         if ((img().providerCount == 0 || img().tpCount == 0) && op <= 2)
             op = 3;
         m_what = "operation " + std::to_string(op);
@@ -339,21 +334,13 @@ private:
                 view = programView(name);
                 if (op == 1)
                     state().newProgramKind = uniform(-1, 1);
-                refused = db().modifyRecord(kTablePrograms, op == 0 ? kOpUpdate : kOpInsert,
-                                            index(img().programCount + op), view) != 0;
-                break;
+                return modified(kTablePrograms, op == 0 ? kOpUpdate : kOpInsert, index(img().programCount + op), view);
             case 2:
                 state().dragActive = 0;
-                refused = db().modifyRecord(kTablePrograms, kOpDelete, index(img().programCount), view) != 0;
-                break;
-            case 3: {
+                return modified(kTablePrograms, kOpDelete, index(img().programCount), view);
+            case 3:
                 randomMode();
-                std::uint32_t mask = 0;
-                const int p = index(img().programCount);
-                db().getFavMembership(p, mask);
-                refused = db().deleteInView(p, mask) != 0;
-                break;
-            }
+                return checkAfter(deleteShown(index(img().programCount)) != 0);
             case 4:
                 return cutOrCopy();
             case 5:
@@ -368,44 +355,35 @@ private:
             case 23:
                 return moveInList();
             case 11:
-                refused = setSatellite() != 0;
-                break;
+                return checkAfter(setSatellite() != 0);
             case 12:
             case 13:
-                refused = transponderEdit() != 0;
-                break;
+                return checkAfter(transponderEdit() != 0);
             case 14: {
-                view.word16 = "Prov";
                 const int operation = uniform(0, 1) ? kOpUpdate : kOpInsert;
-                refused = db().modifyRecord(kTableProviders, operation, index(img().providerCount + 1), view) != 0;
-                break;
+                return modified(kTableProviders, operation, index(img().providerCount + 1), test::words({}, "Prov"));
             }
             case 15:
             case 16: {
-                view.word[1] = static_cast<std::uint32_t>(index(img().programCount));
-                view.word16 = "List name longer than sixteen";
+                view = test::words({{1, static_cast<std::uint32_t>(index(img().programCount))}},
+                                   "List name longer than sixteen");
                 const int operation = kOpUpdate + uniform(0, 2);
-                refused = db().modifyRecord(kTableFavourites, operation, index(kFavouriteLists), view) != 0;
-                break;
+                return modified(kTableFavourites, operation, index(kFavouriteLists), view);
             }
             case 17:
-                view.word[0] = static_cast<std::uint32_t>(index(kFavouriteLists));
-                view.word[1] = uniform(0, 1);
-                refused = db().modifyRecord(kTablePrograms, kOpRemoveListEntry, index(400), view) != 0;
-                break;
+                view = test::words({{0, static_cast<std::uint32_t>(index(kFavouriteLists))}, {1, word(0, 1)}});
+                return modified(kTablePrograms, kOpRemoveListEntry, index(400), view);
             case 20: {
                 st_sat sat{};
                 std::memcpy(sat.name, "Added satellite", 15);
                 sat.tpCount = 7;  // the new satellite has no transponders, whatever it is given
                 const int added = db().addSatellite(sat);
-                refused = added < 0;
-                if (!refused && (img().satellites[added].tpCount != 0 || added != m_before->satCount))
+                if (added >= 0 && (img().satellites[added].tpCount != 0 || added != m_before->satCount))
                     return "an added satellite is not the last one or has transponders";
-                break;
+                return checkAfter(added < 0);
             }
             case 21:
-                refused = db().deleteSatellite(index(img().satCount)) != 0;
-                break;
+                return checkAfter(db().deleteSatellite(index(img().satCount)) != 0);
             case 24:
                 return deleteTransponderPrograms();
             case 25:
@@ -413,21 +391,23 @@ private:
             default:
                 return deleteRows();
         }
-        return checkAfter(refused);
+    }
+
+    // A modifyRecord, checked as a refusal when it gives an error.
+    std::string modified(int table, int operation, int at, RecordView view) {
+        return checkAfter(db().modifyRecord(table, operation, at, view) != 0);
     }
 
     // A refused step changed nothing; every step kept every rule, moved no byte outside the tables and
-    // counts, and said only what an edit says (a dialog's OK refreshes the CRC, and its texts are its own).
+    // counts, and showed no icon (a dialog's OK refreshes the CRC and has its own messages).
     std::string checkAfter(bool refused, bool dialog = false) {
         const std::vector<test::RecordingMessages::Shown>& shown = m_fx->messages.shown;
         if (const long at = refused ? test::firstDifference(*m_before, img()) : -1; at >= 0)
             return "a refused step changed byte " + std::to_string(at) + " (" +
                    (shown.empty() ? "no message" : "\"" + shown.back().text + "\"") + ")";
         for (const auto& message : shown) {
-            if (!dialog && kEditTexts.find("|" + message.text + "|") == std::string::npos)
-                return "unknown message \"" + message.text + "\"";
             if (!dialog && message.icon != MessageIcon::None)
-                return "message with an icon";
+                return "message with an icon: \"" + message.text + "\"";
         }
         if (dialog)
             m_before->imageCrc = img().imageCrc;
@@ -446,8 +426,7 @@ private:
         m_twin->messages.clear();
     }
 
-    // "" when the twin's batch form left what the per-row form left here (results, bytes, clipboard,
-    // messages); else what differs.
+    // "" when the twin's batch form left the results, bytes, clipboard and messages of the per-row form.
     std::string twinDiffers(const std::string& form, const std::vector<int>& expected,
                             const std::vector<int>& results) {
         ++compared[form];
@@ -472,8 +451,8 @@ private:
         return differs.empty() ? checkAfter(refused) : differs;
     }
 
-    // Up to 40 rows below `count` as the list passes them: highest first (cut, delete), the shrinking
-    // indices of a drag's collect (s - k), or any order; now and then with rows outside.
+    // Up to 40 rows below `count`, highest first, as a drag's collect shrinks them (s - k) or in any order;
+    // now and then with rows outside.
     std::vector<int> batchRows(int count) {
         std::vector<int> picked;
         for (int i = count > 0 ? uniform(0, std::min(count, 40)) : 0; i > 0; --i) {
@@ -497,7 +476,7 @@ private:
     }
 
     // Row by row with 551, the list's Delete or 553 against their batch forms on the twin; clipboard nodes may
-    // name any program, and a delete may run during a drag (then the image goes back for the drop).
+    // name any program, and a delete may run during a drag.
     std::string deleteRows() {
         const int kind = uniform(0, 2);
         randomMode();
@@ -523,10 +502,8 @@ private:
         std::vector<int> expected, results;
         RecordView view = test::words({{0, static_cast<std::uint32_t>(list)}, {1, radio ? 1u : 0u}});
         for (const int p : rows) {
-            std::uint32_t mask = 0;
-            db().getFavMembership(p, mask);
             expected.push_back(kind == 0   ? db().modifyRecord(kTablePrograms, kOpDelete, p, view)
-                               : kind == 1 ? db().deleteInView(p, mask)
+                               : kind == 1 ? deleteShown(p)
                                            : db().modifyRecord(kTablePrograms, kOpRemoveListEntry, p, view));
         }
         ChannelDatabase& twin = m_twin->db;
@@ -604,8 +581,7 @@ private:
         return true;
     }
 
-    // Rows of a drag taken out as the list does it, each at its row less the rows above it already gone: by
-    // one batch call or one call per row.
+    // Rows of a drag taken out, each at its row less the rows above it already gone: in one call or row by row.
     void takeOut(const std::vector<int>& rows, const std::function<void(const std::vector<int>&)>& batch,
                  const std::function<void(int)>& one) {
         std::vector<int> shifted;
@@ -619,9 +595,9 @@ private:
         }
     }
 
-    // The list's drop in the whole table: rows of one block taken out during a drag, renumberAfterDrop, a snapshot
-    // paste at the drop place; the lists name what they named, and where every program came back unchanged,
-    // movePrograms on the twin leaves the same bytes (reserved bytes are zeroed: snapshots write them as zero).
+    // The list's drop in the whole table (rows of one block taken out, renumberAfterDrop, a snapshot paste): the
+    // lists name what they named, and where every program came back unchanged, movePrograms on the twin leaves
+    // the same bytes (reserved bytes are zeroed: snapshots write them as zero).
     std::string moveInTable() {
         for (auto* image : {&img(), m_before.get()}) {
             for (st_program& prog : image->programs)
@@ -677,8 +653,7 @@ private:
         return unchanged ? compareTwin("movePrograms") : checkAfter(false);
     }
 
-    // The list's drop inside a favourite list: entries taken out and pasted back, against moveListEntries on
-    // the twin, which must put them together at the drop place of their part.
+    // The list's drop inside a favourite list against moveListEntries on the twin.
     std::string moveInList() {
         const int list = uniform(0, kFavouriteLists - 1);
         const bool radioView = chance(40);
@@ -723,8 +698,7 @@ private:
         const int pasted = pastedCount(nodes.head());
         if (img().favourites[list].favCount - entriesBefore != pasted)
             return "pasted flags disagree (list drop)";
-        // Else a node found its program in another place, or the list named it twice; and a node finds the
-        // first program of the table equal to its own, so only a table without copies gives the same list.
+        // A node finds the first program equal to its own: only a table without copies gives the same list.
         bool placed = result == 0 && pasted == n && img().programCount == m_twin->image().programCount;
         for (const auto& node : nodes.nodes) {
             placed = placed && std::count_if(img().programs, img().programs + img().programCount, [&](const auto& p) {
@@ -781,11 +755,8 @@ private:
         const std::vector<int> descending(programs.rbegin(), programs.rend());
         syncTwin();
         m_twin->db.deleteInViewMany(descending);
-        for (const int p : descending) {
-            std::uint32_t mask = 0;
-            db().getFavMembership(p, mask);
-            db().deleteInView(p, mask);
-        }
+        for (const int p : descending)
+            deleteShown(p);
         return compareTwin("deleteInViewMany");
     }
 
@@ -820,8 +791,7 @@ private:
         }
         node.isTv = p >= 0 && p < img().tvCount ? 1 : 0;
         node.programIndex = chance(50) ? p : -1;
-        // A missing satellite, provider or transponder, now and then one that other nodes of the paste
-        // miss too: it is made once.
+        // A missing satellite, provider or transponder, now and then one other nodes miss too (made once).
         const int shared = m_pasteKey + uniform(0, 2);
         if (chance(20))
             node.satId = static_cast<std::uint16_t>(chance(50) ? m_nextSatId++ : shared);
@@ -864,8 +834,7 @@ private:
         const int pasted = pastedCount(nodes.head());
         if (img().tpCount > m_before->tpCount)
             m_sorted = false;
-        // (A list's paste looks up the satellite, provider and transponder of a node even when its program is
-        // already in the list and the entry is not added, so there only the program table must stay.)
+        // (A list's paste may add a satellite, provider or transponder for an entry it does not add.)
         if (toList)
             return listInRange && img().favourites[list].favCount - entriesBefore != pasted
                        ? "pasted flags disagree (504)"
@@ -923,7 +892,6 @@ private:
     std::size_t m_at = 0;                           // the point the live state is at
     std::unique_ptr<test::DatabaseFixture> m_twin;  // takes the batch forms
     std::unique_ptr<all_tables_block> m_before = std::make_unique<all_tables_block>();
-    int m_step = 0;
     std::string m_what;
     bool m_sorted = true;
     int m_nextSatId = 256;

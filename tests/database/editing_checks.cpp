@@ -84,17 +84,13 @@ std::string untouchedBytesDiffer(const all_tables_block& before, const all_table
 long firstDifference(const all_tables_block& a, const all_tables_block& b) {
     const auto* x = reinterpret_cast<const unsigned char*>(&a);
     const auto* y = reinterpret_cast<const unsigned char*>(&b);
-    // Block by block with memcmp, byte by byte only in the block that differs: the fuzzers call this
-    // after every step, and a plain loop over 722 KB would be most of their time.
+    // Block by block with memcmp (the fuzzers call this after every step), byte by byte only in the block
+    // that differs.
     constexpr std::size_t kBlock = 4096;
     for (std::size_t start = 0; start < kImageSize; start += kBlock) {
-        const std::size_t length = std::min(kBlock, kImageSize - start);
-        if (std::memcmp(x + start, y + start, length) == 0)
-            continue;
-        for (std::size_t i = start; i < start + length; ++i) {
-            if (x[i] != y[i])
-                return static_cast<long>(i);
-        }
+        const std::size_t end = std::min(start + kBlock, kImageSize);
+        if (std::memcmp(x + start, y + start, end - start) != 0)
+            return static_cast<long>(std::mismatch(x + start, x + end, y + start).first - x);
     }
     return -1;
 }

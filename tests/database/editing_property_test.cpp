@@ -30,17 +30,5 @@ TEST(EditingProperty, RandomEditSequencesKeepTheImageConsistent) {
         EXPECT_TRUE(!failure.empty() || run.compared[form] >= steps / 100) << form << " " << run.compared[form];
 }
 
-TEST(EditHistory, AStepKeepsOnlyTheBlocksThatChanged) {
-    test::DatabaseFixture fx;
-    test::makeImage(fx.image(), 5, test::fullShape());
-    EditorShadow shadow;
-    shadow.reset(*fx.state);
-    test::setName(fx.image().providers[3].name, "Renamed");
-    fx.db.updateChecksum();
-    const StateDelta rename = StateDelta::record(shadow, *fx.state);
-    EXPECT_LE(rename.bytes(), 3 * StateDelta::kBlock + 1024) << "the CRC's block and the provider's";
-    EXPECT_TRUE(StateDelta::record(shadow, *fx.state).empty()) << "nothing changed since";
-}
-
 }  // namespace
 }  // namespace vizud

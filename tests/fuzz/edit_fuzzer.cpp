@@ -1,7 +1,5 @@
-// A sequence of edits chosen by the fuzzer's bytes on a consistent image: every table and operation, the
-// batch forms, paste and drag, the program and satellite dialogs' OK with typed field texts, undo and
-// redo through the edit history. After each step the image must keep every rule the editing property
-// test checks; a broken one stops the fuzzer with the step that broke it.
+// The random edit run (edit_run.h) with its choices taken from the fuzzer's bytes, on a consistent image;
+// a broken rule stops the fuzzer with the step that broke it.
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>

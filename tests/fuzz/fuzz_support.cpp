@@ -33,8 +33,6 @@ void startingImage(all_tables_block& img, unsigned variant) {
 namespace {
 
 // A new value for a field: mostly a small step from the old one, sometimes 0, its maximum or anything.
-// (Wild counts are kept rare: a count far beyond the generated records makes thousands of random ones,
-// slow to check and export, and rarely new.)
 template <typename T>
 T changed(FuzzedDataProvider& in, T current) {
     const int kind = in.ConsumeIntegralInRange<int>(0, 9);

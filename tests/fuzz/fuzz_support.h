@@ -25,14 +25,12 @@ test::DatabaseFixture& editor();
 // `variant` picks one of a few such images.
 void startingImage(all_tables_block& img, unsigned variant);
 
-// Up to `maxChanges` changes chosen by `in`: a count, a program's or transponder's or satellite's field, a
-// name, a favourite list's count or entry, the CRC, or any byte. Small steps from the current value are
-// likelier than wild ones, so most changed images still load.
+// Up to `maxChanges` changes chosen by `in`: a count, a field, a name, a list's count or entry, the CRC or
+// any byte; small steps are likelier than wild ones, so most changed images still load.
 void applyChanges(FuzzedDataProvider& in, all_tables_block& img, int maxChanges);
 
-// Takes the image already in the editor's state as the editor opens a file: refused when a count exceeds
-// its table, else it is loaded and unused providers are swept. (Changing the state's image in place spares
-// each input a copy of 722 KB.) Returns false when refused.
+// Takes the image already in the editor's state as the editor opens a file (false when a count exceeds its
+// table), sweeping unused providers.
 bool openInPlace(ChannelDatabase& db);
 
 }  // namespace vizud::fuzz

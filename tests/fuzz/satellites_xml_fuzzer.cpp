@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::require(transponderCount(img) == before + static_cast<int>(plan.additions.size()));
     for (int p = 0; p < programCount(img); ++p) {
         const st_ts& tp = img.transponders[img.programs[p].tpIndex];
-        fuzz::require(tuning[static_cast<std::size_t>(p)] == (std::uint32_t{tp.satId} << 24 | std::uint32_t{tp.polarization} << 16 | tp.frequency));
+        fuzz::require(tuning[static_cast<std::size_t>(p)] ==
+                      (std::uint32_t{tp.satId} << 24 | std::uint32_t{tp.polarization} << 16 | tp.frequency));
     }
     fx.db.updateChecksum();
     fuzz::require(checkImage(img).size() == findings);

@@ -32,10 +32,8 @@ std::vector<std::string> programSet(const all_tables_block& img) {
     return set;
 }
 
-// Changes the image as the input says, keeping its counts near the ones it was made with: a count within
-// its table but far beyond the records the image was made with turns thousands of random free slots into
-// records, thousands of findings and export lines, slow to format and nothing new to the tools. Such a
-// count is brought back to 64 beyond; counts beyond the table stay (the capacity finding).
+// Changes the image as the input says; a count within its table but far beyond the records the image was
+// made with (thousands of random records, slow and nothing new) is brought back to 64 beyond.
 void change(FuzzedDataProvider& in, all_tables_block& img) {
     std::uint16_t* const counts[] = {&img.programCount, &img.tvCount, &img.tpCount, &img.satCount, &img.providerCount};
     const int capacities[] = {kMaxPrograms, kMaxPrograms, kMaxTransponders, kMaxSatellites, kMaxProviders};
@@ -62,8 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::startingImage(img, how & 3);
     change(in, img);
 
-    // The check reads the image as it is, and its repair leaves nothing repairable. Each on one input in
-    // eight: a check runs the CRC over the whole image and words every finding.
+    // The check reads the image as it is, and its repair leaves nothing repairable (each on one input in 8).
     const int tool = how >> 5;
     if (tool == 7)
         (void)reportText(checkImage(img));
