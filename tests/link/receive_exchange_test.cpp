@@ -53,6 +53,8 @@ TEST_F(ReceiveExchange, ReceivesTheAnnouncedBlocks) {
     const Bytes request = test::commandPacket(kKindRequest, 4);
     EXPECT_TRUE(std::equal(request.begin(), request.end(), port.written.begin()));
     EXPECT_EQ(port.written.size(), 25u + 25u + (25u + 32u) + 25u + 3u * 25u);
+    // A buffer with room to spare: the announced block count ends the transfer.
+    EXPECT_EQ(run(16384, {fileHeader(4, 4096, 1), test::dataPacket(0, 4096, 1)}), kExchangeOk);
 }
 
 TEST_F(ReceiveExchange, EveryFailureEndsWithAReportThatClosesTheDialogAndStaysInTheBuffer) {
