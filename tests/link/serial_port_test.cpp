@@ -123,10 +123,17 @@ TEST(SerialPort, OpenIsExclusiveReadsWaitAsTheLineTimeoutsSayAndAHangUpFailsThem
     EXPECT_LT(secondsSince(start), 0.5);
     boxsim::PseudoTerminal again;
     ASSERT_TRUE(again.open());
+    const int savedStdin = ::dup(0);
+    ::close(0);  // descriptor 0 is a port like any other (an editor started with stdin closed)
     ASSERT_TRUE(second.open(again.path, 115200).ok);
-    EXPECT_EQ(second.lineLost(), 0);
+    EXPECT_EQ(std::tuple(second.fd(), second.lineLost()), std::tuple(0, 0));
+    ASSERT_EQ(::write(again.master, "x", 1), 1);
+    EXPECT_EQ(second.read(&byte, 1), 1);
     ::close(again.master);
     EXPECT_EQ(second.probeLine(), EIO) << "a hang-up is seen without reading";
+    second.close();
+    ::dup2(savedStdin, 0);
+    ::close(savedStdin);
     again.close();
 }
 
