@@ -43,6 +43,7 @@ TEST(DeviceRecords, CompatibilityForEveryTransferAndDeviceType) {
         {"another CPU", host, with([](auto& r) { r.cpuIdLow = 4; }), "NNNNNNNNNN"},
         {"another flash size", host, with([](auto& r) { r.flashSize = 16; }), "NNNNNNNNNN"},
         {"a wildcard box", host, boxLike(0x7F7F7F7F), "YYYYYYYYNN"},
+        {"the other wildcard", otherModel, boxLike(0x7F7FFFFF), "YYYYYYYYNN"},
         {"a box with the top bit", host, boxLike(host.deviceId | 0x80000000u), "NNNNYYNYNN"},
         {"a host with the top bit", flaggedHost, host, "NNNNYYNYNN"},
         {"names equal up to the terminator", named("AB\0y\0\0\0\0"), named("AB\0x\0\0\0\0"), "YYYYYYYYNN"},

@@ -39,6 +39,14 @@ TEST_F(LinkFixture, PartialWritesContinueWithTheBytesNotYetWritten) {
     EXPECT_EQ(link.writeBytes(payload.data(), payload.size()), 0);
     port.failWrites = 10;
     EXPECT_EQ(link.writeBytes(payload.data(), payload.size()), 1);
+    port.failWrites = 10;
+    port.feed(test::commandPacket(kKindQuery, 1));
+    std::uint8_t received[kCommandHeaderSize];
+    EXPECT_EQ(link.receiveCommandPacket(received, nullptr, 0, true), 1) << "the acknowledgement could not be written";
+    // A packet is tried ten times: nine attempts that fail at the start byte leave the tenth.
+    port.failWrites = 9 * 10;
+    port.feed(test::ackPacket());
+    EXPECT_EQ(link.sendCommandPacket(header.data(), payload.data(), payload.size(), true), 0);
 }
 
 // What comes while the host waits for an acknowledgement, and the diagnostics (code 27) it reports.
@@ -154,6 +162,16 @@ TEST_F(LinkFixture, DataPacketIsTakenOnlyWhenItFitsAndIsWhole) {
             EXPECT_EQ(dataLength(head), 64u);
             EXPECT_EQ(dataBlockNumber(head), 5u);
         }
+    }
+    // Ten attempts: a good packet after nine damaged ones is taken, after ten it is not.
+    for (const int damaged : {9, 10}) {
+        clear();
+        for (int i = 0; i < damaged; ++i)
+            port.feed(changed(8, 32, 0));
+        port.feed(test::dataPacket(5, 64, 3));
+        std::uint8_t head[kDataHeaderSize];
+        std::uint8_t destination[64];
+        EXPECT_EQ(link.receiveDataPacket(head, destination, 64, false), damaged == 9 ? 0 : 1) << damaged;
     }
 }
 

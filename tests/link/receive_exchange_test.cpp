@@ -1,6 +1,9 @@
 // The receive exchange against a scripted box: every way it can end posts a report that ends the dialog,
-// and nothing is written past the buffer whatever the box announces.
+// and nothing is written past the buffer whatever the box announces. The send exchange: a missing report
+// from the box, and the pause before each block.
 #include <gtest/gtest.h>
+
+#include <chrono>
 
 #include "link/exchanges.h"
 #include "tests/link/memory_port.h"
@@ -53,6 +56,8 @@ TEST_F(ReceiveExchange, ReceivesTheAnnouncedBlocks) {
     const Bytes request = test::commandPacket(kKindRequest, 4);
     EXPECT_TRUE(std::equal(request.begin(), request.end(), port.written.begin()));
     EXPECT_EQ(port.written.size(), 25u + 25u + (25u + 32u) + 25u + 3u * 25u);
+    // A buffer with room to spare: the announced block count ends the transfer.
+    EXPECT_EQ(run(16384, {fileHeader(4, 4096, 1), test::dataPacket(0, 4096, 1)}), kExchangeOk);
 }
 
 TEST_F(ReceiveExchange, EveryFailureEndsWithAReportThatClosesTheDialogAndStaysInTheBuffer) {
@@ -98,6 +103,28 @@ TEST_F(ReceiveExchange, EveryFailureEndsWithAReportThatClosesTheDialogAndStaysIn
     port.feed(test::commandPacket(kKindStatus, 0));
     EXPECT_EQ(runReceiveExchange(link, 4, buffer.data(), 4096), kExchangeLinkFailed);
     EXPECT_EQ(last().value, kStepNoQuery);
+}
+
+TEST(SendExchange, SaysWhenTheBoxDoesNotReportAndPausesBeforeEachBlock) {
+    test::ScriptedLink s;
+    const DeviceRecord host = builtInHostRecord();
+    const Bytes image(0x100000, 7);
+    for (const Bytes& packet : {test::commandPacket(kKindRequest, 4), test::ackPacket()})
+        s.port.feed(packet);
+    EXPECT_EQ(runSendExchange(s.link, kTransferDatabase, image.data(), image.size(), host), kExchangeLinkFailed);
+    EXPECT_TRUE(s.sink.reports.size() == 1 && s.sink.has(kReportUnexpectedData, 0));
+    // The box's request, acknowledgements, its report, and one acknowledgement each for the file header
+    // and the 256 blocks: at 1 ms before each block the upload takes a quarter of a second at least.
+    s.clear();
+    for (const Bytes& packet : {test::commandPacket(kKindRequest, 4), test::ackPacket(),
+                                test::commandPacket(kKindReport, 0, &host, sizeof(host))})
+        s.port.feed(packet);
+    for (int i = 0; i < 1 + 256; ++i)
+        s.port.feed(test::ackPacket());
+    PacketLink paced(s.port, s.abort, s.sink, LinkTiming{0, 1});
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(runSendExchange(paced, kTransferDatabase, image.data(), image.size(), host), kExchangeOk);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(256));
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
-// Opening the port: numbers out of range, missing and busy devices, the reasons given, the poll() timing
-// of reads, a line that hangs up, and the port a worker opens.
+// Opening the port: numbers out of range, missing and busy devices, the reasons given, the line speed, the
+// poll() timing of reads and writes, a line that hangs up, and the port a worker opens.
 #include <gtest/gtest.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <memory>
 #include <tuple>
+#include <vector>
 
 #include "link/serial_port.h"
 #include "tests/link/box_on_pty.h"
@@ -55,6 +57,8 @@ TEST(SerialPort, OpenIsExclusiveReadsWaitAsTheLineTimeoutsSayAndAHangUpFailsThem
     boxsim::PseudoTerminal pty;
     ASSERT_TRUE(pty.open());
     FdPort master(pty.master);
+    const std::uint8_t stale = 0x55;
+    ASSERT_EQ(master.write(&stale, 1), 1);  // came before the port was opened: discarded
     SerialPort port, second;
     ASSERT_TRUE(port.open(pty.path, 115200).ok);
     const PortOpenResult busy = second.open(pty.path, 57600);
@@ -84,12 +88,25 @@ TEST(SerialPort, OpenIsExclusiveReadsWaitAsTheLineTimeoutsSayAndAHangUpFailsThem
         EXPECT_EQ(port.read(buffer, c.requested), static_cast<long>(c.sent));
         EXPECT_NEAR(secondsSince(start), c.seconds, c.tolerance) << c.requested;
     }
+    EXPECT_EQ(port.read(nullptr, 0), 0) << "reading nothing is no failure";
+    {
+        // Nobody reads the other side: a write gives up after its time-out with what went out.
+        port.setTimeouts({100, 10, 200, 0, 100});
+        const std::vector<std::uint8_t> big(1 << 20);
+        const Clock::time_point start = Clock::now();
+        const long written = port.write(big.data(), big.size());
+        EXPECT_TRUE(written > 0 && written < static_cast<long>(big.size())) << written;
+        EXPECT_NEAR(secondsSince(start), 0.1, 0.08);
+    }
     port.close();
     PortSelection probe;
     probe.device = pty.path;
     EXPECT_EQ(portOpenProblem(probe), "") << "the check before a transfer opens the port and lets it go";
     EXPECT_FALSE(second.open(pty.path, 9600).ok) << "only 115200 and 57600";
     EXPECT_TRUE(second.open(pty.path, 57600).ok) << "free once the other let go";
+    termios tio{};
+    ASSERT_EQ(::tcgetattr(second.fd(), &tio), 0);
+    EXPECT_EQ(std::tuple(::cfgetispeed(&tio), ::cfgetospeed(&tio)), std::tuple(B57600, B57600));
 
     // Once the other side hung up, reads and writes fail at once (not after their time-outs) and keep
     // failing; a port given a new descriptor starts afresh.
@@ -106,10 +123,17 @@ TEST(SerialPort, OpenIsExclusiveReadsWaitAsTheLineTimeoutsSayAndAHangUpFailsThem
     EXPECT_LT(secondsSince(start), 0.5);
     boxsim::PseudoTerminal again;
     ASSERT_TRUE(again.open());
+    const int savedStdin = ::dup(0);
+    ::close(0);  // descriptor 0 is a port like any other (an editor started with stdin closed)
     ASSERT_TRUE(second.open(again.path, 115200).ok);
-    EXPECT_EQ(second.lineLost(), 0);
+    EXPECT_EQ(std::tuple(second.fd(), second.lineLost()), std::tuple(0, 0));
+    ASSERT_EQ(::write(again.master, "x", 1), 1);
+    EXPECT_EQ(second.read(&byte, 1), 1);
     ::close(again.master);
     EXPECT_EQ(second.probeLine(), EIO) << "a hang-up is seen without reading";
+    second.close();
+    ::dup2(savedStdin, 0);
+    ::close(savedStdin);
     again.close();
 }
 
@@ -120,6 +144,7 @@ TEST(SerialPort, WorkerReportsTheFailedPortAndWhy) {
     request.mode = TransferMode::Upload;
     request.port.number = 3;
     request.port.map.devices[2] = "/nonexistent/ttyACM0";
+    session.reports().post(kReportAborted, 1);  // left over from an earlier transfer
     const test::HostRun run = test::runHost(session, request);
     ASSERT_EQ(run.reports.size(), 2u);
     EXPECT_EQ(run.reports[0].code, kReportOpeningPort);
