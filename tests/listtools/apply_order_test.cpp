@@ -15,6 +15,7 @@
 #include "tests/listtools/two_satellites.h"
 #include "tests/support/database_fixture.h"
 #include "tests/support/image_factory.h"
+#include "tests/support/temp_dir.h"
 
 namespace vizud {
 namespace {
@@ -39,6 +40,8 @@ TEST(ApplyOrder, KeysFirstByServiceThenByNameOnTheSameSatellite) {
     ref.build.program("D", 1, 0, true, 4);
     ref.build.program("R1", 0, 0, false, 9);
     ref.build.program("R2", 0, 0, false, 10);
+    ref.build.program("R3", 1, 0, false, 12);
+    ref.image().satellites[1].eastWest = 'W';        // Hotbird at 13.0W there
     file.build.program("D", 0, 0, true, 40);         // name of D, but on Astra: not D
     file.build.program("\xC4rzte", 0, 0, true, 33);  // service id changed: found by name
     file.build.program("B", 0, 0, true, 2);
@@ -47,8 +50,8 @@ TEST(ApplyOrder, KeysFirstByServiceThenByNameOnTheSameSatellite) {
     file.build.program("Y", 0, 0, true, 5);  // the first key wins over the name
     file.build.program("R2", 0, 0, false, 10);
     file.build.program("R1", 0, 0, false, 9);
-    file.build.program("R3", 0, 0, false, 11);
-    file.build.favourites(0, {0, 3}, {6});  // D, X, R2
+    file.build.program("R3", 1, 0, false, 11);  // the name of R3, but at 13.0E: not R3
+    file.build.favourites(0, {0, 3}, {6});      // D, X, R2
     const auto match = applyOrder(file.db, ref.image(), false);
     ASSERT_TRUE(match);
     EXPECT_EQ(file.order(), "X,B,\xC4rzte,Y,D,E|R1,R2,R3");
@@ -90,6 +93,7 @@ TEST(ApplyOrder, FavouritesComeFromTheReferenceByClassHereAndOnlyMatched) {
     full.favCount = full.favTvCount = 400;
     test::setName(full.favName, "Alles");
     ref.build.favourites(0, {0, 3, 4, 4}, {415});
+    ref.build.favourites(1, {}, {420});  // beyond the reference's table
     ASSERT_TRUE(applyOrder(file.db, ref.image(), true));
     const st_fav& taken = file.image().favourites[2];
     EXPECT_STREQ(taken.favName, "Alles");
@@ -97,6 +101,7 @@ TEST(ApplyOrder, FavouritesComeFromTheReferenceByClassHereAndOnlyMatched) {
     EXPECT_EQ(taken.favTvCount, 395) << "t405..t409 are radio here and go to the radio part";
     EXPECT_STREQ(file.image().programs[taken.favEntries[395]].name, "t405");
     EXPECT_EQ(file.list(0), "t0,t4|t415") << "t3 matched nothing, t4 once";
+    EXPECT_EQ(file.list(1), "|");
 }
 
 // What a CSV says of each program: name, place, flags, lists.
@@ -124,6 +129,8 @@ TEST(ApplyOrderFromCsv, AnExportGivesTheSameImageAndAnEditedOneItsOrderNamesFlag
         const test::ImageShape shape = test::randomShape(rng);
         test::makeImage(file.image(), seed, shape);
         test::makeImage(edited.image(), seed, shape);
+        if (file.image().programCount > 0)  // a name that is only its character-table byte is shown empty
+            test::setName(file.image().programs[0].name, "\x05");
         const std::string before(reinterpret_cast<const char*>(&file.image()), kImageSize);
         if (round % 2 == 0) {
             const CsvOrderResult same = applyOrderFromCsv(file.db, readCsvReference(exportCsv(file.image())), all);
@@ -175,25 +182,32 @@ constexpr const char* kCsvColumns =
     "name,position,frequency,polarization,service_id,scrambled,scpc,locked,user,favourites";
 
 // List 1 keeps its entries whose rows still hold 1 in their order and takes the newly marked after them,
-// TV ones at the end of its TV part; a BOM and LF line ends are read as well; unknown columns are ignored.
+// TV ones at the end of its TV part; a BOM and LF line ends are read as well; unknown columns are ignored; a
+// row whose service id changed is found by its name, also with a position in whole degrees; a row naming a
+// program another row found by its service id matches nothing.
 TEST(ApplyOrderFromCsv, ListsKeepTheirOrderAndTakeNewEntriesAtTheEndOfTheirPart) {
     Small file;
     for (const char* name : {"A", "B", "C"})
         file.build.program(name, 0, 0, true, name[0]);
     for (const char* name : {"R", "S"})
         file.build.program(name, 0, 0, false, name[0]);
+    file.image().programs[2].tpIndex = 1;  // C on Hotbird
     file.build.favourites(0, {2, 0}, {4});
     const std::string csv =
         std::string("\xEF\xBB\xBF") + "extra," + kCsvColumns + "\nx,B,19.2E,11000,H,66,0,0,0,0,1\n" +
-        "x,A,19.2E,11000,H,65,0,0,0,0,91\nx,C,19.2E,11000,H,67,0,0,0,0,\n" +
-        "x,S,19.2E,11000,H,83,0,0,0,0,1\nx,Q,19.2E,11000,H,99,0,0,0,0,1\nx,R,19.2E,11000,H,82,0,0,0,0,1\n";
+        "x,A,19.2E,11000,H,65,0,0,0,0,91\nx,C,13E,11000,H,167,0,0,0,0,\n" +
+        "x,S,19.2E,11000,H,83,0,0,0,0,1\nx,R,19.2E,11000,H,99,0,0,0,0,1\nx,R,19.2E,11000,H,82,0,0,0,0,1\n";
     const CsvOrderResult result =
         applyOrderFromCsv(file.db, readCsvReference(csv), CsvApplyOptions{false, false, true, false});
     ASSERT_EQ(result.error, "");
     EXPECT_EQ(file.order(), "B,A,C|S,R");
     EXPECT_EQ(unmatchedRowsText(result.unmatchedLines), "1 row matched nothing (line 6)");
+    EXPECT_EQ(unmatchedRowsText({5, 9, 12, 20, 21, 30}), "6 rows matched nothing (lines 5, 9, 12, 20, 21, ...)");
     EXPECT_EQ(file.list(0), "A,B|S,R");
     EXPECT_EQ(file.list(8), "A|");
+    const test::TempDir dir;
+    ASSERT_TRUE(test::writeFile(dir.file("list.txt"), csv.data(), csv.size()));
+    EXPECT_TRUE(isCsvReferenceFile(dir.file("list.txt"))) << "a header naming service_id, whatever the extension";
 }
 
 // A file that is not such a list, or asks what the box cannot take, is refused naming the line, and the

@@ -18,7 +18,7 @@ TEST(CsvExport, EveryFieldAsTheHeaderSays) {
     fx.build.transponder(7, 11778, 1, 27500);
     fx.build.transponder(9, 10872, 0, 25000);
     fx.image().transponders[1].fec = 0;
-    fx.image().transponders[0].fec = 3;
+    fx.image().transponders[0].fec = 7;
     fx.build.provider("\326ffentlich");
     fx.build.program("Das \"Erste\", HD", 0, 0, true, 28106);
     fx.build.program("\13NRK1", 1, 0, true, 17);

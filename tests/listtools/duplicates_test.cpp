@@ -11,14 +11,17 @@ namespace {
 
 using Small = test::TwoSatellites;
 
-// 1 and 3 differ by polarization, 1 and 4 by satellite; 5 and 6 lie on a transponder of no satellite, 7 on none.
+// 1 and 3 differ by polarization, 1 and 4 by satellite; 5 and 6 lie on a transponder of no satellite, 7 on none;
+// 10, at Astra's position on a satellite whose direction byte is 'D' and at 32768 + 11000 MHz, is not 1's.
 TEST(Duplicates, SameKeyAndClassGroupFirstInTableOrderKept) {
     Small f;
     f.build.transponder(1, 11000, 1);  // the other polarization on Astra
     f.build.transponder(9, 12000);     // a satellite key nobody has
-    const std::tuple<int, bool, int> programs[] = {{0, true, 9}, {0, true, 1}, {0, true, 1},  {2, true, 1},
-                                                   {1, true, 1}, {3, true, 5}, {3, true, 5},  {40, true, 5},
-                                                   {0, true, 9}, {0, true, 9}, {0, false, 1}, {0, false, 1}};
+    f.image().satellites[f.build.satellite(3, "D", 192)].eastWest = 'D';
+    f.build.transponder(3, 43768);
+    const std::tuple<int, bool, int> programs[] = {
+        {0, true, 9},  {0, true, 1}, {0, true, 1}, {2, true, 1}, {1, true, 1},  {3, true, 5}, {3, true, 5},
+        {40, true, 5}, {0, true, 9}, {0, true, 9}, {4, true, 1}, {0, false, 1}, {0, false, 1}};
     for (const auto& [tp, tv, sid] : programs)
         f.build.program("p", tp, 0, tv, sid);
     std::string groups;
@@ -28,7 +31,7 @@ TEST(Duplicates, SameKeyAndClassGroupFirstInTableOrderKept) {
             groups += " " + std::to_string(d);
         groups += ";";
     }
-    EXPECT_EQ(groups, "TV 0: 8 9;TV 1: 2;Radio 10: 11;");
+    EXPECT_EQ(groups, "TV 0: 8 9;TV 1: 2;Radio 11: 12;");
 }
 
 // The kept program takes its duplicate's entry, or the entry goes when the list already names it: a full
@@ -50,9 +53,11 @@ TEST(Duplicates, RemovalPutsTheKeptProgramInTheListsOnce) {
     full.favEntries[399] = 414;
     full.favCount = 400;
     full.favTvCount = 399;
-    f.build.favourites(1, {411, 7, 412}, {414});
+    f.build.favourites(1, {7, 411, 412}, {414});
     f.build.favourites(2, {412, 3, 411}, {});
+    f.build.favourites(3, {}, {415});  // beyond the table
     const std::string fullBefore = f.list(0);
+    EXPECT_EQ(describeGroups(f.image(), findDuplicates(f.image()))[1][2].lists, "123") << "d7b's lists";
 
     const DuplicateRemoval removal = removeDuplicates(f.db);
     EXPECT_EQ(std::tie(removal.removed, removal.stepName), std::tuple(4, "Remove 4 duplicates"));

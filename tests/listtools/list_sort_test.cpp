@@ -24,23 +24,25 @@ TEST(ListSort, KeysReadNamesAsTheEditorShowsThemAndAListSortsAlone) {
     fx.build.program("Bayern", 2, 1, true);
     fx.build.program("\37ARTE", 0, 2, true);  // the same keys as "arte" in every order: stays after it
     fx.build.program("\1Zapp", 1, 1, true);
-    fx.build.program("Radio", 0, 1, false);
-    fx.build.program("Klassik", 1, 2, false);  // the radio block sorts on its own
+    fx.build.program("\xDF Radio", 0, 1, false);   // ß
+    fx.build.program("\xBFKlassik", 1, 2, false);  // the radio block sorts on its own; ¿ is no capital
     fx.build.favourites(4, {0, 1, 2}, {6});
     ASSERT_EQ(sortPrograms(fx.db, SortKey::Provider), 0);
-    EXPECT_EQ(fx.order(), "arte,\37ARTE,\xC4rzte,Bayern,\1Zapp,\5zdf neo|Klassik,Radio")
+    EXPECT_EQ(fx.order(), "arte,\37ARTE,\xC4rzte,Bayern,\1Zapp,\5zdf neo|\xBFKlassik,\xDF Radio")
         << "the name orders programs of one provider";
     ASSERT_EQ(sortPrograms(fx.db, SortKey::Name), 0);
-    EXPECT_EQ(fx.order(), "arte,\37ARTE,Bayern,\1Zapp,\5zdf neo,\xC4rzte|Klassik,Radio")
+    EXPECT_EQ(fx.order(), "arte,\37ARTE,Bayern,\1Zapp,\5zdf neo,\xC4rzte|\xBFKlassik,\xDF Radio")
         << "Latin-1 letters after ASCII, a byte from 1 to 31 ignored";
     ASSERT_EQ(sortPrograms(fx.db, SortKey::Transponder), 0);
-    EXPECT_EQ(fx.order(), "\1Zapp,\5zdf neo,arte,\37ARTE,Bayern,\xC4rzte|Klassik,Radio")
+    EXPECT_EQ(fx.order(), "\1Zapp,\5zdf neo,arte,\37ARTE,Bayern,\xC4rzte|\xBFKlassik,\xDF Radio")
         << "13.0E before 19.2E, then frequency";
 
     const std::string table = fx.order();
+    fx.image().favourites[4].favEntries[4] = 7;  // beyond the list, yet a part of the file
     ASSERT_EQ(sortListEntries(fx.db, 4, SortKey::Name), 0);
+    EXPECT_EQ(fx.image().favourites[4].favEntries[4], 7);
     EXPECT_EQ(fx.order(), table) << "only the list changes";
-    EXPECT_EQ(fx.list(4), "arte,\5zdf neo,\xC4rzte|Radio");
+    EXPECT_EQ(fx.list(4), "arte,\5zdf neo,\xC4rzte|\xDF Radio");
     EXPECT_EQ(sortListEntries(fx.db, 9, SortKey::Name), -1);
     EXPECT_FALSE(sortKeyNamed("size"));
 

@@ -54,6 +54,10 @@ TEST(ProgramDiff, EachChangeToACopyIsFoundAsWhatItIs) {
                                      R"(],"renamed":[)" + c.renamed + R"(],"changed":[)" + c.changed + "]}\n";
         const ProgramDiff diff = diffPrograms(was.image(), is.image());
         EXPECT_EQ(diffJson(diff), expected);
+        if (std::string(c.renamed) == "[1,1]") {
+            EXPECT_EQ(diffText(diffLines(diff, was.image(), is.image()), diff),
+                      "~ TV    1->1        A -> Z  Astra 19.2E  sid 1\n0 added, 0 removed, 1 renamed, 0 changed\n");
+        }
         EXPECT_EQ(diff.empty(), std::string(c.added) + c.removed + c.renamed + c.changed == "");
     }
 }

@@ -31,7 +31,7 @@ TEST(SatellitesXml, ImportBringsWhatThePlanSaysAndASecondImportNothing) {
         test::makeImage(fx.image(), static_cast<std::uint32_t>(rng()), shape);
         all_tables_block& img = fx.image();
         std::ostringstream xml;
-        xml << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<satellites>\n";
+        xml << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<satellites>\n" << std::string(70000, ' ');  // pieces
         int added = 0;
         int changed = 0;
         std::set<int> positions;
@@ -60,7 +60,8 @@ TEST(SatellitesXml, ImportBringsWhatThePlanSaysAndASecondImportNothing) {
             xml << "</sat>\n";
         }
         xml << "</satellites>\n";
-        const SatellitesXml file = readSatellitesXml(xml.str());
+        std::istringstream in(xml.str());
+        const SatellitesXml file = readSatellitesXml(in);
         ASSERT_EQ(file.error, "");
         const TransponderPlan plan = planTransponderUpdate(img, file);
         ASSERT_EQ(plan.additions.size(), static_cast<std::size_t>(added)) << xml.str();
@@ -86,6 +87,21 @@ TEST(SatellitesXml, ImportBringsWhatThePlanSaysAndASecondImportNothing) {
     }
 }
 
+// 2 MHz off is still the image's transponder; one 1 MHz off a transponder the plan adds is that one.
+TEST(SatellitesXml, TranspondersWithin2MHzAreTheSame) {
+    test::DatabaseFixture fx;
+    fx.build.satellite(1, "Astra", 192);
+    fx.build.transponder(1, 11000, 0, 22000);
+    const char* tp = R"(<transponder polarization="0" fec_inner="3" frequency=")";
+    const SatellitesXml file = readSatellitesXml(
+        std::string("<satellites><sat name=\"A\" position=\"192\">") + tp + R"(11002000" symbol_rate="27500000"/>)" +
+        tp + R"(12000000" symbol_rate="27500000"/>)" + tp + R"(12001000" symbol_rate="30000000"/></sat></satellites>)");
+    const TransponderPlan plan = planTransponderUpdate(fx.image(), file);
+    ASSERT_EQ(std::tuple(plan.additions.size(), plan.changes.size()), std::tuple(1u, 1u));
+    EXPECT_EQ(plan.changes[0].second.symbolRate, 27500);
+    EXPECT_EQ(plan.additions[0].frequency, 12000);
+}
+
 TEST(SatellitesXml, FilesThatAreNotSuchAListAreRefusedWithTheLine) {
     const std::string tp = "<transponder frequency=\"11000000\" symbol_rate=\"27500000\" polarization=\"0\" "
                            "fec_inner=\"3\"/>";
@@ -93,13 +109,16 @@ TEST(SatellitesXml, FilesThatAreNotSuchAListAreRefusedWithTheLine) {
         {"<satellites>\n<sat name=\"A\" position=\"192\">" + tp + "</satellites>", "line 2: mismatched tag"},
         {"<list/>", "line 1: the root element is <list>, not <satellites>"},
         {"<satellites>\n<sat position=\"192\"/></satellites>", "line 2: <sat> without name"},
-        {"<satellites><sat name=\"A\" position=\"1900\"/></satellites>",
+        {"<satellites><sat name=\"position\" position=\"1900\"/></satellites>",  // a name like an attribute's
          "line 1: position=\"1900\" is not a number from -1800 to 1800"},
         {"<satellites><sat name=\"A\" position=\"1\">\n\n<transponder frequency=\"x\"/></sat></satellites>",
          "line 3: frequency=\"x\" is not a number from 1000 to 65535000"},
         {"<satellites><sat name=\"A\" position=\"1\"><transponder frequency=\"11000000\" symbol_rate=\"1000\" "
          "polarization=\"4\" fec_inner=\"0\"/></sat></satellites>",
          "line 1: polarization=\"4\" is not a number from 0 to 3"},
+        {"<satellites><sat name=\"A\" position=\"1\"><transponder frequency=\"11000000\" symbol_rate=\"1000\" "
+         "polarization=\"0\" fec_inner=\"10\"/></sat></satellites>",
+         "line 1: fec_inner=\"10\" is not a number from 0 to 9"},
         {"<!DOCTYPE s [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;\">]>\n<satellites/>",
          "line 1: a document type declaration is not accepted"},
         {"<!DOCTYPE s SYSTEM \"file:///etc/passwd\"><satellites/>",
