@@ -45,7 +45,14 @@ const test::Case kProgramCases[] = {
      "0 -1 4711 | P0 P1 P2 New P3 P4 / P5 P6 P7 P8 | 1 4 5 / 6 9 | clipboard 5"},
     {"an insert on the wrong side of the boundary is refused; at the boundary both kinds are taken",
      [](Channels& e) {
-         e.keep().insert(6, "X", 0).insert(4, "X", 1).insert(10, "X", 0).unchanged().insert(5, "T", 0).insert(6, "R", 1).programs();
+         e.keep()
+             .insert(6, "X", 0)
+             .insert(4, "X", 1)
+             .insert(10, "X", 0)
+             .unchanged()
+             .insert(5, "T", 0)
+             .insert(6, "R", 1)
+             .programs();
      },
      "-8 -7 -3 | unchanged 0 0 | P0 P1 P2 P3 P4 T / R P5 P6 P7 P8 | said: Can't put TV program among Radio program; "
      "Can't put Radio program among TV program"},
@@ -95,7 +102,8 @@ const test::Case kProgramCases[] = {
          e.copy(1).checkPaste(5).checkPaste(6).emptyClipboard().copy(6).checkPaste(5).checkPaste(4);
          e.paste(4).paste(5).clipboard();  // the copied program behind the pasted one moves on
      },
-     "1 0 1 0 -1 0 | clipboard 7 | said: Can't put TV program among radio program.; Can't put radio program among TV program."},
+     "1 0 1 0 -1 0 | clipboard 7 | said: Can't put TV program among radio program.; Can't put radio program among TV "
+     "program."},
     {"cut programs pasted back at the boundary return to their lists, each in its own part (as often as a "
      "damaged list named one)",
      [](Channels& e) {
