@@ -166,12 +166,26 @@ const test::Case kProgramCases[] = {
          foreign.satId = foreign.tpSatId = 42;
          foreign.satTpCount = 17;
          foreign.frequency = 11216;
+         foreign.positionerNo = 33;
          test::setName(foreign.satName, "Thor");
          test::setName(foreign.providerName, "Telenor");
          e.pasteSnapshots(kTablePrograms, -1, 9, kWhole).transponders().tpRefs().providers();
-         e.text(nameText(e.image().satellites[2].name));
+         e.text(nameText(e.image().satellites[2].name)).value(e.image().satellites[2].positionerNo);
      },
-     "0 | 10700 11720 12500 10992 11216 [3 1 1] | 0 1 2 3 0 1 2 3 0 4 | ARD ZDF Telenor | 0 1 0 1 0 1 0 1 0 2 Thor"},
+     "0 | 10700 11720 12500 10992 11216 [3 1 1] | 0 1 2 3 0 1 2 3 0 4 | ARD ZDF Telenor | 0 1 0 1 0 1 0 1 0 2 Thor 33"},
+    {"a snapshot's transponder is its own when any of its key fields differs, by the batch paste too",
+     [](Channels& e) {
+         e.image().transponders[3].tsId = 1;
+         e.image().transponders[3].originalNetworkId = 0x8000;
+         e.snap(3).snap(3).nodes.nodes[0]->tsId = 0;
+         e.nodes.nodes[0]->networkId = 0x8000;
+         e.nodes.nodes[1]->originalNetworkId = 0;
+         e.nodes.nodes[1]->networkId = 1;
+         e.pasteSnapshots(kTablePrograms, -1, 5, kWhole, true).nodes.nodes.clear();
+         e.snap(3).nodes.nodes[0]->polarization = 1;
+         e.pasteSnapshots(kTablePrograms, -1, 7, kWhole).transponders().tpRefs();
+     },
+     "0 0 | 10700 11720 12500 10992 10992 10992 10992/1 [3 4] | 0 1 2 3 0 4 5 6 1 2 3 0"},
     {"the 200th satellite comes with a snapshot; a paste stopped by the next marks the snapshots it placed",
      [](Channels& e) {
          while (e.image().satCount < kMaxSatellites - 1)
@@ -258,6 +272,34 @@ const test::Case kTableCases[] = {
          e.tpMove(0, 7, 12000).transponders().tpRefs().text("|").tpMove(1, 9, 12000).transponders().tpRefs();
      },
      "0 | 11720 12000 12500 10992 [3 1] | 1 0 2 3 1 0 2 3 1 | 0 | 11720 12500 10992 12000 [2 2] | 3 0 1 2 3 0 1 2 3"},
+    {"added transponders go to their sorted places, behind the equal frequencies of their satellite",
+     [](Channels& e) {
+         st_ts low{};
+         low.satId = 7;
+         low.frequency = 10000;
+         st_ts equal = low;
+         equal.frequency = 11720;
+         equal.polarization = 1;
+         e.value(e.db.addTransponders({low, equal})).transponders().tpRefs();
+     },
+     "0 | 10000 10700 11720 11720/1 12500 10992 [5 1] | 1 2 4 5 1 2 4 5 1"},
+    {"a motor at position 0 gets the lowest free number up to 199, whatever the number of satellites",
+     [](Channels& e) {
+         for (int n = 29; n < 199; ++n) {
+             if (n != 171) {
+                 e.build.satellite(n, "Filler");
+                 e.image().satellites[e.image().satCount - 1].positionerNo = static_cast<std::uint8_t>(n);
+             }
+         }
+         for (const int s : {0, 1}) {
+             RecordView view;
+             e.db.getRecord(kTableSatellites, s, view);
+             view.word[7] = 1;
+             view.word[8] = 0;
+             e.value(e.db.setSatellite(s, view)).value(e.image().satellites[s].positionerNo);
+         }
+     },
+     "0 171 0 199"},
     {"a motor left at position 0 gets the lowest free one from 29 (its own counts as taken), else the given one; a "
      "new satellite goes right after the last with a 16-byte name; an index outside the table is refused",
      [](Channels& e) {
