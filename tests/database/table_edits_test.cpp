@@ -4,6 +4,8 @@
 // that must not be overrun.
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstring>
 #include <span>
 
 #include "database/image_access.h"
@@ -201,6 +203,8 @@ const test::Case kProgramCases[] = {
     {"into a list's empty part without a position TV snapshots come first; a part with entries wants a position",
      [](Channels& e) {
          e.snap(7).snap(0).snap(6).snap(3).nodes.nodes[1]->programIndex = 3;  // P0 is found by its fields
+         auto* bytes = reinterpret_cast<unsigned char*>(&e.image());  // P0's bytes just before the program table
+         std::memcpy(bytes + offsetof(all_tables_block, programs) - sizeof(st_program), e.image().programs, 32);
          e.pasteSnapshots(kTableFavourites, 8, -1, listView(8));
          e.pasteSnapshots(kTableFavourites, 8, -1, listView(8));
          e.pasteSnapshots(kTableFavourites, 8, -1, listView(8, kViewTvOnly)).list(8);
@@ -254,6 +258,14 @@ const test::Case kTableCases[] = {
          e.tpInsert(7, 12000).keep().tpInsert(7, 12100).value(e.image().tpCount).unchanged();
      },
      "0 -1 3000 | unchanged | said: Not enought free space in transponder table."},
+    {"a record left behind the transponder table is not the transponder of a snapshot",
+     [](Channels& e) {
+         e.image().transponders[4] = e.image().transponders[3];
+         e.image().transponders[4].frequency = 11000;
+         e.snap(3).nodes.nodes[0]->frequency = 11000;
+         e.pasteSnapshots(kTablePrograms, -1, 5, kWhole).transponders().tpRefs();
+     },
+     "0 | 10700 11720 12500 10992 11000 [3 2] | 0 1 2 3 0 4 1 2 3 0"},
     {"a transponder in use or outside the table stays; a deleted one leaves its satellite, references follow",
      // 12500, the last of satellite 7 and followed by satellite 9's, is freed
      [](Channels& e) { e.retune(2, 3).tpDelete(1).tpDelete(4).tpDelete(3000).tpDelete(2).transponders().tpRefs(); },
@@ -337,7 +349,8 @@ const test::Case kTableCases[] = {
      "2 3 0 3 -1 | unchanged"},
     {"a satellite goes with its transponders and their programs unless the clipboard needs one of them",
      [](Channels& e) {
-         e.fav(0, {3, 1}, {7}).cut(4);  // P4, on transponder 0
+         e.fav(0, {3, 1}, {7}).cut(4);                 // P4, on transponder 0
+         e.image().favourites[8].favEntries[394] = 7;  // behind the list's count, just before the transponders
          const auto contents = e.db.satelliteContents(0);
          e.value(contents.transponders).value(contents.programs).value(contents.neededByClipboard);
          e.keep().value(e.db.deleteSatellite(0)).unchanged();
