@@ -124,7 +124,8 @@ TEST_F(Queries, ProgramSnapshotOfTheWholeTableAndOfListViews) {
         int row;
         const char* name;
     } views[] = {{(1u << 8) | kViewRadioOnly, 0, "P6"},  // list 4's radio part: counted from its first radio entry
-                 {kViewTvOnly, 2, "P2"}};                // no list bit: list 1
+                 {kViewTvOnly, 2, "P2"},                 // no list bit: list 1
+                 {(1u << 5) | (1u << 8), 1, "P1"}};      // two list bits: the first
     for (const auto& v : views) {
         ProgramSnapshot row;
         ASSERT_EQ(db.getProgramSnapshot(v.mode, v.row, row), 0);
@@ -147,7 +148,9 @@ TEST_F(Queries, ClipSnapshotAndMembershipRecordFavouritePlaces) {
     EXPECT_EQ(std::vector<int>({db.getClipSnapshot(9, snap), db.getClipSnapshot(-1, snap)}),
               std::vector<int>({-1, -1}));
     // The membership mask uses the view mode's list bits.
-    image().favourites[8].favEntries[0] = 5;  // beyond favCount: does not count
+    st_fav& last = image().favourites[8];
+    last.favCount = last.favTvCount = 32;  // 32 entries of P0, and P5 beyond favCount, which does not count
+    last.favEntries[32] = 5;
     std::uint32_t one = 0xFFFFFFFF, five = 0;
     EXPECT_EQ(std::vector<int>({db.getFavMembership(1, one), db.getFavMembership(5, five)}), std::vector<int>({0, 0}));
     EXPECT_EQ(std::pair(one, five), std::pair(0x20u | 0x100u, 0x20u));
@@ -176,6 +179,8 @@ TEST_F(Queries, LookupsByKeyAndName) {
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(cases[i].found, cases[i].expected) << "case " << i;
     EXPECT_EQ(nameText(image().satellites[0].name), "ABCDEFGHIJKLMNOP");
+    image().tpCount = 3;  // 9:10992 is left behind the table
+    EXPECT_EQ(db.findTransponder(9, 10992), -1);
 }
 
 // A program whose transponder has no satellite, or whose references point beyond the tables, has no

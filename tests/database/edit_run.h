@@ -507,14 +507,14 @@ private:
                                            : db().modifyRecord(kTablePrograms, kOpRemoveListEntry, p, view));
         }
         ChannelDatabase& twin = m_twin->db;
-        if (kind == 0)
-            twin.deletePrograms(rows, &results);
-        else if (kind == 1)
-            twin.deleteInViewMany(rows, &results);
-        else
-            twin.removeListEntries(list, radio, rows, &results);
+        const int answer = kind == 0   ? twin.deletePrograms(rows, &results)
+                           : kind == 1 ? twin.deleteInViewMany(rows, &results)
+                                       : twin.removeListEntries(list, radio, rows, &results);
         const char* const forms[] = {"deletePrograms", "deleteInViewMany", "removeListEntries"};
-        const std::string differs = twinDiffers(forms[kind], expected, results);
+        const auto refusal = std::find_if(expected.begin(), expected.end(), [](int r) { return r != 0; });
+        std::string differs = twinDiffers(forms[kind], expected, results);
+        if (differs.empty() && answer != (refusal == expected.end() ? 0 : *refusal))
+            differs = std::string(forms[kind]) + " answers other than its first refusal";
         if (anyNodes)
             freeSnapshotList(state().programClipboard);
         if (drag) {

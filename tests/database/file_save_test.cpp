@@ -35,6 +35,13 @@ ssize_t writeUntilFull(int fd, const void* data, std::size_t length) {
     return n;
 }
 
+std::string g_folderInPlace;  // made while the file is written, so that the rename fails
+
+ssize_t writeAndPutFolderInPlace(int fd, const void* data, std::size_t length) {
+    std::filesystem::create_directory(g_folderInPlace);
+    return ::write(fd, data, length);
+}
+
 class FileSave : public ::testing::Test, public test::DatabaseFixture {
 protected:
     void SetUp() override { test::makeImage(image(), 3, test::ImageShape{}); }
@@ -102,6 +109,11 @@ TEST_F(FileSave, AFullDiskAVanishedFolderAndAFolderInPlaceAreRefusedWithTheirRea
     expectRefused(dir.file("folder.si"), dir.file("folder.si"), "is a folder, not a file");
     std::filesystem::create_symlink("folder.si", dir.file("link.si"));
     expectRefused(dir.file("link.si"), dir.file("folder.si"), "is a folder, not a file");
+    g_folderInPlace = dir.file("late.si");
+    setAtomicWriteCallForTests(writeAndPutFolderInPlace);
+    std::string why;
+    EXPECT_EQ(db.save(g_folderInPlace, &why), -1);
+    EXPECT_EQ(why, g_folderInPlace + ": " + std::strerror(EISDIR));
 }
 
 // Root writes into read-only folders and needs a real file system for a full disk: a small tmpfs.

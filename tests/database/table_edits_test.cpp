@@ -4,6 +4,8 @@
 // that must not be overrun.
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <cstring>
 #include <span>
 
 #include "database/image_access.h"
@@ -39,15 +41,22 @@ const test::Case kProgramCases[] = {
      "0 -3 -2 -2 | 1 3 / 5 7"},
     {"an inserted TV program moves every later list entry, and the dialog's kind is used once",
      [](Channels& e) {
-         e.fav(0, {1, 3, 4}, {5, 8}).insert(3, "New", 0).value(e.state->newProgramKind);
-         e.value(e.image().programs[3].serviceId).programs().list(0);
+         e.fav(0, {1, 3, 4}, {5, 8}).copy(4).insert(3, "New", 0).value(e.state->newProgramKind);
+         e.value(e.image().programs[3].serviceId).programs().list(0).clipboard();
      },
-     "0 -1 4711 | P0 P1 P2 New P3 P4 / P5 P6 P7 P8 | 1 4 5 / 6 9"},
+     "0 -1 4711 | P0 P1 P2 New P3 P4 / P5 P6 P7 P8 | 1 4 5 / 6 9 | clipboard 5"},
     {"an insert on the wrong side of the boundary is refused; at the boundary both kinds are taken",
      [](Channels& e) {
-         e.keep().insert(6, "X", 0).insert(4, "X", 1).unchanged().insert(5, "T", 0).insert(6, "R", 1).programs();
+         e.keep()
+             .insert(6, "X", 0)
+             .insert(4, "X", 1)
+             .insert(10, "X", 0)
+             .unchanged()
+             .insert(5, "T", 0)
+             .insert(6, "R", 1)
+             .programs();
      },
-     "-8 -7 | unchanged 0 0 | P0 P1 P2 P3 P4 T / R P5 P6 P7 P8 | said: Can't put TV program among Radio program; "
+     "-8 -7 -3 | unchanged 0 0 | P0 P1 P2 P3 P4 T / R P5 P6 P7 P8 | said: Can't put TV program among Radio program; "
      "Can't put Radio program among TV program"},
     {"an insert without a kind takes the kind of its place and still renumbers the lists",
      [](Channels& e) { e.fav(2, {4}, {6}).insert(2, "Old").programs().list(2); },
@@ -58,8 +67,10 @@ const test::Case kProgramCases[] = {
          e.full(3).remove(0).insert(0, "Last", 0, 0).value(e.image().programCount);
          e.keep().insert(0, "X", 0, 0).insert(0, "X", -1, 0).unchanged();
          e.copy(1).paste(1).value(e.state->programClipboard->pasted).unchanged();
+         e.image().favourites[0].favCount = e.image().favourites[0].favTvCount = 0;
+         e.snap(0).pasteSnapshots(kTableFavourites, 0, -1, listView(0)).value(e.image().favourites[0].favCount);
      },
-     "0 0 20000 -4 -4 | unchanged -1 0 | unchanged | said: Database is full.; Database is full."},
+     "0 0 20000 -4 -4 | unchanged -1 0 | unchanged 0 1 | said: Database is full.; Database is full."},
     {"an update writes the fields in place and keeps the reserved bytes; what lies outside is refused",
      [](Channels& e) {
          e.image().programs[2].reserved12[0] = 0xAB;
@@ -89,8 +100,12 @@ const test::Case kProgramCases[] = {
      },
      "0 0 -1 9 | 1 / 5 | / | 3 /"},
     {"a paste position must not put TV programs among radio ones nor radio among TV",
-     [](Channels& e) { e.copy(1).checkPaste(5).checkPaste(6).emptyClipboard().copy(6).checkPaste(5).checkPaste(4); },
-     "1 0 1 0 | said: Can't put TV program among radio program.; Can't put radio program among TV program."},
+     [](Channels& e) {
+         e.copy(1).checkPaste(5).checkPaste(6).emptyClipboard().copy(6).checkPaste(5).checkPaste(4);
+         e.paste(4).paste(5).clipboard();  // the copied program behind the pasted one moves on
+     },
+     "1 0 1 0 -1 0 | clipboard 7 | said: Can't put TV program among radio program.; Can't put radio program among TV "
+     "program."},
     {"cut programs pasted back at the boundary return to their lists, each in its own part (as often as a "
      "damaged list named one)",
      [](Channels& e) {
@@ -104,8 +119,11 @@ const test::Case kProgramCases[] = {
          e.cut(1).keep();
          e.state->programClipboard->tpIndex = 4;
          e.paste(2).mode(listView(2)).paste(0).value(e.state->programClipboard->pasted).unchanged();
+         e.emptyClipboard().copy(0);  // a copied node names its program, whatever its stale transponder
+         e.state->programClipboard->tpIndex = 4;
+         e.paste(0).list(2);
      },
-     "-1 -1 0 | unchanged"},
+     "-1 -1 0 | unchanged 0 | 0 /"},
     {"a clipboard paste into a list stops at 200 entries",
      [](Channels& e) {
          st_fav& list = e.image().favourites[6];
@@ -130,11 +148,11 @@ const test::Case kProgramCases[] = {
      "-8 | unchanged | said: Can't put TV program among Radio program"},
     {"a snapshot paste into a list refuses a list or a place it lacks and each class in the other's part",
      [](Channels& e) {
-         e.fav(2, {0, 1}, {5}).snap(6).pasteSnapshots(kTableFavourites, 9, 0, listView(2));
-         e.pasteSnapshots(kTableFavourites, 2, 4, listView(2)).pasteSnapshots(kTableFavourites, 2, 0, listView(2));
-         e.pasteSnapshots(kTableFavourites, 2, 2, listView(2));  // first in the radio part
+         e.fav(0, {0, 1}, {5}).snap(6).pasteSnapshots(kTableFavourites, 9, 0, listView(0));
+         e.pasteSnapshots(kTableFavourites, 0, 4, listView(0)).pasteSnapshots(kTableFavourites, 0, 0, listView(0));
+         e.pasteSnapshots(kTableFavourites, 0, 2, listView(0));  // first in the radio part
          e.nodes.nodes.clear();
-         e.snap(0).pasteSnapshots(kTableFavourites, 2, 3, listView(2)).list(2);
+         e.snap(0).pasteSnapshots(kTableFavourites, 0, 3, listView(0)).list(0);
      },
      "-2 -2 -7 0 -8 | 0 1 / 6 5 | said: Can't put Radio program among TV program; Can't put TV program among Radio "
      "program"},
@@ -150,12 +168,26 @@ const test::Case kProgramCases[] = {
          foreign.satId = foreign.tpSatId = 42;
          foreign.satTpCount = 17;
          foreign.frequency = 11216;
+         foreign.positionerNo = 33;
          test::setName(foreign.satName, "Thor");
          test::setName(foreign.providerName, "Telenor");
          e.pasteSnapshots(kTablePrograms, -1, 9, kWhole).transponders().tpRefs().providers();
-         e.text(nameText(e.image().satellites[2].name));
+         e.text(nameText(e.image().satellites[2].name)).value(e.image().satellites[2].positionerNo);
      },
-     "0 | 10700 11720 12500 10992 11216 [3 1 1] | 0 1 2 3 0 1 2 3 0 4 | ARD ZDF Telenor | 0 1 0 1 0 1 0 1 0 2 Thor"},
+     "0 | 10700 11720 12500 10992 11216 [3 1 1] | 0 1 2 3 0 1 2 3 0 4 | ARD ZDF Telenor | 0 1 0 1 0 1 0 1 0 2 Thor 33"},
+    {"a snapshot's transponder is its own when any of its key fields differs, by the batch paste too",
+     [](Channels& e) {
+         e.image().transponders[3].tsId = 1;
+         e.image().transponders[3].originalNetworkId = 0x8000;
+         e.snap(3).snap(3).nodes.nodes[0]->tsId = 0;
+         e.nodes.nodes[0]->networkId = 0x8000;
+         e.nodes.nodes[1]->originalNetworkId = 0;
+         e.nodes.nodes[1]->networkId = 1;
+         e.pasteSnapshots(kTablePrograms, -1, 5, kWhole, true).nodes.nodes.clear();
+         e.snap(3).nodes.nodes[0]->polarization = 1;
+         e.pasteSnapshots(kTablePrograms, -1, 7, kWhole).transponders().tpRefs();
+     },
+     "0 0 | 10700 11720 12500 10992 10992 10992 10992/1 [3 4] | 0 1 2 3 0 4 5 6 1 2 3 0"},
     {"the 200th satellite comes with a snapshot; a paste stopped by the next marks the snapshots it placed",
      [](Channels& e) {
          while (e.image().satCount < kMaxSatellites - 1)
@@ -170,11 +202,14 @@ const test::Case kProgramCases[] = {
      "0 -1 200 11 | pasted 1 0 0 | said: Sat table if full"},
     {"into a list's empty part without a position TV snapshots come first; a part with entries wants a position",
      [](Channels& e) {
-         e.snap(7).snap(2).snap(6).snap(3).pasteSnapshots(kTableFavourites, 8, -1, listView(8));
+         e.snap(7).snap(0).snap(6).snap(3).nodes.nodes[1]->programIndex = 3;  // P0 is found by its fields
+         auto* bytes = reinterpret_cast<unsigned char*>(&e.image());  // P0's bytes just before the program table
+         std::memcpy(bytes + offsetof(all_tables_block, programs) - sizeof(st_program), e.image().programs, 32);
+         e.pasteSnapshots(kTableFavourites, 8, -1, listView(8));
          e.pasteSnapshots(kTableFavourites, 8, -1, listView(8));
          e.pasteSnapshots(kTableFavourites, 8, -1, listView(8, kViewTvOnly)).list(8);
      },
-     "0 -6 -6 | 2 3 / 7 6 | said: Select position to paste Your data!; Select position to paste Your data!"},
+     "0 -6 -6 | 0 3 / 7 6 | said: Select position to paste Your data!; Select position to paste Your data!"},
     {"a list's paste skips a program it holds, keeps radio out of the TV part, and takes its 400th entry",
      [](Channels& e) {
          e.fav(3, {0, 1}, {5}).snap(5).pasteSnapshots(kTableFavourites, 3, 3, listView(3)).pasted();
@@ -192,17 +227,29 @@ const test::Case kProgramCases[] = {
     {"a move refuses sources or a drop outside their block; lists and clipboard nodes follow the moved programs",
      [](Channels& e) {
          e.fav(2, {0, 3}, {5}).keep().move({4, 5}, 0).move({1, 2}, 4).move({5}, 4).move({2, 1}, 0).move({}, 0);
-         e.move({9}, 4).moveEntries(2, false, {0, 2}, 0).moveEntries(2, false, {0}, 2).moveEntries(2, true, {0}, -1);
+         e.move({9}, 4).move({1, 1}, 0).moveEntries(2, false, {0, 2}, 0).moveEntries(2, false, {0}, 2);
+         e.moveEntries(2, true, {0}, -1).moveEntries(2, false, {1}, -1);
          e.unchanged().copy(3).move({3}, 0).programs().list(2).clipboard();
      },
-     "-1 -1 -1 -1 -1 -1 -1 -1 -1 | unchanged 0 | P3 P0 P1 P2 P4 / P5 P6 P7 P8 | 1 0 / 5 | clipboard 0"},
+     "-1 -1 -1 -1 -1 -1 -1 -1 -1 -1 -1 | unchanged 0 | P3 P0 P1 P2 P4 / P5 P6 P7 P8 | 1 0 / 5 | clipboard 0"},
+    {"a reorder names every program once, each in its own part; lists and clipboard nodes follow",
+     [](Channels& e) {
+         e.fav(2, {0}, {5}).copy(0).keep().value(e.db.reorderPrograms(std::vector<int>{0, 1}));
+         e.value(e.db.reorderPrograms(std::vector<int>{0, 0, 2, 3, 4, 5, 6, 7, 8})).unchanged();
+         e.value(e.db.reorderPrograms(std::vector<int>{1, 0, 2, 3, 4, 5, 6, 7, 8})).list(2).clipboard();
+     },
+     "-1 -1 | unchanged 0 | 1 / 5 | clipboard 1"},
 };
 
 const test::Case kTableCases[] = {
     {"an inserted transponder goes behind the equal frequencies of its satellite, later references move on; an "
      "equal transponder is refused on its own satellite only",
-     [](Channels& e) { e.tpInsert(7, 11720, 1).tpInsert(7, 11720).tpInsert(9, 11720).transponders().tpRefs(); },
-     "0 -10 0 | 10700 11720 11720/1 12500 10992 11720 [4 2] | 0 1 3 4 0 1 3 4 0 | said: Transponder with entered "
+     [](Channels& e) {
+         e.cut(0).state->programClipboard->tpIndex = 0xFFFF;
+         e.tpInsert(7, 11720, 1).tpInsert(7, 11720).tpInsert(9, 11720).transponders().tpRefs();
+         e.value(e.state->programClipboard->tpIndex);
+     },
+     "0 -10 0 | 10700 11720 11720/1 12500 10992 11720 [4 2] | 0 1 3 4 0 1 3 4 0 65535 | said: Transponder with entered "
      "values exist"},
     {"the 3000th transponder fits and the next is refused",
      [](Channels& e) {
@@ -211,6 +258,14 @@ const test::Case kTableCases[] = {
          e.tpInsert(7, 12000).keep().tpInsert(7, 12100).value(e.image().tpCount).unchanged();
      },
      "0 -1 3000 | unchanged | said: Not enought free space in transponder table."},
+    {"a record left behind the transponder table is not the transponder of a snapshot",
+     [](Channels& e) {
+         e.image().transponders[4] = e.image().transponders[3];
+         e.image().transponders[4].frequency = 11000;
+         e.snap(3).nodes.nodes[0]->frequency = 11000;
+         e.pasteSnapshots(kTablePrograms, -1, 5, kWhole).transponders().tpRefs();
+     },
+     "0 | 10700 11720 12500 10992 11000 [3 2] | 0 1 2 3 0 4 1 2 3 0"},
     {"a transponder in use or outside the table stays; a deleted one leaves its satellite, references follow",
      // 12500, the last of satellite 7 and followed by satellite 9's, is freed
      [](Channels& e) { e.retune(2, 3).tpDelete(1).tpDelete(4).tpDelete(3000).tpDelete(2).transponders().tpRefs(); },
@@ -229,6 +284,34 @@ const test::Case kTableCases[] = {
          e.tpMove(0, 7, 12000).transponders().tpRefs().text("|").tpMove(1, 9, 12000).transponders().tpRefs();
      },
      "0 | 11720 12000 12500 10992 [3 1] | 1 0 2 3 1 0 2 3 1 | 0 | 11720 12500 10992 12000 [2 2] | 3 0 1 2 3 0 1 2 3"},
+    {"added transponders go to their sorted places, behind the equal frequencies of their satellite",
+     [](Channels& e) {
+         st_ts low{};
+         low.satId = 7;
+         low.frequency = 10000;
+         st_ts equal = low;
+         equal.frequency = 11720;
+         equal.polarization = 1;
+         e.value(e.db.addTransponders({low, equal})).transponders().tpRefs();
+     },
+     "0 | 10000 10700 11720 11720/1 12500 10992 [5 1] | 1 2 4 5 1 2 4 5 1"},
+    {"a motor at position 0 gets the lowest free number up to 199, whatever the number of satellites",
+     [](Channels& e) {
+         for (int n = 29; n < 199; ++n) {
+             if (n != 171) {
+                 e.build.satellite(n, "Filler");
+                 e.image().satellites[e.image().satCount - 1].positionerNo = static_cast<std::uint8_t>(n);
+             }
+         }
+         for (const int s : {0, 1}) {
+             RecordView view;
+             e.db.getRecord(kTableSatellites, s, view);
+             view.word[7] = 1;
+             view.word[8] = 0;
+             e.value(e.db.setSatellite(s, view)).value(e.image().satellites[s].positionerNo);
+         }
+     },
+     "0 171 0 199"},
     {"a motor left at position 0 gets the lowest free one from 29 (its own counts as taken), else the given one; a "
      "new satellite goes right after the last with a 16-byte name; an index outside the table is refused",
      [](Channels& e) {
@@ -248,8 +331,9 @@ const test::Case kTableCases[] = {
          e.value(e.db.setSatellite(150, view)).value(e.db.setSatellite(200, view)).value(e.db.setSatellite(-1, view));
          const st_sat& added = e.image().satellites[2];
          e.value(e.image().satCount).value(added.satId).value(added.eastWest).text(nameText(added.name));
+         e.value(e.db.setSatellite(3, view)).value(e.image().satCount);
      },
-     "0 31 0 45 0 0 0 -2 -2 3 300 87 Eutelsat 5 West "},
+     "0 31 0 45 0 0 0 -2 -2 3 300 87 Eutelsat 5 West  0 4"},
     {"an added satellite takes its index as key when free, else the lowest key no satellite or transponder uses",
      [](Channels& e) {
          e.build.transponder(2, 11000);  // a transponder whose satellite is missing keeps key 2 taken
@@ -265,7 +349,8 @@ const test::Case kTableCases[] = {
      "2 3 0 3 -1 | unchanged"},
     {"a satellite goes with its transponders and their programs unless the clipboard needs one of them",
      [](Channels& e) {
-         e.fav(0, {3, 1}, {7}).cut(4);  // P4, on transponder 0
+         e.fav(0, {3, 1}, {7}).cut(4);                 // P4, on transponder 0
+         e.image().favourites[8].favEntries[394] = 7;  // behind the list's count, just before the transponders
          const auto contents = e.db.satelliteContents(0);
          e.value(contents.transponders).value(contents.programs).value(contents.neededByClipboard);
          e.keep().value(e.db.deleteSatellite(0)).unchanged();
