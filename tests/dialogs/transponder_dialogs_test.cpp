@@ -34,6 +34,7 @@ TEST_F(TreeTransponderDialog, EveryFieldIsCheckedAtItsLimits) {
         {&T::symbolRate, "50000", ""},
         {&T::tsId, "x1", "Unknown Transport Stream ID value: x1" + id, F::TsId},
         {&T::networkId, "-1", "Unknown Network ID value: -1" + id, F::NetworkId},
+        {&T::tsId, "65535", ""},
         {&T::networkId, "65535", ""},
         {&T::originalNetworkId, "65536", "Unknown Oryginal Network ID value: 65536" + id, F::OriginalNetworkId},
     };

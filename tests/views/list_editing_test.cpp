@@ -178,6 +178,7 @@ TEST_F(ListEditing, AddingToAListKeepsEachPartInOrderAndRefusesWhenFull) {
     const FavouriteEdit removal = removeFromFavouriteList(db, 0, {14, 1, 3});
     EXPECT_EQ(removal.stepName, "Remove 3 programs from Fav_1");
     EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{5, 7, 2}));
+    EXPECT_FALSE(removeFromFavouriteList(db, 0, {14}).changed) << "no step for a program the list does not hold";
     EXPECT_EQ(listsHolding(image(), {9, 7}), 1u);
 }
 
