@@ -75,10 +75,11 @@ TEST_F(TreeTransponderDialog, EditAndAddStoreTheFieldsAndHandTheFrequencyBack) {
     ASSERT_TRUE(model.ok());
     EXPECT_EQ(image().transponders[2].fec, 0);
 
-    image().transponders[2].fec = 4;  // a FEC without a button survives OK
-    EXPECT_EQ(start(2, kTransponderEdit).fec, -1);
+    image().transponders[2].fec = image().transponders[2].polarization = 4;  // codes without a button survive OK
+    start(2, kTransponderEdit);
+    EXPECT_EQ(std::tuple(f.fec, f.polarisation), std::tuple(-1, -1));
     ASSERT_TRUE(model.ok());
-    EXPECT_EQ(image().transponders[2].fec, 4);
+    EXPECT_EQ(std::tuple(image().transponders[2].fec, image().transponders[2].polarization), std::tuple(4, 4));
 
     start(11, kTransponderAdd);
     EXPECT_EQ(std::tuple(model.satelliteName(), model.restoreEnabled(), f.polarisation, f.fec),
