@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/file_type_registration.h"
@@ -40,6 +41,16 @@ TEST(Registration, WritesMimePackageAndDesktopEntryOnceAndSkipsAnUnwritableHome)
     const std::string source = VIZUD_SOURCE_DIR;
     EXPECT_EQ(test::readFile(source + "/resources/xdg/vizud.xml"), mimePackageXml());
     EXPECT_EQ(test::readFile(source + "/resources/xdg/vizud.desktop"), desktopEntryText("vizud"));
+}
+
+TEST(Registration, ARelativeXdgDataHomeIsIgnored) {
+    const char* set = std::getenv("XDG_DATA_HOME");
+    const std::string saved = set != nullptr ? set : "";
+    setenv("XDG_DATA_HOME", "data", 1);
+    EXPECT_NE(userDataHome(), "data");
+    setenv("XDG_DATA_HOME", "/srv/data", 1);
+    EXPECT_EQ(userDataHome(), "/srv/data");
+    set != nullptr ? setenv("XDG_DATA_HOME", saved.c_str(), 1) : unsetenv("XDG_DATA_HOME");
 }
 
 TEST(SerialDevices, ByIdFirstThenUsbAcmAndBuiltInInNaturalOrder) {

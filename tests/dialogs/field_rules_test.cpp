@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "dialogs/combo_items.h"
 #include "dialogs/field_rules.h"
 #include "dialogs/latin1_text.h"
 #include "dialogs/predefined_satellites.h"
@@ -71,6 +72,12 @@ TEST(FieldRules, DegreesShowWithACommaAndReadBackAsWholeTenths) {
         EXPECT_EQ(degreeTenths(c.text), c.tenths) << '"' << c.text << '"';
     for (int tenths = 0; tenths <= 65535; tenths += 7)
         ASSERT_EQ(degreeTenths(degreeText(tenths)), tenths);
+}
+
+TEST(ComboItems, ATextNotListedHasNoPosition) {
+    ComboItems items{{"10700", 0}, {"11720", 1}};
+    items.pop_back();  // its storage still holds the removed item
+    EXPECT_EQ(positionOfText(items, "11720"), -1);
 }
 
 TEST(Latin1Text, EveryByteSurvivesAndACharacterBeyondLatin1IsNamedAndRefused) {

@@ -40,6 +40,7 @@ TEST_F(ProgramDialog, EditShowsTheRecordAndOkStoresEveryField) {
     EXPECT_TRUE(unchanged());
     EXPECT_EQ(state->addedProgramIndex, 1);
     EXPECT_EQ(state->newProgramKind, -1) << "an edit leaves no kind behind for the next insert";
+    EXPECT_EQ(start(0, kProgramDialogEdit).provider, "ARD") << "the first provider of the list";
     start(2, kProgramDialogEdit);  // the same fields, now Bayern 3's
     EXPECT_EQ(std::tuple(f.tv, f.radio, f.locked), std::tuple(false, true, false));
     f.name = "Bayern 3 Extra Long Name";

@@ -43,6 +43,7 @@ TEST_F(SatelliteDialog, OpensWithTheRecordAndOkStoresTheFieldsThroughTheMappings
     // A lower LO that is not standard stands in the first entry; port 10 is stored as 0x10.
     EXPECT_EQ(std::tuple(f.name, f.degree, f.eastWest.selection, f.tone, f.positionerNo, f.diseqc11),
               std::tuple("Astra", "19,2", 0, 2, "30", 10));
+    EXPECT_EQ(model.nameLength(), 14) << "the kept table byte takes one of the record's 15";
     EXPECT_EQ(std::tuple(model.lowerLoEntries().front(), f.lowerLo.selection, model.upperLoEntries().front(),
                          f.upperLo.selection),
               std::tuple("9000", 0, "0", 4));
@@ -98,6 +99,8 @@ TEST_F(SatelliteDialog, EveryFieldIsCheckedAtItsLimits) {
          "Degree error!\nExpected a position in degrees, such as 19,2", F::Degree},
         {"direction", [](auto& f) { f.eastWest = typed("N"); }, "Direction error!\nExpected E or W", F::Direction},
         {"empty name", [](auto& f) { f.name = ""; }, "Please enter a satellite name.", F::Name},
+        {"euro in the name", [](auto& f) { f.name = "\xE2\x82\xAC"; },
+         "Name: the character '\xE2\x82\xAC' cannot be stored in the box's channel list.", F::Name},
         {"another's name", [](auto& f) { f.name = "Thor"; }, "A satellite named Thor already exists.", F::Name},
         {"new name, bad LO", [](auto& f) { f.name = "Renamed", f.upperLo = typed("1"); }, upper, F::UpperLo},
         {"LO 3350, positioner 30", [](auto& f) { f.upperLo = typed("3350"), f.positionerNo = "30"; }, "", F::None, 3350,

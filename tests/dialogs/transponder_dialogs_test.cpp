@@ -34,6 +34,7 @@ TEST_F(TreeTransponderDialog, EveryFieldIsCheckedAtItsLimits) {
         {&T::symbolRate, "50000", ""},
         {&T::tsId, "x1", "Unknown Transport Stream ID value: x1" + id, F::TsId},
         {&T::networkId, "-1", "Unknown Network ID value: -1" + id, F::NetworkId},
+        {&T::tsId, "65535", ""},
         {&T::networkId, "65535", ""},
         {&T::originalNetworkId, "65536", "Unknown Oryginal Network ID value: 65536" + id, F::OriginalNetworkId},
     };
@@ -74,10 +75,11 @@ TEST_F(TreeTransponderDialog, EditAndAddStoreTheFieldsAndHandTheFrequencyBack) {
     ASSERT_TRUE(model.ok());
     EXPECT_EQ(image().transponders[2].fec, 0);
 
-    image().transponders[2].fec = 4;  // a FEC without a button survives OK
-    EXPECT_EQ(start(2, kTransponderEdit).fec, -1);
+    image().transponders[2].fec = image().transponders[2].polarization = 4;  // codes without a button survive OK
+    start(2, kTransponderEdit);
+    EXPECT_EQ(std::tuple(f.fec, f.polarisation), std::tuple(-1, -1));
     ASSERT_TRUE(model.ok());
-    EXPECT_EQ(image().transponders[2].fec, 4);
+    EXPECT_EQ(std::tuple(image().transponders[2].fec, image().transponders[2].polarization), std::tuple(4, 4));
 
     start(11, kTransponderAdd);
     EXPECT_EQ(std::tuple(model.satelliteName(), model.restoreEnabled(), f.polarisation, f.fec),

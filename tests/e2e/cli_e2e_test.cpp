@@ -170,6 +170,10 @@ TEST_F(CliInfoDump, SortApplyOrderAndDiffGiveWhatTheEditorGets) {
     const Finished toFile = cli({"sort", "--by", "provider", "-o", dir.file("out.si"), path});
     ASSERT_EQ(toFile.exitCode, 0) << toFile.err;
     EXPECT_TRUE(test::readFile(dir.file("out.si")) == sorted);
+    const Finished firstList = cli({"sort", "--by", "name", "--list", "1", "-o", dir.file("list1.si"), path});
+    ASSERT_EQ(firstList.exitCode, 0) << firstList.err;
+    EXPECT_TRUE(test::readFile(dir.file("list1.si")) ==
+                editorGives(path, [](ChannelDatabase& db) { EXPECT_EQ(sortListEntries(db, 0, SortKey::Name), 0); }));
     const std::string original = test::readFile(path);
     const Finished r = cli({"apply-order", "--favourites", "--reference", reference, path});
     ASSERT_EQ(r.exitCode, 0) << r.err;
@@ -348,6 +352,7 @@ TEST_F(CliInfoDump, UnusableFilesAndBadUsage) {
         {{"duplicates", "-o", "x.si", good}, 2},
         {{"diff", good}, 2},
         {{"diff", missing, good}, 2},
+        {{"download", "x.si"}, 2},
         {{"download", "-o", "x.si", "--baud", "9600"}, 2},
         {{"upload", "x.si", "--port", "5"}, 2}};
     for (const auto& [args, exit] : cases) {
@@ -376,6 +381,8 @@ TEST_F(LinkEndToEnd, DownloadUploadAndUpgradeAsTheReadmeShows) {
     const Finished down = cli({"download", "-o", "x.si", "--device", device});
     ASSERT_EQ(down.exitCode, 0) << down.err;
     EXPECT_NE(down.err.find("Complete"), std::string::npos) << down.err;
+    // Not on a terminal: each status on a line of its own and the progress in steps of ten, no bar.
+    EXPECT_NE(down.err.find("Box...\n10 / 100\n20 / 100\n"), std::string::npos) << down.err;
     EXPECT_EQ(test::readFile(dir.file("x.si")), test::readFile(dir.file("box.si")));
     const std::vector<KeptDownload> kept = keptDownloads(dir.file("data/vizud/downloads"));
     ASSERT_EQ(kept.size(), 1u) << "every download is also kept";

@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <tuple>
 
 #include "database/image_access.h"
+#include "dialogs/program_dialog_model.h"
 #include "tests/database/editing_checks.h"
 #include "tests/support/database_fixture.h"
 #include "views/favourite_adding.h"
+#include "views/list_commands.h"
 #include "views/list_drag.h"
 #include "views/list_editing.h"
 #include "views/program_locks.h"
@@ -128,6 +131,8 @@ TEST_F(ListEditing, TheRulesNeedARealRowTheMaskAndForPasteAClipboard) {
     state->browse.editMask = 0x0F;
     state->browse.viewMode = kViewTvAndRadio | (1u << (kViewFirstFavouriteBit + 5));
     EXPECT_TRUE(editRules(db, fill(), -1).paste) << "the placeholder row cannot be selected";
+    const ProgramEditorTarget editor = programEditorTarget(fill(), 0, kProgramDialogEdit);
+    EXPECT_EQ(std::tuple(editor.programIndex, editor.mode, editor.open), std::tuple(-1, kProgramDialogAdd, true));
     ASSERT_TRUE(pasteBefore(db, fill(), -1));
     EXPECT_EQ(test::entries(image().favourites[5]), (std::vector<int>{0}));
     state->browse.viewMode = kViewTvAndRadio | kViewWholeTable;
@@ -178,6 +183,7 @@ TEST_F(ListEditing, AddingToAListKeepsEachPartInOrderAndRefusesWhenFull) {
     const FavouriteEdit removal = removeFromFavouriteList(db, 0, {14, 1, 3});
     EXPECT_EQ(removal.stepName, "Remove 3 programs from Fav_1");
     EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{5, 7, 2}));
+    EXPECT_FALSE(removeFromFavouriteList(db, 0, {14}).changed) << "no step for a program the list does not hold";
     EXPECT_EQ(listsHolding(image(), {9, 7}), 1u);
 }
 

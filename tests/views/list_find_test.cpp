@@ -14,7 +14,7 @@ TEST(ListFind, NamesMatchIgnoringCaseAndTheirCharacterTableByte) {
     fx.build.satellite(1, "Astra");
     fx.build.transponder(1, 11778);
     fx.build.provider("ARD");
-    for (const char* name : {"ARD", "\5Das Erste", "ZDF", "\xC4rzte TV", "radio eins", "A", "Z", "@", "[", "\xC0",
+    for (const char* name : {"ARD", "\1Das Erste", "ZDF", "\xC4rzte TV", "radio eins", "A", "Z", "@", "[", "\xC0",
                              "\xDE", "\xD7", "\xBF", "\xDF"})
         fx.build.program(name, 0, 0, true);
     fx.db.setLoaded(1);
@@ -25,7 +25,7 @@ TEST(ListFind, NamesMatchIgnoringCaseAndTheirCharacterTableByte) {
         std::vector<int> rows;
     } cases[] = {
         {"da", {1}},        {"ERSTE", {1}},   {"d", {0, 1, 2, 4}},  {"\xC3\xA4rz", {3}},  // "ärz" matches "Ärzte"
-        {"\x05", {}},       {"", {}},         {"\xE2\x82\xAC", {}},                       // no name has the euro
+        {"\x01", {}},       {"", {}},         {"\xE2\x82\xAC", {}},                       // no name has the euro
         {"TV", {3}},        {"s x", {}},      {"o e", {4}},         {"a", {0, 1, 4, 5}}, {"z", {2, 3, 6}},
         {"`", {}},          {"{", {}},        {"\xC3\xA0", {9}},    {"\xC3\xBE", {10}},  {"\xC3\xB7", {}},
         {"\xC3\x9F", {13}}, {"\xC3\xBF", {}},

@@ -81,6 +81,10 @@ TEST_F(RowTexts, TheTenColumnsOfARowAndWhatAnUnknownCodeOrUnreadableRecordShows)
     EXPECT_EQ(text(1, kColumnStatus), "R    ");
     EXPECT_EQ(text(1, kColumnFavourites), "        9");
 
+    image().satellites[1].satId = image().transponders[0].satId = 255;  // the highest key names its transponders too
+    formatter.refresh();
+    EXPECT_EQ(text(0, kColumnSatellite), "Astra copy");
+
     // Unknown codes show blanks; an unreadable record ends the row.
     image().transponders[0].polarization = 4;
     image().transponders[0].fec = 9;

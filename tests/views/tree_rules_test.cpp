@@ -122,6 +122,8 @@ TEST_F(TreeEdits, ATransponderNodeNamesItsOwnTransponderAndGoesBeforeTheFirstOfI
     EXPECT_EQ(transponderNodePlace(children, 10000), 0);
     EXPECT_EQ(transponderNodePlace(children, 12600), 3);
     EXPECT_EQ(nodeFrequency("Empty"), 0);
+    EXPECT_EQ(nodeLetter("11778"), '\0');
+    EXPECT_EQ(nodeLetter(std::string_view("11778(V)").substr(0, 6)), '\0');
 
     // The list of the second satellite's vertical transponder holds that transponder's program only.
     state->browse.viewMode = kViewTvAndRadio | kViewWholeTable;
@@ -157,6 +159,7 @@ TEST_F(TreeEdits, ToolTipsOfRootsSatellitesAndTransponders) {
     EXPECT_EQ(transponderTip(db, 2),
               "Freq: 11778, Symb: 27500 MS/s, FEC: 5/6, Pol: Vertical,\nNet ID: 0, Oryginal Net "
               "ID: 0, Transport Stream ID: 1079");
+    EXPECT_EQ(transponderTip(db, transponderCount(image())), "");
 }
 
 }  // namespace
