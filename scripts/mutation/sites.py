@@ -78,18 +78,29 @@ class _Finder:
         end_line = self.data.count(b'\n', 0, end) + 1
         self.sites.append(Site(self.rel, kind, start, end, depth, line, end_line=end_line, **kw))
 
-    def walk(self, cursor, depth, in_constant):
+    def walk(self, cursor, depth, in_constant, owner=None):
+        # The owner is the nearest enclosing cursor that is not an implicit conversion.
+        owner = owner if owner is not None and cursor.kind == K.UNEXPOSED_EXPR else cursor
         for child in cursor.get_children():
             if not _in_file(child, self.path):
                 continue
-            constant = in_constant or self.constant_context(child) or self.bound(child, cursor)
+            constant = in_constant or self.constant_context(child) or self.bound(child, owner)
             self.visit(child, depth + 1, constant)
-            self.walk(child, depth + 1, constant)
+            self.walk(child, depth + 1, constant, owner)
 
-    def bound(self, c, parent):
-        """An array bound or a template argument of a declaration (`char name[16]`, `std::array<int, 256>`)."""
-        if c.kind != K.INTEGER_LITERAL or not parent.kind.is_declaration():
+    def bound(self, c, owner):
+        """An array bound or a template argument (`char name[16]`, `std::array<int, 256>`, `std::get<1>(t)`),
+        or the whole initializer of a const integer (`const std::uint8_t zero = 0;`): all evaluated while
+        compiling."""
+        if c.kind != K.INTEGER_LITERAL:
             return False
+        if owner.kind == K.DECL_REF_EXPR:
+            return True
+        if not owner.kind.is_declaration():
+            return False
+        if owner.kind == K.VAR_DECL and owner.type.is_const_qualified() and \
+                owner.type.get_canonical().kind in INTEGRAL and self.data[c.extent.end.offset:].lstrip()[:1] == b';':
+            return True
         start, end = c.extent.start.offset, c.extent.end.offset
         before = self.data[:start].rstrip()[-1:]
         after = self.data[end:].lstrip()[:1]
