@@ -75,8 +75,6 @@ public:
             wait(5000);
         }
     }
-    Background(const Background&) = delete;
-    Background& operator=(const Background&) = delete;
 
     void signal(int sig) const { ::kill(m_pid, sig); }
     // The exit code, or -1 when the program has not ended within `ms` or did not exit by itself.
@@ -96,11 +94,10 @@ std::string bytes(const all_tables_block& image) {
     return std::string(reinterpret_cast<const char*>(&image), kImageSize);
 }
 
-// What the editor saves after `tool` on the file at `path` opened its way (without writing programs.nfo).
+// What the editor saves after `tool` on the file at `path` opened its way.
 template <typename Tool>
 std::string editorGives(const std::string& path, Tool tool) {
     test::DatabaseFixture file;
-    file.db.setProgramsDumpPath("");
     EXPECT_EQ(file.db.load(path), 0) << path;
     tool(file.db);
     file.db.updateChecksum();
@@ -139,6 +136,7 @@ protected:
         return test::readFile(dir.file(name));
     }
     test::TempDir dir;
+    test::ScopedChdir cwd{dir.path()};  // programs.nfo of the files the tests open goes there
     std::unique_ptr<Background> box;
 };
 using CliInfoDump = Cli;
@@ -156,7 +154,6 @@ TEST_F(CliInfoDump, SortApplyOrderAndDiffGiveWhatTheEditorGets) {
     const std::string sorted =
         editorGives(path, [](ChannelDatabase& db) { EXPECT_EQ(sortPrograms(db, SortKey::Provider), 0); });
     test::DatabaseFixture ref;
-    ref.db.setProgramsDumpPath("");
     ASSERT_EQ(ref.db.load(reference), 0);
     const std::string ordered =
         editorGives(path, [&](ChannelDatabase& db) { EXPECT_TRUE(applyOrder(db, ref.image(), true)); });
@@ -253,10 +250,7 @@ TEST_F(CliInfoDump, DumpAndExportWriteWhatTheEditorGives) {
     std::mt19937 rng(3);
     const std::string path = write(*test::makeImage(3, test::randomShape(rng)), "in.si");
     test::DatabaseFixture fx;
-    {
-        test::ScopedChdir cwd(dir.path());
-        ASSERT_EQ(fx.db.load(path), 0);
-    }
+    ASSERT_EQ(fx.db.load(path), 0);
     const std::pair<const char*, std::string> cases[] = {{"dump", test::readFile(dir.file("programs.nfo"))},
                                                          {"export", exportCsv(fx.image())}};
     for (const auto& [command, expected] : cases) {
