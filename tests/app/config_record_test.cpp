@@ -47,11 +47,7 @@ TEST(ConfigRecordFile, AWholeRecordIsTakenAsIsAnythingLessGivesTheDefaults) {
         const std::string file = dir.file(c.bytes.empty() ? "missing.cfg" : "veravaravo.cfg");
         if (!c.bytes.empty())
             test::writeFile(file, c.bytes.data(), c.bytes.size());
-        ConfigRecord config;
-        config.port = 4;
-        config.options = 0x03;
-        config.baudRate = 57600;
-        config.reserved[0] = 9;
+        ConfigRecord config{.port = 4, .options = 0x03, .reserved = {9, 0}, .baudRate = 57600};
         config.setLastPath("/old.si");
         readConfiguration(config, file);
         EXPECT_EQ(config.port, c.port) << c.bytes.size();

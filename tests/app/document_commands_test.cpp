@@ -12,6 +12,7 @@ namespace vizud {
 namespace {
 
 class DocumentTest : public ::testing::Test, public test::DocumentRig {};
+using Rig = test::DocumentRig;
 
 // ---- Start-up ----------------------------------------------------------------------------------------------
 
@@ -32,10 +33,9 @@ TEST_F(DocumentTest, StartReopensTheLastFileOnlyWhenTheConfigurationSaysSo) {
     };
     for (const Case& c : cases) {
         test::DatabaseFixture run;
-        ConfigRecord written, read;
+        ConfigRecord written{.options = c.options}, read;
         test::RecordingHost runHost;
         DocumentCommands document{run.db, run.messages, files, profile, transfers, runHost, read};
-        written.options = c.options;
         written.setLastPath(c.lastPath);
         ASSERT_TRUE(saveConfiguration(written));
         document.construct();
@@ -57,14 +57,14 @@ TEST_F(DocumentTest, StartReopensTheLastFileOnlyWhenTheConfigurationSaysSo) {
 
 // The ways a file comes in after the first Open: the Open command, a drop (of which only the first file is
 // taken) and the recent-file menu.
-using WayIn = void (*)(test::DocumentRig&, const std::string& b);
+using WayIn = void (*)(Rig&, const std::string& b);
 const std::pair<const char*, WayIn> kWaysIn[] = {
-    {"open", [](test::DocumentRig& r, const std::string& b) { r.files.answers.push_back(b), r.doc.fileOpen(); }},
+    {"open", [](Rig& r, const std::string& b) { r.files.answers.push_back(b), r.doc.fileOpen(); }},
     {"drop",
-     [](test::DocumentRig& r, const std::string& b) {
+     [](Rig& r, const std::string& b) {
          r.doc.dropFiles({b, r.dir.file("a.si")});
      }},
-    {"recent", [](test::DocumentRig& r, const std::string& b) { r.doc.openRecentFile(b); }},
+    {"recent", [](Rig& r, const std::string& b) { r.doc.openRecentFile(b); }},
 };
 
 // Open, a dropped file, a recent file and Download first ask about unsaved edits: Cancel keeps them, No
@@ -77,8 +77,7 @@ TEST(ReplacingTheImage, AsksAboutUnsavedEditsFirst) {
         const char* title;      // after going on
         bool recent, modified;  // after going on: b.si joined the recent list; the image counts as modified
     };
-    const std::pair<const char*, WayIn> download = {"download",
-                                                    [](test::DocumentRig& r, const std::string&) { r.doc.download(); }};
+    const std::pair<const char*, WayIn> download = {"download", [](Rig& r, const std::string&) { r.doc.download(); }};
     const Case cases[] = {
         {kWaysIn[0], "a.si not saved!\nSave it now?", "b.si", true, false},
         {kWaysIn[1], "a.si not saved!\nSave it now?", "b.si", true, false},
@@ -90,7 +89,7 @@ TEST(ReplacingTheImage, AsksAboutUnsavedEditsFirst) {
         for (const auto& [answer, said] : {std::pair{MessageAnswer::Cancel, "Cancel"},
                                            std::pair{MessageAnswer::No, "No"}, std::pair{MessageAnswer::Yes, "Yes"}}) {
             SCOPED_TRACE(std::string(command) + " answered " + said);
-            test::DocumentRig r;
+            Rig r;
             const std::string a = r.file("a.si", 5), b = r.file("b.si", 6);
             r.openThroughCommand(a);
             const std::uint16_t onDisk = r.fx.image().programs[0].serviceId;
@@ -151,7 +150,8 @@ TEST_F(DocumentTest, FailedOpenKeepsTheNamesOfTheImageStillLoaded) {
     EXPECT_EQ(test::readFile(shortFile), "abc");
 }
 
-TEST_F(DocumentTest, TheFirstOverwriteOfASessionKeepsTheOriginalAsBak) {
+// The first overwrite of a session keeps the original as .bak; Export writes the list as CSV where the user says.
+TEST_F(DocumentTest, TheFirstOverwriteOfASessionKeepsTheOriginalAsBakExportWritesCsv) {
     const std::string a = file("a.si", 8);
     const std::string original = test::readFile(a);
     openThroughCommand(a);
@@ -164,6 +164,15 @@ TEST_F(DocumentTest, TheFirstOverwriteOfASessionKeepsTheOriginalAsBak) {
         EXPECT_EQ(test::readFile(a + ".bak"), original) << "save " << save << ": the first original stays";
     }
     EXPECT_NE(test::readFile(a), original);
+    files.answers.push_back(dir.file("mine"));
+    ASSERT_TRUE(doc.exportList());
+    EXPECT_EQ(files.requests.back().initialName, "a.csv");
+    EXPECT_EQ(files.requests.back().kind + " / " + files.requests.back().title, "csv / Export list");
+    EXPECT_TRUE(test::readFile(dir.file("mine.csv")) == exportCsv(fx.image()));
+    files.answers.push_back(dir.file("no/such/folder/x.csv"));
+    EXPECT_FALSE(doc.exportList());
+    EXPECT_EQ(fx.messages.texts().back(), "The list could not be written:\n" + dir.file("no/such/folder/x.csv") +
+                                              ": the folder " + dir.file("no/such/folder") + " does not exist");
 
     // A backup that cannot be written (its temporary name is too long here) stops the save.
     const std::string b = file(std::string(245, 'b') + ".si", 9);
@@ -174,19 +183,6 @@ TEST_F(DocumentTest, TheFirstOverwriteOfASessionKeepsTheOriginalAsBak) {
     ASSERT_EQ(fx.messages.texts().size(), 1u);
     EXPECT_NE(fx.messages.texts()[0].find("could not be written"), std::string::npos);
     EXPECT_EQ(test::readFile(b), before) << "nothing saved";
-}
-
-TEST_F(DocumentTest, ExportWritesTheListAsCsvWhereTheUserSays) {
-    openThroughCommand(file("a.si", 8));
-    files.answers.push_back(dir.file("mine"));
-    ASSERT_TRUE(doc.exportList());
-    EXPECT_EQ(files.requests.back().initialName, "a.csv");
-    EXPECT_EQ(files.requests.back().kind + " / " + files.requests.back().title, "csv / Export list");
-    EXPECT_TRUE(test::readFile(dir.file("mine.csv")) == exportCsv(fx.image()));
-    files.answers.push_back(dir.file("no/such/folder/x.csv"));
-    EXPECT_FALSE(doc.exportList());
-    EXPECT_EQ(fx.messages.texts().back(), "The list could not be written:\n" + dir.file("no/such/folder/x.csv") +
-                                              ": the folder " + dir.file("no/such/folder") + " does not exist");
 }
 
 // A downloaded image has no file: Save and Yes to the close question run Save As (a name typed without
@@ -236,7 +232,7 @@ TEST_F(DocumentTest, SaveAndTheCloseQuestionAfterDownloadRunSaveAsThenSaveInPlac
 TEST(OpenAfterDownload, SaveWritesTheOpenedFileInPlace) {
     for (const auto& [way, open] : kWaysIn) {
         SCOPED_TRACE(way);
-        test::DocumentRig r;
+        Rig r;
         const std::string b = r.file("b.si", 3);
         r.doc.construct();
         r.doc.download();
@@ -329,13 +325,12 @@ TEST_F(DocumentTest, UploadWarnsShowsTheListsProblemsThenRemovesUnusedProvidersA
     EXPECT_EQ(host.uploadFindings, (std::vector<std::size_t>{1, 1, 1})) << "a sound list is sent without the question";
 }
 
-// A port that cannot be opened is told before any question or file dialog, and nothing is sent.
-TEST_F(DocumentTest, APortThatDoesNotOpenIsToldFirst) {
-    const std::pair<const char*, void (DocumentCommands::*)()> commands[] = {
-        {"download", &DocumentCommands::download},
-        {"upload", &DocumentCommands::upload},
-        {"upgrade", &DocumentCommands::upgrade},
-    };
+// A port that cannot be opened is told before any question or file dialog, and nothing is sent. Once it
+// opens, Upgrade remembers the software file in the profile.
+TEST_F(DocumentTest, APortThatDoesNotOpenIsToldFirstUpgradeRemembersTheSoftwareFile) {
+    const std::pair<const char*, void (DocumentCommands::*)()> commands[] = {{"download", &DocumentCommands::download},
+                                                                             {"upload", &DocumentCommands::upload},
+                                                                             {"upgrade", &DocumentCommands::upgrade}};
     openThroughCommand(file("a.si", 21));
     doc.setModifiedFlag(true);
     transfers.portAnswer = "Can not open port COM1\n/dev/ttyS0: No such file or directory";
@@ -348,15 +343,13 @@ TEST_F(DocumentTest, APortThatDoesNotOpenIsToldFirst) {
     EXPECT_EQ(files.requests.size(), 1u) << "only the first Open showed a file dialog";
     EXPECT_EQ(transfers.downloads + transfers.uploads + static_cast<int>(transfers.upgrades.size()), 0);
     EXPECT_TRUE(doc.isModified());
-}
 
-TEST_F(DocumentTest, UpgradeRemembersTheSoftwareFileInTheProfile) {
-    doc.construct();
+    transfers.portAnswer.clear();
     profile.values["Binary_File_Section/Item_1"] = std::string(400, 'x');
     doc.upgrade();  // cancelled
-    ASSERT_EQ(files.requests.size(), 1u);
-    EXPECT_EQ(files.requests[0].initialName.size(), 300u);
-    EXPECT_EQ(files.requests[0].kind, "software");
+    ASSERT_EQ(files.requests.size(), 2u);
+    EXPECT_EQ(files.requests[1].initialName.size(), 300u);
+    EXPECT_EQ(files.requests[1].kind, "software");
     EXPECT_TRUE(transfers.upgrades.empty());
 
     files.answers.push_back("/boxes/new.dlp");

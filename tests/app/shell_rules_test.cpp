@@ -38,9 +38,7 @@ TEST(FilterCommands, SetOnlyTheCategoryBits) {
 }
 
 TEST(SettingsDialogs, ForeignPortValuesGiveCom1And115200TheLowestTickWinsOtherOptionBitsStay) {
-    ConfigRecord config;
-    config.port = 7;
-    config.baudRate = 9600;
+    ConfigRecord config{.port = 7, .baudRate = 9600};
     const PortChoice shown = openPortSettings(config);
     EXPECT_EQ(shown.port, 1);
     EXPECT_EQ(shown.baudItem, kBaudItem115200);

@@ -4,9 +4,8 @@
 #include <QtWidgets/QApplication>
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
     Q_INIT_RESOURCE(vizud);
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

@@ -30,8 +30,7 @@ protected:
 // The port and baud rules are the core's (shell_rules_test); here the form shows and stores them: the
 // radio buttons and the baud list, Set Default, and only OK writes the choice back.
 TEST_F(PortDialogTest, TheFormShowsTheRulesChoiceAndOnlyOkStoresIt) {
-    config.port = 3;
-    config.baudRate = 57600;
+    config = ConfigRecord{.port = 3, .baudRate = 57600};
     {
         PortDialog dialog(config, settings, devices);
         EXPECT_TRUE(child<QRadioButton>(dialog, "com3")->isChecked());

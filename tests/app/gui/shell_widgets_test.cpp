@@ -27,8 +27,7 @@ TEST(StartupPicture, Shows640By480AndClosesItselfAfter1700Ms) {
 // Its texts are the dialog's own; what the box decides is which labels show a picture and open their links.
 TEST(AboutBox, TwoPicturesAndFourLinks) {
     AboutBox about;
-    int pictures = 0;
-    int links = 0;
+    int pictures = 0, links = 0;
     for (const QLabel* label : about.findChildren<QLabel*>()) {
         if (!label->pixmap().isNull())
             ++pictures;
