@@ -51,11 +51,11 @@ bool eventually(Done done, int ms) {
 
 using Finished = test::ProcessResult;
 
-// A program running in the background with its output going to files (the box, and a transfer to
-// interrupt); ended with SIGTERM at the end.
+// A program running in the background in the current folder with its output going to files (the box, and a
+// transfer to interrupt); ended with SIGTERM at the end.
 class Background {
 public:
-    Background(std::vector<std::string> argv, const std::string& cwd, const std::string& out, const std::string& err) {
+    Background(std::vector<std::string> argv, const std::string& out, const std::string& err) {
         std::vector<char*> args;
         for (std::string& a : argv)
             args.push_back(a.data());
@@ -65,8 +65,7 @@ public:
         ::dup2(::open("/dev/null", O_RDONLY), 0);
         ::dup2(::open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
         ::dup2(::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
-        if (::chdir(cwd.c_str()) == 0)
-            ::execv(args[0], args.data());
+        ::execv(args[0], args.data());
         ::_exit(127);
     }
     ~Background() {
@@ -122,12 +121,11 @@ protected:
     // Starts vizud-boxsim with `options` and returns the pseudo-terminal it printed.
     std::string startBox(std::vector<std::string> options) {
         options.insert(options.begin(), VIZUD_BOXSIM_PATH);
-        std::remove(dir.file("box.out").c_str());  // a box started before printed its device there
-        box = std::make_unique<Background>(options, dir.path(), dir.file("box.out"), dir.file("box.err"));
+        std::remove("box.out");  // a box started before printed its device there
+        box = std::make_unique<Background>(options, "box.out", "box.err");
         std::string out;
-        EXPECT_TRUE(
-            eventually([&] { return (out = test::readFile(dir.file("box.out"))).find('\n') != out.npos; }, 10000))
-            << "vizud-boxsim printed no device: " << test::readFile(dir.file("box.err"));
+        EXPECT_TRUE(eventually([&] { return (out = test::readFile("box.out")).find('\n') != out.npos; }, 10000))
+            << "vizud-boxsim printed no device: " << test::readFile("box.err");
         return out.substr(0, out.find('\n'));
     }
     // What the box wrote to `name` once it has all of it (the transfer ends on the host side first).
@@ -136,7 +134,7 @@ protected:
         return test::readFile(dir.file(name));
     }
     test::TempDir dir;
-    test::ScopedChdir cwd{dir.path()};  // programs.nfo of the files the tests open goes there
+    test::ScopedChdir cwd{dir.path()};  // for the programs in the background and the files the tests open
     std::unique_ptr<Background> box;
 };
 using CliInfoDump = Cli;
@@ -392,14 +390,13 @@ TEST_F(LinkEndToEnd, PortChoiceAndItsErrors) {
 
 TEST_F(LinkEndToEnd, InterruptCancelsTheTransfer) {
     const std::string device = startBox({"--silent"});
-    Background download({VIZUD_CLI_PATH, "download", "-o", "x.si", "--device", device}, dir.path(), dir.file("cli.out"),
-                        dir.file("cli.err"));
+    Background download({VIZUD_CLI_PATH, "download", "-o", "x.si", "--device", device}, "cli.out", "cli.err");
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     download.signal(SIGINT);
     const Clock::time_point sent = Clock::now();
     EXPECT_EQ(download.wait(5000), 1);
     EXPECT_LT(std::chrono::duration<double>(Clock::now() - sent).count(), 1.5);
-    const std::string err = test::readFile(dir.file("cli.err"));
+    const std::string err = test::readFile("cli.err");
     EXPECT_NE(err.find("Wait for Close....."), std::string::npos) << err;
     EXPECT_FALSE(test::fileExists(dir.file("x.si")));
 }

@@ -25,10 +25,28 @@ protected:
     }
 };
 
-// A filter command changes the view mode at once, ticks its action, and refreshes the views once at the
-// next idle moment; the same filter again refreshes nothing.
-TEST_F(MainFrameTest, FilterCommandRefreshesViewsOnceAtTheNextIdleMoment) {
+// The pictures of the commands, what is enabled with nothing loaded, and how the command table's entries
+// become actions: "status\ntip" is split in two, "keys,keys" gives each shortcut. The ids, texts and keys
+// themselves are the table's and not restated here.
+// A filter command then changes the view mode at once, ticks its action, and refreshes the views once at
+// the next idle moment; the same filter again refreshes nothing.
+TEST_F(MainFrameTest, StartStateTheTablesSplitTextsAndAFilterRefreshesViewsOnceAtTheNextIdleMoment) {
     start();
+    const QIcon open = frame->action(kCmdFileOpen)->icon();
+    const QImage normal = open.pixmap(30, 30, QIcon::Normal).toImage();
+    EXPECT_EQ(qAlpha(normal.pixel(0, 0)), 0) << "white is the transparent colour";
+    EXPECT_NE(normal, open.pixmap(30, 30, QIcon::Disabled).toImage());
+    EXPECT_NE(normal, open.pixmap(30, 30, QIcon::Active).toImage()) << "a hot look of its own";
+
+    for (int id : {kCmdFilePrint, kCmdFilePrintPreview, kCmdFilePrintSetup, kCmdEditFind})
+        EXPECT_TRUE(frame->action(id)->isEnabled()) << id;
+    EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled()) << "nothing to undo yet";
+    EXPECT_FALSE(frame->action(kCmdToolsDuplicates)->isEnabled()) << "no list to look at";
+    EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
+    EXPECT_EQ(frame->countsPane()->text(), "---") << "nothing loaded";
+    EXPECT_EQ(frame->action(kCmdShowTv)->toolTip(), "TV Programs");
+    EXPECT_EQ(frame->action(kCmdShowTv)->statusTip(), "Show TV programs only.");
+    EXPECT_EQ(frame->action(kCmdEditCut)->shortcuts(), (QList{QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")}));
     int refreshes = 0;
     QObject::connect(&doc, &CViz_ud_app_17Doc::viewsNeedUpdate, [&refreshes] { ++refreshes; });
     const int listBefore = frame->listView()->updateCount();
@@ -90,28 +108,6 @@ TEST_F(MainFrameTest, DropCloseDownloadAndUploadReachTheDocument) {
     const std::string written = test::readFile(dir.file("veravaravo.cfg"));
     ASSERT_EQ(written.size(), 264u);
     EXPECT_EQ(written[0], 2);
-}
-
-// The pictures of the commands, what is enabled with nothing loaded, and how the command table's entries
-// become actions: "status\ntip" is split in two, "keys,keys" gives each shortcut. The ids, texts and keys
-// themselves are the table's and not restated here.
-TEST_F(MainFrameTest, PicturesStartStateAndTheTablesSplitTexts) {
-    start();
-    const QIcon open = frame->action(kCmdFileOpen)->icon();
-    const QImage normal = open.pixmap(30, 30, QIcon::Normal).toImage();
-    EXPECT_EQ(qAlpha(normal.pixel(0, 0)), 0) << "white is the transparent colour";
-    EXPECT_NE(normal, open.pixmap(30, 30, QIcon::Disabled).toImage());
-    EXPECT_NE(normal, open.pixmap(30, 30, QIcon::Active).toImage()) << "a hot look of its own";
-
-    for (int id : {kCmdFilePrint, kCmdFilePrintPreview, kCmdFilePrintSetup, kCmdEditFind})
-        EXPECT_TRUE(frame->action(id)->isEnabled()) << id;
-    EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled()) << "nothing to undo yet";
-    EXPECT_FALSE(frame->action(kCmdToolsDuplicates)->isEnabled()) << "no list to look at";
-    EXPECT_EQ(frame->statusBar()->currentMessage(), "Ready");
-    EXPECT_EQ(frame->countsPane()->text(), "---") << "nothing loaded";
-    EXPECT_EQ(frame->action(kCmdShowTv)->toolTip(), "TV Programs");
-    EXPECT_EQ(frame->action(kCmdShowTv)->statusTip(), "Show TV programs only.");
-    EXPECT_EQ(frame->action(kCmdEditCut)->shortcuts(), (QList{QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")}));
 }
 
 // With the German translation the menus, tips, status, OVR pane and the core's texts are German; the
