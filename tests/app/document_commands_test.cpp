@@ -251,16 +251,15 @@ TEST(OpenAfterDownload, SaveWritesTheOpenedFileInPlace) {
 TEST_F(DocumentTest, SaveAsAsksBeforeReplacingAnExistingFileAndKeepsTheNamesWhenItFailsNewKeepsThem) {
     const std::string a = file("a.si", 10);
     openThroughCommand(a);
-    EXPECT_FALSE(doc.fileSaveAs()) << "the name dialog cancelled";
     const std::string other = dir.file("other.si");
     test::writeFile(other, "keep", 4);
-    files.answers.push_back(other);
+    files.answers = {"", other, dir.file("no/such/folder/x.si"), other};
+    EXPECT_FALSE(doc.fileSaveAs()) << "the name dialog cancelled";
     fx.messages.script(MessageAnswer::No);
     EXPECT_FALSE(doc.fileSaveAs());
     EXPECT_EQ(fx.messages.asked, std::vector<std::string>{other + " already exists.\nDo you want to replace it?"});
     EXPECT_EQ(test::readFile(other), "keep");
 
-    files.answers.push_back(dir.file("no/such/folder/x.si"));
     EXPECT_FALSE(doc.fileSaveAs());
     EXPECT_EQ(fx.messages.texts(),
               std::vector<std::string>{"Error: Save failed!\n" + dir.file("no/such/folder/x.si") + ": the folder " +
@@ -268,7 +267,6 @@ TEST_F(DocumentTest, SaveAsAsksBeforeReplacingAnExistingFileAndKeepsTheNamesWhen
     EXPECT_EQ(doc.names().fullPath, a);
     EXPECT_EQ(doc.documentTitle(), "a.si");
 
-    files.answers.push_back(other);
     fx.messages.script(MessageAnswer::Yes);
     EXPECT_TRUE(doc.fileSaveAs());
     EXPECT_EQ(test::readFile(other).size(), kImageSize);

@@ -62,26 +62,23 @@ TEST_F(ListTools, OrderLikeAChannelFileOrACsvList) {
     const std::string csv = exportCsv(fx.image()), bad = csv + "x,TV,y,,,19.2E,1,Z,,,1\r\n";
     test::writeFile(dir.file("list.csv"), csv.data(), csv.size());
     test::writeFile(dir.file("bad.csv"), bad.data(), bad.size());
+    test::writeFile(dir.file("short.si"), "x", 1);
     std::reverse(fx.image().programs, fx.image().programs + fx.image().tvCount);
     for (st_fav& list : fx.image().favourites)
         list.favCount = list.favTvCount = 0;
     const std::string shuffled = image();
 
-    files.answers.push_back("");  // the user cancels the file
+    files.answers = {"", dir.file("short.si"), reference, reference};  // first the user cancels the file
     EXPECT_FALSE(tools.orderLikeFile());
     EXPECT_EQ(files.requests.back().kind + " / " + files.requests.back().title, "channel / Order like another file");
-    test::writeFile(dir.file("short.si"), "x", 1);
-    files.answers.push_back(dir.file("short.si"));
     EXPECT_FALSE(tools.orderLikeFile());
     EXPECT_EQ(fx.messages.texts(),
               std::vector<std::string>{"Error: Open failed2\nThe file has 1 bytes; a channel file has 721968."});
-    files.answers.push_back(reference);
     fx.messages.script(MessageAnswer::Cancel);
     EXPECT_FALSE(tools.orderLikeFile());
     EXPECT_TRUE(image() == shuffled) << "nothing changed so far";
 
     fx.messages.clear();
-    files.answers.push_back(reference);
     fx.messages.script(MessageAnswer::Yes);
     ASSERT_TRUE(tools.orderLikeFile());
     EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"TV: 70 of 70 matched, Radio: 50 of 50 matched"});
