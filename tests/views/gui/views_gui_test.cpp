@@ -126,11 +126,12 @@ protected:
         mouse(QEvent::MouseButtonRelease, at, button, Qt::NoButton);
         settle();
     }
-    // Selects `count` rows from `row` and starts dragging them.
-    void startDrag(int row, int count) {
+    // Selects `count` rows from `row` and starts dragging them (`starts`: whether the drag may start).
+    void startDrag(int row, int count, bool starts = true) {
         select(row, count);
         press(row);
         moveTo(rowPoint(row) + QPoint(0, 12));
+        EXPECT_EQ(list->dragHandler().dragging(), starts) << "from row " << row;
     }
 
     std::string path;
@@ -220,8 +221,10 @@ TEST_F(Window, TransponderNodesFollowTheirDialogs) {
     EXPECT_EQ(test::brokenRule(fx.image(), false), "");
 }
 
-// Delete, undo and redo, copy and paste by key; the modified mark follows the saved file across undo and
-// redo; opening a file forgets the steps.
+// The keys reach the commands, not the table's cursor, and each edit is a step: Delete, undo and redo, copy
+// and paste; the modified mark follows the saved file across undo and redo; opening a file forgets the steps.
+// Ctrl+L locks the selection, one step undone byte for byte; two Ctrl+Down moves of the same rows are one step
+// that undo takes back whole, a move after an undo and redo or of other rows is a step of its own.
 TEST_F(Window, KeyboardEditsAreStepsAndTheModifiedMarkFollowsTheSavedFile) {
     select(5, 3);
     key(Qt::Key_Delete);
@@ -253,6 +256,31 @@ TEST_F(Window, KeyboardEditsAreStepsAndTheModifiedMarkFollowsTheSavedFile) {
     ASSERT_TRUE(doc.commands().openDocument(path));
     EXPECT_EQ(undoText(), "&Undo");
     EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled());
+    *opened = fx.image();
+
+    select(3, 2);
+    ctrl(Qt::Key_L);
+    EXPECT_NE(fx.image().programs[4].programFlags & kProgramLockedFlag, 0);
+    EXPECT_EQ(undoText(), "&Undo Lock 2 programs");
+    EXPECT_FALSE(frame->action(kCmdEditLock)->isEnabled()) << "nothing left to lock";
+    EXPECT_TRUE(undone());
+    const std::string third = name(3);
+    select(3, 2);
+    ctrl(Qt::Key_Down);
+    ctrl(Qt::Key_Down);
+    EXPECT_EQ(selected(), (Rows{5, 6}));
+    EXPECT_EQ(name(5), third);
+    EXPECT_EQ(undoText(), "&Undo Move 2 programs");
+    EXPECT_EQ(doc.undoStack().count(), 1) << "the moves joined";
+    for (const int k : {Qt::Key_Z, Qt::Key_Y, Qt::Key_Down})
+        ctrl(k);
+    EXPECT_FALSE(undone()) << "after an undo and redo the next move is a step of its own";
+    EXPECT_TRUE(undone()) << "both moves undone in one step";
+    select(10, 1);
+    ctrl(Qt::Key_Down);
+    select(12, 1);
+    ctrl(Qt::Key_Up);
+    EXPECT_EQ(doc.undoStack().index(), 2) << "other rows: a step of their own";
 }
 
 // A tool from the menu and a satellite deleted in the tree are steps; the tree shows the satellite again
@@ -366,13 +394,12 @@ TEST_F(Window, PrintingAFullListFillsAsManyPagesAsItSays) {
 // list_drag_test); held below the list it scrolls to the end of the TV rows and drops there; mixed or
 // abandoned drags and right drags change nothing.
 TEST_F(Window, MouseDragsMoveTheRowsWhereTheyShowOrChangeNothing) {
-    startDrag(19, 2);  // TV and radio rows do not drag together
+    startDrag(19, 2, false);  // TV and radio rows do not drag together
     moveTo(rowPoint(5));
     release(rowPoint(5));
     ASSERT_FALSE(fx.messages.texts().empty());
     EXPECT_EQ(fx.messages.texts().back(), kMixedDragText);
     startDrag(3, 1);  // Esc during a drag gives up
-    ASSERT_TRUE(list->dragHandler().dragging());
     QTest::keyClick(list, Qt::Key_Escape);
     EXPECT_FALSE(list->dragHandler().dragging());
     release(rowPoint(7));
@@ -398,7 +425,6 @@ TEST_F(Window, MouseDragsMoveTheRowsWhereTheyShowOrChangeNothing) {
 
     const std::string second = name(2);
     startDrag(2, 2);
-    ASSERT_TRUE(list->dragHandler().dragging());
     moveTo(rowPoint(8));
     EXPECT_EQ(list->dragHandler().dropMarkRow(), 8) << "the drop position is shown";
     release(rowPoint(8));
@@ -414,7 +440,6 @@ TEST_F(Window, MouseDragsMoveTheRowsWhereTheyShowOrChangeNothing) {
 
     const std::string first = name(0);
     startDrag(0, 1);
-    ASSERT_TRUE(list->dragHandler().dragging());
     const QPoint below(40, list->viewport()->height() + 30);
     moveTo(below);
     const int topBefore = list->rowAt(0);
@@ -427,67 +452,6 @@ TEST_F(Window, MouseDragsMoveTheRowsWhereTheyShowOrChangeNothing) {
     EXPECT_EQ(list->dragHandler().dropMarkRow(), 20) << "below the list: the last row shown, kept in the TV rows";
     release(below);
     EXPECT_EQ(name(19), first) << "at the end of the TV rows";
-}
-
-// The favourite list beside the whole table: opened on the list chosen, rows dragged from the main list
-// land at the line they are released on, Delete there takes out the entry only, each an undo step.
-TEST_F(Window, RowsDroppedIntoTheListBesideAndDeletedThereAreOneUndoStepEach) {
-    frame->resize(1400, 330);
-    trigger(kCmdViewBesideList);
-    BesidePane& pane = *frame->besidePane();
-    ASSERT_TRUE(pane.isVisible());
-    pane.chooser().setCurrentIndex(1);
-    settle();
-    CViz_ud_app_17View& beside = pane.view();
-    const st_fav& fav = fx.image().favourites[1];
-    auto entries = [&fav] { return std::vector<int>(fav.favEntries, fav.favEntries + favouriteCount(fav)); };
-    const std::vector<int> before = entries();
-    // Two TV programs the list does not hold yet, next to each other in the whole table.
-    int first = 0;
-    while (std::count(before.begin(), before.end(), first) + std::count(before.begin(), before.end(), first + 1) > 0)
-        ++first;
-    ASSERT_LT(first + 1, 20);
-    const QPoint over = beside.visualRect(beside.model()->index(0, 1)).center();
-    const QPoint at = list->viewport()->mapFromGlobal(beside.viewport()->mapToGlobal(over));
-    startDrag(first, 2);
-    moveTo(at);
-    EXPECT_EQ(list->dragHandler().dropMarkRow(), -1) << "no line in the main list";
-    release(at);
-    std::vector<int> added = before;
-    added.insert(added.begin(), {first, first + 1});
-    EXPECT_EQ(entries(), added) << "at the first row, where they were released";
-    EXPECT_EQ(beside.selectedRowsAscending(), (Rows{0, 1}));
-    EXPECT_EQ(beside.model()->rowCount(), static_cast<int>(added.size())) << "the list beside shows it at once";
-    EXPECT_EQ(undoText().rfind("&Undo Add 2 programs to ", 0), 0u) << undoText();
-
-    beside.setFocus();
-    beside.selectRows(1, 1, false);
-    settle();
-    QTest::keyClick(&beside, Qt::Key_Delete);
-    settle();
-    added.erase(added.begin() + 1);
-    EXPECT_EQ(entries(), added) << "only the entry went";
-    EXPECT_EQ(fx.image().programCount, opened->programCount) << "the table keeps its programs";
-    frame->action(kCmdEditUndo)->trigger();
-    trigger(kCmdEditUndo);
-    EXPECT_TRUE(unchanged());
-    EXPECT_EQ(beside.model()->rowCount(), std::max<int>(1, static_cast<int>(before.size())));
-
-    // A new window opens as this one was left: the list beside, the column widths and the splitter.
-    list->setColumnWidth(kColumnName, 321);
-    auto* splitter = frame->findChild<QSplitter*>("splitter");
-    splitter->setSizes({400, 1000});
-    const QList<int> sizes = splitter->sizes();
-    frame.reset();
-    frame = std::make_unique<CMainFrame>(doc);
-    frame->resize(1400, 330);
-    frame->show();
-    settle();
-    EXPECT_EQ(frame->listView()->columnWidth(kColumnName), 321);
-    EXPECT_EQ(frame->findChild<QSplitter*>("splitter")->sizes(), sizes);
-    ASSERT_NE(frame->besidePane(), nullptr);
-    EXPECT_TRUE(frame->besidePane()->isVisible());
-    EXPECT_EQ(frame->besidePane()->chooser().currentIndex(), 1);
 }
 
 // One click selects a row at once after a list is chosen in the tree; the first and last row (Ctrl+End with
@@ -555,38 +519,11 @@ TEST_F(Window, AClickTheJumpKeysAndFindSelectTheRowsTheyReach) {
     EXPECT_TRUE(menuOpened);
 }
 
-// Ctrl+L locks the selection, one step undone byte for byte; two Ctrl+Down moves of the same rows are one
-// step that undo takes back whole, a move after an undo and redo or of other rows is a step of its own (the
-// keys reach the commands, not the table's cursor).
-TEST_F(Window, CtrlLLocksAndCtrlDownTwiceIsOneStep) {
-    select(3, 2);
-    ctrl(Qt::Key_L);
-    EXPECT_NE(fx.image().programs[4].programFlags & kProgramLockedFlag, 0);
-    EXPECT_EQ(undoText(), "&Undo Lock 2 programs");
-    EXPECT_FALSE(frame->action(kCmdEditLock)->isEnabled()) << "nothing left to lock";
-    EXPECT_TRUE(undone());
-    const std::string third = name(3);
-    select(3, 2);
-    ctrl(Qt::Key_Down);
-    ctrl(Qt::Key_Down);
-    EXPECT_EQ(selected(), (Rows{5, 6}));
-    EXPECT_EQ(name(5), third);
-    EXPECT_EQ(undoText(), "&Undo Move 2 programs");
-    EXPECT_EQ(doc.undoStack().count(), 1) << "the moves joined";
-    for (const int k : {Qt::Key_Z, Qt::Key_Y, Qt::Key_Down})
-        ctrl(k);
-    EXPECT_FALSE(undone()) << "after an undo and redo the next move is a step of its own";
-    EXPECT_TRUE(undone()) << "both moves undone in one step";
-    select(10, 1);
-    ctrl(Qt::Key_Down);
-    select(12, 1);
-    ctrl(Qt::Key_Up);
-    EXPECT_EQ(doc.undoStack().index(), 2) << "other rows: a step of their own";
-}
-
 // Favourite lists filled from the whole table: a paste after a copy elsewhere, Ctrl+3, and a drag released
-// on a list's node (the rules: list_editing_test).
-TEST_F(Window, AListTakesAPasteFromElsewhereCtrlNumberAndADropOnItsNode) {
+// on a list's node (the rules: list_editing_test). The list beside the whole table: opened on the list chosen,
+// rows dragged from the main list land at the line they are released on, Delete there takes out the entry
+// only, each an undo step.
+TEST_F(Window, ListsTakeAPasteCtrlNumberAndDropsOnTheirNodeOrBesideTheTable) {
     auto holds = [this](int l, int program) {
         const std::vector<int> entries = test::entries(fx.image().favourites[l]);
         return std::count(entries.begin(), entries.end(), program) > 0;
@@ -615,17 +552,75 @@ TEST_F(Window, AListTakesAPasteFromElsewhereCtrlNumberAndADropOnItsNode) {
     tree->expandAll();
     settle();
     QTreeWidgetItem* node = root(kFavsRoot)->child(4);
-    const QPoint at =
+    const QPoint onNode =
         list->viewport()->mapFromGlobal(tree->viewport()->mapToGlobal(tree->visualItemRect(node).center()));
     const std::string third = name(3);
     startDrag(3, 2);
-    moveTo(at);
+    moveTo(onNode);
     EXPECT_EQ(node->background(0).color(), tree->palette().color(QPalette::Highlight)) << "the node is marked";
     EXPECT_EQ(list->viewport()->cursor().shape(), Qt::DragCopyCursor);
-    release(at);
+    release(onNode);
     EXPECT_TRUE(holds(4, 3) && holds(4, 4));
     EXPECT_EQ(name(3), third) << "the rows stay where they were";
     EXPECT_EQ(node->background(0).style(), Qt::NoBrush) << "the mark is gone";
+    *opened = fx.image();
+
+    frame->resize(1400, 330);
+    trigger(kCmdViewBesideList);
+    BesidePane& pane = *frame->besidePane();
+    ASSERT_TRUE(pane.isVisible());
+    pane.chooser().setCurrentIndex(1);
+    settle();
+    CViz_ud_app_17View& beside = pane.view();
+    const st_fav& fav = fx.image().favourites[1];
+    auto entries = [&fav] { return std::vector<int>(fav.favEntries, fav.favEntries + favouriteCount(fav)); };
+    const std::vector<int> before = entries();
+    // Two TV programs the list does not hold yet, next to each other in the whole table.
+    int first = 0;
+    while (std::count(before.begin(), before.end(), first) + std::count(before.begin(), before.end(), first + 1) > 0)
+        ++first;
+    ASSERT_LT(first + 1, 20);
+    const QPoint over = beside.visualRect(beside.model()->index(0, 1)).center();
+    const QPoint onBeside = list->viewport()->mapFromGlobal(beside.viewport()->mapToGlobal(over));
+    startDrag(first, 2);
+    moveTo(onBeside);
+    EXPECT_EQ(list->dragHandler().dropMarkRow(), -1) << "no line in the main list";
+    release(onBeside);
+    std::vector<int> added = before;
+    added.insert(added.begin(), {first, first + 1});
+    EXPECT_EQ(entries(), added) << "at the first row, where they were released";
+    EXPECT_EQ(beside.selectedRowsAscending(), (Rows{0, 1}));
+    EXPECT_EQ(beside.model()->rowCount(), static_cast<int>(added.size())) << "the list beside shows it at once";
+    EXPECT_EQ(undoText().rfind("&Undo Add 2 programs to ", 0), 0u) << undoText();
+
+    beside.setFocus();
+    beside.selectRows(1, 1, false);
+    settle();
+    QTest::keyClick(&beside, Qt::Key_Delete);
+    settle();
+    added.erase(added.begin() + 1);
+    EXPECT_EQ(entries(), added) << "only the entry went";
+    EXPECT_EQ(fx.image().programCount, opened->programCount) << "the table keeps its programs";
+    frame->action(kCmdEditUndo)->trigger();
+    trigger(kCmdEditUndo);
+    EXPECT_TRUE(unchanged());
+    EXPECT_EQ(beside.model()->rowCount(), std::max<int>(1, static_cast<int>(before.size())));
+
+    // A new window opens as this one was left: the list beside, the column widths and the splitter.
+    list->setColumnWidth(kColumnName, 321);
+    auto* splitter = frame->findChild<QSplitter*>("splitter");
+    splitter->setSizes({400, 1000});
+    const QList<int> sizes = splitter->sizes();
+    frame.reset();
+    frame = std::make_unique<CMainFrame>(doc);
+    frame->resize(1400, 330);
+    frame->show();
+    settle();
+    EXPECT_EQ(frame->listView()->columnWidth(kColumnName), 321);
+    EXPECT_EQ(frame->findChild<QSplitter*>("splitter")->sizes(), sizes);
+    ASSERT_NE(frame->besidePane(), nullptr);
+    EXPECT_TRUE(frame->besidePane()->isVisible());
+    EXPECT_EQ(frame->besidePane()->chooser().currentIndex(), 1);
 }
 
 }  // namespace
