@@ -116,11 +116,21 @@ protected:
         build.favourites(0, {2, 3, 8}, {11});
         db.setLoaded(1);
         state->browse.selectedText = "Satellites";
+        opened = image();
     }
-    Strings names() {
-        Strings out;
+    // The whole table, provider ZDF's programs (T1 T3 T5 T7 T9) or list 0, both categories.
+    enum View { Whole, Zdf, List };
+    void show(View view) {
+        state->browse.filterKind = view == Zdf ? kFilterProvider : 0;
+        state->browse.selectedText = view == Zdf ? "ZDF" : "Satellites";
+        state->browse.viewMode =
+            kViewTvAndRadio | (view == List ? 1u << kViewFirstFavouriteBit : std::uint32_t{kViewWholeTable});
+    }
+    // The names the rows show, one space apart.
+    std::string names() {
+        std::string out;
         for (const ListRow& row : fillRows(db).rows)
-            out.push_back(nameText(image().programs[row.program].name));
+            out += (out.empty() ? "" : " ") + nameText(image().programs[row.program].name);
         return out;
     }
     ListDrag begin(const std::vector<int>& rows, DragStart expected = DragStart::Started) {
@@ -128,11 +138,9 @@ protected:
         EXPECT_EQ(beginListDrag(db, fillRows(db), rows, started), expected);
         return started;
     }
-    void drag(const std::vector<int>& rows, int pointerRow) {
-        const ListFill fill = fillRows(db);
-        const ListDrag started = begin(rows);
-        EXPECT_TRUE(dropListDrag(db, fill, started, dropRow(started, pointerRow)).placed);
-    }
+    bool tableAsOpened() { return std::memcmp(opened.programs, image().programs, sizeof opened.programs) == 0; }
+
+    all_tables_block opened;
 };
 
 // Where the drop row is kept in its block (a drop below the rows, TV rows on the first radio row) the random
@@ -143,9 +151,8 @@ TEST_F(ListDragCases, MixedBlocksAndThePlaceholderDoNotDragAndTheWholeRadioTable
     begin({}, DragStart::Ignored);
     ListDrag none;
     EXPECT_EQ(beginListDrag(db, ListFill{}, {0}, none), DragStart::Ignored) << "the placeholder row";
-    const all_tables_block before = image();
     EXPECT_FALSE(dropListDrag(db, fillRows(db), begin({2, 3}), 12).placed) << "a row no drop of TV rows may reach";
-    EXPECT_EQ(test::firstDifference(before, image()), -1);
+    EXPECT_EQ(test::firstDifference(opened, image()), -1);
     state->browse.viewMode = kViewRadioOnly | kViewWholeTable;
     EXPECT_EQ(dropRow(begin({0, 2}), 1), 1);
 }
@@ -183,52 +190,47 @@ TEST(ListDrag, OnlyAReleaseInTheListsColumnsAndWindowDrops) {
         EXPECT_EQ(dropPlace(c.x, c.y, 100, 50, c.overWindow), c.expected) << c.x << "," << c.y << " " << c.overWindow;
 }
 
+// In provider ZDF's view T7 and T9 dropped on T3 go before it; the ARD programs between them stay in place.
 TEST_F(ListDragCases, AFilteredViewMovesTheProgramsBeforeTheProgramDroppedOnAndLeavesHiddenOnesInPlace) {
-    // Provider ZDF shows T1, T3, T5, T7, T9; drag T7 and T9 onto T3.
-    state->browse.filterKind = kFilterProvider;
-    state->browse.selectedText = "ZDF";
-    drag({3, 4}, 1);
-    EXPECT_EQ(names(), (Strings{"T1", "T7", "T9", "T3", "T5"}));
-    state->browse.filterKind = 0;
-    state->browse.selectedText = "Satellites";
-    EXPECT_EQ(names(), (Strings{"T0", "T1", "T2", "T7", "T9", "T3", "T4", "T5", "T6", "T8", "R0", "R1", "R2"}))
-        << "the ARD programs between them stay where they were";
+    show(Zdf);
+    const ListDrag started = begin({3, 4});
+    EXPECT_TRUE(dropListDrag(db, fillRows(db), started, dropRow(started, 1)).placed);
+    EXPECT_EQ(names(), "T1 T7 T9 T3 T5");
+    show(Whole);
+    EXPECT_EQ(names(), "T0 T1 T2 T7 T9 T3 T4 T5 T6 T8 R0 R1 R2");
 }
 
+// Move To: the first moved row takes the number, kept inside its block; in a favourite list the entries move
+// and the table stays.
 TEST_F(ListDragCases, MoveToANumberPutsTheFirstRowThereInsideItsBlock) {
-    const all_tables_block opened = image();
     const struct {
+        View view;
         std::vector<int> rows;
         int number, firstRow;
-        const char* name;
+        const char* after;
     } cases[] = {
-        {{8}, 3, 2, "T8"},      // a program to number 3
-        {{1, 2}, 99, 8, "T1"},  // beyond the TV block: to its end
-        {{12}, 1, 10, "R2"},    // a radio program cannot go before the TV ones
-        {{4}, 5, 4, "T4"},      // where it is already
+        {Whole, {8}, 3, 2, "T0 T1 T8 T2 T3 T4 T5 T6 T7 T9 R0 R1 R2"},
+        {Whole, {1, 2}, 99, 8, "T0 T3 T4 T5 T6 T7 T8 T9 T1 T2 R0 R1 R2"},  // beyond the TV block: to its end
+        {Whole, {12}, 1, 10, "T0 T1 T2 T3 T4 T5 T6 T7 T8 T9 R2 R0 R1"},    // not before the TV programs
+        {Whole, {4}, 5, 4, "T0 T1 T2 T3 T4 T5 T6 T7 T8 T9 R0 R1 R2"},      // where it is already
+        {List, {2}, 1, 0, "T8 T2 T3 R1"},
     };
     for (const auto& c : cases) {
         image() = opened;
+        show(c.view);
+        SCOPED_TRACE("number " + std::to_string(c.number));
         const DropResult moved = moveRowsToNumber(db, fillRows(db), begin(c.rows), c.number);
-        ASSERT_TRUE(moved.placed) << "number " << c.number;
-        const int first = firstDroppedRow(fillRows(db), moved);
-        EXPECT_EQ(first, c.firstRow) << "number " << c.number;
-        EXPECT_EQ(names().at(first), c.name);
+        ASSERT_TRUE(moved.placed);
+        EXPECT_EQ(firstDroppedRow(fillRows(db), moved), c.firstRow);
+        EXPECT_EQ(names(), c.after);
         EXPECT_EQ(moved.changed, c.number != 5);
+        EXPECT_TRUE(c.view == Whole || tableAsOpened());
     }
-    // In a favourite list: the entries move, the table stays.
-    state->browse.viewMode = kViewTvAndRadio | (1u << kViewFirstFavouriteBit);
-    const all_tables_block table = image();
-    ASSERT_TRUE(moveRowsToNumber(db, fillRows(db), begin({2}), 1).placed);
-    EXPECT_EQ(names(), (Strings{"T8", "T2", "T3", "R1"}));
-    EXPECT_EQ(std::memcmp(table.programs, image().programs, sizeof table.programs), 0);
 }
 
-// Moves from the keyboard, in the whole table, a provider's view (ZDF: T1 T3 T5 T7 T9) and list 0: one place,
-// gathered when apart, to the ends of the block; rows at the edge of their block stay.
+// Moves from the keyboard, in the whole table, provider ZDF's view and list 0: one place, gathered when apart,
+// to the ends of the block; rows at the edge of their block stay.
 TEST_F(ListDragCases, KeyMovesPassTheRowShownAndStopAtTheEdgeOfTheBlock) {
-    const all_tables_block opened = image();
-    enum View { Whole, Zdf, List };
     const struct {
         View view;
         std::vector<int> rows;
@@ -252,20 +254,11 @@ TEST_F(ListDragCases, KeyMovesPassTheRowShownAndStopAtTheEdgeOfTheBlock) {
         {List, {2}, KeyMove::Down, "", 0},
         {List, {3}, KeyMove::Up, "", 0},
     };
-    const auto shownNames = [this] {
-        std::string out;
-        for (const std::string& n : names())
-            out += (out.empty() ? "" : " ") + n;
-        return out;
-    };
     for (const auto& c : cases) {
         image() = opened;
-        state->browse.filterKind = c.view == Zdf ? kFilterProvider : 0;
-        state->browse.selectedText = c.view == Zdf ? "ZDF" : "Satellites";
-        state->browse.viewMode =
-            kViewTvAndRadio | (c.view == List ? 1u << kViewFirstFavouriteBit : std::uint32_t{kViewWholeTable});
+        show(c.view);
         const ListFill fill = fillRows(db);
-        SCOPED_TRACE(names().at(static_cast<std::size_t>(c.rows.front())));
+        SCOPED_TRACE(nameText(image().programs[fill.rows.at(c.rows.front()).program].name));
         const bool moves = *c.after != 0;
         EXPECT_EQ(keyMoveAllowed(db, fill, c.rows, c.move), moves);
         const KeyMoveResult moved = moveRowsByKey(db, fill, c.rows, c.move);
@@ -274,7 +267,7 @@ TEST_F(ListDragCases, KeyMovesPassTheRowShownAndStopAtTheEdgeOfTheBlock) {
             EXPECT_EQ(test::firstDifference(opened, image()), -1);
             continue;
         }
-        EXPECT_EQ(shownNames(), c.after);
+        EXPECT_EQ(names(), c.after);
         EXPECT_EQ(firstDroppedRow(fillRows(db), moved.drop), c.firstRow);
         EXPECT_EQ(moved.stepName, c.rows.size() == 1 ? "Move 1 program" : "Move 2 programs");
         EXPECT_EQ(test::brokenRule(image(), true), "");

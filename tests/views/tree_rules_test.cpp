@@ -31,31 +31,6 @@ TEST(TreeRules, NodesAreToldApartByTheirTexts) {
         EXPECT_EQ(classifyNode(c.text, c.parent, c.grandparent), c.kind) << c.text;
 }
 
-TEST(TreeRules, ASelectionShowsWhatItsNodeStandsFor) {
-    BrowseState browse;
-    browse.viewMode = kViewTvOnly | (1u << (kViewFirstFavouriteBit + 2));
-    selectNode(browse, TreeNodeKind::FavouriteList, "Fav_4", "Favs", 3);
-    EXPECT_EQ(browse.viewMode, kViewTvOnly | (1u << (kViewFirstFavouriteBit + 3)));
-    EXPECT_EQ(browse.filterKind, 0);
-
-    selectNode(browse, TreeNodeKind::Root, "Providers", "", -1);
-    EXPECT_EQ(browse.viewMode, kViewTvOnly | kViewWholeTable) << "the category stays";
-    EXPECT_EQ(browse.editMask, 0x0F);
-    selectNode(browse, TreeNodeKind::Root, "Favs", "", -1);
-    EXPECT_EQ(browse.filterKind, kFilterFavs) << "a root after a root still shows its own programs";
-    EXPECT_EQ(browse.editMask, 0x0B);
-    selectNode(browse, TreeNodeKind::FavouriteList, "Fav_4", "Favs", 3);
-    EXPECT_EQ(browse.editMask, 0x0F) << "a list takes a paste of what was cut or copied elsewhere";
-
-    selectNode(browse, TreeNodeKind::Transponder, "11778(V)", "Astra", 4);
-    EXPECT_EQ(browse.filterKind, kFilterTransponder);
-    EXPECT_EQ(browse.parentText, "Astra");
-    EXPECT_EQ(browse.satelliteIndex, 4);
-    selectNode(browse, TreeNodeKind::Provider, "ARD", "Providers", 0);
-    EXPECT_EQ(browse.filterKind, kFilterProvider);
-    EXPECT_EQ(browse.satelliteIndex, -1);
-}
-
 class TreeEdits : public ::testing::Test, public test::DatabaseFixture {
 protected:
     void SetUp() override {
@@ -134,8 +109,32 @@ TEST_F(TreeEdits, ATransponderNodeNamesItsOwnTransponderAndGoesBeforeTheFirstOfI
     EXPECT_EQ(fill.rows[0].program, 1);
 }
 
-// A list chosen after a provider keeps the provider's texts in the browse state; the heading names the list.
-TEST_F(TreeEdits, TheViewIsNamedByTheListShownElseByTheNodeSelected) {
+// A selection shows what its node stands for; a list chosen after a provider keeps the provider's texts in the
+// browse state, and the heading names the list.
+TEST_F(TreeEdits, ASelectionShowsWhatItsNodeStandsForAndTheHeadingNamesIt) {
+    BrowseState& browse = state->browse;
+    browse.viewMode = kViewTvOnly | (1u << (kViewFirstFavouriteBit + 2));
+    selectNode(browse, TreeNodeKind::FavouriteList, "Fav_4", "Favs", 3);
+    EXPECT_EQ(browse.viewMode, kViewTvOnly | (1u << (kViewFirstFavouriteBit + 3)));
+    EXPECT_EQ(browse.filterKind, 0);
+
+    selectNode(browse, TreeNodeKind::Root, "Providers", "", -1);
+    EXPECT_EQ(browse.viewMode, kViewTvOnly | kViewWholeTable) << "the category stays";
+    EXPECT_EQ(browse.editMask, 0x0F);
+    selectNode(browse, TreeNodeKind::Root, "Favs", "", -1);
+    EXPECT_EQ(browse.filterKind, kFilterFavs) << "a root after a root still shows its own programs";
+    EXPECT_EQ(browse.editMask, 0x0B);
+    selectNode(browse, TreeNodeKind::FavouriteList, "Fav_4", "Favs", 3);
+    EXPECT_EQ(browse.editMask, 0x0F) << "a list takes a paste of what was cut or copied elsewhere";
+
+    selectNode(browse, TreeNodeKind::Transponder, "11778(V)", "Astra", 4);
+    EXPECT_EQ(browse.filterKind, kFilterTransponder);
+    EXPECT_EQ(browse.parentText, "Astra");
+    EXPECT_EQ(browse.satelliteIndex, 4);
+    selectNode(browse, TreeNodeKind::Provider, "ARD", "Providers", 0);
+    EXPECT_EQ(browse.filterKind, kFilterProvider);
+    EXPECT_EQ(browse.satelliteIndex, -1);
+
     test::setName(image().favourites[1].favName, "\5Fav_2");
     const std::tuple<TreeNodeKind, const char*, const char*, int, const char*> selections[] = {
         {TreeNodeKind::Provider, "ARD", "Providers", 0, "ARD"},
@@ -144,7 +143,7 @@ TEST_F(TreeEdits, TheViewIsNamedByTheListShownElseByTheNodeSelected) {
         {TreeNodeKind::Root, "Favs", "", -1, "Favs"},
     };
     for (const auto& [kind, text, parent, record, name] : selections) {
-        selectNode(state->browse, kind, text, parent, record);
+        selectNode(browse, kind, text, parent, record);
         EXPECT_EQ(shownViewName(db), name);
     }
 }

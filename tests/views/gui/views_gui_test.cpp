@@ -87,6 +87,16 @@ protected:
         QTest::keyClick(list, static_cast<Qt::Key>(key), modifiers);
         settle();
     }
+    void ctrl(int k) { key(k, Qt::ControlModifier); }
+    // Ctrl+Z, then whether the image is as the file opened.
+    bool undone() {
+        ctrl(Qt::Key_Z);
+        return unchanged();
+    }
+    void trigger(int command) {
+        frame->action(command)->trigger();
+        settle();
+    }
     std::string undoText() const { return frame->action(kCmdEditUndo)->text().toStdString(); }
     bool unchanged() { return test::firstDifference(*opened, fx.image()) == -1; }
     // Answers the next modal dialog: `fill` types into it, then `button` is clicked.
@@ -116,11 +126,12 @@ protected:
         mouse(QEvent::MouseButtonRelease, at, button, Qt::NoButton);
         settle();
     }
-    // Selects `count` rows from `row` and starts dragging them.
-    void startDrag(int row, int count) {
+    // Selects `count` rows from `row` and starts dragging them (`starts`: whether the drag may start).
+    void startDrag(int row, int count, bool starts = true) {
         select(row, count);
         press(row);
         moveTo(rowPoint(row) + QPoint(0, 12));
+        EXPECT_EQ(list->dragHandler().dragging(), starts) << "from row " << row;
     }
 
     std::string path;
@@ -158,8 +169,7 @@ TEST_F(Window, BrowsingAndRenamingInTheTree) {
     EXPECT_EQ(nameText(img.providers[provider].name), "\x05Renamed provid");
     EXPECT_EQ(node()->text(0), "Renamed provid");
     EXPECT_EQ(undoText(), "&Undo Rename provider");
-    frame->action(kCmdEditUndo)->trigger();
-    settle();
+    trigger(kCmdEditUndo);
     EXPECT_EQ(node()->text(0), old) << "as the last step left it";
 
     // A transponder node passes its satellite on: the list shows that transponder's programs.
@@ -211,54 +221,72 @@ TEST_F(Window, TransponderNodesFollowTheirDialogs) {
     EXPECT_EQ(test::brokenRule(fx.image(), false), "");
 }
 
-// Delete, undo and redo, copy and paste by key; the modified mark follows the saved file across undo and
-// redo; opening a file forgets the steps.
+// The keys reach the commands, not the table's cursor, and each edit is a step: Delete, undo and redo, copy
+// and paste; the modified mark follows the saved file across undo and redo; opening a file forgets the steps.
+// Ctrl+L locks the selection, one step undone byte for byte; two Ctrl+Down moves of the same rows are one step
+// that undo takes back whole, a move after an undo and redo or of other rows is a step of its own.
 TEST_F(Window, KeyboardEditsAreStepsAndTheModifiedMarkFollowsTheSavedFile) {
-    // Ctrl+Down twice is one step; after an undo and redo the next move is a step of its own.
-    select(2, 1);
-    for (const int k : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Z, Qt::Key_Y, Qt::Key_Down, Qt::Key_Z})
-        key(k, Qt::ControlModifier);
-    EXPECT_FALSE(unchanged());
-    key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(unchanged());
     select(5, 3);
     key(Qt::Key_Delete);
     const auto deleted = std::make_unique<all_tables_block>(fx.image());
     EXPECT_EQ(list->currentIndex().row(), 5) << "the row after the deleted block";
     EXPECT_EQ(undoText(), "&Undo Delete 3 programs");
     EXPECT_TRUE(frame->isWindowModified());
-    key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(unchanged()) << "undone byte for byte";
+    EXPECT_TRUE(undone()) << "undone byte for byte";
     EXPECT_EQ(selected(), (Rows{5, 6, 7})) << "the rows are back and selected";
     EXPECT_FALSE(frame->isWindowModified()) << "back at the state of the file";
-    key(Qt::Key_Y, Qt::ControlModifier);
+    ctrl(Qt::Key_Y);
     EXPECT_EQ(test::firstDifference(*deleted, fx.image()), -1);
 
     select(0, 1);
-    key(Qt::Key_C, Qt::ControlModifier);
+    ctrl(Qt::Key_C);
     EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("Ch Index\tChannel Name"));
     select(9, 1);
-    key(Qt::Key_V, Qt::ControlModifier);
+    ctrl(Qt::Key_V);
     EXPECT_EQ(fx.image().programCount, 28);
     EXPECT_EQ(list->currentIndex().row(), 10);
     ASSERT_TRUE(doc.commands().fileSave());
     EXPECT_EQ(test::firstDifference(*savedImage(path), fx.image()), -1) << "the file holds what the list shows";
     EXPECT_FALSE(frame->isWindowModified());
-    key(Qt::Key_Z, Qt::ControlModifier);
+    ctrl(Qt::Key_Z);
     EXPECT_TRUE(doc.isModified()) << "the image differs from the file again";
-    key(Qt::Key_Y, Qt::ControlModifier);
+    ctrl(Qt::Key_Y);
     EXPECT_FALSE(doc.isModified());
 
     ASSERT_TRUE(doc.commands().openDocument(path));
     EXPECT_EQ(undoText(), "&Undo");
     EXPECT_FALSE(frame->action(kCmdEditUndo)->isEnabled());
+    *opened = fx.image();
+
+    select(3, 2);
+    ctrl(Qt::Key_L);
+    EXPECT_NE(fx.image().programs[4].programFlags & kProgramLockedFlag, 0);
+    EXPECT_EQ(undoText(), "&Undo Lock 2 programs");
+    EXPECT_FALSE(frame->action(kCmdEditLock)->isEnabled()) << "nothing left to lock";
+    EXPECT_TRUE(undone());
+    const std::string third = name(3);
+    select(3, 2);
+    ctrl(Qt::Key_Down);
+    ctrl(Qt::Key_Down);
+    EXPECT_EQ(selected(), (Rows{5, 6}));
+    EXPECT_EQ(name(5), third);
+    EXPECT_EQ(undoText(), "&Undo Move 2 programs");
+    EXPECT_EQ(doc.undoStack().count(), 1) << "the moves joined";
+    for (const int k : {Qt::Key_Z, Qt::Key_Y, Qt::Key_Down})
+        ctrl(k);
+    EXPECT_FALSE(undone()) << "after an undo and redo the next move is a step of its own";
+    EXPECT_TRUE(undone()) << "both moves undone in one step";
+    select(10, 1);
+    ctrl(Qt::Key_Down);
+    select(12, 1);
+    ctrl(Qt::Key_Up);
+    EXPECT_EQ(doc.undoStack().index(), 2) << "other rows: a step of their own";
 }
 
 // A tool from the menu and a satellite deleted in the tree are steps; the tree shows the satellite again
 // when it is undone. A program added from the list is selected and its new provider shows in the tree.
 TEST_F(Window, ToolsAndSatelliteDeletesAreStepsTheTreeFollows) {
-    frame->action(kCmdToolsSortByName)->trigger();
-    settle();
+    trigger(kCmdToolsSortByName);
     EXPECT_EQ(undoText(), "&Undo Sort by name");
     const int satellites = root(kSatellitesRoot)->childCount();
     int full = 0;
@@ -282,7 +310,7 @@ TEST_F(Window, ToolsAndSatelliteDeletesAreStepsTheTreeFollows) {
     EXPECT_EQ(undoText(), "&Undo Delete satellite");
     EXPECT_EQ(root(kSatellitesRoot)->childCount(), satellites - 1);
     EXPECT_EQ(look(), looked);
-    key(Qt::Key_Z, Qt::ControlModifier);
+    ctrl(Qt::Key_Z);
     EXPECT_EQ(root(kSatellitesRoot)->childCount(), satellites);
     EXPECT_EQ(look(), looked);
 
@@ -296,37 +324,11 @@ TEST_F(Window, ToolsAndSatelliteDeletesAreStepsTheTreeFollows) {
     EXPECT_EQ(root(kProvidersRoot)->childCount(), providers + 1);
 }
 
-// Tools > Duplicates...: Select duplicates shows them selected in the whole table; Remove duplicates is one
-// step, and its undo gives the image back byte for byte (which programs group and what the lists keep:
-// duplicates_test).
-TEST_F(Window, DuplicatesAreSelectedInTheWholeTableOrRemovedInOneStep) {
-    auto twice = savedImage(path);
-    twice->programs[12] = twice->programs[3];
-    twice->programs[28] = twice->programs[25];
-    test::writeFile(path, twice.get(), kImageSize);
-    ASSERT_TRUE(doc.commands().openDocument(path));
-    select(root(kFavsRoot));
-    answerDialog([](QWidget&) {}, "selectDuplicates");
-    frame->action(kCmdToolsDuplicates)->trigger();
-    settle();
-    EXPECT_EQ(tree->currentItem(), root(kSatellitesRoot));
-    EXPECT_EQ(selected(), (Rows{12, 28}));
-    DuplicateRowsModel model(fx.image(), findDuplicates(fx.image()));
-    QAbstractItemModelTester modelTester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    EXPECT_EQ(model.rowCount(), 4) << "two kept programs, two duplicates";
-    const auto before = std::make_unique<all_tables_block>(fx.image());
-    answerDialog([](QWidget&) {}, "removeDuplicates");
-    frame->action(kCmdToolsDuplicates)->trigger();
-    settle();
-    EXPECT_EQ(fx.image().programCount, 28);
-    EXPECT_EQ(undoText(), "&Undo Remove 2 duplicates");
-    frame->action(kCmdEditUndo)->trigger();
-    EXPECT_EQ(test::firstDifference(*before, fx.image()), -1);
-}
-
-// Compare with an older copy that lacks a TV and a radio program: Select added shows them in the whole
-// table, the category widened from TV only; the tree leaves the favourite list it was on.
-TEST_F(Window, CompareWithAnOlderCopySelectsWhatItLacks) {
+// The tools select in the whole table, the tree leaving the node it was on. Compare with an older copy that
+// lacks a TV and a radio program: Select added shows them, the category widened from TV only. Duplicates:
+// Select duplicates shows them; Remove duplicates is one step, and its undo gives the image back byte for
+// byte (which programs group and what the lists keep: duplicates_test).
+TEST_F(Window, CompareAndDuplicatesSelectInTheWholeTableOrRemoveInOneStep) {
     auto older = std::make_unique<all_tables_block>(fx.image());
     for (const int p : {3, 25}) {
         older->programs[p].serviceId ^= 0x5555;
@@ -335,25 +337,149 @@ TEST_F(Window, CompareWithAnOlderCopySelectsWhatItLacks) {
     refreshCrc(*older);
     test::writeFile(dir.file("older.si"), older.get(), kImageSize);
     select(root(kFavsRoot)->child(0));
-    frame->action(kCmdShowTv)->trigger();
-    settle();
+    trigger(kCmdShowTv);
     QString summary;
     answerDialog([&summary](QWidget& dialog) { summary = dialog.findChild<QLabel*>("compareSummary")->text(); },
                  "selectAddedButton");
     files.answers.push_back(dir.file("older.si"));
-    frame->action(kCmdToolsCompare)->trigger();
-    settle();
+    trigger(kCmdToolsCompare);
     EXPECT_EQ(summary, "2 added, 2 removed, 0 renamed, 0 changed");
     EXPECT_EQ(tree->currentItem(), root(kSatellitesRoot));
     EXPECT_TRUE(frame->action(kCmdShowTvAndRadio)->isChecked());
     EXPECT_EQ(rows(), fx.image().programCount);
     EXPECT_EQ(selected(), (Rows{3, 25}));
     EXPECT_TRUE(unchanged());
+
+    auto twice = savedImage(path);
+    twice->programs[12] = twice->programs[3];
+    twice->programs[28] = twice->programs[25];
+    test::writeFile(path, twice.get(), kImageSize);
+    ASSERT_TRUE(doc.commands().openDocument(path));
+    select(root(kFavsRoot));
+    answerDialog([](QWidget&) {}, "selectDuplicates");
+    trigger(kCmdToolsDuplicates);
+    EXPECT_EQ(tree->currentItem(), root(kSatellitesRoot));
+    EXPECT_EQ(selected(), (Rows{12, 28}));
+    DuplicateRowsModel model(fx.image(), findDuplicates(fx.image()));
+    QAbstractItemModelTester modelTester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    EXPECT_EQ(model.rowCount(), 4) << "two kept programs, two duplicates";
+    const auto before = std::make_unique<all_tables_block>(fx.image());
+    answerDialog([](QWidget&) {}, "removeDuplicates");
+    trigger(kCmdToolsDuplicates);
+    EXPECT_EQ(fx.image().programCount, 28);
+    EXPECT_EQ(undoText(), "&Undo Remove 2 duplicates");
+    frame->action(kCmdEditUndo)->trigger();
+    EXPECT_EQ(test::firstDifference(*before, fx.image()), -1);
 }
 
+TEST_F(Window, PrintingAFullListFillsAsManyPagesAsItSays) {
+    ASSERT_TRUE(doc.commands().openDocument(channelFile("full.si", 3, kMaxPrograms, kMaxPrograms / 2)));
+    settle();
+    ASSERT_EQ(rows(), kMaxPrograms);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(QString::fromStdString(dir.file("list.pdf")));
+    const int pages = frame->printList(printer);
+    const std::string pdf = test::readFile(dir.file("list.pdf"));
+    int pageObjects = 0;
+    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+        pageObjects += pdf.compare(at, 12, "/Type /Pages") != 0 ? 1 : 0;
+    EXPECT_EQ(pageObjects, pages);
+    EXPECT_GT(pages, kMaxPrograms / 120) << "an A4 page holds no more than about a hundred rows";
+    EXPECT_LT(pages, kMaxPrograms / 40);
+}
+
+// A mouse drag shows where it drops and, as Move To, keeps the moved rows selected (where they land:
+// list_drag_test); held below the list it scrolls to the end of the TV rows and drops there; mixed or
+// abandoned drags and right drags change nothing.
+TEST_F(Window, MouseDragsMoveTheRowsWhereTheyShowOrChangeNothing) {
+    startDrag(19, 2, false);  // TV and radio rows do not drag together
+    moveTo(rowPoint(5));
+    release(rowPoint(5));
+    ASSERT_FALSE(fx.messages.texts().empty());
+    EXPECT_EQ(fx.messages.texts().back(), kMixedDragText);
+    startDrag(3, 1);  // Esc during a drag gives up
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_FALSE(list->dragHandler().dragging());
+    release(rowPoint(7));
+    // Released over the tree or below the window: given up too.
+    for (const QPoint at : {list->viewport()->mapFrom(frame.get(), tree->geometry().center()),
+                            QPoint(40, list->viewport()->mapFrom(frame.get(), QPoint(0, frame->height() + 20)).y())}) {
+        startDrag(3, 2);
+        moveTo(at);
+        EXPECT_EQ(list->dragHandler().dropMarkRow(), -1) << "no drop place shown";
+        release(at);
+        EXPECT_FALSE(list->dragHandler().dragging());
+        EXPECT_TRUE(unchanged());
+    }
+
+    // A right drag selects from where it started; no menu follows it.
+    press(4, Qt::RightButton);
+    moveTo(rowPoint(7), Qt::RightButton);
+    EXPECT_EQ(selected(), (Rows{4, 5, 6, 7}));
+    moveTo(rowPoint(2), Qt::RightButton);
+    release(rowPoint(2), Qt::RightButton);
+    EXPECT_EQ(selected(), (Rows{2, 3, 4}));
+    EXPECT_TRUE(unchanged());
+
+    const std::string second = name(2);
+    startDrag(2, 2);
+    moveTo(rowPoint(8));
+    EXPECT_EQ(list->dragHandler().dropMarkRow(), 8) << "the drop position is shown";
+    release(rowPoint(8));
+    EXPECT_FALSE(list->dragHandler().dragging());
+    EXPECT_EQ(name(6), second);
+    EXPECT_EQ(selected(), (Rows{6, 7})) << "the moved rows stay selected";
+    EXPECT_EQ(undoText(), "&Undo Move 2 programs");
+    select(15, 1);
+    list->moveSelectedTo(3);
+    settle();
+    EXPECT_EQ(selected(), (Rows{2}));
+    EXPECT_EQ(undoText(), "&Undo Move 1 program");
+
+    const std::string first = name(0);
+    startDrag(0, 1);
+    const QPoint below(40, list->viewport()->height() + 30);
+    moveTo(below);
+    const int topBefore = list->rowAt(0);
+    QTest::qWait(ListDragHandler::kScrollInterval * 40);
+    const int top = list->rowAt(0);
+    EXPECT_GT(top, topBefore) << "the list scrolled by itself";
+    QTest::qWait(ListDragHandler::kScrollInterval * 4);
+    EXPECT_EQ(list->rowAt(0), top) << "and stopped";
+    // It stops once the first radio row (20) is shown, so that the end of the TV rows can be reached.
+    EXPECT_EQ(list->dragHandler().dropMarkRow(), 20) << "below the list: the last row shown, kept in the TV rows";
+    release(below);
+    EXPECT_EQ(name(19), first) << "at the end of the TV rows";
+}
+
+// One click selects a row at once after a list is chosen in the tree; the first and last row (Ctrl+End with
+// nothing selected, Home and End) and a page select the row they reach; Shift+F10 opens the context menu.
 // The find bar: F3 and Shift+F3 step through the matches (which rows match: list_find_test), select all,
 // Esc closes it.
-TEST_F(Window, FindMarksSelectsAndSelectsAllMatches) {
+TEST_F(Window, AClickTheJumpKeysAndFindSelectTheRowsTheyReach) {
+    select(root(kFavsRoot)->child(0));
+    ASSERT_GT(rows(), 3);
+    press(2);
+    release(rowPoint(2));
+    EXPECT_EQ(selected(), (Rows{2}));
+
+    select(root(kSatellitesRoot));
+    const struct {
+        int key;
+        Qt::KeyboardModifiers modifiers;
+        int row;  // -1: a page down
+    } jumps[] = {{Qt::Key_End, Qt::ControlModifier, 29}, {Qt::Key_Home, Qt::NoModifier, 0},
+                 {Qt::Key_End, Qt::NoModifier, 29},      {Qt::Key_Home, Qt::NoModifier, 0},
+                 {Qt::Key_PageDown, Qt::NoModifier, -1}, {Qt::Key_PageUp, Qt::NoModifier, 0}};
+    for (const auto& jump : jumps) {
+        key(jump.key, jump.modifiers);
+        const int now = list->currentIndex().row();
+        EXPECT_EQ(selected(), (Rows{now})) << jump.key;
+        EXPECT_TRUE(jump.row >= 0 ? now == jump.row : now > 0) << jump.key << " reached " << now;
+    }
+
     Rows expected;
     for (int row = 0; row < rows(); ++row) {
         if (cell(row, kColumnName).toLower().contains("tv 1"))
@@ -381,102 +507,66 @@ TEST_F(Window, FindMarksSelectsAndSelectsAllMatches) {
     EXPECT_EQ(selected(), expected);
     QTest::keyClick(bar->textField(), Qt::Key_Escape);
     EXPECT_FALSE(bar->isVisible());
+
+    bool menuOpened = false;
+    QTimer::singleShot(0, [&menuOpened] {
+        QWidget* menu = QApplication::activePopupWidget();
+        menuOpened = menu != nullptr;
+        if (menu != nullptr)
+            menu->close();
+    });
+    key(Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(menuOpened);
 }
 
-TEST_F(Window, PrintingAFullListFillsAsManyPagesAsItSays) {
-    ASSERT_TRUE(doc.commands().openDocument(channelFile("full.si", 3, kMaxPrograms, kMaxPrograms / 2)));
+// Favourite lists filled from the whole table: a paste after a copy elsewhere, Ctrl+3, and a drag released
+// on a list's node (the rules: list_editing_test). The list beside the whole table: opened on the list chosen,
+// rows dragged from the main list land at the line they are released on, Delete there takes out the entry
+// only, each an undo step.
+TEST_F(Window, ListsTakeAPasteCtrlNumberAndDropsOnTheirNodeOrBesideTheTable) {
+    auto holds = [this](int l, int program) {
+        const std::vector<int> entries = test::entries(fx.image().favourites[l]);
+        return std::count(entries.begin(), entries.end(), program) > 0;
+    };
+    select(0, 2);
+    ctrl(Qt::Key_C);
+    select(root(kFavsRoot)->child(2));
+    list->setFocus();
+    select(0, 1);
+    EXPECT_TRUE(frame->action(kCmdEditPaste)->isEnabled()) << "a list takes what was copied in the table";
+    const int count = fx.image().favourites[2].favCount;
+    ctrl(Qt::Key_V);
+    EXPECT_EQ(fx.image().favourites[2].favCount, count + 2);
+    EXPECT_EQ(undoText(), "&Undo Paste 2 programs");
+    ASSERT_TRUE(undone());
+
+    select(root(kSatellitesRoot));
+    list->setFocus();
+    select(3, 3);
+    ctrl(Qt::Key_3);
+    EXPECT_TRUE(holds(2, 3) && holds(2, 4) && holds(2, 5));
+    EXPECT_TRUE(undoText().starts_with("&Undo Add ")) << undoText();
+    EXPECT_EQ(selected(), (Rows{3, 4, 5})) << "the table's rows stay selected";
+    EXPECT_TRUE(undone()) << "undone byte for byte";
+
+    tree->expandAll();
     settle();
-    ASSERT_EQ(rows(), kMaxPrograms);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setOutputFileName(QString::fromStdString(dir.file("list.pdf")));
-    const int pages = frame->printList(printer);
-    const std::string pdf = test::readFile(dir.file("list.pdf"));
-    int pageObjects = 0;
-    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
-        pageObjects += pdf.compare(at, 12, "/Type /Pages") != 0 ? 1 : 0;
-    EXPECT_EQ(pageObjects, pages);
-    EXPECT_GT(pages, kMaxPrograms / 120) << "an A4 page holds no more than about a hundred rows";
-    EXPECT_LT(pages, kMaxPrograms / 40);
-}
+    QTreeWidgetItem* node = root(kFavsRoot)->child(4);
+    const QPoint onNode =
+        list->viewport()->mapFromGlobal(tree->viewport()->mapToGlobal(tree->visualItemRect(node).center()));
+    const std::string third = name(3);
+    startDrag(3, 2);
+    moveTo(onNode);
+    EXPECT_EQ(node->background(0).color(), tree->palette().color(QPalette::Highlight)) << "the node is marked";
+    EXPECT_EQ(list->viewport()->cursor().shape(), Qt::DragCopyCursor);
+    release(onNode);
+    EXPECT_TRUE(holds(4, 3) && holds(4, 4));
+    EXPECT_EQ(name(3), third) << "the rows stay where they were";
+    EXPECT_EQ(node->background(0).style(), Qt::NoBrush) << "the mark is gone";
+    *opened = fx.image();
 
-// A mouse drag shows where it drops and, as Move To, keeps the moved rows selected (where they land:
-// list_drag_test).
-TEST_F(Window, RowsDraggedOrMovedToANumberStaySelected) {
-    const std::string second = name(2);
-    startDrag(2, 2);
-    ASSERT_TRUE(list->dragHandler().dragging());
-    moveTo(rowPoint(8));
-    EXPECT_EQ(list->dragHandler().dropMarkRow(), 8) << "the drop position is shown";
-    release(rowPoint(8));
-    EXPECT_FALSE(list->dragHandler().dragging());
-    EXPECT_EQ(name(6), second);
-    EXPECT_EQ(selected(), (Rows{6, 7})) << "the moved rows stay selected";
-    EXPECT_EQ(undoText(), "&Undo Move 2 programs");
-    select(15, 1);
-    list->moveSelectedTo(3);
-    settle();
-    EXPECT_EQ(selected(), (Rows{2}));
-    EXPECT_EQ(undoText(), "&Undo Move 1 program");
-}
-
-TEST_F(Window, HeldBelowTheListADragScrollsToTheEndOfTheTvRowsAndDropsThere) {
-    const std::string first = name(0);
-    startDrag(0, 1);
-    ASSERT_TRUE(list->dragHandler().dragging());
-    const QPoint below(40, list->viewport()->height() + 30);
-    moveTo(below);
-    const int topBefore = list->rowAt(0);
-    QTest::qWait(ListDragHandler::kScrollInterval * 40);
-    const int top = list->rowAt(0);
-    EXPECT_GT(top, topBefore) << "the list scrolled by itself";
-    QTest::qWait(ListDragHandler::kScrollInterval * 4);
-    EXPECT_EQ(list->rowAt(0), top) << "and stopped";
-    // It stops once the first radio row (20) is shown, so that the end of the TV rows can be reached.
-    EXPECT_EQ(list->dragHandler().dropMarkRow(), 20) << "below the list: the last row shown, kept in the TV rows";
-    release(below);
-    EXPECT_EQ(name(19), first) << "at the end of the TV rows";
-}
-
-TEST_F(Window, MixedOrAbandonedDragsAndRightDragsChangeNothing) {
-    startDrag(19, 2);  // TV and radio rows do not drag together
-    moveTo(rowPoint(5));
-    release(rowPoint(5));
-    ASSERT_FALSE(fx.messages.texts().empty());
-    EXPECT_EQ(fx.messages.texts().back(), kMixedDragText);
-    startDrag(3, 1);  // Esc during a drag gives up
-    ASSERT_TRUE(list->dragHandler().dragging());
-    QTest::keyClick(list, Qt::Key_Escape);
-    EXPECT_FALSE(list->dragHandler().dragging());
-    release(rowPoint(7));
-    // Released over the tree or below the window: given up too.
-    for (const QPoint at : {list->viewport()->mapFrom(frame.get(), tree->geometry().center()),
-                            QPoint(40, list->viewport()->mapFrom(frame.get(), QPoint(0, frame->height() + 20)).y())}) {
-        startDrag(3, 2);
-        moveTo(at);
-        EXPECT_EQ(list->dragHandler().dropMarkRow(), -1) << "no drop place shown";
-        release(at);
-        EXPECT_FALSE(list->dragHandler().dragging());
-        EXPECT_TRUE(unchanged());
-    }
-
-    // A right drag selects from where it started; no menu follows it.
-    press(4, Qt::RightButton);
-    moveTo(rowPoint(7), Qt::RightButton);
-    EXPECT_EQ(selected(), (Rows{4, 5, 6, 7}));
-    moveTo(rowPoint(2), Qt::RightButton);
-    release(rowPoint(2), Qt::RightButton);
-    EXPECT_EQ(selected(), (Rows{2, 3, 4}));
-    EXPECT_TRUE(unchanged());
-}
-
-// The favourite list beside the whole table: opened on the list chosen, rows dragged from the main list
-// land at the line they are released on, Delete there takes out the entry only, each an undo step.
-TEST_F(Window, RowsDroppedIntoTheListBesideAndDeletedThereAreOneUndoStepEach) {
     frame->resize(1400, 330);
-    frame->action(kCmdViewBesideList)->trigger();
-    settle();
+    trigger(kCmdViewBesideList);
     BesidePane& pane = *frame->besidePane();
     ASSERT_TRUE(pane.isVisible());
     pane.chooser().setCurrentIndex(1);
@@ -491,11 +581,11 @@ TEST_F(Window, RowsDroppedIntoTheListBesideAndDeletedThereAreOneUndoStepEach) {
         ++first;
     ASSERT_LT(first + 1, 20);
     const QPoint over = beside.visualRect(beside.model()->index(0, 1)).center();
-    const QPoint at = list->viewport()->mapFromGlobal(beside.viewport()->mapToGlobal(over));
+    const QPoint onBeside = list->viewport()->mapFromGlobal(beside.viewport()->mapToGlobal(over));
     startDrag(first, 2);
-    moveTo(at);
+    moveTo(onBeside);
     EXPECT_EQ(list->dragHandler().dropMarkRow(), -1) << "no line in the main list";
-    release(at);
+    release(onBeside);
     std::vector<int> added = before;
     added.insert(added.begin(), {first, first + 1});
     EXPECT_EQ(entries(), added) << "at the first row, where they were released";
@@ -512,8 +602,7 @@ TEST_F(Window, RowsDroppedIntoTheListBesideAndDeletedThereAreOneUndoStepEach) {
     EXPECT_EQ(entries(), added) << "only the entry went";
     EXPECT_EQ(fx.image().programCount, opened->programCount) << "the table keeps its programs";
     frame->action(kCmdEditUndo)->trigger();
-    frame->action(kCmdEditUndo)->trigger();
-    settle();
+    trigger(kCmdEditUndo);
     EXPECT_TRUE(unchanged());
     EXPECT_EQ(beside.model()->rowCount(), std::max<int>(1, static_cast<int>(before.size())));
 
@@ -532,115 +621,6 @@ TEST_F(Window, RowsDroppedIntoTheListBesideAndDeletedThereAreOneUndoStepEach) {
     ASSERT_NE(frame->besidePane(), nullptr);
     EXPECT_TRUE(frame->besidePane()->isVisible());
     EXPECT_EQ(frame->besidePane()->chooser().currentIndex(), 1);
-}
-
-// One click selects a row at once after a list is chosen in the tree; the first and last row (Ctrl+End with
-// nothing selected, Home and End) and a page select the row they reach; Shift+F10 opens the context menu.
-TEST_F(Window, AClickAndTheJumpKeysSelectTheRowTheyReach) {
-    select(root(kFavsRoot)->child(0));
-    ASSERT_GT(rows(), 3);
-    press(2);
-    release(rowPoint(2));
-    EXPECT_EQ(selected(), (Rows{2}));
-
-    select(root(kSatellitesRoot));
-    const struct {
-        int key;
-        Qt::KeyboardModifiers modifiers;
-        int row;  // -1: a page down
-    } jumps[] = {{Qt::Key_End, Qt::ControlModifier, 29}, {Qt::Key_Home, Qt::NoModifier, 0},
-                 {Qt::Key_End, Qt::NoModifier, 29},      {Qt::Key_Home, Qt::NoModifier, 0},
-                 {Qt::Key_PageDown, Qt::NoModifier, -1}, {Qt::Key_PageUp, Qt::NoModifier, 0}};
-    for (const auto& jump : jumps) {
-        key(jump.key, jump.modifiers);
-        const int now = list->currentIndex().row();
-        EXPECT_EQ(selected(), (Rows{now})) << jump.key;
-        EXPECT_TRUE(jump.row >= 0 ? now == jump.row : now > 0) << jump.key << " reached " << now;
-    }
-
-    bool menuOpened = false;
-    QTimer::singleShot(0, [&menuOpened] {
-        QWidget* menu = QApplication::activePopupWidget();
-        menuOpened = menu != nullptr;
-        if (menu != nullptr)
-            menu->close();
-    });
-    key(Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_TRUE(menuOpened);
-}
-
-// Ctrl+L locks the selection, one step undone byte for byte; two Ctrl+Down moves of the same rows are one
-// step that undo takes back whole, a move of other rows is a step of its own (the keys reach the commands,
-// not the table's cursor).
-TEST_F(Window, CtrlLLocksAndCtrlDownTwiceIsOneStep) {
-    select(3, 2);
-    key(Qt::Key_L, Qt::ControlModifier);
-    EXPECT_NE(fx.image().programs[4].programFlags & kProgramLockedFlag, 0);
-    EXPECT_EQ(undoText(), "&Undo Lock 2 programs");
-    EXPECT_FALSE(frame->action(kCmdEditLock)->isEnabled()) << "nothing left to lock";
-    key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(unchanged());
-    const std::string third = name(3);
-    select(3, 2);
-    key(Qt::Key_Down, Qt::ControlModifier);
-    key(Qt::Key_Down, Qt::ControlModifier);
-    EXPECT_EQ(selected(), (Rows{5, 6}));
-    EXPECT_EQ(name(5), third);
-    EXPECT_EQ(undoText(), "&Undo Move 2 programs");
-    EXPECT_EQ(doc.undoStack().count(), 1) << "the moves joined";
-    key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(unchanged()) << "both moves undone in one step";
-    select(10, 1);
-    key(Qt::Key_Down, Qt::ControlModifier);
-    select(12, 1);
-    key(Qt::Key_Up, Qt::ControlModifier);
-    EXPECT_EQ(doc.undoStack().index(), 2) << "other rows: a step of their own";
-}
-
-// Favourite lists filled from the whole table: a paste after a copy elsewhere, Ctrl+3, and a drag released
-// on a list's node (the rules: list_editing_test).
-TEST_F(Window, AListTakesAPasteFromElsewhereCtrlNumberAndADropOnItsNode) {
-    auto holds = [this](int l, int program) {
-        const std::vector<int> entries = test::entries(fx.image().favourites[l]);
-        return std::count(entries.begin(), entries.end(), program) > 0;
-    };
-    select(0, 2);
-    key(Qt::Key_C, Qt::ControlModifier);
-    select(root(kFavsRoot)->child(2));
-    list->setFocus();
-    select(0, 1);
-    EXPECT_TRUE(frame->action(kCmdEditPaste)->isEnabled()) << "a list takes what was copied in the table";
-    const int count = fx.image().favourites[2].favCount;
-    key(Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(fx.image().favourites[2].favCount, count + 2);
-    EXPECT_EQ(undoText(), "&Undo Paste 2 programs");
-    key(Qt::Key_Z, Qt::ControlModifier);
-    ASSERT_TRUE(unchanged());
-
-    select(root(kSatellitesRoot));
-    list->setFocus();
-    select(3, 3);
-    key(Qt::Key_3, Qt::ControlModifier);
-    EXPECT_TRUE(holds(2, 3) && holds(2, 4) && holds(2, 5));
-    EXPECT_TRUE(undoText().starts_with("&Undo Add ")) << undoText();
-    EXPECT_EQ(selected(), (Rows{3, 4, 5})) << "the table's rows stay selected";
-    key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_TRUE(unchanged()) << "undone byte for byte";
-
-    tree->expandAll();
-    settle();
-    QTreeWidgetItem* node = root(kFavsRoot)->child(4);
-    const QPoint at =
-        list->viewport()->mapFromGlobal(tree->viewport()->mapToGlobal(tree->visualItemRect(node).center()));
-    const std::string third = name(3);
-    startDrag(3, 2);
-    moveTo(at);
-    EXPECT_EQ(node->background(0).color(), tree->palette().color(QPalette::Highlight)) << "the node is marked";
-    EXPECT_EQ(list->viewport()->cursor().shape(), Qt::DragCopyCursor);
-    release(at);
-    EXPECT_TRUE(holds(4, 3) && holds(4, 4));
-    EXPECT_EQ(name(3), third) << "the rows stay where they were";
-    EXPECT_EQ(node->background(0).style(), Qt::NoBrush) << "the mark is gone";
 }
 
 }  // namespace
