@@ -49,16 +49,8 @@ TEST_F(SatelliteDialog, OpensWithTheRecordAndOkStoresTheFieldsThroughTheMappings
               std::tuple("9000", 0, "0", 4));
     ASSERT_TRUE(model.ok());
     EXPECT_TRUE(unchanged());
-    f.name = "Astra 19,2\xC2\xB0";  // with a degree sign, which Latin-1 holds
-    f.degree = "-5";
-    f.eastWest = typed("w");
-    f.upperLo = typed("-9750");
-    f.lowerLo = {7, "11475"};
-    f.diseqc11 = 16;
-    f.diseqcMode = 6;
-    f.tone = 1;
-    f.positionerNo = "0";
-    f.diseqc12 = true;
+    // Every field, the name with a degree sign, which Latin-1 holds.
+    f = {"Astra 19,2\xC2\xB0", "-5", typed("w"), {7, "11475"}, typed("-9750"), 6, 16, 1, "0", true};
     ASSERT_TRUE(model.ok());
     const st_sat& s = image().satellites[0];
     EXPECT_EQ(std::tuple(nameText(s.name), state->editedSatName), std::tuple("\5Astra 19,2\xB0", "\5Astra 19,2\xB0"));

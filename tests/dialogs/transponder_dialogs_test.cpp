@@ -124,9 +124,7 @@ TEST_F(ListTransponderDialog, EditChangesTheTransponderTheFieldsShowAndAddPutsOn
     start(0, kTransponderAdd);
     EXPECT_EQ(std::tuple(f.frequency, model.frequencySelection), std::tuple("", -1));
     model.satelliteChanged(2);
-    f.frequency = "10872";
-    f.symbolRate = "27500";
-    f.tsId = f.networkId = f.originalNetworkId = "0";
+    f = {"10872", "27500", "0", "0", "0", f.polarisation, f.fec};
     ASSERT_TRUE(model.ok());
     EXPECT_EQ(std::tuple(image().tpCount, image().transponders[4].satId), std::tuple(5, 11));
 
