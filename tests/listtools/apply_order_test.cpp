@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <random>
 #include <string>
 #include <tuple>
@@ -86,10 +87,8 @@ TEST(ApplyOrder, FavouritesComeFromTheReferenceByClassHereAndOnlyMatched) {
         ref.build.program("t" + std::to_string(i), 0, 0, i < 410, i);
     for (int i = 0; i < 420; ++i)
         file.build.program((i == 3 ? "x" : "t") + std::to_string(i), 0, 0, i < 405, i == 3 ? 999 : i);  // a stranger
-    std::vector<int> all(400);
-    std::iota(all.begin(), all.end(), 10);  // t10..t409, all TV in the reference
     st_fav& full = ref.image().favourites[2];
-    std::copy(all.begin(), all.end(), full.favEntries);
+    std::iota(full.favEntries, full.favEntries + 400, 10);  // t10..t409, all TV in the reference
     full.favCount = full.favTvCount = 400;
     test::setName(full.favName, "Alles");
     ref.build.favourites(0, {0, 3, 4, 4}, {415});

@@ -29,9 +29,9 @@ TEST(CsvExport, EveryFieldAsTheHeaderSays) {
     fx.build.favourites(2, {0, 1}, {});
     fx.build.favourites(8, {0}, {});
 
-    const std::vector<std::string> pids = {std::to_string(fx.image().programs[0].videoPid),
-                                           std::to_string(fx.image().programs[0].audioPid),
-                                           std::to_string(fx.image().programs[0].pcrPid)};
+    const st_program& first = fx.image().programs[0];
+    const std::string pids =
+        std::to_string(first.videoPid) + "," + std::to_string(first.audioPid) + "," + std::to_string(first.pcrPid);
     std::istringstream lines(exportCsv(fx.image()));
     std::string line;
     std::getline(lines, line);
@@ -40,7 +40,7 @@ TEST(CsvExport, EveryFieldAsTheHeaderSays) {
     EXPECT_EQ(line,
               "1,TV,\"Das \"\"Erste\"\", HD\",\xC3\x96"
               "ffentlich,Astra,19.2E,11778,V,27500,DVBS2,28106," +
-                  pids[0] + "," + pids[1] + "," + pids[2] + ",1,0,0,1,139\r");
+                  pids + ",1,0,0,1,139\r");
     std::getline(lines, line);
     EXPECT_EQ(line.substr(0, line.find(",", line.find("DVBS"))),
               "2,TV,NRK1,\xC3\x96"
