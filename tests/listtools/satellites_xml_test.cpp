@@ -32,8 +32,7 @@ TEST(SatellitesXml, ImportBringsWhatThePlanSaysAndASecondImportNothing) {
         all_tables_block& img = fx.image();
         std::ostringstream xml;
         xml << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<satellites>\n" << std::string(70000, ' ');  // pieces
-        int added = 0;
-        int changed = 0;
+        int added = 0, changed = 0;
         std::set<int> positions;
         for (int s = 0; s < satelliteCount(img); ++s) {
             const st_sat& sat = img.satellites[s];
