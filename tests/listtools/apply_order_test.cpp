@@ -21,15 +21,6 @@
 namespace vizud {
 namespace {
 
-// A random order of each block.
-std::vector<int> shuffledBlocks(const all_tables_block& img, std::mt19937& rng) {
-    std::vector<int> order(img.programCount);
-    std::iota(order.begin(), order.end(), 0);
-    std::shuffle(order.begin(), order.begin() + img.tvCount, rng);
-    std::shuffle(order.begin() + img.tvCount, order.end(), rng);
-    return order;
-}
-
 using Small = test::TwoSatellites;
 
 TEST(ApplyOrder, KeysFirstByServiceThenByNameOnTheSameSatellite) {
@@ -139,7 +130,11 @@ TEST(ApplyOrderFromCsv, AnExportGivesTheSameImageAndAnEditedOneItsOrderNamesFlag
             continue;
         }
         all_tables_block& img = edited.image();
-        ASSERT_EQ(edited.db.reorderPrograms(shuffledBlocks(img, rng)), 0);
+        std::vector<int> order(img.programCount);
+        std::iota(order.begin(), order.end(), 0);
+        std::shuffle(order.begin(), order.begin() + img.tvCount, rng);
+        std::shuffle(order.begin() + img.tvCount, order.end(), rng);
+        ASSERT_EQ(edited.db.reorderPrograms(order), 0);
         for (int p = 0; p < img.programCount; ++p) {
             const unsigned fate = rng() % 6;
             if (fate == 0)
