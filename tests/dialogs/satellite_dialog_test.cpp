@@ -1,6 +1,5 @@
 // The satellite dialog's model: fields from the record, the LO rule, the positioner rules, "Default" from
 // the predefined table, and OK writing nothing until every field has passed.
-#include <functional>
 #include <tuple>
 
 #include "database/image_access.h"
@@ -67,14 +66,13 @@ TEST_F(SatelliteDialog, OpensWithTheRecordAndOkStoresTheFieldsThroughTheMappings
 // oscillators and positioners at their limits accepted.
 TEST_F(SatelliteDialog, EveryFieldIsCheckedAtItsLimits) {
     using F = DialogField;
-    using Change = std::function<void(SatelliteFields&)>;
     const std::string range =
         "Your designated value is beyond the limited range,\n please input proper value(28 ~ 200)";
     const std::string upper = "LNB Upper LO Range expected 3350...14900",
                       lower = "LNB Lower LO Range expected 3350...14900";
     const struct {
         const char* what;
-        Change change;
+        void (*change)(SatelliteFields&);
         std::string message;  // empty: accepted
         DialogField field = DialogField::None;
         int storedLo = 0, storedPositioner = 0;
