@@ -30,9 +30,8 @@ protected:
         build.transponder(7, 11720, 1);
         build.transponder(7, 12500);
         build.transponder(9, 10992);
-        build.provider("ARD");
-        build.provider("ZDF");
-        build.provider("\x05News");
+        for (const char* name : {"ARD", "ZDF", "\x05News"})
+            build.provider(name);
         build.program("Das Erste", 0, 0, true, 28106);
         build.program("\x05News", 3, 2, true, 17);
         build.program("Bayern 3", 1, 1, false);

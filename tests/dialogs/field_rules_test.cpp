@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "dialogs/combo_items.h"
 #include "dialogs/field_rules.h"
@@ -15,25 +16,13 @@ namespace {
 
 // 2^32 + 17 must not read as 17.
 TEST(FieldRules, DecimalReadingStopsAtTheFirstOtherCharacterAndNeverWraps) {
-    const struct {
-        const char* text;
-        std::optional<std::int32_t> value;
-    } cases[] = {{"17", 17},
-                 {"  -5", -5},
-                 {"+8190", 8190},
-                 {"12abc", 12},
-                 {"0x10", 0},
-                 {"", std::nullopt},
-                 {"  ", std::nullopt},
-                 {"abc", std::nullopt},
-                 {"-", std::nullopt},
-                 {"- 5", std::nullopt},
-                 {"2147483647", 2147483647},
-                 {"-2147483648", -2147483647 - 1},
-                 {"2147483648", std::nullopt},
-                 {"4294967313", std::nullopt}};
-    for (const auto& c : cases)
-        EXPECT_EQ(parseDecimal(c.text), c.value) << '"' << c.text << '"';
+    const std::pair<const char*, std::int32_t> read[] = {{"17", 17},    {"  -5", -5}, {"+8190", 8190},
+                                                         {"12abc", 12}, {"0x10", 0},  {"2147483647", 2147483647}};
+    for (const auto& [text, value] : read)
+        EXPECT_EQ(parseDecimal(text), value) << '"' << text << '"';
+    EXPECT_EQ(parseDecimal("-2147483648"), -2147483647 - 1);
+    for (const char* text : {"", "  ", "abc", "-", "- 5", "2147483648", "4294967313"})
+        EXPECT_EQ(parseDecimal(text), std::nullopt) << '"' << text << '"';
 }
 
 TEST(FieldRules, NameKeepsItsCharacterTableByteAsideAndIsCutTo15Or14) {
@@ -52,24 +41,12 @@ TEST(FieldRules, DegreesShowWithACommaAndReadBackAsWholeTenths) {
     EXPECT_EQ(degreeText(192), "19,2");
     EXPECT_EQ(degreeText(5), "0,5");
     EXPECT_EQ(degreeText(10), "1,0");
-    const struct {
-        const char* text;
-        std::optional<int> tenths;
-    } cases[] = {{"19,2", 192},
-                 {"19.2", 192},
-                 {"-5", 50},
-                 {" 7,09", 70},
-                 {",5", 5},
-                 {"13,", 130},
-                 {"6553,5", 65535},
-                 {"6553,6", std::nullopt},
-                 {"1e9", 10},
-                 {"abc", std::nullopt},
-                 {"", std::nullopt},
-                 {",", std::nullopt},
-                 {"99999999999999999999", std::nullopt}};
-    for (const auto& c : cases)
-        EXPECT_EQ(degreeTenths(c.text), c.tenths) << '"' << c.text << '"';
+    const std::pair<const char*, int> read[] = {{"19,2", 192}, {"19.2", 192}, {"-5", 50},        {" 7,09", 70},
+                                                {",5", 5},     {"13,", 130},  {"6553,5", 65535}, {"1e9", 10}};
+    for (const auto& [text, tenths] : read)
+        EXPECT_EQ(degreeTenths(text), tenths) << '"' << text << '"';
+    for (const char* text : {"6553,6", "abc", "", ",", "99999999999999999999"})
+        EXPECT_EQ(degreeTenths(text), std::nullopt) << '"' << text << '"';
     for (int tenths = 0; tenths <= 65535; tenths += 7)
         ASSERT_EQ(degreeTenths(degreeText(tenths)), tenths);
 }

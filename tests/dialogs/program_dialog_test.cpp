@@ -1,6 +1,5 @@
 // The program dialog's model: what it shows for a program, what OK stores, every refusal leaving the
 // image as it was, and the add mode's placement and preselection from the tree.
-#include <functional>
 #include <tuple>
 
 #include "database/image_access.h"

@@ -1,6 +1,5 @@
 // The satellite dialog's model: fields from the record, the LO rule, the positioner rules, "Default" from
 // the predefined table, and OK writing nothing until every field has passed.
-#include <functional>
 #include <tuple>
 
 #include "database/image_access.h"
@@ -49,16 +48,8 @@ TEST_F(SatelliteDialog, OpensWithTheRecordAndOkStoresTheFieldsThroughTheMappings
               std::tuple("9000", 0, "0", 4));
     ASSERT_TRUE(model.ok());
     EXPECT_TRUE(unchanged());
-    f.name = "Astra 19,2\xC2\xB0";  // with a degree sign, which Latin-1 holds
-    f.degree = "-5";
-    f.eastWest = typed("w");
-    f.upperLo = typed("-9750");
-    f.lowerLo = {7, "11475"};
-    f.diseqc11 = 16;
-    f.diseqcMode = 6;
-    f.tone = 1;
-    f.positionerNo = "0";
-    f.diseqc12 = true;
+    // Every field, the name with a degree sign, which Latin-1 holds.
+    f = {"Astra 19,2\xC2\xB0", "-5", typed("w"), {7, "11475"}, typed("-9750"), 6, 16, 1, "0", true};
     ASSERT_TRUE(model.ok());
     const st_sat& s = image().satellites[0];
     EXPECT_EQ(std::tuple(nameText(s.name), state->editedSatName), std::tuple("\5Astra 19,2\xB0", "\5Astra 19,2\xB0"));
@@ -75,14 +66,13 @@ TEST_F(SatelliteDialog, OpensWithTheRecordAndOkStoresTheFieldsThroughTheMappings
 // oscillators and positioners at their limits accepted.
 TEST_F(SatelliteDialog, EveryFieldIsCheckedAtItsLimits) {
     using F = DialogField;
-    using Change = std::function<void(SatelliteFields&)>;
     const std::string range =
         "Your designated value is beyond the limited range,\n please input proper value(28 ~ 200)";
     const std::string upper = "LNB Upper LO Range expected 3350...14900",
                       lower = "LNB Lower LO Range expected 3350...14900";
     const struct {
         const char* what;
-        Change change;
+        void (*change)(SatelliteFields&);
         std::string message;  // empty: accepted
         DialogField field = DialogField::None;
         int storedLo = 0, storedPositioner = 0;
@@ -103,12 +93,9 @@ TEST_F(SatelliteDialog, EveryFieldIsCheckedAtItsLimits) {
          "Name: the character '\xE2\x82\xAC' cannot be stored in the box's channel list.", F::Name},
         {"another's name", [](auto& f) { f.name = "Thor"; }, "A satellite named Thor already exists.", F::Name},
         {"new name, bad LO", [](auto& f) { f.name = "Renamed", f.upperLo = typed("1"); }, upper, F::UpperLo},
-        {"LO 3350, positioner 30", [](auto& f) { f.upperLo = typed("3350"), f.positionerNo = "30"; }, "", F::None, 3350,
-         30},
-        {"LO 14900, positioner 200", [](auto& f) { f.upperLo = typed("14900"), f.positionerNo = "200"; }, "", F::None,
-         14900, 200},
-        {"LO 10750, positioner 1", [](auto& f) { f.upperLo = typed("10750"), f.positionerNo = "1"; }, "", F::None,
-         10750, 1},
+        {"3350, 30", [](auto& f) { f.upperLo = typed("3350"), f.positionerNo = "30"; }, "", F::None, 3350, 30},
+        {"14900, 200", [](auto& f) { f.upperLo = typed("14900"), f.positionerNo = "200"; }, "", F::None, 14900, 200},
+        {"10750, 1", [](auto& f) { f.upperLo = typed("10750"), f.positionerNo = "1"; }, "", F::None, 10750, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -175,9 +162,7 @@ TEST_F(SatelliteDialog, ANewSatelliteStartsFromItsRowAndIsAppendedOnlyOnOk) {
     remember();
     messages.clear();
     f.name = "One too many";
-    EXPECT_FALSE(model.ok());
-    EXPECT_EQ(messages.texts(), Texts{satelliteTableFullText()});
-    EXPECT_TRUE(unchanged());
+    expectOk(satelliteTableFullText());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <numeric>
 #include <random>
 #include <string>
 #include <tuple>
@@ -19,15 +20,6 @@
 
 namespace vizud {
 namespace {
-
-// A random order of each block.
-std::vector<int> shuffledBlocks(const all_tables_block& img, std::mt19937& rng) {
-    std::vector<int> order(img.programCount);
-    std::iota(order.begin(), order.end(), 0);
-    std::shuffle(order.begin(), order.begin() + img.tvCount, rng);
-    std::shuffle(order.begin() + img.tvCount, order.end(), rng);
-    return order;
-}
 
 using Small = test::TwoSatellites;
 
@@ -86,10 +78,8 @@ TEST(ApplyOrder, FavouritesComeFromTheReferenceByClassHereAndOnlyMatched) {
         ref.build.program("t" + std::to_string(i), 0, 0, i < 410, i);
     for (int i = 0; i < 420; ++i)
         file.build.program((i == 3 ? "x" : "t") + std::to_string(i), 0, 0, i < 405, i == 3 ? 999 : i);  // a stranger
-    std::vector<int> all(400);
-    std::iota(all.begin(), all.end(), 10);  // t10..t409, all TV in the reference
     st_fav& full = ref.image().favourites[2];
-    std::copy(all.begin(), all.end(), full.favEntries);
+    std::iota(full.favEntries, full.favEntries + 400, 10);  // t10..t409, all TV in the reference
     full.favCount = full.favTvCount = 400;
     test::setName(full.favName, "Alles");
     ref.build.favourites(0, {0, 3, 4, 4}, {415});
@@ -140,7 +130,11 @@ TEST(ApplyOrderFromCsv, AnExportGivesTheSameImageAndAnEditedOneItsOrderNamesFlag
             continue;
         }
         all_tables_block& img = edited.image();
-        ASSERT_EQ(edited.db.reorderPrograms(shuffledBlocks(img, rng)), 0);
+        std::vector<int> order(img.programCount);
+        std::iota(order.begin(), order.end(), 0);
+        std::shuffle(order.begin(), order.begin() + img.tvCount, rng);
+        std::shuffle(order.begin() + img.tvCount, order.end(), rng);
+        ASSERT_EQ(edited.db.reorderPrograms(order), 0);
         for (int p = 0; p < img.programCount; ++p) {
             const unsigned fate = rng() % 6;
             if (fate == 0)

@@ -29,27 +29,25 @@ TEST(CsvExport, EveryFieldAsTheHeaderSays) {
     fx.build.favourites(2, {0, 1}, {});
     fx.build.favourites(8, {0}, {});
 
-    const std::vector<std::string> pids = {std::to_string(fx.image().programs[0].videoPid),
-                                           std::to_string(fx.image().programs[0].audioPid),
-                                           std::to_string(fx.image().programs[0].pcrPid)};
-    std::istringstream lines(exportCsv(fx.image()));
-    std::string line;
-    std::getline(lines, line);
-    EXPECT_EQ(line, std::string(kCsvHeader) + "\r");
-    std::getline(lines, line);
-    EXPECT_EQ(line,
+    const st_program& first = fx.image().programs[0];
+    const std::string pids =
+        std::to_string(first.videoPid) + "," + std::to_string(first.audioPid) + "," + std::to_string(first.pcrPid);
+    std::vector<std::string> lines;
+    std::istringstream csv(exportCsv(fx.image()));
+    for (std::string line; std::getline(csv, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 4u) << "one line per program";
+    EXPECT_EQ(lines[0], std::string(kCsvHeader) + "\r");
+    EXPECT_EQ(lines[1],
               "1,TV,\"Das \"\"Erste\"\", HD\",\xC3\x96"
               "ffentlich,Astra,19.2E,11778,V,27500,DVBS2,28106," +
-                  pids[0] + "," + pids[1] + "," + pids[2] + ",1,0,0,1,139\r");
-    std::getline(lines, line);
-    EXPECT_EQ(line.substr(0, line.find(",", line.find("DVBS"))),
+                  pids + ",1,0,0,1,139\r");
+    EXPECT_EQ(lines[2].substr(0, lines[2].find(",", lines[2].find("DVBS"))),
               "2,TV,NRK1,\xC3\x96"
               "ffentlich,Thor,0.8W,10872,H,25000,DVBS");
-    EXPECT_EQ(line.substr(line.size() - 11), ",0,1,1,0,3\r");
-    std::getline(lines, line);
-    EXPECT_EQ(line.rfind("3,Radio,Radio,,,,,,,,3,", 0), 0u) << "references that point nowhere are empty";
-    EXPECT_EQ(line.substr(line.size() - 3), ",1\r");
-    EXPECT_FALSE(std::getline(lines, line)) << "one line per program";
+    EXPECT_EQ(lines[2].substr(lines[2].size() - 11), ",0,1,1,0,3\r");
+    EXPECT_EQ(lines[3].rfind("3,Radio,Radio,,,,,,,,3,", 0), 0u) << "references that point nowhere are empty";
+    EXPECT_EQ(lines[3].substr(lines[3].size() - 3), ",1\r");
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <functional>
 #include <random>
 #include <tuple>
 
@@ -29,59 +28,49 @@ TEST(DatabaseCheck, SoundImagesHaveNoFindingAndEachDamageItsOwn) {
         EXPECT_EQ(reportText(checkImage(*cleanImage(static_cast<std::uint32_t>(rng()), shape))), "no problems found\n")
             << "round " << round;
     }
-    struct Case {
-        const char* what;
-        std::function<void(all_tables_block&)> damage;
+    using K = FindingKind;
+    const struct {
+        void (*damage)(all_tables_block&);
         FindingKind kind;
         const char* text;
-    };
-    const Case cases[] = {
-        {"crc", [](all_tables_block& i) { i.imageCrc ^= 1; }, FindingKind::Crc, "stored 0x"},
-        {"programs", [](all_tables_block& i) { i.programCount = 20001; }, FindingKind::Capacity,
-         "20001 programs, the table has room for 20000"},
-        {"tv", [](all_tables_block& i) { i.tvCount = i.programCount + 1; }, FindingKind::Capacity, "TV programs of"},
-        {"list", [](all_tables_block& i) { i.favourites[3].favCount = 401; }, FindingKind::Capacity, "list 4 \""},
-        {"tp index", [](all_tables_block& i) { i.programs[4].tpIndex = i.tpCount; }, FindingKind::Transponder,
-         "program 5 "},
-        {"provider", [](all_tables_block& i) { i.programs[0].providerIndex = 999; }, FindingKind::Provider,
-         "names provider 1000"},
-        {"satellite", [](all_tables_block& i) { i.transponders[2].satId = 250; }, FindingKind::Satellite,
-         "transponder 3 ("},
-        {"duplicate", [](all_tables_block& i) { i.transponders[1] = i.transponders[0]; },
-         FindingKind::DuplicateTransponder, "transponder 2 ("},
-        {"entry beyond", [](all_tables_block& i) { i.favourites[0].favEntries[0] = i.programCount; },
-         FindingKind::Favourite, "entry 1 names program 121, the table has 120"},
-        {"repeated", [](all_tables_block& i) { i.favourites[8].favEntries[1] = i.favourites[8].favEntries[0]; },
-         FindingKind::Favourite, "entry 2 repeats program"},
-        {"radio in tv part", [](all_tables_block& i) { i.favourites[2].favEntries[0] = i.tvCount; },
-         FindingKind::Favourite, "is a TV entry naming radio program"},
-        {"count", [](all_tables_block& i) { i.satellites[0].tpCount++; }, FindingKind::Count, "satellite 1 \""},
-        {"second of a key",  // the first satellite of a key owns its transponders, a later one none
-         [](all_tables_block& i) {
-             i.satellites[1] = i.satellites[0];
-             i.satCount = 2;
-         },
-         FindingKind::Count, "satellite 2 \""},
+    } cases[] = {
+        {[](auto& i) { i.imageCrc ^= 1; }, K::Crc, "stored 0x"},
+        {[](auto& i) { i.programCount = 20001; }, K::Capacity, "20001 programs, the table has room for 20000"},
+        {[](auto& i) { i.tvCount = i.programCount + 1; }, K::Capacity, "TV programs of"},
+        {[](auto& i) { i.favourites[3].favCount = 401; }, K::Capacity, "list 4 \""},
+        {[](auto& i) { i.programs[4].tpIndex = i.tpCount; }, K::Transponder, "program 5 "},
+        {[](auto& i) { i.programs[0].providerIndex = 999; }, K::Provider, "names provider 1000"},
+        {[](auto& i) { i.transponders[2].satId = 250; }, K::Satellite, "transponder 3 ("},
+        {[](auto& i) { i.transponders[1] = i.transponders[0]; }, K::DuplicateTransponder, "transponder 2 ("},
+        {[](auto& i) { i.favourites[0].favEntries[0] = i.programCount; }, K::Favourite,
+         "entry 1 names program 121, the table has 120"},
+        {[](auto& i) { i.favourites[8].favEntries[1] = i.favourites[8].favEntries[0]; }, K::Favourite,
+         "entry 2 repeats program"},
+        {[](auto& i) { i.favourites[2].favEntries[0] = i.tvCount; }, K::Favourite,
+         "is a TV entry naming radio program"},
+        {[](auto& i) { i.satellites[0].tpCount++; }, K::Count, "satellite 1 \""},
+        // The first satellite of a key owns its transponders, a later one none.
+        {[](auto& i) { i.satellites[1] = i.satellites[0], i.satCount = 2; }, K::Count, "satellite 2 \""},
     };
     // One satellite, so that a changed satellite key of a transponder names no satellite; the factory
     // keeps every frequency of it apart.
     test::ImageShape shape;
     shape.satellites = 1;
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         auto img = cleanImage(5, shape);
         c.damage(*img);
         if (c.kind != FindingKind::Crc)
             refreshCrc(*img);
         const std::vector<Finding> findings = checkImage(*img);
-        ASSERT_FALSE(findings.empty()) << c.what;
+        ASSERT_FALSE(findings.empty()) << c.text;
         // A count beyond its table lets the check read the slots behind it, whatever they hold; a
         // transponder that left its satellite also leaves the satellite's count wrong.
         if (c.kind != FindingKind::Capacity) {
             const bool countFollows = c.kind == FindingKind::Satellite;
-            EXPECT_EQ(findings.size(), countFollows ? 2u : 1u) << c.what << ": " << reportText(findings);
+            EXPECT_EQ(findings.size(), countFollows ? 2u : 1u) << c.text << ": " << reportText(findings);
         }
-        EXPECT_EQ(findings[0].kind, c.kind) << c.what;
-        EXPECT_NE(findings[0].text.find(c.text), std::string::npos) << c.what << ": " << findings[0].text;
+        EXPECT_EQ(findings[0].kind, c.kind) << c.text;
+        EXPECT_NE(findings[0].text.find(c.text), std::string::npos) << c.text << ": " << findings[0].text;
     }
 }
 

@@ -1,6 +1,9 @@
 // Duplicates: which programs group, and what their removal leaves in the favourite lists.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <numeric>
 #include <string>
 
 #include "listtools/duplicates.h"
@@ -45,12 +48,9 @@ TEST(Duplicates, RemovalPutsTheKeptProgramInTheListsOnce) {
     f.build.program("d7b", 0, 0, true, 7);   // 412
     f.build.program("r0", 0, 0, false, 0);   // 413
     f.build.program("r0'", 0, 0, false, 0);  // 414
-    st_fav& full = f.image().favourites[0];
-    for (int i = 0; i < 397; ++i)
-        full.favEntries[i] = static_cast<std::uint16_t>(10 + i);
-    full.favEntries[397] = 410;
-    full.favEntries[398] = 412;
-    full.favEntries[399] = 414;
+    st_fav& full = f.image().favourites[0];  // t10 to t406, d5, d7b, r0'
+    std::iota(full.favEntries, full.favEntries + 397, 10);
+    std::ranges::copy(std::array<std::uint16_t, 3>{410, 412, 414}, full.favEntries + 397);
     full.favCount = 400;
     full.favTvCount = 399;
     f.build.favourites(1, {7, 411, 412}, {414});

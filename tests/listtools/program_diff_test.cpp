@@ -2,8 +2,6 @@
 // finds it; a file compared with itself has no differences.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "listtools/program_diff.h"
 #include "tests/listtools/two_satellites.h"
 #include "tests/support/image_factory.h"
@@ -21,23 +19,22 @@ void buildOld(test::ImageBuilder& b) {
 
 TEST(ProgramDiff, EachChangeToACopyIsFoundAsWhatItIs) {
     const struct {
-        std::function<void(all_tables_block&)> change;
+        void (*change)(all_tables_block&);
         const char *added, *removed, *renamed, *changed;  // the lists of the JSON, 1-based
     } cases[] = {
-        {[](all_tables_block&) {}, "", "", "", ""},
+        {[](auto&) {}, "", "", "", ""},
         // Only the second key (the name on the satellite) matches: the same program.
-        {[](all_tables_block& n) { n.programs[1].serviceId = 22; }, "", "", "", ""},
-        {[](all_tables_block& n) { n.programs[1].serviceId = 22, n.programs[1].pcrPid = 7; }, "", "", "", "[2,2]"},
-        {[](all_tables_block& n) { n.programs[0].name[0] = 'Z'; }, "", "", "[1,1]", ""},
-        {[](all_tables_block& n) { n.programs[2].providerIndex = 1; }, "", "", "", "[3,3]"},
-        {[](all_tables_block& n) { n.programs[0].programFlags ^= 4; }, "", "", "", "[1,1]"},
-        {[](all_tables_block& n) { n.programs[1].videoPid = 3, n.programs[2].audioPid = 4; }, "", "", "",
-         "[2,2],[3,3]"},
+        {[](auto& n) { n.programs[1].serviceId = 22; }, "", "", "", ""},
+        {[](auto& n) { n.programs[1].serviceId = 22, n.programs[1].pcrPid = 7; }, "", "", "", "[2,2]"},
+        {[](auto& n) { n.programs[0].name[0] = 'Z'; }, "", "", "[1,1]", ""},
+        {[](auto& n) { n.programs[2].providerIndex = 1; }, "", "", "", "[3,3]"},
+        {[](auto& n) { n.programs[0].programFlags ^= 4; }, "", "", "", "[1,1]"},
+        {[](auto& n) { n.programs[1].videoPid = 3, n.programs[2].audioPid = 4; }, "", "", "", "[2,2],[3,3]"},
         // A new service id and a new name: another program.
-        {[](all_tables_block& n) { n.programs[0].serviceId = 9, n.programs[0].name[0] = 'Z'; }, "1", "1", "", ""},
-        {[](all_tables_block& n) { n.programs[1].tpIndex = 5; }, "2", "2", "", ""},
+        {[](auto& n) { n.programs[0].serviceId = 9, n.programs[0].name[0] = 'Z'; }, "1", "1", "", ""},
+        {[](auto& n) { n.programs[1].tpIndex = 5; }, "2", "2", "", ""},
         // The radio program gone, a TV program scanned before the others.
-        {[](all_tables_block& n) {
+        {[](auto& n) {
              n.programs[2] = n.programs[1], n.programs[1] = n.programs[0];
              test::setName(n.programs[0].name, "New");
              n.programs[0].serviceId = 40;

@@ -32,8 +32,7 @@ TEST(SatellitesXml, ImportBringsWhatThePlanSaysAndASecondImportNothing) {
         all_tables_block& img = fx.image();
         std::ostringstream xml;
         xml << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<satellites>\n" << std::string(70000, ' ');  // pieces
-        int added = 0;
-        int changed = 0;
+        int added = 0, changed = 0;
         std::set<int> positions;
         for (int s = 0; s < satelliteCount(img); ++s) {
             const st_sat& sat = img.satellites[s];
@@ -48,9 +47,10 @@ TEST(SatellitesXml, ImportBringsWhatThePlanSaysAndASecondImportNothing) {
                     continue;
                 const bool change = rng() % 3 == 0;
                 changed += change;
+                const int fec = tp.fec == 5 ? 4 : tp.fec == 7 ? 5 : tp.fec;
                 xml << "<transponder frequency=\"" << tp.frequency * 1000 + 400 << "\" symbol_rate=\""
                     << (tp.symbolRate + change) * 1000 << "\" polarization=\"" << int(tp.polarization)
-                    << "\" fec_inner=\"" << (tp.fec == 5 ? 4 : tp.fec == 7 ? 5 : tp.fec) << "\"/>\n";
+                    << "\" fec_inner=\"" << fec << "\"/>\n";
             }
             if (rng() % 2 == 0) {  // one the image lacks: well away from every frequency it has
                 xml << "<transponder frequency=\"1000\" symbol_rate=\"27500000\" polarization=\"1\" "
@@ -103,28 +103,24 @@ TEST(SatellitesXml, TranspondersWithin2MHzAreTheSame) {
 }
 
 TEST(SatellitesXml, FilesThatAreNotSuchAListAreRefusedWithTheLine) {
-    const std::string tp = "<transponder frequency=\"11000000\" symbol_rate=\"27500000\" polarization=\"0\" "
-                           "fec_inner=\"3\"/>";
+    const std::string sat = R"(<satellites><sat name="A" position="1">)", end = "</sat></satellites>";
+    const std::string tp = sat + R"(<transponder frequency="11000000" symbol_rate="27500000" )";
+    const std::string doctype = "line 1: a document type declaration is not accepted";
     const std::pair<std::string, std::string> cases[] = {
-        {"<satellites>\n<sat name=\"A\" position=\"192\">" + tp + "</satellites>", "line 2: mismatched tag"},
+        {"<satellites>\n<sat name=\"A\" position=\"1\"></satellites>", "line 2: mismatched tag"},
         {"<list/>", "line 1: the root element is <list>, not <satellites>"},
         {"<satellites>\n<sat position=\"192\"/></satellites>", "line 2: <sat> without name"},
         {"<satellites><sat name=\"position\" position=\"1900\"/></satellites>",  // a name like an attribute's
          "line 1: position=\"1900\" is not a number from -1800 to 1800"},
-        {"<satellites><sat name=\"A\" position=\"1\">\n\n<transponder frequency=\"x\"/></sat></satellites>",
+        {sat + "\n\n<transponder frequency=\"x\"/>" + end,
          "line 3: frequency=\"x\" is not a number from 1000 to 65535000"},
-        {"<satellites><sat name=\"A\" position=\"1\"><transponder frequency=\"11000000\" symbol_rate=\"1000\" "
-         "polarization=\"4\" fec_inner=\"0\"/></sat></satellites>",
-         "line 1: polarization=\"4\" is not a number from 0 to 3"},
-        {"<satellites><sat name=\"A\" position=\"1\"><transponder frequency=\"11000000\" symbol_rate=\"1000\" "
-         "polarization=\"0\" fec_inner=\"10\"/></sat></satellites>",
-         "line 1: fec_inner=\"10\" is not a number from 0 to 9"},
-        {"<!DOCTYPE s [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;\">]>\n<satellites/>",
-         "line 1: a document type declaration is not accepted"},
-        {"<!DOCTYPE s SYSTEM \"file:///etc/passwd\"><satellites/>",
-         "line 1: a document type declaration is not accepted"},
-        {"<satellites>" + std::string(9, '\n') + "<a><a><a><a><a><a><a><a></a></a></a></a></a></a></a></a>"
-         "</satellites>", "line 10: elements nested too deep"},
+        {tp + R"(polarization="4" fec_inner="0"/>)" + end, "line 1: polarization=\"4\" is not a number from 0 to 3"},
+        {tp + R"(polarization="0" fec_inner="10"/>)" + end, "line 1: fec_inner=\"10\" is not a number from 0 to 9"},
+        {"<!DOCTYPE s [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;\">]>\n<satellites/>", doctype},
+        {"<!DOCTYPE s SYSTEM \"file:///etc/passwd\"><satellites/>", doctype},
+        {"<satellites>" + std::string(9, '\n') +
+             "<a><a><a><a><a><a><a><a></a></a></a></a></a></a></a></a></satellites>",
+         "line 10: elements nested too deep"},
     };
     for (const auto& [text, error] : cases) {
         const SatellitesXml file = readSatellitesXml(text);

@@ -6,11 +6,10 @@
 
 #include <QtGui/QKeyEvent>
 #include <QtTest/QTest>
+#include <QtWidgets/QAbstractButton>
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QComboBox>
-#include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
-#include <QtWidgets/QPushButton>
 
 #include <functional>
 
@@ -38,12 +37,12 @@ struct FormField {
     std::string expected = {};
 };
 
-// The member `member` of the record `pick` chooses, as FormField::stored reads it.
-template <typename Pick>
-auto stored(Pick pick) {
-    return [pick](auto member) -> std::function<std::string(const all_tables_block&)> {
-        return [pick, member](const all_tables_block& img) {
-            const auto& value = pick(img).*member;
+// The member `member` of record `index` of the image's table `Table`, as FormField::stored reads it.
+template <auto Table>
+auto stored(int index) {
+    return [index](auto member) -> std::function<std::string(const all_tables_block&)> {
+        return [index, member](const all_tables_block& img) {
+            const auto& value = (img.*Table)[index].*member;
             if constexpr (std::is_array_v<std::remove_cvref_t<decltype(value)>>)
                 return nameText(value);
             else
@@ -77,13 +76,11 @@ protected:
     }
     static QString shown(QWidget& dialog, const char* name) {
         QWidget* widget = child(dialog, name);
-        if (auto* edit = qobject_cast<QLineEdit*>(widget))
-            return edit->text();
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            return label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            return button->isChecked() ? "on" : "off";
         if (auto* combo = qobject_cast<QComboBox*>(widget))
             return combo->currentText();
-        return qobject_cast<QAbstractButton*>(widget)->isChecked() ? "on" : "off";
+        return widget->property("text").toString();  // a line edit or a label
     }
     static void enter(QWidget& dialog, const char* name, const QString& value) {
         QWidget* widget = child(dialog, name);
@@ -98,9 +95,10 @@ protected:
     }
     static void click(QWidget& dialog, const char* name) { child<QAbstractButton>(dialog, name)->click(); }
 
-    // A dialog under test is shown, not run modally: its result is read once it has closed.
-    template <typename Dialog, typename Model>
-    std::unique_ptr<Dialog> show(Model& model) {
+    // A dialog under test is prepared and shown, not run modally: its result is read once it has closed.
+    template <typename Dialog, typename Model, typename... Args>
+    std::unique_ptr<Dialog> open(Model& model, Args... args) {
+        EXPECT_EQ(model.prepare(args...), 0);
         auto dialog = std::make_unique<Dialog>(model);
         dialog->show();
         return dialog;
@@ -139,11 +137,9 @@ protected:
 // The name keeps its table byte and is stored as Latin-1; a typed provider is not completed into "ARD".
 TEST_F(DialogForms, ProgramDialogShowsTheRecordAndOkStoresEveryField) {
     ProgramDialogModel model(db, messages);
-    ASSERT_EQ(model.prepare(1, kProgramDialogEdit), 0);
-    auto dialog = show<ProgramDialog>(model);
+    auto dialog = open<ProgramDialog>(model, 1, kProgramDialogEdit);
     EXPECT_EQ(dialog->windowTitle(), "Channel edit");
-    const auto p = stored([](const all_tables_block& img) -> auto& { return img.programs[1]; });
-    auto fav = [](int l) { return stored([l](const all_tables_block& img) -> auto& { return img.favourites[l]; }); };
+    const auto p = stored<&all_tables_block::programs>(1);
     fillAndAccept(*dialog,
                   {
                       {"nameEdit", "News", "N\u00FCrnberg 1", p(&st_program::name), "\x05N\xFCrnberg 1"},
@@ -157,8 +153,8 @@ TEST_F(DialogForms, ProgramDialogShowsTheRecordAndOkStoresEveryField) {
                       {"pcrPidEdit", "", "514", p(&st_program::pcrPid), "514"},
                       {"serviceIdEdit", "17", "4711", p(&st_program::serviceId), "4711"},
                       {"favouriteName4", "Fav_4", ""},
-                      {"favourite4", "on", "click", fav(3)(&st_fav::favCount), "0"},
-                      {"favourite9", "off", "click", fav(8)(&st_fav::favCount), "1"},
+                      {"favourite4", "on", "click", stored<&all_tables_block::favourites>(3)(&st_fav::favCount), "0"},
+                      {"favourite9", "off", "click", stored<&all_tables_block::favourites>(8)(&st_fav::favCount), "1"},
                   });
 }
 
@@ -166,8 +162,7 @@ TEST_F(DialogForms, ProgramDialogShowsTheRecordAndOkStoresEveryField) {
 // Esc after typing leaves the image as it was.
 TEST_F(DialogForms, ARefusalKeepsTheDialogOpenOnItsFieldAndCancelChangesNothing) {
     ProgramDialogModel model(db, messages);
-    ASSERT_EQ(model.prepare(1, kProgramDialogEdit), 0);
-    auto dialog = show<ProgramDialog>(model);
+    auto dialog = open<ProgramDialog>(model, 1, kProgramDialogEdit);
     click(*dialog, "scpcCheck");
     QTest::keyClick(dialog.get(), Qt::Key_Return);
     EXPECT_TRUE(dialog->isVisible()) << "PID 0 is refused";
@@ -177,8 +172,7 @@ TEST_F(DialogForms, ARefusalKeepsTheDialogOpenOnItsFieldAndCancelChangesNothing)
 
     dialog.reset();
     messages.clear();
-    ASSERT_EQ(model.prepare(0, kProgramDialogAdd), 0);
-    dialog = show<ProgramDialog>(model);
+    dialog = open<ProgramDialog>(model, 0, kProgramDialogAdd);
     EXPECT_EQ(dialog->windowTitle(), "Add program");
     enter(*dialog, "nameEdit", "Cancelled");
     enter(*dialog, "providerCombo", "Never Made");
@@ -190,9 +184,8 @@ TEST_F(DialogForms, ARefusalKeepsTheDialogOpenOnItsFieldAndCancelChangesNothing)
 // Default fills the fields from the predefined row of the typed name.
 TEST_F(DialogForms, SatelliteDialogShowsTheRecordAndOkStoresEveryField) {
     SatelliteDialogModel model(db, messages);
-    ASSERT_EQ(model.prepare("Astra"), 0);
-    auto dialog = show<SatelliteDialog>(model);
-    const auto sat = stored([](const all_tables_block& img) -> auto& { return img.satellites[0]; });
+    auto dialog = open<SatelliteDialog>(model, "Astra");
+    const auto sat = stored<&all_tables_block::satellites>(0);
     fillAndAccept(*dialog, {
                                {"nameEdit", "Astra", "Hotbird 2-8", sat(&st_sat::name), "Hotbird 2-8"},
                                {"defaultButton", "off", "click"},
@@ -213,14 +206,13 @@ TEST_F(DialogForms, SatelliteDialogShowsTheRecordAndOkStoresEveryField) {
 // transponder forms.
 TEST_F(DialogForms, TreeTransponderDialogShowsTheRecordAndOkStoresEveryField) {
     TransponderTreeDialogModel model(db, messages);
-    ASSERT_EQ(model.prepare(0, kTransponderEdit), 0);
-    auto dialog = show<TransponderTreeDialog>(model);
+    auto dialog = open<TransponderTreeDialog>(model, 0, kTransponderEdit);
     EXPECT_EQ(tabOrder(*dialog), kShared) << "Tab follows the rows";
     EXPECT_EQ(dialog->windowTitle(), "Edit transponder");
     enter(*dialog, "frequencyEdit", "999");
     click(*dialog, "polarisation2");
     click(*dialog, "restoreButton");
-    const auto tp = stored([](const all_tables_block& img) -> auto& { return img.transponders[0]; });
+    const auto tp = stored<&all_tables_block::transponders>(0);
     fillAndAccept(*dialog, {
                                {"satelliteEdit", "Astra", ""},
                                {"frequencyEdit", "10700", "10800", tp(&st_ts::frequency), "10800"},
@@ -234,18 +226,16 @@ TEST_F(DialogForms, TreeTransponderDialogShowsTheRecordAndOkStoresEveryField) {
                                {"fec5", "off", "click", tp(&st_ts::fec), "7"},
                            });
     EXPECT_EQ(state->currentTpFrequency, 10800);
-    ASSERT_EQ(model.prepare(11, kTransponderAdd), 0);
-    EXPECT_FALSE(show<TransponderTreeDialog>(model)->findChild<QPushButton*>("restoreButton")->isEnabled());
+    EXPECT_FALSE(child(*open<TransponderTreeDialog>(model, 11, kTransponderAdd), "restoreButton")->isEnabled());
 }
 
 // Another satellite chosen loads its first transponder; OK changes that one and not the one shown before.
 TEST_F(DialogForms, ListTransponderDialogFollowsTheSatelliteAndFrequencyChoice) {
     TransponderListDialogModel model(db, messages);
-    ASSERT_EQ(model.prepare(2, kTransponderEdit), 0);
-    auto dialog = show<TransponderListDialog>(model);
+    auto dialog = open<TransponderListDialog>(model, 2, kTransponderEdit);
     EXPECT_EQ(tabOrder(*dialog), kShared) << "Tab follows the rows";
-    const auto shownBefore = stored([](const all_tables_block& img) -> auto& { return img.transponders[1]; });
-    const auto hotbird = stored([](const all_tables_block& img) -> auto& { return img.transponders[3]; });
+    const auto shownBefore = stored<&all_tables_block::transponders>(1);
+    const auto hotbird = stored<&all_tables_block::transponders>(3);
     fillAndAccept(*dialog, {
                                {"satelliteCombo", "Astra", "Hotbird", shownBefore(&st_ts::frequency), "11720"},
                                {"frequencyCombo", "11720", "10993", hotbird(&st_ts::frequency), "10993"},
@@ -257,14 +247,13 @@ TEST_F(DialogForms, ListTransponderDialogFollowsTheSatelliteAndFrequencyChoice) 
 TEST_F(DialogForms, TransponderDeleteOffersOkOnlyOnceATransponderIsChosen) {
     state->currentTpFrequency = -1;
     TransponderDeleteModel model(db, messages);
-    ASSERT_EQ(model.prepare(1, 2), 0);
-    auto dialog = show<TransponderDeleteDialog>(model);
+    auto dialog = open<TransponderDeleteDialog>(model, 1, 2);
     EXPECT_FALSE(child(*dialog, "satelliteCombo")->isEnabled());
     EXPECT_FALSE(child(*dialog, "okButton")->isEnabled());
     messages.script(MessageAnswer::Yes);
-    const auto count = stored([](const all_tables_block& img) -> auto& { return img; });
-    fillAndAccept(*dialog, {{"satelliteCombo", "Astra", ""},
-                            {"transponderCombo", "", "12500", count(&all_tables_block::tpCount), "3"}});
+    fillAndAccept(*dialog,
+                  {{"satelliteCombo", "Astra", ""},
+                   {"transponderCombo", "", "12500", [](auto& img) { return std::to_string(img.tpCount); }, "3"}});
     EXPECT_EQ(messages.asked.size(), 1u);
     EXPECT_EQ(state->currentTpFrequency, 12500);
 }
