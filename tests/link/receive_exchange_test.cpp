@@ -43,8 +43,7 @@ TEST_F(ReceiveExchange, ReceivesTheAnnouncedBlocks) {
     ASSERT_EQ(run(8192 + 100, {fileHeader(4, 8192 + 100, 3), test::dataPacket(0, 4096, 1), test::dataPacket(1, 4096, 2),
                                test::dataPacket(2, 100, 3)}),
               kExchangeOk);
-    EXPECT_EQ(std::tuple(buffer[0], buffer[4096], buffer[8192 + 99], buffer[8192 + 100]),
-              std::tuple(1, 2, 3, 0xEE));
+    EXPECT_EQ(std::tuple(buffer[0], buffer[4096], buffer[8192 + 99], buffer[8192 + 100]), std::tuple(1, 2, 3, 0xEE));
     EXPECT_EQ(last().code, kReportDownloadDone);
     EXPECT_TRUE(sink.has(kReportProgress, (100u << 16) | 33));
     // The host wrote: its request, an acknowledgement, its report, the acknowledgement of the file header
