@@ -42,11 +42,8 @@ TEST(SerialPort, FailuresNameTheDeviceAndTheReason) {
     SerialPort port;
     for (const auto& c : cases) {
         const PortOpenResult r = c.byNumber ? port.openCom(c.number, map, 115200) : port.open(c.device, 115200);
-        EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.device, c.device);
-        EXPECT_EQ(r.error, c.error);
-        EXPECT_EQ(r.reason(), c.reason);
-        EXPECT_FALSE(port.isOpen());
+        EXPECT_EQ(std::tuple(r.ok, r.device, r.error, r.reason(), port.isOpen()),
+                  std::tuple(false, c.device, c.error, c.reason, false));
     }
     const PortOpenResult denied{false, EACCES, "/dev/ttyS0"};
     EXPECT_NE(denied.reason().find("Permission denied"), std::string::npos);
