@@ -22,7 +22,7 @@ double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-TEST(SerialPort, FailuresNameTheDeviceAndTheReason) {
+TEST(SerialPort, FailuresNameTheDeviceAndTheReasonAlsoThroughTheWorker) {
     ComPortMap map;
     map.devices[0] = "/nonexistent/should-not-be-opened";
     EXPECT_EQ(map.deviceFor(1), "/nonexistent/should-not-be-opened");
@@ -48,6 +48,23 @@ TEST(SerialPort, FailuresNameTheDeviceAndTheReason) {
     const PortOpenResult denied{false, EACCES, "/dev/ttyS0"};
     EXPECT_NE(denied.reason().find("Permission denied"), std::string::npos);
     EXPECT_NE(denied.reason().find("dialout"), std::string::npos);
+
+    // A worker that cannot open its port reports which one, and the session keeps why.
+    auto image = std::make_unique<all_tables_block>();
+    TransferSession session(*image);
+    TransferRequest request;
+    request.mode = TransferMode::Upload;
+    request.port.number = 3;
+    request.port.map.devices[2] = "/nonexistent/ttyACM0";
+    session.reports().post(kReportAborted, 1);  // left over from an earlier transfer
+    const test::HostRun run = test::runHost(session, request);
+    ASSERT_EQ(run.reports.size(), 2u);
+    EXPECT_EQ(run.reports[0].code, kReportOpeningPort);
+    EXPECT_EQ(std::tuple(run.reports[1].code, run.reports[1].value, run.outcome.cancelledFlag),
+              std::tuple(kReportPortFailed, 3u, true));
+    EXPECT_EQ(session.lastPortFailure().reason(), "/nonexistent/ttyACM0: No such file or directory");
+    EXPECT_EQ(portOpenProblem(request.port), "Can not open port COM3\n/nonexistent/ttyACM0: No such file or directory")
+        << "the check before a transfer says what the transfer would";
 }
 
 TEST(SerialPort, OpenIsExclusiveReadsWaitAsTheLineTimeoutsSayAndAHangUpFailsThemAtOnce) {
@@ -130,24 +147,6 @@ TEST(SerialPort, OpenIsExclusiveReadsWaitAsTheLineTimeoutsSayAndAHangUpFailsThem
     ::dup2(savedStdin, 0);
     ::close(savedStdin);
     again.close();
-}
-
-TEST(SerialPort, WorkerReportsTheFailedPortAndWhy) {
-    auto image = std::make_unique<all_tables_block>();
-    TransferSession session(*image);
-    TransferRequest request;
-    request.mode = TransferMode::Upload;
-    request.port.number = 3;
-    request.port.map.devices[2] = "/nonexistent/ttyACM0";
-    session.reports().post(kReportAborted, 1);  // left over from an earlier transfer
-    const test::HostRun run = test::runHost(session, request);
-    ASSERT_EQ(run.reports.size(), 2u);
-    EXPECT_EQ(run.reports[0].code, kReportOpeningPort);
-    EXPECT_EQ(std::tuple(run.reports[1].code, run.reports[1].value, run.outcome.cancelledFlag),
-              std::tuple(kReportPortFailed, 3u, true));
-    EXPECT_EQ(session.lastPortFailure().reason(), "/nonexistent/ttyACM0: No such file or directory");
-    EXPECT_EQ(portOpenProblem(request.port), "Can not open port COM3\n/nonexistent/ttyACM0: No such file or directory")
-        << "the check before a transfer says what the transfer would";
 }
 
 }  // namespace
