@@ -45,7 +45,6 @@ protected:
         request.dlpPath = dlp;
         return test::runHost(session, request);
     }
-    // A runner for ChannelDatabase that records the reports in `seen`.
     DirectTransferRunner runner(const std::string& device) {
         seen.reports.clear();
         return DirectTransferRunner(
