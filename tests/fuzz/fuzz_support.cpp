@@ -54,7 +54,6 @@ void changeName(FuzzedDataProvider& in, char (&name)[16]) {
     std::memcpy(name + at, bytes.data(), bytes.size());
 }
 
-// One of `fields`, chosen by `in`, changed.
 template <typename... T>
 void changeOne(FuzzedDataProvider& in, T&... fields) {
     const int pick = in.ConsumeIntegralInRange<int>(0, static_cast<int>(sizeof...(T)) - 1);

@@ -23,12 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // many bytes, sent as start byte, the bytes and their correct CRC.
         for (std::size_t i = 1; i < size;) {
             const std::size_t length = std::min<std::size_t>(data[i], size - i - 1);
-            const std::uint8_t* body = data + i + 1;
-            std::uint8_t crc[kCrcSize];
-            writeLe32(crc, crc32IsoHdlc(body, length));
-            port.input.push_back(kStartByte);
-            port.input.insert(port.input.end(), body, body + length);
-            port.input.insert(port.input.end(), crc, crc + kCrcSize);
+            port.feed(encodePacket(data + i + 1, length, nullptr, 0));
             i += 1 + length;
         }
     } else {

@@ -41,10 +41,9 @@ void change(FuzzedDataProvider& in, all_tables_block& img) {
     for (std::size_t i = 0; i < std::size(counts); ++i)
         made[i] = *counts[i];
     fuzz::applyChanges(in, img, 12);
-    for (std::size_t i = 0; i < std::size(counts); ++i) {
+    for (std::size_t i = 0; i < std::size(counts); ++i)
         if (*counts[i] <= capacities[i] && *counts[i] > made[i] + 64)
             *counts[i] = static_cast<std::uint16_t>(made[i] + 64);
-    }
 }
 
 }  // namespace

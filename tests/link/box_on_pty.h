@@ -2,7 +2,6 @@
 // transfers against it with the editor's own session and records every report.
 #pragma once
 
-#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "link/transfer_loop.h"
+#include "tests/link/memory_port.h"
 #include "tools/box_simulator.h"
 
 namespace vizud::test {
@@ -54,18 +54,10 @@ inline std::vector<std::uint8_t> bytesOf(const all_tables_block& image) {
     return std::vector<std::uint8_t>(p, p + sizeof(image));
 }
 
-struct HostRun {
+struct HostRun : RecordingSink {
     link::TransferOutcome outcome;
-    std::vector<link::Report> reports;
     double seconds = 0;      // start to end
     double afterCancel = 0;  // cancel to end
-
-    bool has(int code, std::uint32_t value) const {
-        return std::any_of(reports.begin(), reports.end(), [&](auto& r) { return r.code == code && r.value == value; });
-    }
-    int count(int code) const {
-        return static_cast<int>(std::count_if(reports.begin(), reports.end(), [&](auto& r) { return r.code == code; }));
-    }
 };
 
 inline link::TransferRequest hostRequest(const std::string& device, TransferMode mode, bool realTiming = false) {
@@ -98,9 +90,8 @@ inline HostRun runHost(link::TransferSession& session, const link::TransferReque
         });
     const Clock::time_point end = Clock::now();
     run.seconds = std::chrono::duration<double>(end - start).count();
-    if (cancelled != Clock::time_point{}) {
+    if (cancelled != Clock::time_point{})
         run.afterCancel = std::chrono::duration<double>(end - cancelled).count();
-    }
     return run;
 }
 

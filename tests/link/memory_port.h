@@ -1,6 +1,6 @@
-// An in-memory port for the packet primitives: reads come from a script of bytes, writes are recorded.
-// A read delivers what is left, never waits, and delivers nothing once the script is used up. Also the
-// packets a scripted box sends, a sink that records reports, and a packet link over such a port.
+// An in-memory port for the packet primitives: a read delivers what is left of a script of bytes and never
+// waits; writes are recorded. Also a sink that records reports, a packet link over such a port, and the
+// packets a scripted box sends.
 #pragma once
 
 #include <algorithm>
@@ -52,8 +52,10 @@ class RecordingSink : public link::ReportSink {
 public:
     void post(int code, std::uint32_t value) override { reports.push_back({code, value}); }
     bool has(int code, std::uint32_t value) const {
-        return std::any_of(reports.begin(), reports.end(),
-                           [&](const link::Report& r) { return r.code == code && r.value == value; });
+        return std::any_of(reports.begin(), reports.end(), [&](auto& r) { return r.code == code && r.value == value; });
+    }
+    int count(int code) const {
+        return static_cast<int>(std::count_if(reports.begin(), reports.end(), [&](auto& r) { return r.code == code; }));
     }
     std::vector<std::uint32_t> values() const {
         std::vector<std::uint32_t> out;

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <numeric>
+#include <tuple>
 
 #include "tests/link/memory_port.h"
 
@@ -53,9 +55,8 @@ TEST_F(LinkFixture, PartialWritesContinueWithTheBytesNotYetWritten) {
 TEST_F(LinkFixture, AcknowledgementWaitReportsWhatCameInstead) {
     Bytes badCrc = test::ackPacket();
     badCrc[24] ^= 1;
-    Bytes garbage;
-    for (std::uint8_t b = 0x41; b < 0x41 + 25; ++b)
-        garbage.push_back(b);
+    Bytes garbage(25);
+    std::iota(garbage.begin(), garbage.end(), std::uint8_t{0x41});
     const std::vector<std::uint32_t> silence(10, kDiagAckShort);  // one for each of the ten reads
     const struct {
         const char* what;
@@ -111,8 +112,7 @@ TEST_F(LinkFixture, CommandPacketAfterAtMost24GarbageBytesWithAGoodCrcIsAcknowle
         EXPECT_EQ(link.receiveCommandPacket(header, payload, sizeof(payload), true), c.taken ? 0 : 1);
         EXPECT_EQ(port.written, c.taken ? test::ackPacket() : Bytes{}) << "an acknowledgement for the good packet only";
         if (c.taken) {
-            EXPECT_EQ(headerParameter(header), 3u);
-            EXPECT_EQ(payload[31], 9);
+            EXPECT_EQ(std::tuple(headerParameter(header), payload[31]), std::tuple(3u, 9));
         }
     }
 }
@@ -145,12 +145,12 @@ TEST_F(LinkFixture, DataPacketIsTakenOnlyWhenItFitsAndIsWhole) {
         {"a short payload", shortPayload, 64, false, 10, {start, header, kDiagBlockShort}},
         {"a wrong CRC", changed(8, 32, 0), 64, false, 8, {start, header}},
     };
+    std::uint8_t head[kDataHeaderSize];
+    std::array<std::uint8_t, 72> destination;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         clear();
         port.feed(c.bytes);
-        std::uint8_t head[kDataHeaderSize];
-        std::array<std::uint8_t, 72> destination;
         destination.fill(0xEE);
         EXPECT_EQ(link.receiveDataPacket(head, destination.data(), c.capacity, true), c.taken ? 0 : 1);
         EXPECT_EQ(sink.values(), c.diagnostics);
@@ -158,9 +158,7 @@ TEST_F(LinkFixture, DataPacketIsTakenOnlyWhenItFitsAndIsWhole) {
         EXPECT_TRUE(std::all_of(destination.begin() + static_cast<std::ptrdiff_t>(c.stored), destination.end(),
                                 [](std::uint8_t b) { return b == 0xEE; }));
         if (c.taken) {
-            EXPECT_EQ(destination[63], 3);
-            EXPECT_EQ(dataLength(head), 64u);
-            EXPECT_EQ(dataBlockNumber(head), 5u);
+            EXPECT_EQ(std::tuple(destination[63], dataLength(head), dataBlockNumber(head)), std::tuple(3, 64u, 5u));
         }
     }
     // Ten attempts: a good packet after nine damaged ones is taken, after ten it is not.
@@ -169,9 +167,7 @@ TEST_F(LinkFixture, DataPacketIsTakenOnlyWhenItFitsAndIsWhole) {
         for (int i = 0; i < damaged; ++i)
             port.feed(changed(8, 32, 0));
         port.feed(test::dataPacket(5, 64, 3));
-        std::uint8_t head[kDataHeaderSize];
-        std::uint8_t destination[64];
-        EXPECT_EQ(link.receiveDataPacket(head, destination, 64, false), damaged == 9 ? 0 : 1) << damaged;
+        EXPECT_EQ(link.receiveDataPacket(head, destination.data(), 64, false), damaged == 9 ? 0 : 1) << damaged;
     }
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <tuple>
 
 #include "link/exchanges.h"
 #include "tests/link/memory_port.h"
@@ -14,10 +15,7 @@ namespace {
 using test::Bytes;
 
 Bytes fileHeader(std::uint32_t type, std::uint32_t size, std::uint32_t blocks) {
-    FileHeader file;
-    file.imageType = type;
-    file.imageSize = size;
-    file.blockCount = blocks;
+    const FileHeader file{.imageType = type, .imageSize = size, .blockCount = blocks};
     return test::commandPacket(kKindFileHeader, 0, &file, sizeof(file));
 }
 
@@ -45,10 +43,7 @@ TEST_F(ReceiveExchange, ReceivesTheAnnouncedBlocks) {
     ASSERT_EQ(run(8192 + 100, {fileHeader(4, 8192 + 100, 3), test::dataPacket(0, 4096, 1), test::dataPacket(1, 4096, 2),
                                test::dataPacket(2, 100, 3)}),
               kExchangeOk);
-    EXPECT_EQ(buffer[0], 1);
-    EXPECT_EQ(buffer[4096], 2);
-    EXPECT_EQ(buffer[8192 + 99], 3);
-    EXPECT_EQ(buffer[8192 + 100], 0xEE);
+    EXPECT_EQ(std::tuple(buffer[0], buffer[4096], buffer[8192 + 99], buffer[8192 + 100]), std::tuple(1, 2, 3, 0xEE));
     EXPECT_EQ(last().code, kReportDownloadDone);
     EXPECT_TRUE(sink.has(kReportProgress, (100u << 16) | 33));
     // The host wrote: its request, an acknowledgement, its report, the acknowledgement of the file header

@@ -22,7 +22,7 @@ double secondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-TEST(SerialPort, FailuresNameTheDeviceAndTheReason) {
+TEST(SerialPort, FailuresNameTheDeviceAndTheReasonAlsoThroughTheWorker) {
     ComPortMap map;
     map.devices[0] = "/nonexistent/should-not-be-opened";
     EXPECT_EQ(map.deviceFor(1), "/nonexistent/should-not-be-opened");
@@ -42,15 +42,29 @@ TEST(SerialPort, FailuresNameTheDeviceAndTheReason) {
     SerialPort port;
     for (const auto& c : cases) {
         const PortOpenResult r = c.byNumber ? port.openCom(c.number, map, 115200) : port.open(c.device, 115200);
-        EXPECT_FALSE(r.ok);
-        EXPECT_EQ(r.device, c.device);
-        EXPECT_EQ(r.error, c.error);
-        EXPECT_EQ(r.reason(), c.reason);
-        EXPECT_FALSE(port.isOpen());
+        EXPECT_EQ(std::tuple(r.ok, r.device, r.error, r.reason(), port.isOpen()),
+                  std::tuple(false, c.device, c.error, c.reason, false));
     }
     const PortOpenResult denied{false, EACCES, "/dev/ttyS0"};
     EXPECT_NE(denied.reason().find("Permission denied"), std::string::npos);
     EXPECT_NE(denied.reason().find("dialout"), std::string::npos);
+
+    // A worker that cannot open its port reports which one, and the session keeps why.
+    auto image = std::make_unique<all_tables_block>();
+    TransferSession session(*image);
+    TransferRequest request;
+    request.mode = TransferMode::Upload;
+    request.port.number = 3;
+    request.port.map.devices[2] = "/nonexistent/ttyACM0";
+    session.reports().post(kReportAborted, 1);  // left over from an earlier transfer
+    const test::HostRun run = test::runHost(session, request);
+    ASSERT_EQ(run.reports.size(), 2u);
+    EXPECT_EQ(run.reports[0].code, kReportOpeningPort);
+    EXPECT_EQ(std::tuple(run.reports[1].code, run.reports[1].value, run.outcome.cancelledFlag),
+              std::tuple(kReportPortFailed, 3u, true));
+    EXPECT_EQ(session.lastPortFailure().reason(), "/nonexistent/ttyACM0: No such file or directory");
+    EXPECT_EQ(portOpenProblem(request.port), "Can not open port COM3\n/nonexistent/ttyACM0: No such file or directory")
+        << "the check before a transfer says what the transfer would";
 }
 
 TEST(SerialPort, OpenIsExclusiveReadsWaitAsTheLineTimeoutsSayAndAHangUpFailsThemAtOnce) {
@@ -89,15 +103,13 @@ TEST(SerialPort, OpenIsExclusiveReadsWaitAsTheLineTimeoutsSayAndAHangUpFailsThem
         EXPECT_NEAR(secondsSince(start), c.seconds, c.tolerance) << c.requested;
     }
     EXPECT_EQ(port.read(nullptr, 0), 0) << "reading nothing is no failure";
-    {
-        // Nobody reads the other side: a write gives up after its time-out with what went out.
-        port.setTimeouts({100, 10, 200, 0, 100});
-        const std::vector<std::uint8_t> big(1 << 20);
-        const Clock::time_point start = Clock::now();
-        const long written = port.write(big.data(), big.size());
-        EXPECT_TRUE(written > 0 && written < static_cast<long>(big.size())) << written;
-        EXPECT_NEAR(secondsSince(start), 0.1, 0.08);
-    }
+    // Nobody reads the other side: a write gives up after its time-out with what went out.
+    port.setTimeouts({100, 10, 200, 0, 100});
+    const std::vector<std::uint8_t> big(1 << 20);
+    const Clock::time_point writing = Clock::now();
+    const long written = port.write(big.data(), big.size());
+    EXPECT_TRUE(written > 0 && written < static_cast<long>(big.size())) << written;
+    EXPECT_NEAR(secondsSince(writing), 0.1, 0.08);
     port.close();
     PortSelection probe;
     probe.device = pty.path;
@@ -135,24 +147,6 @@ TEST(SerialPort, OpenIsExclusiveReadsWaitAsTheLineTimeoutsSayAndAHangUpFailsThem
     ::dup2(savedStdin, 0);
     ::close(savedStdin);
     again.close();
-}
-
-TEST(SerialPort, WorkerReportsTheFailedPortAndWhy) {
-    auto image = std::make_unique<all_tables_block>();
-    TransferSession session(*image);
-    TransferRequest request;
-    request.mode = TransferMode::Upload;
-    request.port.number = 3;
-    request.port.map.devices[2] = "/nonexistent/ttyACM0";
-    session.reports().post(kReportAborted, 1);  // left over from an earlier transfer
-    const test::HostRun run = test::runHost(session, request);
-    ASSERT_EQ(run.reports.size(), 2u);
-    EXPECT_EQ(run.reports[0].code, kReportOpeningPort);
-    EXPECT_EQ(std::tuple(run.reports[1].code, run.reports[1].value, run.outcome.cancelledFlag),
-              std::tuple(kReportPortFailed, 3u, true));
-    EXPECT_EQ(session.lastPortFailure().reason(), "/nonexistent/ttyACM0: No such file or directory");
-    EXPECT_EQ(portOpenProblem(request.port), "Can not open port COM3\n/nonexistent/ttyACM0: No such file or directory")
-        << "the check before a transfer says what the transfer would";
 }
 
 }  // namespace

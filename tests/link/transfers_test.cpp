@@ -3,6 +3,7 @@
 // that hangs up, and cancelling while the host waits for each kind of packet.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -44,7 +45,6 @@ protected:
         request.dlpPath = dlp;
         return test::runHost(session, request);
     }
-    // A runner for ChannelDatabase that records the reports in `seen`.
     DirectTransferRunner runner(const std::string& device) {
         seen.reports.clear();
         return DirectTransferRunner(
@@ -53,10 +53,9 @@ protected:
     }
     // A .dlp file whose head names the built-in hardware with `deviceId`; the rest is random.
     std::string writeDlp(std::size_t length, std::uint32_t deviceId = 0x03010101, const char* name = "soft.dlp") {
+        std::mt19937 random(static_cast<unsigned>(length));
         dlpBytes.resize(length);
-        std::mt19937 bytes(static_cast<unsigned>(length));
-        for (auto& b : dlpBytes)
-            b = static_cast<std::uint8_t>(bytes());
+        std::generate(dlpBytes.begin(), dlpBytes.end(), [&] { return static_cast<std::uint8_t>(random()); });
         DeviceRecord record = builtInHostRecord();
         record.deviceId = deviceId;
         std::memcpy(dlpBytes.data(), &record, std::min<std::size_t>(length, 24));
@@ -68,7 +67,7 @@ protected:
     std::unique_ptr<all_tables_block> boxImage = test::makeImage(7, test::randomShape(rng));
     test::TempDir dir;
     TransferSession session{image()};
-    test::HostRun seen;
+    test::RecordingSink seen;
     std::vector<std::uint8_t> dlpBytes;
 };
 

@@ -91,7 +91,7 @@ private:
             case 2:
                 m_what = "add a transponder";
                 view = test::words({{0, img().satellites[any(img().satCount)].satId},
-                                    {2, static_cast<std::uint32_t>(uniform(0, 1))},
+                                    {2, any(2)},
                                     {7, static_cast<std::uint32_t>(uniform(10700, 12750))},
                                     {8, 27500}});
                 fx.db.modifyRecord(kTableTransponders, kOpInsert, 0, view);
@@ -114,8 +114,7 @@ private:
                 break;
         }
         doc.imageEdited(QString::fromStdString(m_what));
-        const std::string broken = test::brokenRule(img(), true);
-        if (!broken.empty())
+        if (const std::string broken = test::brokenRule(img(), true); !broken.empty())
             return broken;
         if (img().imageCrc != computeImageCrc(img()))
             return "the CRC was not refreshed";
@@ -135,8 +134,7 @@ private:
         for (int n = uniform(1, 5); n > 0 && (undo ? stack().canUndo() : stack().canRedo()); --n) {
             undo ? stack().undo() : stack().redo();
             ++(undo ? undos : redos);
-            const std::string failure = consistentHistory();
-            if (!failure.empty())
+            if (const std::string failure = consistentHistory(); !failure.empty())
                 return failure;
         }
         return "";
@@ -170,11 +168,8 @@ private:
     // Opens the saved file again (after saving what is modified): the image is the file as a load reads it.
     std::string reopen() {
         m_what = "reopen";
-        if (doc.isModified()) {
-            const std::string failure = save();
-            if (!failure.empty())
-                return failure;
-        }
+        if (const std::string failure = doc.isModified() ? save() : ""; !failure.empty())
+            return failure;
         test::DatabaseFixture expected;
         expected.db.setProgramsDumpPath("");
         if (expected.db.load(m_path) != 0)
