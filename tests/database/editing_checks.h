@@ -142,8 +142,13 @@ struct Channels : DatabaseFixture {
         freeSnapshotList(state->programClipboard);
         return *this;
     }
+    Channels& clipTp(int t) { return set(state->programClipboard->tpIndex, t); }  // of the first clipboard node
     Channels& snap(int p);  // a snapshot node as a drop carries it
-    Channels& keep() {      // the image unchanged() compares with
+    Channels& newNodes() {
+        nodes.nodes.clear();
+        return *this;
+    }
+    Channels& keep() {  // the image unchanged() compares with
         kept = std::make_unique<all_tables_block>(image());
         return *this;
     }
