@@ -158,10 +158,7 @@ TEST_F(ChannelFile, LoadSweepsAndWritesTheDumpWithCharacterTableBytesInHex) {
         build.provider(name);
     build.satellite(1, "S");
     build.transponder(1, 11000);
-    build.program(
-        "\x15"
-        "Arte",
-        0, 1, true, 28724);
+    build.program("\025Arte", 0, 1, true, 28724);  // a character-table byte, then the name
     build.program("ABCDEFGHIJKLMNOP", 0, 1, true, 65535);
     build.program("Radio", 0, 1, false, 7);
     image().programs[1].programFlags = 0x25;
