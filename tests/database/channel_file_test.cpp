@@ -56,9 +56,7 @@ protected:
 };
 
 TEST_F(ChannelFile, LoadTakesTheImageAndSaveWritesItBackWithAFreshCrc) {
-    test::ImageShape shape;
-    shape.unusedProviders = 0;
-    auto original = test::makeImage(11, shape);
+    auto original = test::makeImage(11, {.unusedProviders = 0});
     reinterpret_cast<std::uint8_t*>(original.get())[kClearedFlashByte] = 0x33;
     original->imageCrc = 0x12345678;
     ASSERT_EQ(db.load(writeImage(*original, "in.si", kImageSize, "trailing bytes are ignored")), 0);

@@ -409,8 +409,7 @@ TEST(DamagedImage, EditsStayInsideTheTables) {
                 fx.db.modifyRecord(table, op, index, view);
         }
     }
-    std::uint32_t mask = 0xFFFFFFFF;
-    fx.db.deleteInView(0, mask);
+    fx.db.deleteInView(0, 0xFFFFFFFF);
     int position = 65535;
     fx.db.pasteClipboard(position);
     test::SnapshotList nodes;
