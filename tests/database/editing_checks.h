@@ -89,6 +89,8 @@ struct Channels : DatabaseFixture {
     }
     Channels& tpMove(int t, std::uint32_t satId, std::uint32_t frequency);  // to a new satellite and frequency
     Channels& tpDelete(int t) { return edit(kTableTransponders, kOpDelete, t); }
+    // Satellite `s` set with its motor on or off at `number`: the result, then the positioner number kept.
+    Channels& motor(int s, std::uint32_t on, std::uint32_t number);
     Channels& provider(int op, int index, const char* name) {
         return edit(kTableProviders, op, index, words({}, name));
     }

@@ -281,13 +281,7 @@ const test::Case kCases[] = {
                  e.image().satellites[e.image().satCount - 1].positionerNo = static_cast<std::uint8_t>(n);
              }
          }
-         for (const int s : {0, 1}) {
-             RecordView view;
-             e.db.getRecord(kTableSatellites, s, view);
-             view.word[7] = 1;
-             view.word[8] = 0;
-             e.value(e.db.setSatellite(s, view)).value(e.image().satellites[s].positionerNo);
-         }
+         e.motor(0, 1, 0).motor(1, 1, 0);
      },
      "0 171 0 199"},
     {"a motor left at position 0 gets the lowest free one from 29 (its own counts as taken), else the given one; a "
@@ -295,14 +289,8 @@ const test::Case kCases[] = {
      [](Channels& e) {
          e.image().satellites[0].positionerNo = 30;
          e.image().satellites[1].positionerNo = 29;
+         e.motor(0, 1, 0).motor(0, 1, 45).motor(0, 0, 0);
          RecordView view;
-         e.db.getRecord(kTableSatellites, 0, view);
-         for (const std::uint32_t motorAndNumber : {0x100u, 0x12Du, 0u}) {
-             view.word[7] = motorAndNumber >> 8;
-             view.word[8] = motorAndNumber & 0xFF;
-             e.value(e.db.setSatellite(0, view)).value(e.image().satellites[0].positionerNo);
-         }
-         view = RecordView{};
          view.word[0] = 300;
          view.word[10] = 'W';
          view.word16 = "Eutelsat 5 West A";
