@@ -56,9 +56,7 @@ protected:
 };
 
 TEST_F(ChannelFile, LoadTakesTheImageAndSaveWritesItBackWithAFreshCrc) {
-    test::ImageShape shape;
-    shape.unusedProviders = 0;
-    auto original = test::makeImage(11, shape);
+    auto original = test::makeImage(11, {.unusedProviders = 0});
     reinterpret_cast<std::uint8_t*>(original.get())[kClearedFlashByte] = 0x33;
     original->imageCrc = 0x12345678;
     ASSERT_EQ(db.load(writeImage(*original, "in.si", kImageSize, "trailing bytes are ignored")), 0);
@@ -158,10 +156,7 @@ TEST_F(ChannelFile, LoadSweepsAndWritesTheDumpWithCharacterTableBytesInHex) {
         build.provider(name);
     build.satellite(1, "S");
     build.transponder(1, 11000);
-    build.program(
-        "\x15"
-        "Arte",
-        0, 1, true, 28724);
+    build.program("\025Arte", 0, 1, true, 28724);  // a character-table byte, then the name
     build.program("ABCDEFGHIJKLMNOP", 0, 1, true, 65535);
     build.program("Radio", 0, 1, false, 7);
     image().programs[1].programFlags = 0x25;

@@ -102,7 +102,7 @@ TEST_F(Queries, FavouriteRecordReadsAnEntryTheCountsAndTheNamesOfTheNextLists) {
     EXPECT_EQ(read(2, -1), "-4");
 }
 
-TEST_F(Queries, ProgramSnapshotOfTheWholeTableAndOfListViews) {
+TEST_F(Queries, SnapshotsOfTheWholeTableOfListViewsAndForTheClipboard) {
     ProgramSnapshot snap;
     snap.providerIndex = 99;  // not filled by this query
     st_sat& astra = image().satellites[0];
@@ -131,12 +131,11 @@ TEST_F(Queries, ProgramSnapshotOfTheWholeTableAndOfListViews) {
         ASSERT_EQ(db.getProgramSnapshot(v.mode, v.row, row), 0);
         EXPECT_STREQ(row.name, v.name);
     }
-}
 
-TEST_F(Queries, ClipSnapshotAndMembershipRecordFavouritePlaces) {
+    // The clipboard's snapshot and the membership mask record the favourite places.
     fav(5, {}, {6, 7, 6});  // a damaged list naming P6 twice
     image().programs[6].pcrPid = 0x1ABC;
-    ProgramSnapshot snap;
+    snap = ProgramSnapshot{};
     ASSERT_EQ(db.getClipSnapshot(6, snap), 0);
     EXPECT_EQ(snap.pcrPid, 0x1ABC);
     std::string places;

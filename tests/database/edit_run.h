@@ -313,12 +313,13 @@ private:
         return db().deleteInView(p, mask);
     }
 
-    void randomMode() {
+    std::uint32_t randomMode() {
         BrowseState& browse = state().browse;
         const std::uint32_t category = 1u << uniform(0, 2);
         const int kind = uniform(0, 3);
         browse.selectedText = kind == 1 ? "Favs" : "Providers";
         browse.viewMode = category | (kind <= 1 ? kViewWholeTable : 1u << (kViewFirstFavouriteBit + uniform(0, 8)));
+        return browse.viewMode;
     }
 
     // One edit of a table, the list's Delete, Copy, Cut or Paste, a drop, a batch form against its rows.
@@ -587,12 +588,10 @@ private:
         std::vector<int> shifted;
         for (std::size_t k = 0; k < rows.size(); ++k)
             shifted.push_back(rows[k] - static_cast<int>(k));
-        if (chance(50)) {
+        if (chance(50))
             batch(shifted);
-        } else {
-            for (const int row : shifted)
-                one(row);
-        }
+        else
+            std::for_each(shifted.begin(), shifted.end(), one);
     }
 
     // The list's drop in the whole table (rows of one block taken out, renumberAfterDrop, a snapshot paste): the
@@ -719,8 +718,7 @@ private:
 
     // The list's Copy and Cut: nodes for the selected rows, then (Cut) the rows deleted highest first.
     std::string cutOrCopy() {
-        randomMode();
-        const std::uint32_t mode = state().browse.viewMode;
+        const std::uint32_t mode = randomMode();
         const bool cut = chance(50);
         const bool whole = (mode & kViewWholeTable) != 0;
         std::vector<int> programs;
@@ -761,8 +759,7 @@ private:
     }
 
     std::string pasteClipboard() {
-        randomMode();
-        const std::uint32_t mode = state().browse.viewMode;
+        const std::uint32_t mode = randomMode();
         int target = index(img().programCount + 1);
         if (!(mode & kViewWholeTable)) {
             const st_fav& list = img().favourites[std::countr_zero(mode >> kViewFirstFavouriteBit)];
@@ -855,11 +852,10 @@ private:
     int setSatellite() {
         RecordView view;
         const int i = index(img().satCount + 1);
-        if (i >= 0 && i < img().satCount) {
+        if (i >= 0 && i < img().satCount)
             db().getRecord(kTableSatellites, i, view);
-        } else {
+        else
             view.word[0] = static_cast<std::uint32_t>(m_nextSatId++);
-        }
         view.word[7] = word(0, 1);
         view.word[8] = chance(50) ? 0 : word(1, 199);
         view.word16 = "Satellite renamed!";

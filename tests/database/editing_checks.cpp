@@ -154,6 +154,14 @@ Channels& Channels::tpMove(int t, std::uint32_t satId, std::uint32_t frequency) 
     return edit(kTableTransponders, kOpUpdate, t, view);
 }
 
+Channels& Channels::motor(int s, std::uint32_t on, std::uint32_t number) {
+    RecordView view;
+    db.getRecord(kTableSatellites, s, view);
+    view.word[7] = on;
+    view.word[8] = number;
+    return value(db.setSatellite(s, view)).value(image().satellites[s].positionerNo);
+}
+
 Channels& Channels::deleteShown(int p) {
     std::uint32_t mask = 0;
     db.getFavMembership(p, mask);

@@ -89,6 +89,8 @@ struct Channels : DatabaseFixture {
     }
     Channels& tpMove(int t, std::uint32_t satId, std::uint32_t frequency);  // to a new satellite and frequency
     Channels& tpDelete(int t) { return edit(kTableTransponders, kOpDelete, t); }
+    // Satellite `s` set with its motor on or off at `number`: the result, then the positioner number kept.
+    Channels& motor(int s, std::uint32_t on, std::uint32_t number);
     Channels& provider(int op, int index, const char* name) {
         return edit(kTableProviders, op, index, words({}, name));
     }
@@ -142,8 +144,13 @@ struct Channels : DatabaseFixture {
         freeSnapshotList(state->programClipboard);
         return *this;
     }
+    Channels& clipTp(int t) { return set(state->programClipboard->tpIndex, t); }  // of the first clipboard node
     Channels& snap(int p);  // a snapshot node as a drop carries it
-    Channels& keep() {      // the image unchanged() compares with
+    Channels& newNodes() {
+        nodes.nodes.clear();
+        return *this;
+    }
+    Channels& keep() {  // the image unchanged() compares with
         kept = std::make_unique<all_tables_block>(image());
         return *this;
     }

@@ -27,14 +27,11 @@ Labels labels(test::RecordingTree& tree, TreeBuilder::Node parent) {
 class FilterAndTree : public ::testing::Test, public test::DatabaseFixture {
 protected:
     void SetUp() override {
-        build.satellite(3, "Astra");
-        build.satellite(4, "Hotbird");
-        build.satellite(5, "Empty Sat");
-        build.transponder(3, 11778, 1);
-        build.transponder(3, 12245, 0);
-        build.transponder(4, 11778, 1);
-        build.transponder(4, 11000, 2);
-        build.transponder(3, 12500, 7);
+        for (const char* name : {"Astra", "Hotbird", "Empty Sat"})
+            build.satellite(3 + image().satCount, name);
+        const int transponders[][3] = {{3, 11778, 1}, {3, 12245, 0}, {4, 11778, 1}, {4, 11000, 2}, {3, 12500, 7}};
+        for (const auto& [sat, frequency, polarization] : transponders)
+            build.transponder(sat, frequency, polarization);
         build.provider("ARD");
         build.provider("RAI");
         build.program("A", 0, 0, true);  // Astra 11778V
