@@ -44,10 +44,12 @@ TEST(DeviceRecords, CompatibilityForEveryTransferAndDeviceType) {
         {"another flash size", host, with([](auto& r) { r.flashSize = 16; }), "NNNNNNNNNN"},
         {"a wildcard box", host, boxLike(0x7F7F7F7F), "YYYYYYYYNN"},
         {"the other wildcard", otherModel, boxLike(0x7F7FFFFF), "YYYYYYYYNN"},
+        {"the third wildcard", otherModel, boxLike(0x7FFFFFFF), "YYYYYYYYNN"},
         {"a box with the top bit", host, boxLike(host.deviceId | 0x80000000u), "NNNNYYNYNN"},
         {"a host with the top bit", flaggedHost, host, "NNNNYYNYNN"},
         {"names equal up to the terminator", named("AB\0y\0\0\0\0"), named("AB\0x\0\0\0\0"), "YYYYYYYYNN"},
         {"names differing in the eighth character", named("ABCDEFGX"), named("ABCDEFGH"), "NNNNYYYYNN"},
+        {"names differing in the first character", named("XBCDEFGH"), named("ABCDEFGH"), "NNNNYYYYNN"},
     };
     for (const auto& c : cases) {
         for (std::uint32_t d = 0; d <= 9; ++d) {

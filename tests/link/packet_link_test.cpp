@@ -49,6 +49,8 @@ TEST_F(LinkFixture, PartialWritesContinueWithTheBytesNotYetWritten) {
     port.failWrites = 9 * 10;
     port.feed(test::ackPacket());
     EXPECT_EQ(link.sendCommandPacket(header.data(), payload.data(), payload.size(), true), 0);
+    port.failWrites = 10 * 10;
+    EXPECT_EQ(link.sendCommandPacket(header.data(), payload.data(), payload.size(), false), 1) << "ten failed attempts";
 }
 
 // What comes while the host waits for an acknowledgement, and the diagnostics (code 27) it reports.

@@ -98,6 +98,13 @@ TEST_F(ReceiveExchange, EveryFailureEndsWithAReportThatClosesTheDialogAndStaysIn
     port.feed(test::commandPacket(kKindStatus, 0));
     EXPECT_EQ(runReceiveExchange(link, 4, buffer.data(), 4096), kExchangeLinkFailed);
     EXPECT_EQ(last().value, kStepNoQuery);
+    // A second query where the status is due.
+    port.input.clear();
+    for (const Bytes& packet :
+         {test::ackPacket(), test::commandPacket(kKindQuery, 4), test::ackPacket(), test::commandPacket(kKindQuery, 0)})
+        port.feed(packet);
+    EXPECT_EQ(runReceiveExchange(link, 4, buffer.data(), 4096), kExchangeLinkFailed);
+    EXPECT_EQ(last().value, kStepNoStatus);
 }
 
 TEST(SendExchange, SaysWhenTheBoxDoesNotReportAndPausesBeforeEachBlock) {

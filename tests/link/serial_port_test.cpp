@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <chrono>
 #include <memory>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -110,6 +111,9 @@ TEST(SerialPort, OpenIsExclusiveReadsWaitAsTheLineTimeoutsSayAndAHangUpFailsThem
     const long written = port.write(big.data(), big.size());
     EXPECT_TRUE(written > 0 && written < static_cast<long>(big.size())) << written;
     EXPECT_NEAR(secondsSince(writing), 0.1, 0.08);
+    ASSERT_EQ(::tcflow(port.fd(), TCOOFF), 0);  // output held, as by flow control: a time-out, not a lost line
+    EXPECT_EQ(port.write(big.data(), 1), 0);
+    EXPECT_EQ(port.lineLost(), 0);
     port.close();
     PortSelection probe;
     probe.device = pty.path;
@@ -128,7 +132,11 @@ TEST(SerialPort, OpenIsExclusiveReadsWaitAsTheLineTimeoutsSayAndAHangUpFailsThem
     pty.close();
     std::uint8_t byte = 0;
     const Clock::time_point start = Clock::now();
-    EXPECT_EQ(second.read(&byte, 1), -1);
+    test::RecordingSink sink;
+    PacketLink link(second, abort, sink);
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(link.readBytes(&byte, 1) + link.readBytes(&byte, 1), 0u);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "netd_read() Error\n") << "once, as the line is found lost";
     EXPECT_EQ(second.lineLost(), EIO);
     EXPECT_EQ(second.write(&byte, 1), -1);
     EXPECT_EQ(second.read(&byte, 1), -1);
@@ -147,6 +155,18 @@ TEST(SerialPort, OpenIsExclusiveReadsWaitAsTheLineTimeoutsSayAndAHangUpFailsThem
     ::dup2(savedStdin, 0);
     ::close(savedStdin);
     again.close();
+
+    // The box's side of the line waits to write into a full line when the other side lets go: lost with EIO.
+    ASSERT_TRUE(again.open());
+    FdPort box(again.master);
+    box.setTimeouts({100, 10, 200, 0, 2000});
+    std::thread letGo([&again] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        again.close();
+    });
+    EXPECT_GT(box.write(big.data(), big.size()), 0);
+    letGo.join();
+    EXPECT_EQ(box.lineLost(), EIO);
 }
 
 }  // namespace

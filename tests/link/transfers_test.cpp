@@ -49,7 +49,7 @@ protected:
         seen.reports.clear();
         return DirectTransferRunner(
             session, test::hostRequest(device, TransferMode::Download),
-            [this](const Report& r, const ReportAction&) { seen.reports.push_back(r); }, [] { return false; });
+            [this](const Report& r, const ReportAction&) { seen.reports.push_back(r); });  // no cancel
     }
     // A .dlp file whose head names the built-in hardware with `deviceId`; the rest is random.
     std::string writeDlp(std::size_t length, std::uint32_t deviceId = 0x03010101, const char* name = "soft.dlp") {
