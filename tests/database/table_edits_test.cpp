@@ -441,5 +441,32 @@ TEST(DamagedImage, EditsStayInsideTheTables) {
     EXPECT_TRUE(countsWithinCapacity(img));
 }
 
+// A snapshot pasted into another image brings its satellite and transponder along field for field; the new
+// satellite also owns the transponders here that already carried its key.
+TEST(SnapshotPaste, ASatelliteAndTransponderNewHereArriveWhole) {
+    Channels from, to;
+    st_sat& sat = from.image().satellites[1];
+    sat.tone22k = 1;
+    sat.lnbHighLo = 10601;
+    sat.diseqcMode = 3;
+    st_ts& tp = from.image().transponders[3];
+    tp.networkId = 0x2222;
+    tp.originalNetworkId = 0x3333;
+    tp.symbolRate = 22000;
+    to.image().transponders[3].satId = 10;
+    to.image().satellites[1].satId = 10;
+    to.image().transponders[0].satId = 9;  // left without its satellite
+    from.snap(3);
+    to.nodes.append(*from.nodes.head());
+    ASSERT_EQ(to.pasteSnapshots(kTablePrograms, -1, 5, kWhole).log, " 0");
+    st_sat expected = sat;
+    expected.tpCount = 2;
+    const auto bytes = [](const auto& record) {
+        return std::string(reinterpret_cast<const char*>(&record), sizeof record);
+    };
+    EXPECT_EQ(bytes(to.image().satellites[2]), bytes(expected));
+    EXPECT_EQ(bytes(to.image().transponders[4]), bytes(tp));
+}
+
 }  // namespace
 }  // namespace vizud
