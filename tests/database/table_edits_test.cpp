@@ -468,5 +468,79 @@ TEST(SnapshotPaste, ASatelliteAndTransponderNewHereArriveWhole) {
     EXPECT_EQ(bytes(to.image().transponders[4]), bytes(tp));
 }
 
+// Arguments and records just outside the tables, and the refusal codes of the snapshot and list edits.
+TEST(Edits, TheEdgesOfEachTable) {
+    const test::Case cases[] = {
+        {"a program row or list place before the first is refused; a list outside the nine is not written",
+         [](Channels& e) {
+             e.fav(0, {0, 1}, {5}).keep().insert(-1, "X").removeEntry(0, 1, -1).favourite(kOpUpdate, -1, 0, "X");
+             e.favourite(kOpDelete, -1, 0).favourite(kOpInsert, -1, 0).unchanged();
+         },
+         "-2 -2 -2 -4 -4 | unchanged"},
+        {"a radio snapshot before the table's TV boundary answers -7, a table without snapshots -1",
+         [](Channels& e) {
+             e.snap(6).pasteSnapshots(kTablePrograms, -1, 4, kWhole).pasteSnapshots(kTableSatellites, -1, 0, kWhole);
+         },
+         "-7 -1 | said: Can't put Radio program among TV program"},
+        {"the batch paste tells transponders apart by polarisation whatever their FEC byte",
+         [](Channels& e) {
+             e.image().transponders[3].polarization = 1;
+             e.snap(3).nodes.nodes[0]->polarization = 0;
+             e.nodes.nodes[0]->fec = 0x80;
+             e.pasteSnapshots(kTablePrograms, -1, 5, kWhole, true).transponders();
+         },
+         "0 | 10700 11720 12500 10992/1 10992 [3 2]"},
+        {"a clipboard paste starts an empty list without a position; a cut node finds no room in a full table",
+         [](Channels& e) {
+             e.mode(listView(7)).copy(1).paste(-1).list(7).full(3).emptyClipboard().cut(1);
+             e.image().favourites[0].favCount = e.image().favourites[0].favTvCount = 0;
+             e.mode(listView(0)).paste(0).value(e.image().programCount);
+         },
+         "0 | 1 / -1 20000"},
+        {"no snapshots into a full list without a position: the list is full",
+         [](Channels& e) {
+             e.image().favourites[3].favCount = e.image().favourites[3].favTvCount = 400;
+             e.pasteSnapshots(kTableFavourites, 3, -1, listView(3));
+         },
+         "-5 | said: Favorite Table is full!"},
+        {"a damaged list entry 65535 stays through a batch paste and a drop",
+         [](Channels& e) {
+             st_fav& list = e.image().favourites[0];
+             e.fav(0, {0}, {}).set(list.favCount, 2).set(list.favEntries[1], 0xFFFF);
+             e.snap(0).pasteSnapshots(kTablePrograms, -1, 0, kWhole, true).value(list.favEntries[1]);
+             e.nodes.nodes[0]->programIndex = 70000;  // from a larger table
+             e.state->dragBuffer = test::cloneRawList(e.nodes.head());
+             e.value(e.db.renumberAfterDrop(0)).value(list.favEntries[1]).set(list.favCount, 1);
+         },
+         "0 65535 0 65535"},
+        {"a cut TV program pasted back writes nothing behind the program table",
+         [](Channels& e) {
+             e.fav(0, {2}, {}).root("Satellites").cut(2).deleteShown(2).paste(2).list(0);
+             const st_program empty{};
+             e.text(std::memcmp(&e.image().programs[kMaxPrograms - 1], &empty, sizeof empty) == 0 ? "clear"
+                                                                                                  : "written");
+         },
+         "0 0 | 2 / clear"},
+        {"a satellite record behind the table has no contents; a deleted satellite leaves records behind alone",
+         [](Channels& e) {
+             e.build.transponder(42, 11000);
+             e.image().satellites[2].satId = 42;
+             e.retune(0, 3).retune(1, 3).retune(2, 3).set(e.image().programs[9].tpIndex, 3);
+             e.value(e.db.satelliteContents(2).transponders).value(e.db.deleteSatellite(0));
+             e.value(e.image().programs[9].tpIndex);
+         },
+         "0 0 3"},
+        {"list entries move only from ascending places of a list that exists",
+         [](Channels& e) {
+             e.image().transponders[51].polarization = 2;  // read as the count of a tenth list
+             e.fav(2, {0, 1, 2}, {}).moveEntries(2, false, {0, 2, 1}, 0).moveEntries(9, false, {0}, 0);
+             e.moveEntries(2, false, {}, 0).list(2);
+         },
+         "-1 -1 -1 | 0 1 2 /"},
+    };
+    for (const test::Case& c : cases)
+        EXPECT_EQ(test::runCase(c), c.expected) << c.rule;
+}
+
 }  // namespace
 }  // namespace vizud
