@@ -503,16 +503,17 @@ TEST(Edits, TheEdgesOfEachTable) {
              e.pasteSnapshots(kTableFavourites, 3, -1, listView(3));
          },
          "-5 | said: Favorite Table is full!"},
-        {"a damaged list entry 65535 stays through a batch paste and a drop",
+        {"a damaged list entry 65535 stays through a batch paste, a drop and a Delete of no program",
          [](Channels& e) {
              st_fav& list = e.image().favourites[0];
              e.fav(0, {0}, {}).set(list.favCount, 2).set(list.favEntries[1], 0xFFFF);
              e.snap(0).pasteSnapshots(kTablePrograms, -1, 0, kWhole, true).value(list.favEntries[1]);
              e.nodes.nodes[0]->programIndex = 70000;  // from a larger table
              e.state->dragBuffer = test::cloneRawList(e.nodes.head());
-             e.value(e.db.renumberAfterDrop(0)).value(list.favEntries[1]).set(list.favCount, 1);
+             e.value(e.db.renumberAfterDrop(0)).value(list.favEntries[1]).root("Favs").deleteInView(-1, 1u << 5);
+             e.value(list.favCount).set(list.favCount, 1);
          },
-         "0 65535 0 65535"},
+         "0 65535 0 65535 0 2"},
         {"a cut TV program pasted back writes nothing behind the program table",
          [](Channels& e) {
              e.fav(0, {2}, {}).root("Satellites").cut(2).deleteShown(2).paste(2).list(0);
