@@ -531,13 +531,15 @@ TEST(Edits, TheEdgesOfEachTable) {
              e.value(e.image().programs[9].tpIndex);
          },
          "0 0 3"},
-        {"list entries move only from ascending places of a list that exists",
+        {"list entries move only from ascending places of a list that exists; a reorder names programs of the table",
          [](Channels& e) {
              e.image().transponders[51].polarization = 2;  // read as the count of a tenth list
              e.fav(2, {0, 1, 2}, {}).moveEntries(2, false, {0, 2, 1}, 0).moveEntries(9, false, {0}, 0);
              e.moveEntries(2, false, {}, 0).list(2);
+             for (const int stranger : {9, -1})
+                 e.value(e.db.reorderPrograms(std::vector<int>{0, 1, 2, 3, 4, stranger, 6, 7, 8}));
          },
-         "-1 -1 -1 | 0 1 2 /"},
+         "-1 -1 -1 | 0 1 2 / -1 -1"},
     };
     for (const test::Case& c : cases)
         EXPECT_EQ(test::runCase(c), c.expected) << c.rule;
