@@ -203,5 +203,17 @@ TEST_F(Queries, ReferencesWithoutTheirRecordsAreNeverFollowed) {
     }
 }
 
+// Arguments just outside the tables, and records behind them, find nothing.
+TEST_F(Queries, NothingIsFoundOutsideTheTables) {
+    test::setName(image().providers[2].name, "RTL");  // behind the provider table
+    image().favourites[0].favEntries[4] = 0xFFFF;     // a damaged entry
+    std::uint32_t mask = 1;
+    ProgramSnapshot snap;
+    EXPECT_EQ(std::vector<int>({db.findIndexByName(kTableProviders, "RTL"), db.findIndexByName(kTableFavourites, "Fav"),
+                                db.getProgramSnapshot(1u << 5, -1, snap), db.getFavMembership(-1, mask)}),
+              std::vector<int>({-1, -1, -3, 0}));
+    EXPECT_EQ(mask, 0u);
+}
+
 }  // namespace
 }  // namespace vizud

@@ -98,5 +98,20 @@ TEST_F(FilterAndTree, FillTreeBuildsEveryRootAndAppendsTheNewestProviderOnce) {
     EXPECT_EQ(labels(empty, 2), Labels{"Sky"});
 }
 
+// Key 0 is a satellite's like any other; a transponder record behind the table is no node.
+TEST_F(FilterAndTree, ASatelliteKeyedZeroShowsItsProgramsAndRecordsBehindTheTableAreNoNodes) {
+    build.transponder(5, 10000);
+    --image().tpCount;
+    for (st_ts* tp : {&image().transponders[0], &image().transponders[1], &image().transponders[4]})
+        tp->satId = 0;
+    image().satellites[0].satId = 0;
+    state->browse.filterKind = kFilterSatellite;
+    state->browse.selectedText = "Astra";
+    EXPECT_EQ(db.isFilteredOut(0), 0);
+    test::RecordingTree tree;
+    db.fillTree(tree);
+    EXPECT_EQ(labels(tree, tree.children(3)[2]), Labels{"Empty"});
+}
+
 }  // namespace
 }  // namespace vizud

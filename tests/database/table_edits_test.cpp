@@ -408,5 +408,109 @@ TEST(DamagedImage, EditsStayInsideTheTables) {
     EXPECT_TRUE(countsWithinCapacity(img));
 }
 
+// A snapshot pasted into another image brings its satellite and transponder along field for field; the new
+// satellite also owns the transponders here that already carried its key.
+TEST(SnapshotPaste, ASatelliteAndTransponderNewHereArriveWhole) {
+    Channels from, to;
+    st_sat& sat = from.image().satellites[1];
+    sat.tone22k = 1;
+    sat.lnbHighLo = 10601;
+    sat.diseqcMode = 3;
+    st_ts& tp = from.image().transponders[3];
+    tp.networkId = 0x2222;
+    tp.originalNetworkId = 0x3333;
+    tp.symbolRate = 22000;
+    to.image().transponders[3].satId = 10;
+    to.image().satellites[1].satId = 10;
+    to.image().transponders[0].satId = 9;  // left without its satellite
+    from.snap(3);
+    to.nodes.append(*from.nodes.head());
+    ASSERT_EQ(to.pasteSnapshots(kTablePrograms, -1, 5, kWhole).log, " 0");
+    st_sat expected = sat;
+    expected.tpCount = 2;
+    const auto bytes = [](const auto& record) {
+        return std::string(reinterpret_cast<const char*>(&record), sizeof record);
+    };
+    EXPECT_EQ(bytes(to.image().satellites[2]), bytes(expected));
+    EXPECT_EQ(bytes(to.image().transponders[4]), bytes(tp));
+}
+
+// Arguments and records just outside the tables, and the refusal codes of the snapshot and list edits.
+TEST(Edits, TheEdgesOfEachTable) {
+    const test::Case cases[] = {
+        {"a program row or list place before the first is refused; a list outside the nine is not written",
+         [](Channels& e) {
+             e.fav(0, {0, 1}, {5}).keep().insert(-1, "X").removeEntry(0, 1, -1).favourite(kOpUpdate, -1, 0, "X");
+             e.favourite(kOpDelete, -1, 0).favourite(kOpInsert, -1, 0).unchanged();
+         },
+         "-2 -2 -2 -4 -4 | unchanged"},
+        {"a radio snapshot before the table's TV boundary answers -7, a table without snapshots -1",
+         [](Channels& e) {
+             e.snap(6).pasteSnapshots(kTablePrograms, -1, 4, kWhole).pasteSnapshots(kTableSatellites, -1, 0, kWhole);
+         },
+         "-7 -1 | said: Can't put Radio program among TV program"},
+        {"the batch paste tells transponders apart by polarisation whatever their FEC byte",
+         [](Channels& e) {
+             e.image().transponders[3].polarization = 1;
+             e.snap(3).nodes.nodes[0]->polarization = 0;
+             e.nodes.nodes[0]->fec = 0x80;
+             e.pasteSnapshots(kTablePrograms, -1, 5, kWhole, true).transponders();
+         },
+         "0 | 10700 11720 12500 10992/1 10992 [3 2]"},
+        {"a clipboard paste starts an empty list without a position; a cut node finds no room in a full table",
+         [](Channels& e) {
+             e.mode(listView(7)).copy(1).paste(-1).list(7).full(3).emptyClipboard().cut(1);
+             e.image().favourites[0].favCount = e.image().favourites[0].favTvCount = 0;
+             e.mode(listView(0)).paste(0).value(e.image().programCount);
+         },
+         "0 | 1 / -1 20000"},
+        {"no snapshots into a full list without a position: the list is full",
+         [](Channels& e) {
+             e.image().favourites[3].favCount = e.image().favourites[3].favTvCount = 400;
+             e.pasteSnapshots(kTableFavourites, 3, -1, listView(3));
+         },
+         "-5 | said: Favorite Table is full!"},
+        {"a damaged list entry 65535 stays through a batch paste, a drop and a Delete of no program",
+         [](Channels& e) {
+             st_fav& list = e.image().favourites[0];
+             e.fav(0, {0}, {}).set(list.favCount, 2).set(list.favEntries[1], 0xFFFF);
+             e.snap(0).pasteSnapshots(kTablePrograms, -1, 0, kWhole, true).value(list.favEntries[1]);
+             e.nodes.nodes[0]->programIndex = 70000;  // from a larger table
+             e.state->dragBuffer = test::cloneRawList(e.nodes.head());
+             e.value(e.db.renumberAfterDrop(0)).value(list.favEntries[1]).root("Favs").deleteInView(-1, 1u << 5);
+             e.value(list.favCount).set(list.favCount, 1);
+         },
+         "0 65535 0 65535 0 2"},
+        {"a cut TV program pasted back writes nothing behind the program table",
+         [](Channels& e) {
+             e.fav(0, {2}, {}).root("Satellites").cut(2).deleteShown(2).paste(2).list(0);
+             const st_program empty{};
+             e.text(std::memcmp(&e.image().programs[kMaxPrograms - 1], &empty, sizeof empty) == 0 ? "clear"
+                                                                                                  : "written");
+         },
+         "0 0 | 2 / clear"},
+        {"a satellite record behind the table has no contents; a deleted satellite leaves records behind alone",
+         [](Channels& e) {
+             e.build.transponder(42, 11000);
+             e.image().satellites[2].satId = 42;
+             e.retune(0, 3).retune(1, 3).retune(2, 3).set(e.image().programs[9].tpIndex, 3);
+             e.value(e.db.satelliteContents(2).transponders).value(e.db.deleteSatellite(0));
+             e.value(e.image().programs[9].tpIndex);
+         },
+         "0 0 3"},
+        {"list entries move only from ascending places of a list that exists; a reorder names programs of the table",
+         [](Channels& e) {
+             e.image().transponders[51].polarization = 2;  // read as the count of a tenth list
+             e.fav(2, {0, 1, 2}, {}).moveEntries(2, false, {0, 2, 1}, 0).moveEntries(9, false, {0}, 0);
+             e.moveEntries(2, false, {}, 0).list(2);
+             for (const int stranger : {9, -1})
+                 e.value(e.db.reorderPrograms(std::vector<int>{0, 1, 2, 3, 4, stranger, 6, 7, 8}));
+         },
+         "-1 -1 -1 | 0 1 2 / -1 -1"},
+    };
+    for (const test::Case& c : cases)
+        EXPECT_EQ(test::runCase(c), c.expected) << c.rule;
+}
+
 }  // namespace
 }  // namespace vizud
