@@ -54,14 +54,16 @@ TEST(ApplyOrder, KeysFirstByServiceThenByNameOnTheSameSatellite) {
 
 TEST(ApplyOrder, EqualKeysPairInTableOrderAndSizesMayDiffer) {
     Small ref, file;
-    for (const char* name : {"a1", "a2", "a3"})
+    for (const char* name : {"a1", "a2", "a3", "a4"})  // one more than the file has
         ref.build.program(name, 0, 0, true, 7);
+    ref.build.favourites(0, {3}, {});
     file.build.program("b2", 0, 0, true, 7);
     file.build.program("c", 0, 0, true, 8);
     file.build.program("b1", 0, 0, true, 7);
     file.build.program("r", 0, 0, false, 7);  // the reference's third "7" goes to the radio program
-    ASSERT_TRUE(applyOrder(file.db, ref.image(), false));
+    ASSERT_TRUE(applyOrder(file.db, ref.image(), true));
     EXPECT_EQ(file.order(), "b2,b1,c|r");
+    EXPECT_EQ(file.list(0), "|") << "a4 matched nothing";
 
     Small empty;
     ASSERT_TRUE(applyOrder(file.db, empty.image(), true)) << "an empty reference matches nothing";
