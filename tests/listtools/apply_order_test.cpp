@@ -56,14 +56,17 @@ TEST(ApplyOrder, EqualKeysPairInTableOrderAndSizesMayDiffer) {
     Small ref, file;
     for (const char* name : {"a1", "a2", "a3", "a4"})  // one more than the file has
         ref.build.program(name, 0, 0, true, 7);
-    ref.build.favourites(0, {3}, {});
+    ref.build.satellite(3, "Far", 192 + 32768);  // the name "c" there is not the name "c" on Astra
+    ref.build.transponder(3, 11000);
+    ref.build.program("c", 2, 0, true, 9);
+    ref.build.favourites(0, {3, 4}, {});
     file.build.program("b2", 0, 0, true, 7);
     file.build.program("c", 0, 0, true, 8);
     file.build.program("b1", 0, 0, true, 7);
     file.build.program("r", 0, 0, false, 7);  // the reference's third "7" goes to the radio program
     ASSERT_TRUE(applyOrder(file.db, ref.image(), true));
     EXPECT_EQ(file.order(), "b2,b1,c|r");
-    EXPECT_EQ(file.list(0), "|") << "a4 matched nothing";
+    EXPECT_EQ(file.list(0), "|") << "a4 and c matched nothing";
 
     Small empty;
     ASSERT_TRUE(applyOrder(file.db, empty.image(), true)) << "an empty reference matches nothing";
