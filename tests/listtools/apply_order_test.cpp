@@ -235,6 +235,7 @@ TEST(ApplyOrderFromCsv, MalformedListsAreRefusedWithTheirLine) {
          "line 4: unknown polarization \"X\" (H, V, L or R)"},
         {header + "t1,\"19,2E\",11000,H,1,0,0,0,0,\r\n", "line 2: position \"19,2E\" is not like 19.2E"},
         {header + "t1,19.2N,11000,H,1,0,0,0,0,\r\n", "line 2: position \"19.2N\" is not like 19.2E"},
+        {header + "t1,6553.6E,11000,H,1,0,0,0,0,\r\n", "line 2: position \"6553.6E\" is not like 19.2E"},
         {header + "t1,19.2E,11000,H,1,2,0,0,0,\r\n", "line 2: scrambled \"2\" is neither 0 nor 1"},
         {header + "t1,19.2E,11000,H,1,0,0,0,0,10\r\n", "line 2: favourites \"10\" holds other than the digits 1 to 9"},
         {header + row + "t\xE2\x82\xAC,19.2E,11000,H,2,0,0,0,0,\r\n",
