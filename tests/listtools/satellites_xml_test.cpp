@@ -103,6 +103,7 @@ TEST(SatellitesXml, TranspondersWithin2MHzAreTheSame) {
     EXPECT_EQ(plan.additions[0].frequency, 12000);
     EXPECT_EQ(planText(plan),
               "Astra 19.2E: 1 added, 1 changed, 0 not in the file\n1 transponder to add, 1 to change\n");
+    EXPECT_EQ(boxFec(6), 0) << "8/9 becomes auto";
 }
 
 TEST(SatellitesXml, FilesThatAreNotSuchAListAreRefusedWithTheLine) {
