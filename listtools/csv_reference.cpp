@@ -48,7 +48,8 @@ bool parsePosition(std::string_view text, CsvReferenceRow& row) {
     std::optional<unsigned> tenths = 0u;
     if (dot != std::string_view::npos)
         tenths = text.size() == dot + 2 ? number<unsigned>(text.substr(dot + 1)) : std::nullopt;
-    if (!degrees || !tenths || *degrees > 6553)
+    // 6553.6 to 6553.9 would wrap around the 16-bit field.
+    if (!degrees || !tenths || *degrees > 6553 || *degrees * 10 + *tenths > 0xFFFF)
         return false;
     row.position = static_cast<std::uint16_t>(*degrees * 10 + *tenths);
     row.direction = side == 'E' || side == 'e' ? 'E' : 'W';

@@ -54,14 +54,19 @@ TEST(ApplyOrder, KeysFirstByServiceThenByNameOnTheSameSatellite) {
 
 TEST(ApplyOrder, EqualKeysPairInTableOrderAndSizesMayDiffer) {
     Small ref, file;
-    for (const char* name : {"a1", "a2", "a3"})
+    for (const char* name : {"a1", "a2", "a3", "a4"})  // one more than the file has
         ref.build.program(name, 0, 0, true, 7);
+    ref.build.satellite(3, "Far", 192 + 32768);  // the name "c" there is not the name "c" on Astra
+    ref.build.transponder(3, 11000);
+    ref.build.program("c", 2, 0, true, 9);
+    ref.build.favourites(0, {3, 4}, {});
     file.build.program("b2", 0, 0, true, 7);
     file.build.program("c", 0, 0, true, 8);
     file.build.program("b1", 0, 0, true, 7);
     file.build.program("r", 0, 0, false, 7);  // the reference's third "7" goes to the radio program
-    ASSERT_TRUE(applyOrder(file.db, ref.image(), false));
+    ASSERT_TRUE(applyOrder(file.db, ref.image(), true));
     EXPECT_EQ(file.order(), "b2,b1,c|r");
+    EXPECT_EQ(file.list(0), "|") << "a4 and c matched nothing";
 
     Small empty;
     ASSERT_TRUE(applyOrder(file.db, empty.image(), true)) << "an empty reference matches nothing";
@@ -185,14 +190,15 @@ TEST(ApplyOrderFromCsv, ListsKeepTheirOrderAndTakeNewEntriesAtTheEndOfTheirPart)
         file.build.program(name, 0, 0, true, name[0]);
     for (const char* name : {"R", "S"})
         file.build.program(name, 0, 0, false, name[0]);
-    file.image().programs[2].tpIndex = 1;  // C on Hotbird
+    file.image().programs[2].tpIndex = 1;                // C on Hotbird
+    test::setName(file.image().programs[4].name, " S");  // a blank is no character-table byte: the row renames it
     file.build.favourites(0, {2, 0}, {4});
     const std::string csv =
         std::string("\xEF\xBB\xBF") + "extra," + kCsvColumns + "\nx,B,19.2E,11000,H,66,0,0,0,0,1\n" +
         "x,A,19.2E,11000,H,65,0,0,0,0,91\nx,C,13E,11000,H,167,0,0,0,0,\n" +
         "x,S,19.2E,11000,H,83,0,0,0,0,1\nx,R,19.2E,11000,H,99,0,0,0,0,1\nx,R,19.2E,11000,H,82,0,0,0,0,1\n";
     const CsvOrderResult result =
-        applyOrderFromCsv(file.db, readCsvReference(csv), CsvApplyOptions{false, false, true, false});
+        applyOrderFromCsv(file.db, readCsvReference(csv), CsvApplyOptions{true, false, true, false});
     ASSERT_EQ(result.error, "");
     EXPECT_EQ(file.order(), "B,A,C|S,R");
     EXPECT_EQ(unmatchedRowsText(result.unmatchedLines), "1 row matched nothing (line 6)");
@@ -202,6 +208,10 @@ TEST(ApplyOrderFromCsv, ListsKeepTheirOrderAndTakeNewEntriesAtTheEndOfTheirPart)
     const test::TempDir dir;
     ASSERT_TRUE(test::writeFile(dir.file("list.txt"), csv.data(), csv.size()));
     EXPECT_TRUE(isCsvReferenceFile(dir.file("list.txt"))) << "a header naming service_id, whatever the extension";
+    EXPECT_TRUE(isCsvReferenceFile(dir.file("other.CSV"))) << "by its extension, whatever it holds";
+    const std::string keys = "name,position,frequency,polarization,service_id\n";
+    EXPECT_TRUE(readCsvReference("\xEF\xBB\xBFlocked,user,scpc,scrambled," + keys).hasFlags);
+    EXPECT_TRUE(readCsvReference("favourites," + keys).hasFavourites);
 }
 
 // A file that is not such a list, or asks what the box cannot take, is refused naming the line, and the
@@ -224,6 +234,8 @@ TEST(ApplyOrderFromCsv, MalformedListsAreRefusedWithTheirLine) {
         {header + "\"t\r\n1\",19.2E,11000,H,1,0,0,0,0,\r\nt,19.2E,11000,X,1,0,0,0,0,\r\n",
          "line 4: unknown polarization \"X\" (H, V, L or R)"},
         {header + "t1,\"19,2E\",11000,H,1,0,0,0,0,\r\n", "line 2: position \"19,2E\" is not like 19.2E"},
+        {header + "t1,19.2N,11000,H,1,0,0,0,0,\r\n", "line 2: position \"19.2N\" is not like 19.2E"},
+        {header + "t1,6553.6E,11000,H,1,0,0,0,0,\r\n", "line 2: position \"6553.6E\" is not like 19.2E"},
         {header + "t1,19.2E,11000,H,1,2,0,0,0,\r\n", "line 2: scrambled \"2\" is neither 0 nor 1"},
         {header + "t1,19.2E,11000,H,1,0,0,0,0,10\r\n", "line 2: favourites \"10\" holds other than the digits 1 to 9"},
         {header + row + "t\xE2\x82\xAC,19.2E,11000,H,2,0,0,0,0,\r\n",
@@ -245,6 +257,13 @@ TEST(ApplyOrderFromCsv, MalformedListsAreRefusedWithTheirLine) {
         EXPECT_EQ(why.substr(0, error.size()), error) << why;
         EXPECT_TRUE(std::string(reinterpret_cast<const char*>(&file.image()), kImageSize) == before) << error;
     }
+    file.image().favourites[1].favEntries[0] = 5;  // beyond the empty list: not one of its entries
+    EXPECT_EQ(applyOrderFromCsv(file.db, readCsvReference(full.substr(0, full.rfind("t400,"))),
+                                CsvApplyOptions{false, false, true, false})
+                  .error,
+              "")
+        << "400 entries fit";
+    EXPECT_EQ(file.list(1).substr(0, 6), "t0,t1,");
 }
 
 }  // namespace

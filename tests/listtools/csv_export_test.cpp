@@ -19,7 +19,7 @@ TEST(CsvExport, EveryFieldAsTheHeaderSays) {
     fx.build.transponder(9, 10872, 0, 25000);
     fx.image().transponders[1].fec = 0;
     fx.image().transponders[0].fec = 7;
-    fx.build.provider("\326ffentlich");
+    fx.build.provider("\1\326ffentlich");  // a character-table byte 1 is not shown
     fx.build.program("Das \"Erste\", HD", 0, 0, true, 28106);
     fx.build.program("\13NRK1", 1, 0, true, 17);
     fx.build.program("Radio", 5, 9, false, 3);   // transponder and provider point nowhere

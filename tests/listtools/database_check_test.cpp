@@ -36,11 +36,15 @@ TEST(DatabaseCheck, SoundImagesHaveNoFindingAndEachDamageItsOwn) {
     } cases[] = {
         {[](auto& i) { i.imageCrc ^= 1; }, K::Crc, "stored 0x"},
         {[](auto& i) { i.programCount = 20001; }, K::Capacity, "20001 programs, the table has room for 20000"},
+        {[](auto& i) { i.tpCount = 3001; }, K::Capacity, "3001 transponders, the table has room for 3000"},
         {[](auto& i) { i.tvCount = i.programCount + 1; }, K::Capacity, "TV programs of"},
         {[](auto& i) { i.favourites[3].favCount = 401; }, K::Capacity, "list 4 \""},
         {[](auto& i) { i.programs[4].tpIndex = i.tpCount; }, K::Transponder, "program 5 "},
         {[](auto& i) { i.programs[0].providerIndex = 999; }, K::Provider, "names provider 1000"},
-        {[](auto& i) { i.transponders[2].satId = 250; }, K::Satellite, "transponder 3 ("},
+        {[](auto& i) {
+             i.transponders[2].satId = 250, i.transponders[2].frequency = 12000, i.transponders[2].polarization = 4;
+         },
+         K::Satellite, "transponder 3 (12000 MHz ?)"},
         {[](auto& i) { i.transponders[1] = i.transponders[0]; }, K::DuplicateTransponder, "transponder 2 ("},
         {[](auto& i) { i.favourites[0].favEntries[0] = i.programCount; }, K::Favourite,
          "entry 1 names program 121, the table has 120"},

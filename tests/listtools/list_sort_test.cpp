@@ -44,6 +44,8 @@ TEST(ListSort, KeysReadNamesAsTheEditorShowsThemAndAListSortsAlone) {
     EXPECT_EQ(fx.order(), table) << "only the list changes";
     EXPECT_EQ(fx.list(4), "arte,\5zdf neo,\xC4rzte|\xDF Radio");
     EXPECT_EQ(sortListEntries(fx.db, 9, SortKey::Name), -1);
+    fx.image().favourites[4].favEntries[0] = 8;
+    EXPECT_EQ(sortListEntries(fx.db, 4, SortKey::Name), -1) << "an entry beyond the table";
     EXPECT_FALSE(sortKeyNamed("size"));
 
     std::mt19937 rng(8);

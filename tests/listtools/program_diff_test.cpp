@@ -29,6 +29,7 @@ TEST(ProgramDiff, EachChangeToACopyIsFoundAsWhatItIs) {
         {[](auto& n) { n.programs[0].name[0] = 'Z'; }, "", "", "[1,1]", ""},
         {[](auto& n) { n.programs[2].providerIndex = 1; }, "", "", "", "[3,3]"},
         {[](auto& n) { n.programs[0].programFlags ^= 4; }, "", "", "", "[1,1]"},
+        {[](auto& n) { n.programs[2].pcrPid = 0x7FFF + 1; }, "", "", "", "[3,3]"},
         {[](auto& n) { n.programs[1].videoPid = 3, n.programs[2].audioPid = 4; }, "", "", "", "[2,2],[3,3]"},
         // A new service id and a new name: another program.
         {[](auto& n) { n.programs[0].serviceId = 9, n.programs[0].name[0] = 'Z'; }, "1", "1", "", ""},

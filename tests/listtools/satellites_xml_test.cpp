@@ -92,6 +92,7 @@ TEST(SatellitesXml, TranspondersWithin2MHzAreTheSame) {
     test::DatabaseFixture fx;
     fx.build.satellite(1, "Astra", 192);
     fx.build.transponder(1, 11000, 0, 22000);
+    fx.build.satellite(256, "Big", 130);  // no transponder can name it: left out of the plan
     const char* tp = R"(<transponder polarization="0" fec_inner="3" frequency=")";
     const SatellitesXml file = readSatellitesXml(
         std::string("<satellites><sat name=\"A\" position=\"192\">") + tp + R"(11002000" symbol_rate="27500000"/>)" +
@@ -100,6 +101,9 @@ TEST(SatellitesXml, TranspondersWithin2MHzAreTheSame) {
     ASSERT_EQ(std::tuple(plan.additions.size(), plan.changes.size()), std::tuple(1u, 1u));
     EXPECT_EQ(plan.changes[0].second.symbolRate, 27500);
     EXPECT_EQ(plan.additions[0].frequency, 12000);
+    EXPECT_EQ(planText(plan),
+              "Astra 19.2E: 1 added, 1 changed, 0 not in the file\n1 transponder to add, 1 to change\n");
+    EXPECT_EQ(boxFec(6), 0) << "8/9 becomes auto";
 }
 
 TEST(SatellitesXml, FilesThatAreNotSuchAListAreRefusedWithTheLine) {
@@ -116,6 +120,9 @@ TEST(SatellitesXml, FilesThatAreNotSuchAListAreRefusedWithTheLine) {
          "line 3: frequency=\"x\" is not a number from 1000 to 65535000"},
         {tp + R"(polarization="4" fec_inner="0"/>)" + end, "line 1: polarization=\"4\" is not a number from 0 to 3"},
         {tp + R"(polarization="0" fec_inner="10"/>)" + end, "line 1: fec_inner=\"10\" is not a number from 0 to 9"},
+        {tp + R"(polarization="1x" fec_inner="0"/>)" + end, "line 1: polarization=\"1x\" is not a number from 0 to 3"},
+        {sat + R"(<transponder frequency="11000000" symbol_rate="65535001"/>)" + end,
+         "line 1: symbol_rate=\"65535001\" is not a number from 1000 to 65535000"},
         {"<!DOCTYPE s [<!ENTITY a \"aaaaaaaaaa\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;\">]>\n<satellites/>", doctype},
         {"<!DOCTYPE s SYSTEM \"file:///etc/passwd\"><satellites/>", doctype},
         {"<satellites>" + std::string(9, '\n') +
