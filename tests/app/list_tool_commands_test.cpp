@@ -116,6 +116,8 @@ TEST_F(ListTools, TheCheckOfAFileAsOpenedIsTheCheckOfTheFile) {
     doc.fileOpen();
     EXPECT_EQ(fx.messages.texts(), std::vector<std::string>{"This file has 2 problems. Tools > Check database shows "
                                                             "them and repairs what it can."});
+    doc.dropFiles({path});
+    EXPECT_EQ(fx.messages.texts().size(), 2u) << "a dropped file says so too";
     EXPECT_EQ(reportText(tools.check()), reportText(cli));
     doc.setModifiedFlag(true);  // an edit
     const std::vector<Finding> now = tools.check();

@@ -53,6 +53,28 @@ TEST(Registration, ARelativeXdgDataHomeIsIgnored) {
     set != nullptr ? setenv("XDG_DATA_HOME", saved.c_str(), 1) : unsetenv("XDG_DATA_HOME");
 }
 
+// The caches are brought up to date by the programs PATH finds, waited for and silenced; a file of that name
+// that cannot be run is skipped.
+TEST(Registration, TheCacheUpdatesRunFromThePathSilentlyAndAreWaitedFor) {
+    test::TempDir dir;
+    // It writes late, so that a run not waited for leaves no file yet, and says where its output went.
+    const std::string script =
+        "#!/bin/sh\n"
+        "PATH=/usr/bin:/bin\n"
+        "sleep 0.2\n"
+        "out=$(readlink /proc/$$/fd/1 /proc/$$/fd/2)\n"
+        "echo \"$out\" >\"$1\"\n";
+    for (const char* name : {"update-mime-database", "update-desktop-database"})
+        test::writeFile(dir.file(name), script.data(), script.size());
+    chmod(dir.file("update-mime-database").c_str(), 0755);
+    const std::string path = std::getenv("PATH");
+    setenv("PATH", dir.path().c_str(), 1);
+    runRegistrationUpdates(dir.path());
+    setenv("PATH", path.c_str(), 1);
+    EXPECT_EQ(test::readFile(dir.file("mime")), "/dev/null\n/dev/null\n");
+    EXPECT_FALSE(test::fileExists(dir.file("applications")));
+}
+
 TEST(SerialDevices, ByIdFirstThenUsbAcmAndBuiltInInNaturalOrder) {
     test::TempDir dir;
     std::filesystem::create_directories(dir.file("serial/by-id"));

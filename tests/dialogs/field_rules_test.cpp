@@ -51,6 +51,11 @@ TEST(FieldRules, DegreesShowWithACommaAndReadBackAsWholeTenths) {
         ASSERT_EQ(degreeTenths(degreeText(tenths)), tenths);
 }
 
+TEST(FieldRules, EveryDiseqcPortReadsBackAsTheEntryChosen) {
+    for (int entry = 0; entry <= 16; ++entry)
+        EXPECT_EQ(diseqc11Position(diseqc11Value(entry)), entry);
+}
+
 TEST(ComboItems, ATextNotListedHasNoPosition) {
     ComboItems items{{"10700", 0}, {"11720", 1}};
     items.pop_back();  // its storage still holds the removed item

@@ -1,5 +1,6 @@
 // The program dialog's model: what it shows for a program, what OK stores, every refusal leaving the
 // image as it was, and the add mode's placement and preselection from the tree.
+#include <cstring>
 #include <tuple>
 
 #include "database/image_access.h"
@@ -19,6 +20,9 @@ TEST_F(ProgramDialog, EditShowsTheRecordAndOkStoresEveryField) {
     test::setName(image().satellites[1].name, "\5Hotbird");
     test::setName(image().favourites[8].favName, "\5Fav_9");
     image().programs[1].programFlags |= 1u << 2;  // locked: shown ticked, so OK keeps the lock
+    st_fav beyond{};  // the bytes just before the lists, as if they held one naming program 1: not a list
+    beyond.favCount = beyond.favEntries[0] = 1;
+    std::memcpy(reinterpret_cast<char*>(image().favourites) - sizeof beyond, &beyond, sizeof beyond);
     db.updateChecksum();
     remember();
     ProgramFields& f = start(1, kProgramDialogEdit);

@@ -3,6 +3,7 @@
 #include <tuple>
 
 #include "database/image_access.h"
+#include "dialogs/field_rules.h"
 #include "dialogs/predefined_satellites.h"
 #include "dialogs/satellite_dialog_model.h"
 #include "tests/dialogs/dialog_fixture.h"
@@ -46,6 +47,7 @@ TEST_F(SatelliteDialog, OpensWithTheRecordAndOkStoresTheFieldsThroughTheMappings
     EXPECT_EQ(std::tuple(model.lowerLoEntries().front(), f.lowerLo.selection, model.upperLoEntries().front(),
                          f.upperLo.selection),
               std::tuple("9000", 0, "0", 4));
+    EXPECT_EQ(model.upperLoEntries().size(), kStandardLo.size());
     ASSERT_TRUE(model.ok());
     EXPECT_TRUE(unchanged());
     // Every field, the name with a degree sign, which Latin-1 holds.

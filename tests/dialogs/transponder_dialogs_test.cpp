@@ -108,8 +108,9 @@ TEST_F(ListTransponderDialog, EditChangesTheTransponderTheFieldsShowAndAddPutsOn
     TransponderFields& f = start(2, kTransponderEdit);  // Bayern 3 on Astra 11720
     EXPECT_EQ(std::tuple(model.satelliteSelection, model.frequencySelection, f.frequency), std::tuple(0, 1, "11720"));
     f.symbolRate = "22000";
+    f.fec = 4;  // FEC 5
     ASSERT_TRUE(model.ok());
-    EXPECT_EQ(image().transponders[1].symbolRate, 22000);
+    EXPECT_EQ(std::tuple(image().transponders[1].symbolRate, image().transponders[1].fec), std::tuple(22000, 5));
     model.frequencyChanged(2);
     EXPECT_EQ(std::tuple(f.frequency, model.shownTransponder()), std::tuple("12500", 2));
     model.satelliteChanged(1);

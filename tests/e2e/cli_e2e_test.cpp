@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -310,7 +311,7 @@ TEST_F(CliInfoDump, UnusableFilesAndBadUsage) {
         {{"", "frobnicate", "info", "info --bogus good.si", "dump -o", "sort --by size good.si",
           "sort --by name --list 10 good.si", "apply-order good.si", "apply-order --names --reference good.si good.si",
           "duplicates --json --remove good.si", "duplicates -o x.si good.si", "diff good.si", "diff missing.si good.si",
-          "download x.si", "download -o x.si --baud 9600", "upload x.si --port 5"},
+          "download x.si", "download -o x.si --baud 9600", "upload x.si --port 5", "upload x.si --port 12"},
          2}};
     for (const auto& [lines, exit] : cases) {
         for (const char* line : lines) {
@@ -321,6 +322,24 @@ TEST_F(CliInfoDump, UnusableFilesAndBadUsage) {
         }
     }
     EXPECT_NE(cli({"--help"}).out.find("dump"), std::string::npos);
+}
+
+// import-transponders brings the satellite named from a satellites.xml: here one new transponder.
+TEST_F(CliInfoDump, ImportTranspondersAddsWhatTheFileHasForTheSatelliteNamed) {
+    auto img = test::makeImage(4, test::ImageShape{});
+    st_sat& sat = img->satellites[0];
+    std::memset(sat.name, 0, sizeof sat.name);
+    std::memcpy(sat.name, "Astra", 5);
+    sat.position = 192;
+    sat.eastWest = 'E';
+    const std::string in = write(*img, "in.si"), out = dir.file("out.si");
+    const std::string xml = R"(<satellites><sat name="A" position="192"><transponder frequency="1000" )"
+                            R"(symbol_rate="27500000" polarization="1" fec_inner="8"/></sat></satellites>)";
+    test::writeFile(dir.file("sat.xml"), xml.data(), xml.size());
+    cli({"import-transponders", "--xml", dir.file("sat.xml"), "--satellite", "Astra", "-o", out, in});
+    test::DatabaseFixture file;
+    ASSERT_EQ(file.db.load(out), 0);
+    EXPECT_EQ(file.image().tpCount, img->tpCount + 1);
 }
 
 // ---- Transfers with vizud-boxsim -------------------------------------------------------------------------

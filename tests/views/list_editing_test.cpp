@@ -59,6 +59,9 @@ TEST_F(ListEditing, CopiedRowsPasteInTheirOrderBeforeTheSelectedRow) {
     state->browse.viewMode = kViewTvAndRadio | (1u << kViewFirstFavouriteBit);
     EXPECT_FALSE(pasteBefore(db, fill(), 0));
     EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{2, 4, 9}));
+    fillClipboard(db, fill(), {1}, false);  // the list's P4, pasted again at its top
+    ASSERT_TRUE(pasteBefore(db, fill(), 0));
+    EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{4, 2, 4, 9}));
 }
 
 // What a removal did names its undo step: only from the whole table is it a delete. The row selected after
@@ -125,6 +128,9 @@ TEST_F(ListEditing, TheRulesNeedARealRowTheMaskAndForPasteAClipboard) {
     EXPECT_FALSE(rules.paste) << "nothing cut or copied yet";
     fillClipboard(db, rows, {0}, false);
     EXPECT_TRUE(editRules(db, rows, 0).paste);
+    fillClipboard(db, rows, {-1}, false);
+    EXPECT_EQ(state->programClipboard, nullptr) << "a copy replaces what the clipboard held";
+    fillClipboard(db, rows, {0}, false);
     state->browse.editMask = 0x0B;  // a provider node: no paste
     EXPECT_FALSE(editRules(db, rows, 0).paste);
     // An empty list's placeholder row takes the paste.
@@ -185,6 +191,11 @@ TEST_F(ListEditing, AddingToAListKeepsEachPartInOrderAndRefusesWhenFull) {
     EXPECT_EQ(test::entries(image().favourites[0]), (std::vector<int>{5, 7, 2}));
     EXPECT_FALSE(removeFromFavouriteList(db, 0, {14}).changed) << "no step for a program the list does not hold";
     EXPECT_EQ(listsHolding(image(), {9, 7}), 1u);
+    EXPECT_EQ(listsHolding(image(), {9}), 0u);
+    build.favourites(0, {0, 2}, {14});
+    removeFromFavouriteList(db, 0, {0});  // the first program too; the radio entry kept stays radio
+    EXPECT_EQ(std::tuple(test::entries(image().favourites[0]), image().favourites[0].favTvCount),
+              std::tuple(std::vector<int>{2, 14}, 1));
 }
 
 // Locks change the program itself, keep its other flags, count only the programs whose bit changed (named

@@ -98,6 +98,7 @@ TEST_F(TreeEdits, ATransponderNodeNamesItsOwnTransponderAndGoesBeforeTheFirstOfI
     EXPECT_EQ(transponderNodePlace(children, 12600), 3);
     EXPECT_EQ(nodeFrequency("Empty"), 0);
     EXPECT_EQ(nodeLetter("11778"), '\0');
+    EXPECT_EQ(nodeLetter("11778(V)"), 'V');
     EXPECT_EQ(nodeLetter(std::string_view("11778(V)").substr(0, 6)), '\0');
 
     // The list of the second satellite's vertical transponder holds that transponder's program only.

@@ -20,6 +20,7 @@
 #include "database/image_access.h"
 #include "database/image_crc.h"
 #include "dialogs/program_dialog_model.h"
+#include "dialogs/transponder_fields.h"
 #include "tests/app/gui/gui_fixture.h"
 #include "tests/database/editing_checks.h"
 #include "views/beside_pane.h"
@@ -42,6 +43,8 @@ TEST(ProgramListModel, PassesTheModelTesterThroughFillsOfEveryKind) {
     fx.db.setLoaded(1);
     model.refill();
     EXPECT_EQ(model.rowCount(), fx.image().programCount);
+    model.setMarkedRows({0});
+    EXPECT_TRUE(model.index(0, kColumnName).data(Qt::BackgroundRole).isValid()) << "the first row is marked too";
     fx.image().programCount = 0;
     fx.image().tvCount = 0;
     model.refill();
@@ -219,6 +222,16 @@ TEST_F(Window, TransponderNodesFollowTheirDialogs) {
     ASSERT_EQ(satellite->childCount(), 1);
     EXPECT_EQ(satellite->child(0)->text(0), "12000(H)");
     EXPECT_EQ(test::brokenRule(fx.image(), false), "");
+
+    // A double click on a satellite opens its dialog; the list's transponder command opens on the first row too.
+    int shown = 0;
+    answerDialog([&shown](QWidget&) { ++shown; }, "cancelButton");
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(satellite).center());
+    EXPECT_EQ(shown, 1);
+    select(root(kSatellitesRoot));
+    answerDialog([&shown](QWidget&) { ++shown; }, "cancelButton");
+    list->openTransponderEditor(0, kTransponderEdit);
+    EXPECT_EQ(shown, 2);
 }
 
 // The keys reach the commands, not the table's cursor, and each edit is a step: Delete, undo and redo, copy
@@ -421,6 +434,10 @@ TEST_F(Window, MouseDragsMoveTheRowsWhereTheyShowOrChangeNothing) {
     moveTo(rowPoint(2), Qt::RightButton);
     release(rowPoint(2), Qt::RightButton);
     EXPECT_EQ(selected(), (Rows{2, 3, 4}));
+    press(0, Qt::RightButton);
+    moveTo(rowPoint(1), Qt::RightButton);
+    release(rowPoint(1), Qt::RightButton);
+    EXPECT_EQ(selected(), (Rows{0, 1})) << "from the first row too";
     EXPECT_TRUE(unchanged());
 
     const std::string second = name(2);
@@ -464,6 +481,10 @@ TEST_F(Window, AClickTheJumpKeysAndFindSelectTheRowsTheyReach) {
     press(2);
     release(rowPoint(2));
     EXPECT_EQ(selected(), (Rows{2}));
+    key(Qt::Key_F6);
+    EXPECT_TRUE(tree->hasFocus()) << "F6 goes to the other pane";
+    key(Qt::Key_F6);
+    EXPECT_TRUE(list->hasFocus()) << "and back";
 
     select(root(kSatellitesRoot));
     const struct {
