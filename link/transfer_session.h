@@ -80,8 +80,6 @@ public:
     void cancel() { m_abort.store(true); }
     // Waits for the worker thread to end. Safe to call when none runs.
     void join();
-    // True from start() until the worker procedure has returned.
-    bool workerRunning() const { return m_running.load(); }
 
     ReportChannel& reports() { return m_reports; }
     // The record the send exchange compares the box against; set by uploads and upgrades.
