@@ -1,7 +1,9 @@
 // The freedesktop file-type registration and the serial devices offered for a COM number.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -69,7 +71,17 @@ TEST(Registration, TheCacheUpdatesRunFromThePathSilentlyAndAreWaitedFor) {
     chmod(dir.file("update-mime-database").c_str(), 0755);
     const std::string path = std::getenv("PATH");
     setenv("PATH", dir.path().c_str(), 1);
+    // The editor's own output may already go to /dev/null (a test runner's): send it to a file meanwhile.
+    const int saved[] = {dup(1), dup(2)};
+    const int log = open(dir.file("log").c_str(), O_WRONLY | O_CREAT, 0644);
+    for (const int fd : {1, 2})
+        dup2(log, fd);
+    close(log);
     runRegistrationUpdates(dir.path());
+    for (const int fd : {1, 2}) {
+        dup2(saved[fd - 1], fd);
+        close(saved[fd - 1]);
+    }
     setenv("PATH", path.c_str(), 1);
     EXPECT_EQ(test::readFile(dir.file("mime")), "/dev/null\n/dev/null\n");
     EXPECT_FALSE(test::fileExists(dir.file("applications")));
