@@ -112,8 +112,21 @@ class _Finder:
             return c.kind != K.FIELD_DECL or c.is_bitfield()
         if c.kind in (K.VAR_DECL, K.FUNCTION_DECL):
             # A constexpr variable, or a constexpr function: here they build tables while compiling.
-            return any(t.spelling in ('constexpr', 'consteval') for t in _tokens(c)[:6])
-        return False
+            if any(t.spelling in ('constexpr', 'consteval') for t in _tokens(c)[:6]):
+                return True
+        # A const table of static storage (`const std::array<ColumnSpec, 10> kColumns = {...}`) is
+        # initialized while compiling when its values are constants, so its literals never see the switch.
+        return c.kind == K.VAR_DECL and self.static_const(c)
+
+    @staticmethod
+    def static_const(c):
+        """A const variable of namespace scope whose initializer holds no code (no lambda)."""
+        if c.semantic_parent is None or c.semantic_parent.kind not in (K.NAMESPACE, K.TRANSLATION_UNIT):
+            return False
+        t = c.type.get_canonical()
+        while t.kind in (ci.TypeKind.CONSTANTARRAY, ci.TypeKind.INCOMPLETEARRAY):
+            t = t.element_type
+        return t.is_const_qualified() and all(d.kind != K.LAMBDA_EXPR for d in c.walk_preorder())
 
     def visit(self, c, depth, constant):
         if constant:
