@@ -37,6 +37,7 @@ TEST_F(MainFrameTest, StartStateTheTablesSplitTextsAndAFilterRefreshesViewsOnceA
     EXPECT_EQ(qAlpha(normal.pixel(0, 0)), 0) << "white is the transparent colour";
     EXPECT_NE(normal, open.pixmap(30, 30, QIcon::Disabled).toImage());
     EXPECT_NE(normal, open.pixmap(30, 30, QIcon::Active).toImage()) << "a hot look of its own";
+    EXPECT_FALSE(frame->action(kCmdAppAbout)->icon().isNull()) << "the strip's last picture is About's";
 
     for (int id : {kCmdFilePrint, kCmdFilePrintPreview, kCmdFilePrintSetup, kCmdEditFind})
         EXPECT_TRUE(frame->action(id)->isEnabled()) << id;
