@@ -5,12 +5,15 @@
 #include <QtCore/QUrl>
 #include <QtGui/QDropEvent>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QLayout>
 #include <QtWidgets/QMenuBar>
 #include <QtWidgets/QStatusBar>
+#include <QtWidgets/QToolBar>
 
 #include "app/command_ids.h"
 #include "app/translated_texts.h"
 #include "tests/app/gui/gui_fixture.h"
+#include "views/find_bar.h"
 #include "views/left_view.h"
 #include "views/program_list_view.h"
 
@@ -38,6 +41,13 @@ TEST_F(MainFrameTest, StartStateTheTablesSplitTextsAndAFilterRefreshesViewsOnceA
     EXPECT_NE(normal, open.pixmap(30, 30, QIcon::Disabled).toImage());
     EXPECT_NE(normal, open.pixmap(30, 30, QIcon::Active).toImage()) << "a hot look of its own";
     EXPECT_FALSE(frame->action(kCmdAppAbout)->icon().isNull()) << "the strip's last picture is About's";
+    for (int id : {kCmdEditFind, kCmdToolsDuplicates, kCmdOptions})
+        EXPECT_TRUE(frame->action(id)->icon().isNull()) << id << " has no picture";
+    EXPECT_NE(frame->action(kCmdShowRadio)->icon().pixmap(30, 30).toImage(),
+              frame->action(kCmdShowTv)->icon().pixmap(30, 30).toImage())
+        << "radio looks unlike TV";
+    EXPECT_TRUE(frame->findChild<QToolBar*>("toolBar")->actions().contains(frame->action(kCmdFilePrint)));
+    EXPECT_GE(frame->findBar()->parentWidget()->layout()->indexOf(frame->findBar()), 0) << "above the list";
 
     for (int id : {kCmdFilePrint, kCmdFilePrintPreview, kCmdFilePrintSetup, kCmdEditFind})
         EXPECT_TRUE(frame->action(id)->isEnabled()) << id;

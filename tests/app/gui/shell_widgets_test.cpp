@@ -2,12 +2,18 @@
 #include <gtest/gtest.h>
 
 #include <QtCore/QElapsedTimer>
+#include <QtWidgets/QDialogButtonBox>
 #include <QtWidgets/QLabel>
+#include <QtWidgets/QLayout>
+#include <QtWidgets/QPushButton>
 
 #include "app/about_box.h"
+#include "app/check_dialog.h"
+#include "app/compare_dialog.h"
 #include "app/gui_file_chooser.h"
 #include "app/settings_store.h"
 #include "app/startup_picture.h"
+#include "app/transponder_plan_dialog.h"
 #include "tests/support/temp_dir.h"
 
 namespace vizud {
@@ -36,6 +42,17 @@ TEST(AboutBox, TwoPicturesAndFourLinks) {
     }
     EXPECT_EQ(pictures, 2);
     EXPECT_EQ(links, 4);
+}
+
+// Repair is the check's default button; additions alone can be applied; the compare buttons sit in the layout.
+TEST(ToolDialogs, RepairIsTheDefaultAdditionsAloneApplyAndCompareButtonsAreLaidOut) {
+    const CheckDialog check({{FindingKind::Crc, "crc"}});
+    EXPECT_TRUE(check.findChild<QPushButton*>("repairButton")->isDefault());
+    TransponderPlan plan;
+    plan.additions.push_back(st_ts{});
+    EXPECT_NE(TransponderPlanDialog(plan).findChild<QPushButton*>("applyButton"), nullptr);
+    const CompareDialog compare(FileComparison{});
+    EXPECT_GE(compare.layout()->indexOf(compare.findChild<QDialogButtonBox*>()), 0);
 }
 
 TEST(FileDialogFilters, PairsBecomeQtFiltersAndStarDotStarListsEverything) {
