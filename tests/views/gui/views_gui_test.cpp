@@ -28,6 +28,7 @@
 #include "views/left_view.h"
 #include "views/program_list_view.h"
 #include "views/program_locks.h"
+#include "views/whole_table_selection.h"
 
 namespace vizud {
 namespace {
@@ -362,6 +363,26 @@ TEST_F(Window, CompareAndDuplicatesSelectInTheWholeTableOrRemoveInOneStep) {
     EXPECT_EQ(rows(), fx.image().programCount);
     EXPECT_EQ(selected(), (Rows{3, 25}));
     EXPECT_TRUE(unchanged());
+    // The category changes only when it hides a program selected (20: the first radio one), to what they need.
+    const std::uint32_t categories = kViewTvAndRadio | kViewTvOnly | kViewRadioOnly;
+    const struct {
+        std::uint32_t from;
+        Rows programs;
+        std::uint32_t to;
+    } selects[] = {{kViewRadioOnly, {20}, kViewRadioOnly},
+                   {kViewTvAndRadio, {25}, kViewTvAndRadio},
+                   {kViewTvAndRadio, {0}, kViewTvAndRadio},
+                   {kViewTvOnly, {25}, kViewRadioOnly}};
+    QApplication::setActiveWindow(frame.get());  // after the dialog, as the window manager would
+    for (const auto& pick : selects) {
+        std::uint32_t& mode = fx.db.state().browse.viewMode;
+        mode = (mode & ~categories) | pick.from;
+        tree->setFocus();
+        selectProgramsInWholeTable(fx.db, *tree, *list, pick.programs);
+        EXPECT_EQ(mode & categories, pick.to) << pick.programs[0];
+        EXPECT_EQ(list->listModel().fill().rows[static_cast<std::size_t>(selected().at(0))].program, pick.programs[0]);
+        EXPECT_TRUE(list->hasFocus()) << "the keys go to the rows selected";
+    }
 
     auto twice = savedImage(path);
     twice->programs[12] = twice->programs[3];
@@ -438,6 +459,18 @@ TEST_F(Window, MouseDragsMoveTheRowsWhereTheyShowOrChangeNothing) {
     moveTo(rowPoint(1), Qt::RightButton);
     release(rowPoint(1), Qt::RightButton);
     EXPECT_EQ(selected(), (Rows{0, 1})) << "from the first row too";
+    // A right click then opens the menu, on the rows selected.
+    bool menuOpened = false;
+    QTimer::singleShot(0, [&menuOpened] {
+        QWidget* menu = QApplication::activePopupWidget();
+        menuOpened = menu != nullptr;
+        if (menu != nullptr)
+            menu->close();
+    });
+    press(1, Qt::RightButton);
+    release(rowPoint(1), Qt::RightButton);
+    EXPECT_TRUE(menuOpened);
+    EXPECT_EQ(selected(), (Rows{0, 1}));
     EXPECT_TRUE(unchanged());
 
     const std::string second = name(2);
@@ -500,6 +533,12 @@ TEST_F(Window, AClickTheJumpKeysAndFindSelectTheRowsTheyReach) {
         EXPECT_EQ(selected(), (Rows{now})) << jump.key;
         EXPECT_TRUE(jump.row >= 0 ? now == jump.row : now > 0) << jump.key << " reached " << now;
     }
+    QString edited;
+    answerDialog([&edited](QWidget& dialog) { edited = dialog.findChild<QLineEdit*>("nameEdit")->text(); },
+                 "cancelButton");
+    key(Qt::Key_Return);
+    EXPECT_EQ(edited, cell(0, kColumnName)) << "Enter edits the selected row, the top one shown";
+    QApplication::setActiveWindow(frame.get());
 
     Rows expected;
     for (int row = 0; row < rows(); ++row) {
@@ -529,12 +568,19 @@ TEST_F(Window, AClickTheJumpKeysAndFindSelectTheRowsTheyReach) {
     QTest::keyClick(bar->textField(), Qt::Key_Escape);
     EXPECT_FALSE(bar->isVisible());
 
+    // With nothing selected the menu is the first row's, opened under it.
+    key(Qt::Key_Home);
+    list->clearSelection();
     bool menuOpened = false;
-    QTimer::singleShot(0, [&menuOpened] {
+    QTimer::singleShot(0, [this, &menuOpened] {
         QWidget* menu = QApplication::activePopupWidget();
         menuOpened = menu != nullptr;
-        if (menu != nullptr)
-            menu->close();
+        if (menu == nullptr)
+            return;
+        EXPECT_TRUE(menu->actions().at(0)->isEnabled()) << "Edit";
+        EXPECT_EQ(menu->pos().y(),
+                  list->viewport()->mapToGlobal(list->visualRect(list->model()->index(0, 0)).bottomLeft()).y());
+        menu->close();
     });
     key(Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(menuOpened);
