@@ -13,6 +13,7 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
+#include <QtWidgets/QScrollBar>
 #include <QtWidgets/QSplitter>
 
 #include "app/command_ids.h"
@@ -475,6 +476,7 @@ TEST_F(Window, MouseDragsMoveTheRowsWhereTheyShowOrChangeNothing) {
 
     const std::string second = name(2);
     startDrag(2, 2);
+    EXPECT_EQ(list->dragHandler().dropMarkRow(), 3) << "shown from the move that starts the drag";
     moveTo(rowPoint(8));
     EXPECT_EQ(list->dragHandler().dropMarkRow(), 8) << "the drop position is shown";
     release(rowPoint(8));
@@ -500,8 +502,10 @@ TEST_F(Window, MouseDragsMoveTheRowsWhereTheyShowOrChangeNothing) {
     EXPECT_EQ(list->rowAt(0), top) << "and stopped";
     // It stops once the first radio row (20) is shown, so that the end of the TV rows can be reached.
     EXPECT_EQ(list->dragHandler().dropMarkRow(), 20) << "below the list: the last row shown, kept in the TV rows";
+    const int scrolled = list->verticalScrollBar()->value();
     release(below);
     EXPECT_EQ(name(19), first) << "at the end of the TV rows";
+    EXPECT_EQ(list->verticalScrollBar()->value(), scrolled) << "the list stays where it was";
 }
 
 // One click selects a row at once after a list is chosen in the tree; the first and last row (Ctrl+End with
@@ -649,6 +653,11 @@ TEST_F(Window, ListsTakeAPasteCtrlNumberAndDropsOnTheirNodeOrBesideTheTable) {
     ASSERT_LT(first + 1, 20);
     const QPoint over = beside.visualRect(beside.model()->index(0, 1)).center();
     const QPoint onBeside = list->viewport()->mapFromGlobal(beside.viewport()->mapToGlobal(over));
+    const QPoint outside(40, list->viewport()->mapFrom(frame.get(), QPoint(0, frame->height() + 20)).y());
+    startDrag(first, 2);
+    moveTo(outside);
+    release(outside);
+    EXPECT_EQ(entries(), before) << "released outside both lists: given up";
     startDrag(first, 2);
     moveTo(onBeside);
     EXPECT_EQ(list->dragHandler().dropMarkRow(), -1) << "no line in the main list";
