@@ -677,6 +677,16 @@ TEST_F(Window, ListsTakeAPasteCtrlNumberAndDropsOnTheirNodeOrBesideTheTable) {
     added.erase(added.begin() + 1);
     EXPECT_EQ(entries(), added) << "only the entry went";
     EXPECT_EQ(fx.image().programCount, opened->programCount) << "the table keeps its programs";
+    bool menuOpened = false;
+    QTimer::singleShot(0, [&menuOpened] {
+        QWidget* menu = QApplication::activePopupWidget();
+        menuOpened = menu != nullptr;
+        if (menu != nullptr)
+            menu->close();
+    });
+    QTest::mouseClick(beside.viewport(), Qt::RightButton, {}, over);
+    settle();
+    EXPECT_TRUE(menuOpened) << "a right click there opens its menu";
     frame->action(kCmdEditUndo)->trigger();
     trigger(kCmdEditUndo);
     EXPECT_TRUE(unchanged());
