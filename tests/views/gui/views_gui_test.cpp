@@ -479,6 +479,10 @@ TEST_F(Window, MouseDragsMoveTheRowsWhereTheyShowOrChangeNothing) {
     EXPECT_EQ(list->dragHandler().dropMarkRow(), 3) << "shown from the move that starts the drag";
     moveTo(rowPoint(8));
     EXPECT_EQ(list->dragHandler().dropMarkRow(), 8) << "the drop position is shown";
+    const QImage shown = list->viewport()->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, list->visualRect(list->model()->index(8, 0)).top()),
+              list->palette().color(QPalette::Highlight))
+        << "a line marks it";
     release(rowPoint(8));
     EXPECT_FALSE(list->dragHandler().dragging());
     EXPECT_EQ(name(6), second);
