@@ -13,6 +13,7 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
+#include <QtWidgets/QScrollBar>
 #include <QtWidgets/QSplitter>
 
 #include "app/command_ids.h"
@@ -28,6 +29,7 @@
 #include "views/left_view.h"
 #include "views/program_list_view.h"
 #include "views/program_locks.h"
+#include "views/whole_table_selection.h"
 
 namespace vizud {
 namespace {
@@ -362,6 +364,26 @@ TEST_F(Window, CompareAndDuplicatesSelectInTheWholeTableOrRemoveInOneStep) {
     EXPECT_EQ(rows(), fx.image().programCount);
     EXPECT_EQ(selected(), (Rows{3, 25}));
     EXPECT_TRUE(unchanged());
+    // The category changes only when it hides a program selected (20: the first radio one), to what they need.
+    const std::uint32_t categories = kViewTvAndRadio | kViewTvOnly | kViewRadioOnly;
+    const struct {
+        std::uint32_t from;
+        Rows programs;
+        std::uint32_t to;
+    } selects[] = {{kViewRadioOnly, {20}, kViewRadioOnly},
+                   {kViewTvAndRadio, {25}, kViewTvAndRadio},
+                   {kViewTvAndRadio, {0}, kViewTvAndRadio},
+                   {kViewTvOnly, {25}, kViewRadioOnly}};
+    QApplication::setActiveWindow(frame.get());  // after the dialog, as the window manager would
+    for (const auto& pick : selects) {
+        std::uint32_t& mode = fx.db.state().browse.viewMode;
+        mode = (mode & ~categories) | pick.from;
+        tree->setFocus();
+        selectProgramsInWholeTable(fx.db, *tree, *list, pick.programs);
+        EXPECT_EQ(mode & categories, pick.to) << pick.programs[0];
+        EXPECT_EQ(list->listModel().fill().rows[static_cast<std::size_t>(selected().at(0))].program, pick.programs[0]);
+        EXPECT_TRUE(list->hasFocus()) << "the keys go to the rows selected";
+    }
 
     auto twice = savedImage(path);
     twice->programs[12] = twice->programs[3];
@@ -438,12 +460,29 @@ TEST_F(Window, MouseDragsMoveTheRowsWhereTheyShowOrChangeNothing) {
     moveTo(rowPoint(1), Qt::RightButton);
     release(rowPoint(1), Qt::RightButton);
     EXPECT_EQ(selected(), (Rows{0, 1})) << "from the first row too";
+    // A right click then opens the menu, on the rows selected.
+    bool menuOpened = false;
+    QTimer::singleShot(0, [&menuOpened] {
+        QWidget* menu = QApplication::activePopupWidget();
+        menuOpened = menu != nullptr;
+        if (menu != nullptr)
+            menu->close();
+    });
+    press(1, Qt::RightButton);
+    release(rowPoint(1), Qt::RightButton);
+    EXPECT_TRUE(menuOpened);
+    EXPECT_EQ(selected(), (Rows{0, 1}));
     EXPECT_TRUE(unchanged());
 
     const std::string second = name(2);
     startDrag(2, 2);
+    EXPECT_EQ(list->dragHandler().dropMarkRow(), 3) << "shown from the move that starts the drag";
     moveTo(rowPoint(8));
     EXPECT_EQ(list->dragHandler().dropMarkRow(), 8) << "the drop position is shown";
+    const QImage shown = list->viewport()->grab().toImage();
+    EXPECT_EQ(shown.pixelColor(shown.width() / 2, list->visualRect(list->model()->index(8, 0)).top()),
+              list->palette().color(QPalette::Highlight))
+        << "a line marks it";
     release(rowPoint(8));
     EXPECT_FALSE(list->dragHandler().dragging());
     EXPECT_EQ(name(6), second);
@@ -467,8 +506,10 @@ TEST_F(Window, MouseDragsMoveTheRowsWhereTheyShowOrChangeNothing) {
     EXPECT_EQ(list->rowAt(0), top) << "and stopped";
     // It stops once the first radio row (20) is shown, so that the end of the TV rows can be reached.
     EXPECT_EQ(list->dragHandler().dropMarkRow(), 20) << "below the list: the last row shown, kept in the TV rows";
+    const int scrolled = list->verticalScrollBar()->value();
     release(below);
     EXPECT_EQ(name(19), first) << "at the end of the TV rows";
+    EXPECT_EQ(list->verticalScrollBar()->value(), scrolled) << "the list stays where it was";
 }
 
 // One click selects a row at once after a list is chosen in the tree; the first and last row (Ctrl+End with
@@ -500,6 +541,12 @@ TEST_F(Window, AClickTheJumpKeysAndFindSelectTheRowsTheyReach) {
         EXPECT_EQ(selected(), (Rows{now})) << jump.key;
         EXPECT_TRUE(jump.row >= 0 ? now == jump.row : now > 0) << jump.key << " reached " << now;
     }
+    QString edited;
+    answerDialog([&edited](QWidget& dialog) { edited = dialog.findChild<QLineEdit*>("nameEdit")->text(); },
+                 "cancelButton");
+    key(Qt::Key_Return);
+    EXPECT_EQ(edited, cell(0, kColumnName)) << "Enter edits the selected row, the top one shown";
+    QApplication::setActiveWindow(frame.get());
 
     Rows expected;
     for (int row = 0; row < rows(); ++row) {
@@ -529,12 +576,19 @@ TEST_F(Window, AClickTheJumpKeysAndFindSelectTheRowsTheyReach) {
     QTest::keyClick(bar->textField(), Qt::Key_Escape);
     EXPECT_FALSE(bar->isVisible());
 
+    // With nothing selected the menu is the first row's, opened under it.
+    key(Qt::Key_Home);
+    list->clearSelection();
     bool menuOpened = false;
-    QTimer::singleShot(0, [&menuOpened] {
+    QTimer::singleShot(0, [this, &menuOpened] {
         QWidget* menu = QApplication::activePopupWidget();
         menuOpened = menu != nullptr;
-        if (menu != nullptr)
-            menu->close();
+        if (menu == nullptr)
+            return;
+        EXPECT_TRUE(menu->actions().at(0)->isEnabled()) << "Edit";
+        EXPECT_EQ(menu->pos().y(),
+                  list->viewport()->mapToGlobal(list->visualRect(list->model()->index(0, 0)).bottomLeft()).y());
+        menu->close();
     });
     key(Qt::Key_F10, Qt::ShiftModifier);
     EXPECT_TRUE(menuOpened);
@@ -603,6 +657,11 @@ TEST_F(Window, ListsTakeAPasteCtrlNumberAndDropsOnTheirNodeOrBesideTheTable) {
     ASSERT_LT(first + 1, 20);
     const QPoint over = beside.visualRect(beside.model()->index(0, 1)).center();
     const QPoint onBeside = list->viewport()->mapFromGlobal(beside.viewport()->mapToGlobal(over));
+    const QPoint outside(40, list->viewport()->mapFrom(frame.get(), QPoint(0, frame->height() + 20)).y());
+    startDrag(first, 2);
+    moveTo(outside);
+    release(outside);
+    EXPECT_EQ(entries(), before) << "released outside both lists: given up";
     startDrag(first, 2);
     moveTo(onBeside);
     EXPECT_EQ(list->dragHandler().dropMarkRow(), -1) << "no line in the main list";
@@ -622,6 +681,16 @@ TEST_F(Window, ListsTakeAPasteCtrlNumberAndDropsOnTheirNodeOrBesideTheTable) {
     added.erase(added.begin() + 1);
     EXPECT_EQ(entries(), added) << "only the entry went";
     EXPECT_EQ(fx.image().programCount, opened->programCount) << "the table keeps its programs";
+    bool menuOpened = false;
+    QTimer::singleShot(0, [&menuOpened] {
+        QWidget* menu = QApplication::activePopupWidget();
+        menuOpened = menu != nullptr;
+        if (menu != nullptr)
+            menu->close();
+    });
+    QTest::mouseClick(beside.viewport(), Qt::RightButton, {}, over);
+    settle();
+    EXPECT_TRUE(menuOpened) << "a right click there opens its menu";
     frame->action(kCmdEditUndo)->trigger();
     trigger(kCmdEditUndo);
     EXPECT_TRUE(unchanged());
