@@ -114,6 +114,15 @@ protected:
             dialog->findChild<QPushButton*>(button)->click();
         });
     }
+    // Closes the popup menu the next event opens; `opened` says whether there was one.
+    static void closeNextPopup(bool& opened) {
+        QTimer::singleShot(0, [&opened] {
+            QWidget* menu = QApplication::activePopupWidget();
+            opened = menu != nullptr;
+            if (menu != nullptr)
+                menu->close();
+        });
+    }
     static void set(QWidget& dialog, const char* field, const QString& text) {
         dialog.findChild<QLineEdit*>(field)->setText(text);
     }
@@ -462,12 +471,7 @@ TEST_F(Window, MouseDragsMoveTheRowsWhereTheyShowOrChangeNothing) {
     EXPECT_EQ(selected(), (Rows{0, 1})) << "from the first row too";
     // A right click then opens the menu, on the rows selected.
     bool menuOpened = false;
-    QTimer::singleShot(0, [&menuOpened] {
-        QWidget* menu = QApplication::activePopupWidget();
-        menuOpened = menu != nullptr;
-        if (menu != nullptr)
-            menu->close();
-    });
+    closeNextPopup(menuOpened);
     press(1, Qt::RightButton);
     release(rowPoint(1), Qt::RightButton);
     EXPECT_TRUE(menuOpened);
@@ -682,12 +686,7 @@ TEST_F(Window, ListsTakeAPasteCtrlNumberAndDropsOnTheirNodeOrBesideTheTable) {
     EXPECT_EQ(entries(), added) << "only the entry went";
     EXPECT_EQ(fx.image().programCount, opened->programCount) << "the table keeps its programs";
     bool menuOpened = false;
-    QTimer::singleShot(0, [&menuOpened] {
-        QWidget* menu = QApplication::activePopupWidget();
-        menuOpened = menu != nullptr;
-        if (menu != nullptr)
-            menu->close();
-    });
+    closeNextPopup(menuOpened);
     QTest::mouseClick(beside.viewport(), Qt::RightButton, {}, over);
     settle();
     EXPECT_TRUE(menuOpened) << "a right click there opens its menu";
